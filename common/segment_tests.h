@@ -1,0 +1,24 @@
+#pragma once
+// Two crossing tests on segments P1P2 and P3P4, shared by the section-line
+// code, the drawing tools, hatching and labelling. Neither computes the
+// crossing point.
+
+#include <cstdint>
+
+// True for a proper crossing. Segments whose slopes differ by less than
+// 0.0001 count as parallel (two vertical or zero-length segments too), and an
+// end point lying exactly on the other line does not count.
+bool SegmentsIntersect(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4);
+
+// Where the segments cross.
+enum SegmentCrossing : uint16_t {
+  kNoCrossing = 0,       // none, parallel, or at P1
+  kCrossingAtStart = 1,  // at P3, the start of the second segment
+  kCrossingAtEnd = 2,    // at P4, its end
+  kCrossingInside = 100, // inside both segments
+};
+
+// The crossing code; 1e-8 widens both segments slightly at their starts and
+// snaps the second segment's parameter to its end points, while the upper
+// bounds are exact.
+uint16_t IntersectSegments(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4);

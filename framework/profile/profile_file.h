@@ -1,0 +1,42 @@
+#pragma once
+// A settings file with the rules of Windows profile files, which the
+// program's settings rely on:
+//   - sections and keys are matched without regard to case; keys may hold
+//     blanks and "/" ("standard chart", "control left/right");
+//   - a value is read as text, cut to the caller's buffer (size − 1 bytes, at
+//     a character boundary); blanks around it and one pair of enclosing
+//     quotes are dropped;
+//   - a write changes the value in place and keeps every other line
+//     (comments, other keys and sections, line endings); a new key goes to
+//     the end of its section, a new section to the end of the file;
+//   - a missing or unreadable file is no error: reads give the default.
+// The file is read as UTF-8 (or GB18030 when it is not valid UTF-8) and
+// written as UTF-8, through a temporary file that replaces the old one.
+
+#include <cstddef>
+#include <string>
+
+namespace zv {
+
+class ProfileFile {
+ public:
+  explicit ProfileFile(std::string path);
+
+  const std::string& path() const { return path_; }
+
+  // The value of the key, or `defaultValue` when the section or key is
+  // missing; at most bufferSize − 1 bytes, as a buffer of that size holds.
+  std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                        std::size_t bufferSize = 256) const;
+
+  // Writes one value in place; false when the file cannot be written.
+  bool WriteString(const std::string& section, const std::string& key, const std::string& value) const;
+
+  bool WriteInt(const std::string& section, const std::string& key, long value) const;      // "%d"
+  bool WriteDouble(const std::string& section, const std::string& key, double value) const; // "%f"
+
+ private:
+  std::string path_;
+};
+
+}  // namespace zv

@@ -1,0 +1,203 @@
+#include "framework/text/encoding.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace zv::text {
+namespace {
+
+// One iconv descriptor per direction and thread: descriptors keep shift
+// state and are not safe to share.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+  }
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+  iconv_t get() {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    return cd_;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+iconv_t Utf8ToGbk() {
+  thread_local Converter c("GBK", "UTF-8");
+  return c.get();
+}
+
+iconv_t Gb18030ToUtf8() {
+  thread_local Converter c("UTF-8", "GB18030");
+  return c.get();
+}
+
+// Length of the UTF-8 sequence that starts with this byte (1 for a stray
+// continuation or invalid lead byte, so callers always make progress).
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead < 0xC0) return 1;
+  if (lead < 0xE0) return 2;
+  if (lead < 0xF0) return 3;
+  if (lead < 0xF8) return 4;
+  return 1;
+}
+
+// Appends the GBK form of one UTF-8 character; false when GBK cannot hold it.
+bool EncodeChar(std::string_view ch, std::string& out) {
+  char buffer[8];
+  char* in = const_cast<char*>(ch.data());
+  std::size_t inLeft = ch.size();
+  char* outPtr = buffer;
+  std::size_t outLeft = sizeof buffer;
+  if (iconv(Utf8ToGbk(), &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0) return false;
+  out.append(buffer, outPtr);
+  return true;
+}
+
+template <typename PerChar>
+void ForEachChar(std::string_view utf8, PerChar&& perChar) {
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    std::size_t n = SequenceLength(static_cast<unsigned char>(utf8[i]));
+    if (i + n > utf8.size()) n = utf8.size() - i;
+    if (!perChar(utf8.substr(i, n))) return;
+    i += n;
+  }
+}
+
+}  // namespace
+
+std::string ToGbk(std::string_view utf8, bool* lossy) {
+  std::string out;
+  out.reserve(utf8.size());
+  bool replaced = false;
+  ForEachChar(utf8, [&](std::string_view ch) {
+    if (static_cast<unsigned char>(ch[0]) < 0x80) {
+      out.push_back(ch[0]);
+    } else if (!EncodeChar(ch, out)) {
+      out.push_back('?');
+      replaced = true;
+    }
+    return true;
+  });
+  if (lossy) *lossy = replaced;
+  return out;
+}
+
+std::string FromGbk(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() * 3 / 2 + 4);
+  iconv_t cd = Gb18030ToUtf8();
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    unsigned char c = static_cast<unsigned char>(bytes[i]);
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+      ++i;
+      continue;
+    }
+    char buffer[64];
+    char* in = const_cast<char*>(bytes.data() + i);
+    std::size_t inLeft = bytes.size() - i;
+    char* outPtr = buffer;
+    std::size_t outLeft = sizeof buffer;
+    std::size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+    out.append(buffer, outPtr);
+    i = bytes.size() - inLeft;
+    if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
+      out += "\xEF\xBF\xBD";
+      ++i;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+  }
+  return out;
+}
+
+std::size_t GbkLength(std::string_view utf8) { return ToGbk(utf8).size(); }
+
+std::string CutToGbkBytes(std::string_view utf8, std::size_t maxBytes) {
+  std::size_t used = 0;
+  std::size_t end = 0;
+  std::string scratch;
+  ForEachChar(utf8, [&](std::string_view ch) {
+    std::size_t len = 1;
+    if (static_cast<unsigned char>(ch[0]) >= 0x80) {
+      scratch.clear();
+      len = EncodeChar(ch, scratch) ? scratch.size() : 1;
+    }
+    if (used + len > maxBytes) return false;
+    used += len;
+    end = static_cast<std::size_t>(ch.data() + ch.size() - utf8.data());
+    return true;
+  });
+  return std::string(utf8.substr(0, end));
+}
+
+double WidthInCharUnits(std::string_view utf8) { return static_cast<double>(GbkLength(utf8)) / 2.0; }
+
+std::size_t CharacterCount(std::string_view utf8) {
+  std::size_t count = 0;
+  ForEachChar(utf8, [&](std::string_view) {
+    ++count;
+    return true;
+  });
+  return count;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  std::size_t n = bytes.size();
+  std::size_t i = 0;
+  while (i < n) {
+    unsigned char c = s[i];
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t len;
+    unsigned cp;
+    if (c >= 0xC2 && c <= 0xDF) {
+      len = 2;
+      cp = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      len = 3;
+      cp = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      len = 4;
+      cp = c & 0x07;
+    } else {
+      return false;
+    }
+    if (i + len > n) return false;
+    for (std::size_t k = 1; k < len; ++k) {
+      if ((s[i + k] & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (s[i + k] & 0x3F);
+    }
+    if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF))
+      return false;
+    i += len;
+  }
+  return true;
+}
+
+namespace {
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+}
+
+TextEncoding DetectEncoding(std::string_view bytes) {
+  if (bytes.substr(0, 3) == kUtf8Bom || IsValidUtf8(bytes)) return TextEncoding::Utf8;
+  return TextEncoding::Gb18030;
+}
+
+std::string DecodeTextFile(std::string_view bytes) {
+  if (bytes.substr(0, 3) == kUtf8Bom) return std::string(bytes.substr(3));
+  if (IsValidUtf8(bytes)) return std::string(bytes);
+  return FromGbk(bytes);
+}
+
+}  // namespace zv::text

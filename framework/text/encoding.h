@@ -1,0 +1,46 @@
+#pragma once
+// Text inside the program is UTF-8. The platform's files, fixed-size text
+// fields and exchange files hold GBK; where the program counts the bytes of a
+// text (lengths, cuts, thresholds) it counts the bytes of its GBK form.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zv::text {
+
+// UTF-8 -> GBK. GBK only: a character GBK cannot hold is written as "?" (never
+// as a four-byte GB18030 sequence) and `lossy`, when given, is set to true.
+std::string ToGbk(std::string_view utf8, bool* lossy = nullptr);
+
+// GBK or GB18030 bytes -> UTF-8. A malformed byte sequence becomes U+FFFD.
+std::string FromGbk(std::string_view bytes);
+
+// The number of bytes of the text's GBK form (characters GBK cannot hold count
+// as the one byte of their "?").
+std::size_t GbkLength(std::string_view utf8);
+
+// The longest prefix of the text whose GBK form has at most maxBytes bytes;
+// cuts only between characters.
+std::string CutToGbkBytes(std::string_view utf8, std::size_t maxBytes);
+
+// The platform's text width in character units: GBK bytes / 2, so a Chinese
+// character is one unit and an ASCII character half a unit.
+double WidthInCharUnits(std::string_view utf8);
+
+// The platform's character count: every character counts one.
+std::size_t CharacterCount(std::string_view utf8);
+
+// True when the bytes are well-formed UTF-8.
+bool IsValidUtf8(std::string_view bytes);
+
+enum class TextEncoding { Utf8, Gb18030 };
+
+// UTF-8 when the bytes carry a UTF-8 byte-order mark or are valid UTF-8,
+// else GB18030.
+TextEncoding DetectEncoding(std::string_view bytes);
+
+// The contents of a text file as UTF-8, by DetectEncoding; a BOM is dropped.
+std::string DecodeTextFile(std::string_view bytes);
+
+}  // namespace zv::text

@@ -1,0 +1,24 @@
+#pragma once
+// Numbers written or read as text are formatted and parsed as in the C locale,
+// whatever locale the user interface runs in (Qt sets the user's locale at
+// start-up, which would otherwise turn "%f" into "0,100000").
+
+#include <string>
+#include <string_view>
+
+namespace zv::num {
+
+// printf in the C locale.
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// "%d", "%f" and "%.10lf", the forms the program writes most.
+std::string FormatInt(long value);
+std::string FormatFixed(double value, int decimals = 6);
+
+// atoi/atol/atof in the C locale: leading blanks are skipped, the longest
+// leading number is taken, and text that starts with no number gives 0.
+int ParseInt(std::string_view text);
+long ParseLong(std::string_view text);
+double ParseDouble(std::string_view text);
+
+}  // namespace zv::num

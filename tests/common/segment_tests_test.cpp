@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include "common/segment_tests.h"
+
+namespace {
+
+struct Case {
+  const char* name;
+  double s[8];
+  bool crosses;
+  uint16_t where;
+};
+
+const Case kCases[] = {
+    {"proper crossing", {0, 0, 2, 2, 0, 2, 2, 0}, true, kCrossingInside},
+    {"touching at P3", {0, 0, 2, 0, 1, 0, 1, 5}, false, kCrossingAtStart},
+    {"touching at P4", {0, 0, 2, 0, 1, 5, 1, 0}, false, kCrossingAtEnd},
+    {"crossing at P1", {0, 0, 2, 0, 0, -1, 0, 1}, false, kNoCrossing},
+    {"parallel", {0, 0, 2, 0, 0, 1, 2, 1}, false, kNoCrossing},
+    {"beyond P2", {0, 0, 2, 0, 3, -1, 3, 1}, false, kNoCrossing},
+    {"two vertical", {0, 0, 0, 2, 1, 0, 1, 2}, false, kNoCrossing},
+    {"collinear overlapping", {0, 0, 2, 2, 1, 1, 3, 3}, false, kNoCrossing},
+    {"collinear horizontal", {0, 0, 2, 0, 1, 0, 3, 0}, false, kNoCrossing},
+    {"one vertical crossing", {1, -1, 1, 1, 0, 0, 2, 0}, true, kCrossingInside},
+    {"zero-length segment", {1, 1, 1, 1, 0, 0, 2, 2}, false, kNoCrossing},
+    {"nearly parallel slopes", {0, 0, 10, 0, 0, -0.00001, 10, 0.00001}, false, kCrossingInside},
+    {"crossing at P2", {0, 0, 2, 0, 2, -1, 2, 1}, false, kCrossingInside},
+    {"just before P3 within 1e-8", {0, 0, 2, 0, 1, 1e-9, 1, 5}, false, kCrossingAtStart},
+};
+
+}  // namespace
+
+TEST(SegmentTests, TableOfCases) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const double* s = c.s;
+    EXPECT_EQ(SegmentsIntersect(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]), c.crosses);
+    EXPECT_EQ(IntersectSegments(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]), c.where);
+  }
+}

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "framework/profile/profile_file.h"
+#include "framework/profile/setting_binding.h"
+#include "tests/support/test_env.h"
+
+namespace fs = std::filesystem;
+using zv::ProfileFile;
+
+namespace {
+
+std::string Write(const std::string& name, const std::string& contents) {
+  const std::string path = zv::test::TempRoot() + "/" + name;
+  std::ofstream(path, std::ios::binary) << contents;
+  return path;
+}
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+const char* kIni =
+    "; settings written by hand\r\n"
+    "[OTHER]\r\n"
+    "standard chart = 0\r\n"
+    "control left/right=1\r\n"
+    "cross cursor=NULL\r\n"
+    "ZB show=abc\r\n"
+    "control width=123456789012345678901234\r\n"
+    "back color=1.000000\r\n"
+    "BACKPIC=\"/pictures/背景.bmp\"\r\n"
+    "\r\n"
+    "[zk]\r\n"
+    "inw=0.25\r\n";
+
+}  // namespace
+
+TEST(ProfileFile, ReadsByTheNullRule) {
+  const ProfileFile file(Write("Zavediz.ini", kIni));
+  int standardChart = 1, leftRight = 0, crossCursor = 1, zbShow = 7, backColor = 15, missing = 42;
+  long controlWidth = 180;
+  float inw = 0.1f;
+  std::string backPicture;
+  double unknownSection = 2.5;
+  struct Case {
+    zv::SettingBinding binding;
+    bool changes;
+  };
+  const Case cases[] = {
+      {{"OTHER", "standard chart", &standardChart}, true},    // blanks in the key and around "="
+      {{"other", "CONTROL LEFT/RIGHT", &leftRight}, true},    // case of section and key, "/" in the key
+      {{"OTHER", "cross cursor", &crossCursor}, false},       // "NULL" keeps the built-in value
+      {{"OTHER", "ZB show", &zbShow}, true},                  // not a number: 0
+      {{"OTHER", "control width", &controlWidth}, true},      // cut to 19 characters first
+      {{"OTHER", "back color", &backColor}, true},            // "1.000000" read as an integer
+      {{"OTHER", "BACKPIC", &backPicture}, true},             // text, quotes dropped
+      {{"OTHER", "no such key", &missing}, false},
+      {{"ZK", "inw", &inw}, true},
+      {{"SYSPARA", "inw", &unknownSection}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.binding.key);
+    EXPECT_EQ(zv::LoadSetting(file, c.binding), c.changes);
+  }
+  EXPECT_EQ(standardChart, 0);
+  EXPECT_EQ(leftRight, 1);
+  EXPECT_EQ(crossCursor, 1);
+  EXPECT_EQ(zbShow, 0);
+  EXPECT_EQ(controlWidth, 1234567890123456789L);
+  EXPECT_EQ(backColor, 1);
+  EXPECT_EQ(backPicture, "/pictures/背景.bmp");
+  EXPECT_EQ(missing, 42);
+  EXPECT_FLOAT_EQ(inw, 0.25f);
+  EXPECT_EQ(unknownSection, 2.5);
+}
+
+TEST(ProfileFile, TextIsCutToTheBuffer) {
+  const ProfileFile file(Write("cut.ini", "[A]\nk=地质剖面图\n"));
+  EXPECT_EQ(file.GetString("A", "k", "", 7), "地质");  // 6 of 6 bytes, never half a character
+  EXPECT_EQ(file.GetString("A", "k", "", 8), "地质");
+  EXPECT_EQ(file.GetString("A", "k", ""), "地质剖面图");
+  EXPECT_EQ(file.GetString("A", "none", "NULL", 20), "NULL");
+}
+
+TEST(ProfileFile, MissingFileGivesDefaultsAndIsCreatedOnWrite) {
+  const std::string path = zv::test::TempRoot() + "/sub/new.ini";
+  const ProfileFile file(path);
+  EXPECT_EQ(file.GetString("OTHER", "top", "NULL", 20), "NULL");
+  EXPECT_TRUE(file.WriteInt("OTHER", "top", 1));
+  EXPECT_TRUE(file.WriteDouble("ZK", "inw", 0.1));
+  EXPECT_EQ(Read(path), "[OTHER]\r\ntop=1\r\n\r\n[ZK]\r\ninw=0.100000\r\n");
+}
+
+TEST(ProfileFile, WritesInPlaceKeepingEverythingElse) {
+  const std::string path = Write("Zavediz.ini", kIni);
+  const ProfileFile file(path);
+  EXPECT_TRUE(file.WriteInt("other", "Cross Cursor", 0));  // replaced where it stands
+  EXPECT_TRUE(file.WriteString("ZK", "outw", "0.500000"));  // new key at the end of its section
+  EXPECT_TRUE(file.WriteString("PM", "editstrap", "-1"));   // new section at the end
+  const std::string expected =
+      "; settings written by hand\r\n"
+      "[OTHER]\r\n"
+      "standard chart = 0\r\n"
+      "control left/right=1\r\n"
+      "cross cursor=0\r\n"
+      "ZB show=abc\r\n"
+      "control width=123456789012345678901234\r\n"
+      "back color=1.000000\r\n"
+      "BACKPIC=\"/pictures/背景.bmp\"\r\n"
+      "\r\n"
+      "[zk]\r\n"
+      "inw=0.25\r\n"
+      "outw=0.500000\r\n"
+      "\r\n"
+      "[PM]\r\n"
+      "editstrap=-1\r\n";
+  EXPECT_EQ(Read(path), expected);
+  // No temporary file is left behind.
+  int files = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(zv::test::TempRoot())) ++files;
+  EXPECT_EQ(files, 4);  // home, zavediz_home, odbc and the file
+}
+
+TEST(ProfileFile, NewKeyGoesBeforeTrailingBlankLinesAndLfFilesStayLf) {
+  const std::string path = Write("lf.ini", "[A]\nx=1\n\n[B]\ny=2\n");
+  const ProfileFile file(path);
+  EXPECT_TRUE(file.WriteString("A", "z", "3"));
+  EXPECT_EQ(Read(path), "[A]\nx=1\nz=3\n\n[B]\ny=2\n");
+}
+
+TEST(ProfileFile, FileNameIsFoundWithoutRegardToCase) {
+  Write("zavediz.ini", "[OTHER]\ntop=0\n");
+  const ProfileFile upper(zv::test::TempRoot() + "/Zavediz.ini");
+  EXPECT_EQ(upper.GetString("OTHER", "top", "NULL", 20), "0");
+  EXPECT_TRUE(upper.WriteInt("OTHER", "top", 5));
+  EXPECT_FALSE(fs::exists(zv::test::TempRoot() + "/Zavediz.ini"));
+  EXPECT_EQ(ProfileFile(zv::test::TempRoot() + "/ZAVEDIZ.INI").GetString("other", "TOP", "", 20), "5");
+}
+
+TEST(ProfileFile, GbkFileIsReadAndNumbersAreWrittenInTheCLocale) {
+  Write("gbk.ini", std::string("[A]\nname=\xB5\xD8\xD6\xCA\n"));
+  const ProfileFile file(zv::test::TempRoot() + "/gbk.ini");
+  EXPECT_EQ(file.GetString("A", "name", ""), "地质");
+  int16_t strap = -2;
+  float width = 0.1f;
+  EXPECT_TRUE(zv::SaveSetting(file, {"A", "strap", &strap}));
+  EXPECT_TRUE(zv::SaveSetting(file, {"A", "width", &width}));
+  EXPECT_EQ(file.GetString("A", "strap", ""), "-2");
+  EXPECT_EQ(file.GetString("A", "width", ""), "0.100000");
+  EXPECT_EQ(file.GetString("A", "name", ""), "地质");
+}

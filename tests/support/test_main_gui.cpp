@@ -1,0 +1,12 @@
+#include <gmock/gmock.h>
+
+#include <QApplication>
+
+#include "tests/support/test_env.h"
+
+int main(int argc, char** argv) {
+  zv::test::IsolateEnvironment();
+  testing::InitGoogleMock(&argc, argv);
+  QApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}
