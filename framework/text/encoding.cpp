@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
@@ -194,8 +195,32 @@ TextEncoding DetectEncoding(std::string_view bytes) {
   return TextEncoding::Gb18030;
 }
 
+std::string ToValidUtf8(std::string_view bytes) {
+  if (IsValidUtf8(bytes)) return std::string(bytes);
+  std::string out;
+  out.reserve(bytes.size() + 8);
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const std::size_t n = std::min(SequenceLength(static_cast<unsigned char>(bytes[i])), bytes.size() - i);
+    if (n > 1 || static_cast<unsigned char>(bytes[i]) < 0x80) {
+      if (IsValidUtf8(bytes.substr(i, n))) {
+        out.append(bytes.substr(i, n));
+        i += n;
+        continue;
+      }
+    }
+    out += "\xEF\xBF\xBD";
+    ++i;
+  }
+  return out;
+}
+
 std::string DecodeTextFile(std::string_view bytes) {
-  if (bytes.substr(0, 3) == kUtf8Bom) return std::string(bytes.substr(3));
+  if (bytes.substr(0, 3) == kUtf8Bom) {
+    // Editors that add a mark to a file that already has one leave several.
+    while (bytes.substr(0, 3) == kUtf8Bom) bytes.remove_prefix(3);
+    return ToValidUtf8(bytes);
+  }
   if (IsValidUtf8(bytes)) return std::string(bytes);
   return FromGbk(bytes);
 }

@@ -40,7 +40,12 @@ enum class TextEncoding { Utf8, Gb18030 };
 // else GB18030.
 TextEncoding DetectEncoding(std::string_view bytes);
 
+// The bytes with every malformed UTF-8 sequence replaced by U+FFFD.
+std::string ToValidUtf8(std::string_view bytes);
+
 // The contents of a text file as UTF-8, by DetectEncoding; a BOM is dropped.
+// The result is always valid UTF-8, even when a BOM promised more than the
+// bytes keep.
 std::string DecodeTextFile(std::string_view bytes);
 
 }  // namespace zv::text

@@ -82,6 +82,7 @@ TEST(Text, DetectsUtf8AgainstGb18030) {
   EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF" "abc"), TextEncoding::Utf8);
   EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF" "地质"), "地质");
   EXPECT_EQ(DecodeTextFile(ToGbk("地质,剖面")), "地质,剖面");
+  EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF" "a\xBF[b\xE4\xB8"), "a\xEF\xBF\xBD[b\xEF\xBF\xBD\xEF\xBF\xBD");
   // Overlong forms and surrogates are not UTF-8.
   EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));
   EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));
