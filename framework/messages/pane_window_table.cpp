@@ -1,0 +1,24 @@
+#include "framework/messages/pane_window_table.h"
+
+#include "framework/messages/private_message.h"
+
+namespace zv::msg {
+
+void PaneWindowTable::Record(PaneEntry entry, QObject* receiver) {
+  entries_.at(static_cast<std::size_t>(entry)) = receiver;
+}
+
+QObject* PaneWindowTable::Receiver(PaneEntry entry) const {
+  return entries_.at(static_cast<std::size_t>(entry)).data();
+}
+
+bool PaneWindowTable::Post(PaneEntry entry, unsigned message, std::intptr_t wParam, std::intptr_t lParam) const {
+  return PostPrivateMessage(Receiver(entry), message, wParam, lParam);
+}
+
+PaneWindowTable& PaneWindows() {
+  static PaneWindowTable table;
+  return table;
+}
+
+}  // namespace zv::msg
