@@ -1,0 +1,265 @@
+// Appending, reading, updating and deleting points, lines and regions.
+#include <algorithm>
+
+#include "platform/data/work_area_store.h"
+
+namespace zv {
+
+using detail::FindArea;
+using detail::WorkArea;
+
+namespace {
+
+WorkArea* AreaHolding(WorkAreaHandle handle, int entityType) {
+  WorkArea* area = FindArea(handle);
+  return area && area->Holds(entityType) ? area : nullptr;
+}
+
+template <class Store, class Slot>
+int32_t AppendSlot(WorkArea& area, int entityType, Store& store, Slot slot) {
+  slot.live = true;
+  store.slots.push_back(std::move(slot));
+  ++store.live;
+  const int32_t id = store.bound() - 1;
+  store.order.push_back(id);
+  detail::InitRecord(area, entityType, id);
+  detail::NoteChange(area, entityType, ChangeKind::Appended, {id});
+  return id;
+}
+
+template <class Store>
+int DeleteSlot(WorkArea& area, int entityType, Store& store, int32_t id) {
+  auto* slot = store.Live(id);
+  if (!slot) return 0;
+  *slot = {};
+  --store.live;
+  if (static_cast<std::size_t>(id) < store.records.size() && !store.records[static_cast<std::size_t>(id)].empty())
+    store.records[static_cast<std::size_t>(id)][0] = 0;
+  detail::NoteChange(area, entityType, ChangeKind::Deleted, {id});
+  return 1;
+}
+
+// Arc lists must name at least one arc, and only live lines of the area.
+bool ValidArcList(const WorkArea& area, const int32_t* arcs, int32_t count) {
+  if (!arcs || count < 2) return false;
+  bool any = false;
+  for (int32_t i = 1; i < count; ++i) {
+    if (arcs[i] == 0) continue;
+    if (arcs[i] == INT32_MIN || !area.lines.IsLive(std::abs(arcs[i]))) return false;
+    any = true;
+  }
+  return any;
+}
+
+void UpdatedArc(WorkArea& area, int32_t arc) {
+  if (!area.HoldsRegions()) return;
+  const std::vector<int32_t> regions = detail::RegionsUsingArc(area, arc);
+  for (int32_t region : regions) detail::RefreshMeasures(area, kRegionEntity, region);
+  if (!regions.empty()) detail::NoteChange(area, kRegionEntity, ChangeKind::Updated, regions);
+}
+
+}  // namespace
+
+// ---- points
+
+int32_t BasAppendPoint(WorkAreaHandle handle, const D_DOT& position, std::string_view text, const PNT_INFO& info) {
+  WorkArea* area = AreaHolding(handle, kPointEntity);
+  if (!area) return 0;
+  return AppendSlot(*area, kPointEntity, area->points, detail::PointSlot{true, position, std::string(text), info, {}});
+}
+
+int BasReadPoint(WorkAreaHandle handle, int32_t id, D_DOT* position, std::string* text, PNT_INFO* info) {
+  WorkArea* area = AreaHolding(handle, kPointEntity);
+  const detail::PointSlot* slot = area ? area->points.Live(id) : nullptr;
+  if (!slot) return 0;
+  if (position) *position = slot->position;
+  if (text) *text = slot->text;
+  if (info) *info = slot->info;
+  return 1;
+}
+
+int BasReadPointPos(WorkAreaHandle handle, int32_t id, D_DOT* position) {
+  return BasReadPoint(handle, id, position, nullptr, nullptr);
+}
+
+int BasUpdatePoint(WorkAreaHandle handle, int32_t id, const D_DOT& position, std::string_view text, const PNT_INFO& info) {
+  WorkArea* area = AreaHolding(handle, kPointEntity);
+  detail::PointSlot* slot = area ? area->points.Live(id) : nullptr;
+  if (!slot) return 0;
+  slot->position = position;
+  slot->text = text;
+  slot->info = info;
+  detail::NoteChange(*area, kPointEntity, ChangeKind::Updated, {id});
+  return 1;
+}
+
+int BasWritePointPos(WorkAreaHandle handle, int32_t id, const D_DOT& position) {
+  WorkArea* area = AreaHolding(handle, kPointEntity);
+  detail::PointSlot* slot = area ? area->points.Live(id) : nullptr;
+  if (!slot) return 0;
+  slot->position = position;
+  detail::NoteChange(*area, kPointEntity, ChangeKind::Updated, {id});
+  return 1;
+}
+
+int BasDeletePoint(WorkAreaHandle handle, int32_t id) {
+  WorkArea* area = AreaHolding(handle, kPointEntity);
+  return area ? DeleteSlot(*area, kPointEntity, area->points, id) : 0;
+}
+
+// ---- lines
+
+int32_t BasAppendLine(WorkAreaHandle handle, const D_DOT* vertices, int32_t count, const LIN_INFO& info) {
+  WorkArea* area = AreaHolding(handle, kLineEntity);
+  if (!area || !vertices || count < 1) return 0;
+  return AppendSlot(*area, kLineEntity, area->lines,
+                    detail::LineSlot{true, std::vector<D_DOT>(vertices, vertices + count), info, {}});
+}
+
+int32_t BasAppendLine(WorkAreaHandle handle, const std::vector<D_DOT>& vertices, const LIN_INFO& info) {
+  return BasAppendLine(handle, vertices.data(), static_cast<int32_t>(vertices.size()), info);
+}
+
+int BasReadLine(WorkAreaHandle handle, int32_t id, std::vector<D_DOT>* vertices, LIN_INFO* info) {
+  WorkArea* area = AreaHolding(handle, kLineEntity);
+  const detail::LineSlot* slot = area ? area->lines.Live(id) : nullptr;
+  if (!slot) return 0;
+  if (vertices) *vertices = slot->vertices;
+  if (info) *info = slot->info;
+  return 1;
+}
+
+int BasUpdateLine(WorkAreaHandle handle, int32_t id, const D_DOT* vertices, int32_t count, const LIN_INFO& info) {
+  WorkArea* area = AreaHolding(handle, kLineEntity);
+  detail::LineSlot* slot = area ? area->lines.Live(id) : nullptr;
+  if (!slot || !vertices || count < 1) return 0;
+  slot->vertices.assign(vertices, vertices + count);
+  slot->info = info;
+  detail::RefreshMeasures(*area, kLineEntity, id);
+  detail::NoteChange(*area, kLineEntity, ChangeKind::Updated, {id});
+  UpdatedArc(*area, id);
+  return 1;
+}
+
+int BasUpdateLine(WorkAreaHandle handle, int32_t id, const std::vector<D_DOT>& vertices, const LIN_INFO& info) {
+  return BasUpdateLine(handle, id, vertices.data(), static_cast<int32_t>(vertices.size()), info);
+}
+
+int BasDeleteLine(WorkAreaHandle handle, int32_t id) {
+  WorkArea* area = AreaHolding(handle, kLineEntity);
+  if (!area || !DeleteSlot(*area, kLineEntity, area->lines, id)) return 0;
+  UpdatedArc(*area, id);
+  return 1;
+}
+
+// ---- regions
+
+int32_t BasAppendRegion(WorkAreaHandle handle, const int32_t* arcs, int32_t count, const REG_INFO& info) {
+  WorkArea* area = AreaHolding(handle, kRegionEntity);
+  if (!area || !ValidArcList(*area, arcs, count)) return 0;
+  return AppendSlot(*area, kRegionEntity, area->regions,
+                    detail::RegionSlot{true, std::vector<int32_t>(arcs, arcs + count), info, {}});
+}
+
+int32_t BasAppendRegion(WorkAreaHandle handle, const std::vector<int32_t>& arcs, const REG_INFO& info) {
+  return BasAppendRegion(handle, arcs.data(), static_cast<int32_t>(arcs.size()), info);
+}
+
+int BasReadRegion(WorkAreaHandle handle, int32_t id, std::vector<int32_t>* arcs, REG_INFO* info) {
+  WorkArea* area = AreaHolding(handle, kRegionEntity);
+  const detail::RegionSlot* slot = area ? area->regions.Live(id) : nullptr;
+  if (!slot) return 0;
+  if (arcs) *arcs = detail::ArcListWithTotal(*area, slot->arcs);
+  if (info) *info = slot->info;
+  return 1;
+}
+
+int BasUpdateRegion(WorkAreaHandle handle, int32_t id, const std::vector<int32_t>& arcs, const REG_INFO& info) {
+  WorkArea* area = AreaHolding(handle, kRegionEntity);
+  detail::RegionSlot* slot = area ? area->regions.Live(id) : nullptr;
+  if (!slot || !ValidArcList(*area, arcs.data(), static_cast<int32_t>(arcs.size()))) return 0;
+  slot->arcs = arcs;
+  slot->info = info;
+  detail::RefreshMeasures(*area, kRegionEntity, id);
+  detail::NoteChange(*area, kRegionEntity, ChangeKind::Updated, {id});
+  return 1;
+}
+
+int BasDeleteRegion(WorkAreaHandle handle, int32_t id) {
+  WorkArea* area = AreaHolding(handle, kRegionEntity);
+  return area ? DeleteSlot(*area, kRegionEntity, area->regions, id) : 0;
+}
+
+int BasGetRegionRings(WorkAreaHandle handle, int32_t id, std::vector<std::vector<D_DOT>>* rings) {
+  WorkArea* area = AreaHolding(handle, kRegionEntity);
+  const detail::RegionSlot* slot = area ? area->regions.Live(id) : nullptr;
+  if (!slot) return 0;
+  if (rings) *rings = detail::BuildRings(*area, slot->arcs);
+  return 1;
+}
+
+// ---- parameters by id
+
+int BasReadPointParam(WorkAreaHandle area, int32_t id, PNT_INFO* info) {
+  return BasReadPoint(area, id, nullptr, nullptr, info);
+}
+int BasReadLineParam(WorkAreaHandle handle, int32_t id, LIN_INFO* info) {
+  WorkArea* area = AreaHolding(handle, kLineEntity);
+  const detail::LineSlot* slot = area ? area->lines.Live(id) : nullptr;
+  if (!slot) return 0;
+  if (info) *info = slot->info;
+  return 1;
+}
+int BasReadRegionParam(WorkAreaHandle handle, int32_t id, REG_INFO* info) {
+  WorkArea* area = AreaHolding(handle, kRegionEntity);
+  const detail::RegionSlot* slot = area ? area->regions.Live(id) : nullptr;
+  if (!slot) return 0;
+  if (info) *info = slot->info;
+  return 1;
+}
+
+namespace {
+template <class Store, class Info>
+int WriteParam(WorkAreaHandle handle, int entityType, Store WorkArea::*member, int32_t id, const Info& info) {
+  WorkArea* area = AreaHolding(handle, entityType);
+  auto* slot = area ? (area->*member).Live(id) : nullptr;
+  if (!slot) return 0;
+  slot->info = info;
+  detail::NoteChange(*area, entityType, ChangeKind::Updated, {id});
+  return 1;
+}
+}  // namespace
+
+int BasWritePointParam(WorkAreaHandle area, int32_t id, const PNT_INFO& info) {
+  return WriteParam(area, kPointEntity, &WorkArea::points, id, info);
+}
+int BasWriteLineParam(WorkAreaHandle area, int32_t id, const LIN_INFO& info) {
+  return WriteParam(area, kLineEntity, &WorkArea::lines, id, info);
+}
+int BasWriteRegionParam(WorkAreaHandle area, int32_t id, const REG_INFO& info) {
+  return WriteParam(area, kRegionEntity, &WorkArea::regions, id, info);
+}
+
+// ---- file bytes kept per entity
+
+bool BasSetEntityFileBytes(WorkAreaHandle handle, int entityType, int32_t id, std::vector<uint8_t> bytes) {
+  WorkArea* area = AreaHolding(handle, entityType);
+  if (!area) return false;
+  return detail::WithStore(*area, entityType, [&](auto& store) {
+    auto* slot = store.Live(id);
+    if (!slot) return false;
+    slot->fileBytes = std::move(bytes);
+    return true;
+  });
+}
+
+const std::vector<uint8_t>* BasGetEntityFileBytes(WorkAreaHandle handle, int entityType, int32_t id) {
+  WorkArea* area = AreaHolding(handle, entityType);
+  if (!area) return nullptr;
+  return detail::WithStore(*area, entityType, [&](auto& store) -> const std::vector<uint8_t>* {
+    const auto* slot = store.Live(id);
+    return slot ? &slot->fileBytes : nullptr;
+  });
+}
+
+}  // namespace zv

@@ -1,0 +1,176 @@
+// Entity rectangles, lengths and areas, moving and scaling a whole area, and
+// the kinds of files by extension.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "framework/text/encoding.h"
+#include "platform/data/geometry.h"
+#include "platform/data/work_area_store.h"
+
+namespace zv {
+
+using detail::FindArea;
+using detail::WorkArea;
+
+namespace {
+
+// The rectangle of the box (x, y) .. (x + w, y − h) turned by `degrees`
+// about (x, y): texts hang from their position to the right and down.
+D_RECT TurnedBox(const D_DOT& at, double w, double h, double degrees) {
+  const double a = degrees * std::numbers::pi / 180.0;
+  const double c = std::cos(a), s = std::sin(a);
+  const D_DOT corners[] = {{0, 0}, {w, 0}, {w, -h}, {0, -h}};
+  D_DOT turned[4];
+  for (int i = 0; i < 4; ++i) {
+    turned[i] = {at.x + corners[i].x * c - corners[i].y * s, at.y + corners[i].x * s + corners[i].y * c};
+  }
+  D_RECT rect{};
+  BasVerticesRect(turned, 4, &rect);
+  return rect;
+}
+
+D_RECT Around(const D_DOT& at, double halfWidth, double halfHeight) {
+  return {at.x - halfWidth, at.y - halfHeight, at.x + halfWidth, at.y + halfHeight};
+}
+
+D_RECT PointRect(const detail::PointSlot& slot) {
+  const PNT_INFO& info = slot.info;
+  switch (info.kind()) {
+    case 0: {
+      const double units = text::WidthInCharUnits(slot.text);
+      const double chars = static_cast<double>(text::CharacterCount(slot.text));
+      const double spacing = info.charSpacing() * std::max(chars - 1, 0.0);
+      const bool vertical = info.Get<uint8_t>(pnt::kArrangement) == 1;
+      const double w = vertical ? info.charWidth() : info.charWidth() * units + spacing;
+      const double h = vertical ? info.charHeight() * chars + spacing : info.charHeight();
+      return TurnedBox(slot.position, w, h, info.angle());
+    }
+    case 1: return Around(slot.position, std::abs(info.symbolWidth()) / 2, std::abs(info.symbolHeight()) / 2);
+    case 2:
+    case 3: return Around(slot.position, std::abs(info.radius()), std::abs(info.radius()));
+    case 4:
+      return TurnedBox(slot.position, info.Get<double>(pnt::kImageWidth), -info.Get<double>(pnt::kImageHeight), 0);
+    case 5:
+      return TurnedBox(slot.position, info.Get<float>(pnt::kBoxWidth), info.Get<float>(pnt::kBoxHeight), info.angle());
+    default: return Around(slot.position, 0, 0);
+  }
+}
+
+template <class Store>
+const typename std::remove_cvref_t<decltype(std::declval<Store>().slots[0])>* LiveSlot(WorkAreaHandle handle, int entityType,
+                                                                                     Store WorkArea::*member, int32_t id) {
+  WorkArea* area = FindArea(handle);
+  return area && area->Holds(entityType) ? (area->*member).Live(id) : nullptr;
+}
+
+}  // namespace
+
+int BasGetPointRect(WorkAreaHandle handle, int32_t id, D_RECT* rect) {
+  const auto* slot = LiveSlot(handle, kPointEntity, &WorkArea::points, id);
+  if (!slot || !rect) return 0;
+  *rect = PointRect(*slot);
+  return 1;
+}
+
+int BasGetLineRect(WorkAreaHandle handle, int32_t id, D_RECT* rect) {
+  const auto* slot = LiveSlot(handle, kLineEntity, &WorkArea::lines, id);
+  if (!slot || !rect) return 0;
+  return BasVerticesRect(slot->vertices.data(), static_cast<int32_t>(slot->vertices.size()), rect) ? 1 : 0;
+}
+
+int BasGetRegionRect(WorkAreaHandle handle, int32_t id, D_RECT* rect) {
+  std::vector<std::vector<D_DOT>> rings;
+  if (!rect || !BasGetRegionRings(handle, id, &rings) || rings.empty()) return 0;
+  BasVerticesRect(rings[0].data(), static_cast<int32_t>(rings[0].size()), rect);
+  return 1;
+}
+
+int BasGetWorkAreaRect(WorkAreaHandle handle, D_RECT* rect) {
+  WorkArea* area = FindArea(handle);
+  if (!area || !rect) return 0;
+  bool any = false;
+  const auto add = [&](const D_RECT& r) {
+    if (any) UniteRect(*rect, r); else *rect = r;
+    any = true;
+  };
+  for (const auto& slot : area->points.slots) if (slot.live) add(PointRect(slot));
+  for (const auto& slot : area->lines.slots) {
+    D_RECT r;
+    if (slot.live && BasVerticesRect(slot.vertices.data(), static_cast<int32_t>(slot.vertices.size()), &r)) add(r);
+  }
+  return any ? 1 : 0;
+}
+
+double BasGetLineLength(WorkAreaHandle handle, int32_t id) {
+  const auto* slot = LiveSlot(handle, kLineEntity, &WorkArea::lines, id);
+  return slot ? BasPolylineLength(slot->vertices) : -1.0;
+}
+
+double BasRegionArea(WorkAreaHandle handle, int32_t id) {
+  std::vector<std::vector<D_DOT>> rings;
+  if (!BasGetRegionRings(handle, id, &rings)) return -1.0;
+  double area = 0;
+  for (std::size_t i = 0; i < rings.size(); ++i) {
+    const double a = std::abs(BasPolygonArea(rings[i].data(), static_cast<int32_t>(rings[i].size())));
+    area += i == 0 ? a : -a;
+  }
+  return std::max(area, 0.0);
+}
+
+int BasTransformWorkArea(WorkAreaHandle handle, int operation, double a, double b) {
+  WorkArea* area = FindArea(handle);
+  if (!area || operation < 1 || operation > 3) return 0;
+  const double c = std::cos(a), s = std::sin(a);
+  const auto apply = [&](D_DOT& p) {
+    if (operation == 1) p = {p.x + a, p.y + b};
+    else if (operation == 2) p = {p.x * a, p.y * b};
+    else p = {p.x * c - p.y * s, p.x * s + p.y * c};
+  };
+  std::vector<int32_t> points, lines;
+  for (int32_t id = 1; id < area->points.bound(); ++id) {
+    if (auto* slot = area->points.Live(id)) {
+      apply(slot->position);
+      points.push_back(id);
+    }
+  }
+  for (int32_t id = 1; id < area->lines.bound(); ++id) {
+    if (auto* slot = area->lines.Live(id)) {
+      for (D_DOT& p : slot->vertices) apply(p);
+      detail::RefreshMeasures(*area, kLineEntity, id);
+      lines.push_back(id);
+    }
+  }
+  std::vector<int32_t> regions;
+  for (int32_t id = 1; id < area->regions.bound(); ++id) {
+    if (area->regions.IsLive(id)) {
+      detail::RefreshMeasures(*area, kRegionEntity, id);
+      regions.push_back(id);
+    }
+  }
+  if (!points.empty()) detail::NoteChange(*area, kPointEntity, ChangeKind::Updated, std::move(points));
+  if (!lines.empty()) detail::NoteChange(*area, kLineEntity, ChangeKind::Updated, std::move(lines));
+  if (!regions.empty()) detail::NoteChange(*area, kRegionEntity, ChangeKind::Updated, std::move(regions));
+  return 1;
+}
+
+int BasGetFileKind(std::string_view path) {
+  const auto dot = path.rfind('.');
+  if (dot == std::string_view::npos) return -1;
+  std::string ext(path.substr(dot));
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+  constexpr std::pair<const char*, int> kKinds[] = {{".wl", 0}, {".wt", 1}, {".wp", 2}, {".mpj", 9}};
+  for (const auto& [name, kind] : kKinds) if (ext == name) return kind;
+  return -1;
+}
+
+const char* WorkAreaExtension(int type) {
+  switch (type) {
+    case kLineArea: return ".wl";
+    case kPointArea: return ".wt";
+    case kRegionArea: return ".wp";
+    default: return "";
+  }
+}
+
+}  // namespace zv

@@ -1,0 +1,93 @@
+#include "platform/data/geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace zv {
+
+double BasPointDistance(const D_DOT& a, const D_DOT& b) { return std::hypot(b.x - a.x, b.y - a.y); }
+
+double BasCoordDistance(double x1, double y1, double x2, double y2) { return std::hypot(x2 - x1, y2 - y1); }
+
+double BasSegmentAngle(const D_DOT& a, const D_DOT& b) { return BasCoordAngle(a.x, a.y, b.x, b.y); }
+
+double BasCoordAngle(double x1, double y1, double x2, double y2) {
+  if (x1 == x2 && y1 == y2) return 0.0;
+  double angle = std::atan2(y2 - y1, x2 - x1);
+  if (angle < 0) angle += 2 * std::numbers::pi;
+  return angle >= 2 * std::numbers::pi ? 0.0 : angle;
+}
+
+double BasPolylineLength(const D_DOT* vertices, int32_t count) {
+  double length = 0;
+  for (int32_t i = 1; vertices && i < count; ++i) length += BasPointDistance(vertices[i - 1], vertices[i]);
+  return length;
+}
+
+double BasPolylineLength(const std::vector<D_DOT>& vertices) {
+  return BasPolylineLength(vertices.data(), static_cast<int32_t>(vertices.size()));
+}
+
+double BasPointToSegmentDistance(const D_DOT& p, const D_DOT& a, const D_DOT& b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double length2 = dx * dx + dy * dy;
+  if (length2 == 0) return BasPointDistance(p, a);
+  const double t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0);
+  return BasPointDistance(p, D_DOT{a.x + t * dx, a.y + t * dy});
+}
+
+double BasPolygonArea(const D_DOT* vertices, int32_t count) {
+  if (!vertices || count < 3) return 0;
+  double twice = 0;
+  for (int32_t i = 0, j = count - 1; i < count; j = i++) {
+    twice += (vertices[j].x - vertices[0].x) * (vertices[i].y - vertices[0].y) -
+             (vertices[i].x - vertices[0].x) * (vertices[j].y - vertices[0].y);
+  }
+  return twice / 2;
+}
+
+int BasPointInPolygon(const D_DOT* vertices, int32_t count, const D_DOT& p) {
+  if (!vertices || count < 3) return 0;
+  double scale = 0;
+  for (int32_t i = 0; i < count; ++i) scale = std::max({scale, std::abs(vertices[i].x), std::abs(vertices[i].y)});
+  const double tolerance = 1e-12 * std::max(scale, 1.0);
+  bool inside = false;
+  for (int32_t i = 0, j = count - 1; i < count; j = i++) {
+    const D_DOT& a = vertices[j];
+    const D_DOT& b = vertices[i];
+    if (BasPointToSegmentDistance(p, a, b) <= tolerance) return 2;
+    if ((b.y > p.y) != (a.y > p.y) && p.x < (a.x - b.x) * (p.y - b.y) / (a.y - b.y) + b.x) inside = !inside;
+  }
+  return inside ? 1 : 0;
+}
+
+int BasPointInPolygon(const std::vector<D_DOT>& vertices, const D_DOT& p) {
+  return BasPointInPolygon(vertices.data(), static_cast<int32_t>(vertices.size()), p);
+}
+
+int BasPointInRect(const D_RECT& rect, const D_DOT& p) {
+  return p.x >= rect.xmin && p.x <= rect.xmax && p.y >= rect.ymin && p.y <= rect.ymax ? 1 : 0;
+}
+
+bool BasVerticesRect(const D_DOT* vertices, int32_t count, D_RECT* rect) {
+  if (!vertices || count <= 0 || !rect) return false;
+  D_RECT r{vertices[0].x, vertices[0].y, vertices[0].x, vertices[0].y};
+  for (int32_t i = 1; i < count; ++i) {
+    r.xmin = std::min(r.xmin, vertices[i].x);
+    r.ymin = std::min(r.ymin, vertices[i].y);
+    r.xmax = std::max(r.xmax, vertices[i].x);
+    r.ymax = std::max(r.ymax, vertices[i].y);
+  }
+  *rect = r;
+  return true;
+}
+
+void UniteRect(D_RECT& rect, const D_RECT& other) {
+  rect.xmin = std::min(rect.xmin, other.xmin);
+  rect.ymin = std::min(rect.ymin, other.ymin);
+  rect.xmax = std::max(rect.xmax, other.xmax);
+  rect.ymax = std::max(rect.ymax, other.ymax);
+}
+
+}  // namespace zv

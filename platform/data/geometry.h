@@ -1,0 +1,35 @@
+#pragma once
+// Plane geometry helpers of the platform data library. Angles are radians,
+// counter-clockwise from the x axis.
+
+#include <cstdint>
+#include <vector>
+
+#include "include/zavediz/records.h"
+
+namespace zv {
+
+double BasPointDistance(const D_DOT& a, const D_DOT& b);
+double BasCoordDistance(double x1, double y1, double x2, double y2);
+// The direction of the segment a → b in [0, 2π); 0 when a and b coincide.
+double BasSegmentAngle(const D_DOT& a, const D_DOT& b);
+double BasCoordAngle(double x1, double y1, double x2, double y2);
+// The length of the polyline through the first `count` vertices.
+double BasPolylineLength(const D_DOT* vertices, int32_t count);
+double BasPolylineLength(const std::vector<D_DOT>& vertices);
+// The shortest distance from p to the segment a–b.
+double BasPointToSegmentDistance(const D_DOT& p, const D_DOT& a, const D_DOT& b);
+// Signed area of a ring (positive counter-clockwise); closing edge implied.
+double BasPolygonArea(const D_DOT* vertices, int32_t count);
+// 1 inside, 2 on the boundary, 0 outside (even-odd rule; the ring is closed
+// implicitly; fewer than 3 vertices contain nothing).
+int BasPointInPolygon(const D_DOT* vertices, int32_t count, const D_DOT& p);
+int BasPointInPolygon(const std::vector<D_DOT>& vertices, const D_DOT& p);
+// Non-zero when p lies in the rectangle, edges included.
+int BasPointInRect(const D_RECT& rect, const D_DOT& p);
+// The smallest rectangle holding the vertices; false when there are none.
+bool BasVerticesRect(const D_DOT* vertices, int32_t count, D_RECT* rect);
+// Grows `rect` to hold `other`.
+void UniteRect(D_RECT& rect, const D_RECT& other);
+
+}  // namespace zv

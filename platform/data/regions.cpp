@@ -1,0 +1,78 @@
+// Region arc lists: the computed total, the rings they draw, and which
+// regions use an arc.
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/data/work_area_store.h"
+
+namespace zv::detail {
+namespace {
+
+// Calls f(ringIndex, arcId) for every arc entry (index 1 on), counting rings
+// by the 0 separators.
+template <class F>
+void ForEachArc(const std::vector<int32_t>& arcs, F&& f) {
+  int ring = 0;
+  bool ringHasArc = false;
+  for (std::size_t i = 1; i < arcs.size(); ++i) {
+    if (arcs[i] == 0) {
+      if (ringHasArc) ++ring;
+      ringHasArc = false;
+      continue;
+    }
+    f(ring, arcs[i]);
+    ringHasArc = true;
+  }
+}
+
+}  // namespace
+
+std::vector<int32_t> ArcListWithTotal(const WorkArea& area, const std::vector<int32_t>& arcs) {
+  std::vector<int32_t> out = arcs;
+  if (out.empty()) return out;
+  int64_t total = 0;
+  int rings = 0;
+  ForEachArc(arcs, [&](int ring, int32_t arc) {
+    rings = ring + 1;
+    if (const LineSlot* line = area.lines.Live(std::abs(arc))) total += static_cast<int64_t>(line->vertices.size());
+  });
+  total += rings;
+  out[0] = static_cast<int32_t>(std::min<int64_t>(total, INT32_MAX));
+  return out;
+}
+
+std::vector<std::vector<D_DOT>> BuildRings(const WorkArea& area, const std::vector<int32_t>& arcs) {
+  std::vector<std::vector<D_DOT>> rings;
+  int current = -1;
+  ForEachArc(arcs, [&](int ring, int32_t arc) {
+    const LineSlot* line = area.lines.Live(std::abs(arc));
+    if (!line || line->vertices.empty()) return;
+    if (ring != current) {
+      rings.emplace_back();
+      current = ring;
+    }
+    std::vector<D_DOT>& out = rings.back();
+    std::vector<D_DOT> part = line->vertices;
+    if (arc < 0) std::reverse(part.begin(), part.end());
+    const bool joins = !out.empty() && out.back().x == part.front().x && out.back().y == part.front().y;
+    out.insert(out.end(), part.begin() + (joins ? 1 : 0), part.end());
+  });
+  for (std::vector<D_DOT>& ring : rings) {
+    if (ring.front().x != ring.back().x || ring.front().y != ring.back().y) ring.push_back(ring.front());
+  }
+  return rings;
+}
+
+std::vector<int32_t> RegionsUsingArc(const WorkArea& area, int32_t arc) {
+  std::vector<int32_t> ids;
+  for (int32_t id = 1; id < area.regions.bound(); ++id) {
+    const RegionSlot& slot = area.regions.slots[static_cast<std::size_t>(id)];
+    if (!slot.live) continue;
+    bool uses = false;
+    ForEachArc(slot.arcs, [&](int, int32_t a) { uses = uses || std::abs(a) == arc; });
+    if (uses) ids.push_back(id);
+  }
+  return ids;
+}
+
+}  // namespace zv::detail

@@ -1,0 +1,125 @@
+#pragma once
+// Inside the library: how a work area holds its entities. Not for callers.
+
+#include <any>
+#include <bitset>
+#include <map>
+#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "platform/data/work_area.h"
+
+namespace zv::detail {
+
+struct PointSlot {
+  bool live = false;
+  D_DOT position{};
+  std::string text;
+  PNT_INFO info;
+  std::vector<uint8_t> fileBytes;
+};
+
+struct LineSlot {
+  bool live = false;
+  std::vector<D_DOT> vertices;
+  LIN_INFO info;
+  std::vector<uint8_t> fileBytes;
+};
+
+struct RegionSlot {
+  bool live = false;
+  std::vector<int32_t> arcs;  // entry 0 is recomputed on every read
+  REG_INFO info;
+  std::vector<uint8_t> fileBytes;
+};
+
+// The entities of one type: slot n holds id n (slot 0 unused), the
+// attribute record of each slot, and the drawing order (which may still
+// hold deleted ids; readers skip them).
+template <class Slot>
+struct EntityStore {
+  std::vector<Slot> slots = std::vector<Slot>(1);
+  int32_t live = 0;
+  std::shared_ptr<const CATT_STRU> structure;
+  std::vector<std::vector<uint8_t>> records = std::vector<std::vector<uint8_t>>(1);
+  std::vector<int32_t> order;
+
+  int32_t bound() const { return static_cast<int32_t>(slots.size()); }
+  bool IsLive(int32_t id) const { return id > 0 && id < bound() && slots[static_cast<std::size_t>(id)].live; }
+  Slot* Live(int32_t id) { return IsLive(id) ? &slots[static_cast<std::size_t>(id)] : nullptr; }
+  const Slot* Live(int32_t id) const { return IsLive(id) ? &slots[static_cast<std::size_t>(id)] : nullptr; }
+  void Clear() {
+    slots.assign(1, Slot{});
+    records.assign(1, {});
+    order.clear();
+    live = 0;
+  }
+};
+
+struct Listener {
+  int id;
+  ChangeListener call;
+};
+
+struct WorkArea {
+  WorkAreaHandle handle = 0;
+  WorkAreaSetHandle set = 0;
+  int type = kPointArea;
+  EntityStore<PointSlot> points;
+  EntityStore<LineSlot> lines;
+  EntityStore<RegionSlot> regions;
+  uint64_t revision = 0;
+  bool modified = false;
+  int mode = 0;
+  int state = 0;
+  std::string fileName;
+  MapParams mapParams;
+  std::any fileState;
+  std::bitset<65536> layersOff;
+  int batchDepth = 0;
+  std::map<std::pair<int, ChangeKind>, std::set<int32_t>> pending;
+  std::vector<Listener> listeners;
+  int nextListenerId = 1;
+
+  bool HoldsPoints() const { return type == kPointArea; }
+  bool HoldsLines() const { return type == kLineArea || type == kRegionArea; }
+  bool HoldsRegions() const { return type == kRegionArea; }
+  bool Holds(int entityType) const {
+    return entityType == kPointEntity ? HoldsPoints() : entityType == kLineEntity ? HoldsLines()
+                                                       : entityType == kRegionEntity && HoldsRegions();
+  }
+};
+
+// The open work area of a handle, or null.
+WorkArea* FindArea(WorkAreaHandle handle);
+
+// Records a change: bumps the revision, marks the area modified and tells
+// the listeners (now, or at the end of the batch).
+void NoteChange(WorkArea& area, int entityType, ChangeKind kind, std::vector<int32_t> ids);
+
+// The attribute bytes of an entity type's table and its structure.
+template <class F>
+decltype(auto) WithStore(WorkArea& area, int entityType, F&& f) {
+  if (entityType == kPointEntity) return f(area.points);
+  if (entityType == kRegionEntity) return f(area.regions);
+  return f(area.lines);
+}
+
+// A new record for a just-appended entity of the type, customary measures
+// filled; or refreshes those measures after an update.
+void InitRecord(WorkArea& area, int entityType, int32_t id);
+void RefreshMeasures(WorkArea& area, int entityType, int32_t id);
+// Regions of the area whose arc list uses the arc.
+std::vector<int32_t> RegionsUsingArc(const WorkArea& area, int32_t arc);
+
+// The arc list of a region with entry 0 computed.
+std::vector<int32_t> ArcListWithTotal(const WorkArea& area, const std::vector<int32_t>& arcs);
+// The rings of an arc list.
+std::vector<std::vector<D_DOT>> BuildRings(const WorkArea& area, const std::vector<int32_t>& arcs);
+
+// Back to the state of a new area (structures, layers, map parameters …).
+void InitialiseArea(WorkArea& area);
+
+}  // namespace zv::detail
