@@ -51,24 +51,38 @@ constexpr double kRectifyingSeries[9] = {1.0,
                                          0.011681795120239258,
                                          0.008817221038043499};
 
-}  // namespace
+// The footpoint series depends on the ellipsoid only; callers project many
+// points on one ellipsoid, so the last one's coefficients are kept.
+struct FootpointSeries {
+  double e2 = -1.0;
+  double rectifying = 0.0;  // S of B0 = x / (a / S)
+  double k[7] = {};
+};
 
-double FootpointLatitude(double e2, double a, double x) {
+const FootpointSeries& SeriesFor(double e2) {
+  thread_local FootpointSeries series;
+  if (series.e2 == e2) return series;
   double powers[9];
   powers[0] = 1.0;
   for (int i = 1; i < 9; ++i) powers[i] = std::pow(e2, i);
-  double s = 0.0;
-  for (int i = 0; i < 9; ++i) s += kRectifyingSeries[i] * powers[i];
-  const double b0 = x / (a / s);
-
-  double k[7];
+  series.rectifying = 0.0;
+  for (int i = 0; i < 9; ++i) series.rectifying += kRectifyingSeries[i] * powers[i];
   for (int row = 0; row < 7; ++row) {
-    k[row] = 0.0;
-    for (int power = 0; power < 7; ++power) k[row] += kFootpoint[row][power] * powers[power + 1];
+    series.k[row] = 0.0;
+    for (int power = 0; power < 7; ++power) series.k[row] += kFootpoint[row][power] * powers[power + 1];
   }
+  series.e2 = e2;
+  return series;
+}
+
+}  // namespace
+
+double FootpointLatitude(double e2, double a, double x) {
+  const FootpointSeries& series = SeriesFor(e2);
+  const double b0 = x / (a / series.rectifying);
   const double sin2 = std::sin(b0) * std::sin(b0);
-  double bracket = k[6];
-  for (int row = 5; row >= 0; --row) bracket = bracket * sin2 + k[row];
+  double bracket = series.k[6];
+  for (int row = 5; row >= 0; --row) bracket = bracket * sin2 + series.k[row];
   return b0 + std::sin(2.0 * b0) * bracket;
 }
 
