@@ -3,7 +3,7 @@
 // together an expression and "=" (or the return key, or "计算结果:") shows its
 // value without closing the window. Closing tells both tool views, through the
 // pane window table, that the calculator is gone, and the window deletes
-// itself. Controls carry the object name "control<id>" with the dialog's ids
+// itself (so it is always made with new, as OpenBeside does). Controls carry the object name "control<id>" with the dialog's ids
 // (1160 expression, 1118 result, 1181 "计算结果:", 1 "=", the keypad's own).
 
 #include <QDialog>

@@ -148,7 +148,7 @@ std::string CExprCalculator::Calculate(std::string_view text) {
 
 const char* CExprCalculator::SetExpression(std::string_view text) {
   const std::size_t n = std::min(text.size(), static_cast<std::size_t>(kMaxExpressionLength));
-  std::memcpy(expression_.data(), text.data(), n);
+  if (n > 0) std::memcpy(expression_.data(), text.data(), n);
   expression_[n] = '\0';
   return expression_.data();
 }
