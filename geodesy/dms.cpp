@@ -16,6 +16,5 @@ double DmsToRadians(double packed) {
   const double minutes = (packed - whole) * 100.0;
   const double wholeMinutes = std::trunc(minutes + 1e-9);
   const double seconds = (minutes - wholeMinutes) * 100.0;
-  return (seconds * 0.0002777777777777778 + wholeMinutes * 0.016666666666666666 + whole) *
-         kRadiansPerDegree;
+  return (seconds * 0.0002777777777777778 + wholeMinutes * 0.016666666666666666 + whole) * kRadiansPerDegree;
 }

@@ -9,9 +9,7 @@ namespace {
 
 // The callers' pipelines round every value they take out of a point to what
 // "%.15lf" keeps.
-double RoundThroughText(double value) {
-  return zv::num::ParseDouble(zv::num::Format("%.15lf", value));
-}
+double RoundThroughText(double value) { return zv::num::ParseDouble(zv::num::Format("%.15lf", value)); }
 
 // 0.0001 arc-second, the convergence limit of the latitude iteration.
 const double kLatitudeTolerance = std::tan(4.84813681109536e-10);

@@ -60,9 +60,7 @@ bool SolveFullRank(Normal n, Vector u, Vector& q) {
   return true;
 }
 
-double RoundThroughText(double value) {
-  return zv::num::ParseDouble(zv::num::Format("%.15lf", value));
-}
+double RoundThroughText(double value) { return zv::num::ParseDouble(zv::num::Format("%.15lf", value)); }
 
 }  // namespace
 
@@ -132,7 +130,7 @@ bool FitSevenParameters(const CMatrix& points, double* p) {
   const double tx = target.x + q[0] - (scale * source.x + rzScaled * source.y - ryScaled * source.z);
   const double ty = target.y + q[1] - (scale * source.y + rxScaled * source.z - rzScaled * source.x);
   const double tz = target.z + q[2] - (scale * source.z - rxScaled * source.y + ryScaled * source.x);
-  const double result[kUnknowns] = {-tx, -ty, -tz, -rxScaled / scale, -ryScaled / scale, -rzScaled / scale,
+  const double result[kUnknowns] = {-tx,        -ty, -tz, -rxScaled / scale, -ryScaled / scale, -rzScaled / scale,
                                     1.0 - scale};
   for (double value : result) {
     if (!std::isfinite(value)) return false;

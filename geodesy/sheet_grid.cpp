@@ -209,8 +209,7 @@ std::string FormatNew(const Sheet& sheet) {
   std::string number = zv::num::Format("%c%d", 'A' + sheet.band, sheet.column);
   if (sheet.scale->letter == 'A') return number;
   const int cells = sheet.scale->Cells();
-  return number + zv::num::Format("%c%03d%03d", sheet.scale->letter, sheet.north / cells + 1,
-                                  sheet.west / cells + 1);
+  return number + zv::num::Format("%c%03d%03d", sheet.scale->letter, sheet.north / cells + 1, sheet.west / cells + 1);
 }
 
 std::string FormatOld(const Sheet& sheet) {
@@ -235,8 +234,6 @@ double WestSeconds(const Sheet& sheet) {
   return (sheet.column - kFirstColumn) * 21600.0 + sheet.west * kCellWidthSeconds;
 }
 
-double NorthSeconds(const Sheet& sheet) {
-  return (sheet.band + 1) * 14400.0 - sheet.north * kCellHeightSeconds;
-}
+double NorthSeconds(const Sheet& sheet) { return (sheet.band + 1) * 14400.0 - sheet.north * kCellHeightSeconds; }
 
 }  // namespace sheet_grid

@@ -15,9 +15,9 @@ namespace sheet_grid {
 inline constexpr int kCellsPerMillionSheet = 192;
 inline constexpr double kCellWidthSeconds = 112.5;
 inline constexpr double kCellHeightSeconds = 75.0;
-inline constexpr int kBands = 22;         // row letters A..V, 0°..88°
-inline constexpr int kFirstColumn = 31;   // 0°..6° east
-inline constexpr int kLastColumn = 60;    // 174°..180° east
+inline constexpr int kBands = 22;        // row letters A..V, 0°..88°
+inline constexpr int kFirstColumn = 31;  // 0°..6° east
+inline constexpr int kLastColumn = 60;   // 174°..180° east
 
 struct Scale {
   int32_t denominator;

@@ -1,7 +1,6 @@
 #include "geodesy/string_tokenizer.h"
 
-CStringTokenizer::CStringTokenizer(std::string_view text, std::string_view delimiters)
-    : text_(text) {
+CStringTokenizer::CStringTokenizer(std::string_view text, std::string_view delimiters) : text_(text) {
   SetDelimiters(delimiters);
 }
 

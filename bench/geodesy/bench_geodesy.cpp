@@ -65,9 +65,8 @@ int main(int argc, char** argv) {
     lat.resize(n);
     lon.resize(n);
     MakePoints(random, meridian, lat, lon);
-    const std::string definition =
-        zv::num::Format("+proj=tmerc +lat_0=0 +lon_0=%.17g +k_0=1 +x_0=500000 +y_0=0 +a=%.17g +es=%.17g", meridian,
-                        e.a, e.e2);
+    const std::string definition = zv::num::Format(
+        "+proj=tmerc +lat_0=0 +lon_0=%.17g +k_0=1 +x_0=500000 +y_0=0 +a=%.17g +es=%.17g", meridian, e.a, e.e2);
     PJ* tmerc = proj_create(context, definition.c_str());
     if (!tmerc) {
       std::fprintf(stderr, "PROJ refused %s\n", definition.c_str());
@@ -88,8 +87,8 @@ int main(int argc, char** argv) {
     std::copy_n(lon.begin(), n, projE.begin());
     std::copy_n(lat.begin(), n, projN.begin());
     start = Clock::now();
-    proj_trans_generic(tmerc, PJ_FWD, projE.data(), sizeof(double), n, projN.data(), sizeof(double), n, nullptr, 0,
-                       0, nullptr, 0, 0);
+    proj_trans_generic(tmerc, PJ_FWD, projE.data(), sizeof(double), n, projN.data(), sizeof(double), n, nullptr, 0, 0,
+                       nullptr, 0, 0);
     forward.projSeconds += Seconds(start);
     for (std::size_t i = 0; i < n; ++i) {
       const double d = std::max(std::fabs(oursX[i] - projN[i]), std::fabs(oursY[i] - projE[i]));
@@ -109,8 +108,8 @@ int main(int argc, char** argv) {
     std::copy_n(projE.begin(), n, projLon.begin());
     std::copy_n(projN.begin(), n, projLat.begin());
     start = Clock::now();
-    proj_trans_generic(tmerc, PJ_INV, projLon.data(), sizeof(double), n, projLat.data(), sizeof(double), n, nullptr,
-                       0, 0, nullptr, 0, 0);
+    proj_trans_generic(tmerc, PJ_INV, projLon.data(), sizeof(double), n, projLat.data(), sizeof(double), n, nullptr, 0,
+                       0, nullptr, 0, 0);
     inverse.projSeconds += Seconds(start);
     for (std::size_t i = 0; i < n; ++i) {
       // On the ground: a radian of latitude is about a metres, one of

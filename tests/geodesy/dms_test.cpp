@@ -17,12 +17,8 @@ TEST(PackedDms, PacksAndUnpacksDegreesMinutesSeconds) {
     double radians;
     double packed;
   } cases[] = {
-      {Radians(30, 15, 20.5), 30.152050},
-      {Radians(117, 30), 117.30},
-      {Radians(0, 0, 0.25), 0.000025},
-      {Radians(45, 59, 59.999), 45.5959999},
-      {Radians(89, 0, 1), 89.0001},
-      {0.0, 0.0},
+      {Radians(30, 15, 20.5), 30.152050},    {Radians(117, 30), 117.30},   {Radians(0, 0, 0.25), 0.000025},
+      {Radians(45, 59, 59.999), 45.5959999}, {Radians(89, 0, 1), 89.0001}, {0.0, 0.0},
   };
   for (const Case& c : cases) {
     EXPECT_NEAR(RadiansToDms(c.radians), c.packed, 1e-12) << c.packed;

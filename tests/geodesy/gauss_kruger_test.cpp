@@ -46,8 +46,7 @@ void ExpectAgreementWithProj(double zoneWidth, double metres, double radians) {
         point.Set(plane.y, plane.x, 77.0);
         point.GaussInverse(e.e2, e.a, meridian * kDeg);
         const PJ_XYZ geodetic = proj.Inverse(plane.x, plane.y);
-        worst.radians =
-            std::max({worst.radians, std::fabs(point.X() - geodetic.y), std::fabs(point.Y() - geodetic.x)});
+        worst.radians = std::max({worst.radians, std::fabs(point.X() - geodetic.y), std::fabs(point.Y() - geodetic.x)});
       }
     }
     EXPECT_LT(worst.metres, metres) << e.label << " zone width " << zoneWidth;

@@ -49,8 +49,8 @@ TEST(GeodeticCartesian, EveryQuadrantComesBackSigned) {
   // Greenwich or beyond 90° east keep their quadrant.
   const struct {
     double latitude, longitude;
-  } cases[] = {{-33.9, 18.4}, {40.7, -74.0}, {-23.5, -46.6}, {-41.3, 174.8}, {64.1, -151.0}, {0.0, 179.5},
-               {30.0, 120.0}, {-0.5, 95.0}, {89.9, 10.0}, {-89.9, -10.0}};
+  } cases[] = {{-33.9, 18.4}, {40.7, -74.0}, {-23.5, -46.6}, {-41.3, 174.8}, {64.1, -151.0},
+               {0.0, 179.5},  {30.0, 120.0}, {-0.5, 95.0},   {89.9, 10.0},   {-89.9, -10.0}};
   const Ellipsoid& e = kWgs84;
   const ProjReference proj = Cartesian(e);
   for (const auto& c : cases) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -63,8 +64,8 @@ TEST(MapSheet, FurtherWorkedConversions) {
     const char* oldNumber;
     int32_t scale;
     char letter;
-  } classified[] = {{"J-50-A", 500000, 'B'}, {"J-50-12", 100000, 'D'}, {"J-50-5-(24)", 10000, 'G'},
-                    {"J-50", 1000000, 'A'},   {"J-50-[7]", 250000, 'C'}, {"J-50-5-B", 50000, 'E'},
+  } classified[] = {{"J-50-A", 500000, 'B'},    {"J-50-12", 100000, 'D'},    {"J-50-5-(24)", 10000, 'G'},
+                    {"J-50", 1000000, 'A'},     {"J-50-[7]", 250000, 'C'},   {"J-50-5-B", 50000, 'E'},
                     {"J-50-5-B-3", 25000, 'F'}, {"J-50-5-(24)-c", 5000, 'H'}};
   for (const auto& c : classified) {
     char letter = '?';
@@ -135,6 +136,74 @@ TEST(MapSheet, RandomPointsRoundTripAtEveryScale) {
   }
 }
 
+// The numbering written out directly in degrees and minutes, as the
+// national standard states it, for points that lie off every sheet line.
+std::string DirectNewNumber(double lon, double lat, int32_t scale) {
+  const struct {
+    int32_t scale;
+    char letter;
+    int perSide;
+  } kGrid[] = {{500000, 'B', 2}, {250000, 'C', 4}, {100000, 'D', 12}, {50000, 'E', 24},
+               {25000, 'F', 48}, {10000, 'G', 96}, {5000, 'H', 192}};
+  char text[16];
+  std::snprintf(text, sizeof text, "%c%d", 'A' + static_cast<int>(lat / 4), 31 + static_cast<int>(lon / 6));
+  std::string number = text;
+  for (const auto& g : kGrid) {
+    if (g.scale != scale) continue;
+    const int row = g.perSide - static_cast<int>(std::fmod(lat, 4.0) * g.perSide / 4.0);
+    const int col = 1 + static_cast<int>(std::fmod(lon, 6.0) * g.perSide / 6.0);
+    std::snprintf(text, sizeof text, "%c%03d%03d", g.letter, row, col);
+    number += text;
+  }
+  return number;
+}
+
+std::string DirectOldNumber(double lon, double lat, int32_t scale) {
+  const double latm = lat * 60.0, lonm = lon * 60.0;
+  const auto quadrant = [](bool north, bool east, char first) {
+    return std::string(1, static_cast<char>(first + (north ? 0 : 2) + (east ? 1 : 0)));
+  };
+  std::string number = std::string(1, static_cast<char>('A' + static_cast<int>(lat / 4))) + "-" +
+                       std::to_string(31 + static_cast<int>(lon / 6));
+  if (scale == 1000000) return number;
+  if (scale == 500000) return number + "-" + quadrant(std::fmod(lat, 4) >= 2, std::fmod(lon, 6) >= 3, 'A');
+  if (scale == 250000) {
+    const int n = 1 + static_cast<int>(std::fmod(lon, 6) * 2 / 3) + (4 - static_cast<int>(std::fmod(lat, 4))) * 4 - 4;
+    return number + "-[" + std::to_string(n) + "]";
+  }
+  const int r = 12 - static_cast<int>(std::fmod(lat, 4) * 3);
+  const int c = 1 + static_cast<int>(std::fmod(lon, 6) * 2);
+  number += "-" + std::to_string(c + r * 12 - 12);
+  if (scale == 100000) return number;
+  if (scale == 10000 || scale == 5000) {
+    const int k =
+        (7 - static_cast<int>(std::fmod(latm, 20) * 0.4)) * 8 + 1 + static_cast<int>(std::fmod(lonm, 30) / 3.75);
+    number += "-(" + std::to_string(k) + ")";
+    if (scale == 10000) return number;
+    return number + "-" +
+           quadrant(static_cast<int>(std::fmod(latm, 2.5) / 1.25) == 1,
+                    static_cast<int>(std::fmod(lonm, 3.75) / 1.875) == 1, 'a');
+  }
+  number += "-" + quadrant(static_cast<int>(std::fmod(latm, 20) / 10) == 1,
+                           static_cast<int>(std::fmod(lonm, 30) / 15) == 1, 'A');
+  if (scale == 50000) return number;
+  const bool north = static_cast<int>(std::fmod(latm, 10) / 5) == 1;
+  const bool east = static_cast<int>(std::fmod(lonm, 15) / 7.5) == 1;
+  return number + "-" + std::to_string(1 + (north ? 0 : 2) + (east ? 1 : 0));
+}
+
+TEST(MapSheet, AgreesWithTheNumberingWrittenInDegreesAndMinutes) {
+  std::mt19937 random(99);
+  std::uniform_real_distribution<double> lonOf(73.0, 135.0), latOf(18.0, 54.0);
+  for (int i = 0; i < 5000; ++i) {
+    const double lon = lonOf(random), lat = latOf(random);
+    for (int32_t scale : kScales) {
+      ASSERT_EQ(CMapSheet::NewSheetNumber(lon, lat, scale), DirectNewNumber(lon, lat, scale)) << lon << " " << lat;
+      ASSERT_EQ(CMapSheet::OldSheetNumber(lon, lat, scale), DirectOldNumber(lon, lat, scale)) << lon << " " << lat;
+    }
+  }
+}
+
 TEST(MapSheet, PointsOnSheetLinesBelongNorthAndEastInBothSchemes) {
   // Corners and edge points computed the ways callers compute them: from
   // minutes, from sheet counts, from seconds. A point on a line belongs to
@@ -170,7 +239,7 @@ TEST(MapSheet, PointsOutsideTheSeriesHaveNoNumber) {
   const struct {
     double lon, lat;
     int32_t scale;
-  } cases[] = {{-0.5, 30.0, 10000}, {120.0, -0.1, 10000}, {180.0, 30.0, 10000}, {120.0, 88.0, 10000},
+  } cases[] = {{-0.5, 30.0, 10000},         {120.0, -0.1, 10000},  {180.0, 30.0, 10000}, {120.0, 88.0, 10000},
                {std::nan(""), 30.0, 10000}, {120.0, 30.0, 200000}, {120.0, 30.0, 0}};
   for (const auto& c : cases) {
     EXPECT_EQ(CMapSheet::NewSheetNumber(c.lon, c.lat, c.scale), "") << c.lon << " " << c.lat << " " << c.scale;
@@ -202,13 +271,30 @@ TEST(MapSheet, MalformedNewNumbersAreRejected) {
 TEST(MapSheet, MalformedOldNumbersAreRejected) {
   const std::string tooLong = "J-50-14-(" + std::string(4096, '5') + ")";
   CMapSheet sheets;
-  for (const std::string& number :
-       {std::string(), std::string("J"), std::string("J-5"), std::string("J-500"), std::string("JJ-50"),
-        std::string("J--50"), std::string("J-50-"), std::string("J-50-E"), std::string("J-50-145"),
-        std::string("J-50-0"), std::string("J-50-[0]"), std::string("J-50-[17]"), std::string("J-50-[]"),
-        std::string("J-50-14-(65)"), std::string("J-50-14-()"), std::string("J-50-14-E"), std::string("J-50-14-A-5"),
-        std::string("J-50-14-(50)-e"), std::string("J-50-14-(50)-a-1"), std::string("J-50-14-A-1-2"),
-        std::string("W-50"), std::string("J-29"), std::string("J-50-+1"), tooLong}) {
+  for (const std::string& number : {std::string(),
+                                    std::string("J"),
+                                    std::string("J-5"),
+                                    std::string("J-500"),
+                                    std::string("JJ-50"),
+                                    std::string("J--50"),
+                                    std::string("J-50-"),
+                                    std::string("J-50-E"),
+                                    std::string("J-50-145"),
+                                    std::string("J-50-0"),
+                                    std::string("J-50-[0]"),
+                                    std::string("J-50-[17]"),
+                                    std::string("J-50-[]"),
+                                    std::string("J-50-14-(65)"),
+                                    std::string("J-50-14-()"),
+                                    std::string("J-50-14-E"),
+                                    std::string("J-50-14-A-5"),
+                                    std::string("J-50-14-(50)-e"),
+                                    std::string("J-50-14-(50)-a-1"),
+                                    std::string("J-50-14-A-1-2"),
+                                    std::string("W-50"),
+                                    std::string("J-29"),
+                                    std::string("J-50-+1"),
+                                    tooLong}) {
     char letter = '?';
     EXPECT_EQ(CMapSheet::ClassifyOldNumber(number, &letter), 0) << number;
     EXPECT_EQ(letter, '?');

@@ -40,7 +40,7 @@ TEST(MatrixFromString, ReadsOneRowPerLine) {
       {"1 2 3\r\n4 5", {{1, 2, 3}, {4, 5, 0}}},
       {"1 2 3\r\n4 5 6 7\n", {{1, 2, 3}, {4, 5, 6}}},
       {"  1   2\n\n3 4  \n   \n5 6", {{1, 2}, {3, 4}}},  // an empty line is skipped, a line of blanks ends
-      {"1.5e3 -2,5 abc", {{1500, -2, 0}}},              // numbers as in the C locale; no number reads 0
+      {"1.5e3 -2,5 abc", {{1500, -2, 0}}},               // numbers as in the C locale; no number reads 0
   };
   for (const auto& c : cases) {
     CMatrix m;

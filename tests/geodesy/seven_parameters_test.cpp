@@ -96,8 +96,7 @@ Parameters Fit(const CMatrix& points) {
   return fitted;
 }
 
-void ExpectParameters(const Parameters& fitted, const Parameters& truth, double metres, double radians,
-                      double scale) {
+void ExpectParameters(const Parameters& fitted, const Parameters& truth, double metres, double radians, double scale) {
   for (int k = 0; k < 3; ++k) EXPECT_NEAR(fitted.values[k], truth.values[k], metres) << k;
   for (int k = 3; k < 6; ++k) EXPECT_NEAR(fitted.values[k], truth.values[k], radians) << k;
   EXPECT_NEAR(fitted.values[6], truth.values[6], scale);
@@ -182,7 +181,8 @@ TEST(SevenParameterFit, RefusesPointsThatCannotFixTheParameters) {
       {"one point", matrixOf({c})},
       {"no points", CMatrix(0, 6)},
       {"five columns", CMatrix(4, 5)},
-      {"not a number", [&] {
+      {"not a number",
+       [&] {
          CMatrix m = matrixOf({a, b, c});
          *m.At(1, 4) = std::nan("");
          return m;
