@@ -30,13 +30,16 @@ void ForEachArc(const std::vector<int32_t>& arcs, F&& f) {
 std::vector<int32_t> ArcListWithTotal(const WorkArea& area, const std::vector<int32_t>& arcs) {
   std::vector<int32_t> out = arcs;
   if (out.empty()) return out;
+  // Rings whose arcs are all missing draw nothing and need no closing point.
   int64_t total = 0;
-  int rings = 0;
+  int lastRingDrawn = -1;
   ForEachArc(arcs, [&](int ring, int32_t arc) {
-    rings = ring + 1;
-    if (const LineSlot* line = area.lines.Live(std::abs(arc))) total += static_cast<int64_t>(line->vertices.size());
+    const LineSlot* line = area.lines.Live(std::abs(arc));
+    if (!line || line->vertices.empty()) return;
+    total += static_cast<int64_t>(line->vertices.size());
+    if (ring != lastRingDrawn) ++total;
+    lastRingDrawn = ring;
   });
-  total += rings;
   out[0] = static_cast<int32_t>(std::min<int64_t>(total, INT32_MAX));
   return out;
 }

@@ -1,0 +1,60 @@
+#include "platform/data/geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace zv {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+TEST(Geometry, SegmentAngleRunsOnceAroundFromEast) {
+  struct Case { D_DOT to; double angle; };
+  const Case cases[] = {{{1, 0}, 0},          {{1, 1}, kPi / 4},  {{0, 1}, kPi / 2}, {{-1, 0}, kPi},
+                        {{0, -1}, 1.5 * kPi}, {{1, -1e-300}, 0.0}, {{0, 0}, 0}};
+  for (const Case& c : cases) EXPECT_NEAR(BasSegmentAngle({0, 0}, c.to), c.angle, 1e-12) << c.to.x << "," << c.to.y;
+  EXPECT_NEAR(BasCoordAngle(1, 1, 1, 3), kPi / 2, 1e-12);
+}
+
+TEST(Geometry, DistancesAndLengths) {
+  EXPECT_DOUBLE_EQ(BasPointDistance({0, 0}, {3, 4}), 5);
+  EXPECT_DOUBLE_EQ(BasCoordDistance(1, 1, 4, 5), 5);
+  const std::vector<D_DOT> line{{0, 0}, {3, 4}, {3, 10}};
+  EXPECT_DOUBLE_EQ(BasPolylineLength(line), 11);
+  EXPECT_DOUBLE_EQ(BasPolylineLength(line.data(), 2), 5);
+  EXPECT_DOUBLE_EQ(BasPolylineLength(line.data(), 1), 0);
+  EXPECT_DOUBLE_EQ(BasPointToSegmentDistance({5, 5}, {0, 0}, {10, 0}), 5);
+  EXPECT_DOUBLE_EQ(BasPointToSegmentDistance({-3, 4}, {0, 0}, {10, 0}), 5);
+}
+
+TEST(Geometry, PointInPolygonInsideOutsideAndOnTheEdge) {
+  const std::vector<D_DOT> square{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+  struct Case { D_DOT p; int expected; };
+  const Case cases[] = {{{5, 5}, 1}, {{15, 5}, 0}, {{10, 5}, 2}, {{0, 0}, 2}, {{5, 10}, 2}, {{-1e-9, 5}, 0}};
+  for (const Case& c : cases) EXPECT_EQ(BasPointInPolygon(square, c.p), c.expected) << c.p.x << "," << c.p.y;
+  // A closed ring (first vertex repeated) gives the same answers.
+  std::vector<D_DOT> closed = square;
+  closed.push_back(square[0]);
+  EXPECT_EQ(BasPointInPolygon(closed, {5, 5}), 1);
+  EXPECT_EQ(BasPointInPolygon(square.data(), 2, {5, 5}), 0);
+  EXPECT_EQ(BasPointInPolygon(nullptr, 4, {5, 5}), 0);
+}
+
+TEST(Geometry, AreasAndRectangles) {
+  const D_DOT ccw[] = {{0, 0}, {4, 0}, {4, 3}, {0, 3}};
+  EXPECT_DOUBLE_EQ(BasPolygonArea(ccw, 4), 12);
+  const D_DOT cw[] = {{0, 0}, {0, 3}, {4, 3}, {4, 0}};
+  EXPECT_DOUBLE_EQ(BasPolygonArea(cw, 4), -12);
+  D_RECT r{};
+  ASSERT_TRUE(BasVerticesRect(ccw, 4, &r));
+  EXPECT_EQ(r.xmax, 4);
+  EXPECT_EQ(r.ymax, 3);
+  EXPECT_FALSE(BasVerticesRect(ccw, 0, &r));
+  EXPECT_EQ(BasPointInRect(r, {4, 3}), 1);
+  EXPECT_EQ(BasPointInRect(r, {4.01, 3}), 0);
+}
+
+}  // namespace
+}  // namespace zv
