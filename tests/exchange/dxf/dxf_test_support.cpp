@@ -1,0 +1,27 @@
+#include "tests/exchange/dxf/dxf_test_support.h"
+
+namespace zv::dxf::test {
+
+std::string GroupsText(const std::vector<Group>& groups, const std::string& lineEnd) {
+  std::string text;
+  for (const auto& [code, value] : groups) text += std::to_string(code) + lineEnd + value + lineEnd;
+  return text;
+}
+
+std::string DxfFile(const std::vector<Group>& layerEntries, const std::vector<Group>& entities,
+                    const std::vector<Group>& header) {
+  std::vector<Group> all;
+  if (!header.empty()) {
+    all.insert(all.end(), {{0, "SECTION"}, {2, "HEADER"}});
+    all.insert(all.end(), header.begin(), header.end());
+    all.push_back({0, "ENDSEC"});
+  }
+  all.insert(all.end(), {{0, "SECTION"}, {2, "TABLES"}, {0, "TABLE"}, {2, "LAYER"}});
+  all.insert(all.end(), layerEntries.begin(), layerEntries.end());
+  all.insert(all.end(), {{0, "ENDTAB"}, {0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}});
+  all.insert(all.end(), entities.begin(), entities.end());
+  all.insert(all.end(), {{0, "ENDSEC"}, {0, "EOF"}});
+  return GroupsText(all);
+}
+
+}  // namespace zv::dxf::test

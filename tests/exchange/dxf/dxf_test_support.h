@@ -1,0 +1,39 @@
+#pragma once
+// Small DXF texts written group by group, and a sink that keeps what the
+// reader hands it.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "exchange/dxf/dxf_import_sink.h"
+
+namespace zv::dxf::test {
+
+using Group = std::pair<int, std::string>;
+
+// The groups as DXF text with the given line end.
+std::string GroupsText(const std::vector<Group>& groups, const std::string& lineEnd = "\n");
+
+// A file with a LAYER table (entries as given) and an ENTITIES section.
+std::string DxfFile(const std::vector<Group>& layerEntries, const std::vector<Group>& entities,
+                    const std::vector<Group>& header = {});
+
+struct RecordedLine {
+  std::vector<D_DOT> vertices;
+  DxfLineStyle style;
+  DxfEntityAttributes attributes;
+};
+
+class RecordingSink : public DxfImportSink {
+ public:
+  void BeginImport() override { ++begun; }
+  void AppendLine(std::span<const D_DOT> vertices, const DxfLineStyle& style,
+                  const DxfEntityAttributes& attributes) override {
+    lines.push_back({{vertices.begin(), vertices.end()}, style, attributes});
+  }
+  int begun = 0;
+  std::vector<RecordedLine> lines;
+};
+
+}  // namespace zv::dxf::test

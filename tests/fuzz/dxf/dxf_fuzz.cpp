@@ -1,0 +1,38 @@
+// DXF files come from anywhere: any bytes must read to the end without a
+// crash, a hang or unbounded memory, and everything handed on must be sane.
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+#include "exchange/dxf/dxf_import_sink.h"
+#include "exchange/dxf/dxf_reader.h"
+#include "exchange/dxf/dxf_text_codes.h"
+#include "framework/text/encoding.h"
+
+namespace {
+
+class CheckingSink : public zv::dxf::DxfImportSink {
+ public:
+  void BeginImport() override {}
+  void AppendLine(std::span<const D_DOT> vertices, const zv::dxf::DxfLineStyle& style,
+                  const zv::dxf::DxfEntityAttributes& attributes) override {
+    if (vertices.size() < 2) __builtin_trap();
+    if (!zv::text::IsValidUtf8(attributes.layerName) || !zv::text::IsValidUtf8(attributes.nameText)) __builtin_trap();
+    if (!(style.penWidth >= 0 && style.penWidth <= 10.0f)) __builtin_trap();
+    for (const D_DOT& p : vertices)
+      if (!std::isfinite(p.x) || !std::isfinite(p.y)) __builtin_trap();
+  }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  CheckingSink sink;
+  zv::dxf::DxfReader reader{zv::dxf::CadMap{}, zv::dxf::CadMap{}};
+  reader.ReadBytes(bytes, sink, static_cast<int>(size % 5));
+  const std::string text = zv::text::ToValidUtf8(bytes);
+  if (!zv::text::IsValidUtf8(zv::dxf::ConvertMTextCodes(text, 2.5))) __builtin_trap();
+  if (!zv::text::IsValidUtf8(zv::dxf::ConvertTextSpecials(text))) __builtin_trap();
+  return 0;
+}
