@@ -309,4 +309,35 @@ TEST(MapSheet, NumbersAreReadWithSurroundingBlanksAndEitherCase) {
   EXPECT_EQ(CMapSheet::NewToOldNumber(" j50g015010 "), "J-50-14-(50)");
 }
 
+TEST(MapSheet, AnyAcceptedTextNamesASheetThatConvertsBack) {
+  // Random texts over the characters sheet numbers are made of: whatever is
+  // accepted converts to the other scheme and back to the same sheet.
+  const std::string alphabet = "JKVW012345689-()[]ABCDEGHabcd ";
+  std::mt19937 random(5);
+  std::uniform_int_distribution<std::size_t> lengthOf(0, 16), charOf(0, alphabet.size() - 1);
+  CMapSheet sheets;
+  int acceptedOld = 0, acceptedNew = 0;
+  for (int i = 0; i < 300000; ++i) {
+    std::string text(lengthOf(random), ' ');
+    for (char& c : text) c = alphabet[charOf(random)];
+    if (i % 2) text = "J-5" + text;  // reach the deeper parts more often
+    char letter = '?';
+    if (const int32_t scale = CMapSheet::ClassifyOldNumber(text, &letter)) {
+      ++acceptedOld;
+      const std::string newNumber = sheets.OldToNewNumber(text);
+      char newLetter = '?';
+      ASSERT_EQ(CMapSheet::ScaleOfNewNumber(newNumber, &newLetter), scale) << text;
+      ASSERT_EQ(sheets.OldToNewNumber(CMapSheet::NewToOldNumber(newNumber)), newNumber) << text;
+    }
+    if (CMapSheet::ScaleOfNewNumber(text, &letter)) {
+      ++acceptedNew;
+      const std::string oldNumber = CMapSheet::NewToOldNumber(text);
+      ASSERT_FALSE(oldNumber.empty()) << text;
+      ASSERT_EQ(CMapSheet::NewToOldNumber(sheets.OldToNewNumber(oldNumber)), oldNumber) << text;
+    }
+  }
+  EXPECT_GT(acceptedOld, 100);
+  EXPECT_GT(acceptedNew, 0);
+}
+
 }  // namespace
