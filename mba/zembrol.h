@@ -7,6 +7,9 @@
 // thrown and no message is shown, except by the parameter dialog.
 //
 // The Windows `long` of the original interface is 32-bit: it is int32_t here.
+// D_3DOT and D_RECT come from zavediz/records.h; a program that has its own
+// records of the same layout defines ZV_D_3DOT_DEFINED and ZV_D_RECT_DEFINED
+// before including this header.
 #ifndef ZEMBROL_H
 #define ZEMBROL_H
 

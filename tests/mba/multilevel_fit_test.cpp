@@ -238,7 +238,8 @@ TEST(MultilevelFit, CopiesOwnTheirLevelsDomainAndSamples) {
     EXPECT_EQ(surface->GetSampleCount(), 100);
     EXPECT_EQ(surface->GetSamples()[0].x, ScatteredSamples(1)[0].x);
   }
-  assigned = assigned;
+  const CMutilBSplineObj& alias = assigned;
+  assigned = alias;
   EXPECT_EQ(ValueAt(assigned, 30.0, 30.0), before);
 }
 
