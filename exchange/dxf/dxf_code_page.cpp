@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "exchange/dxf/dxf_group_reader.h"
+#include "exchange/dxf/dxf_utf8.h"
 #include "framework/text/encoding.h"
 
 namespace zv::dxf {
@@ -15,19 +16,6 @@ constexpr char16_t kCp1252High[32] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 std::string FromWindows1252(std::string_view bytes) {
   std::string out;
@@ -69,13 +57,17 @@ bool SourceIsUtf8(DxfLineSource& source) {
 }
 
 std::string DxfTextDecoder::Decode(std::string_view bytes) const {
-  if (IsAscii(bytes)) return std::string(bytes);
-  switch (effective()) {
-    case DxfCodePage::Utf8: return text::ToValidUtf8(bytes);
-    case DxfCodePage::Windows1252: return FromWindows1252(bytes);
-    case DxfCodePage::Gbk: break;
+  std::string text;
+  if (IsAscii(bytes)) {
+    text = bytes;
+  } else if (effective() == DxfCodePage::Utf8) {
+    text = text::ToValidUtf8(bytes);
+  } else if (effective() == DxfCodePage::Windows1252) {
+    text = FromWindows1252(bytes);
+  } else {
+    text = text::FromGbk(bytes);
   }
-  return text::FromGbk(bytes);
+  return text.find("\\U+") == std::string::npos ? text : DecodeUnicodeEscapes(text);
 }
 
 }  // namespace zv::dxf

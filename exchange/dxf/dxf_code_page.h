@@ -33,7 +33,7 @@ class DxfTextDecoder {
   void SetDeclaredCodePage(DxfCodePage page) { declared_ = page; }
   DxfCodePage effective() const { return utf8File_ ? DxfCodePage::Utf8 : declared_; }
 
-  // The bytes as UTF-8 (always valid UTF-8).
+  // The bytes as UTF-8 (always valid UTF-8), with "\U+XXXX" escapes decoded.
   std::string Decode(std::string_view bytes) const;
 
  private:

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "exchange/dxf/dxf_utf8.h"
 #include "framework/text/encoding.h"
 #include "framework/text/numbers.h"
 
@@ -14,37 +15,6 @@ namespace {
 constexpr std::string_view kParamCodes = "fFHWQTACcpS";
 constexpr std::string_view kToggleCodes = "LlOoKkNX";
 constexpr int kMaxIndentBlanks = 256;
-
-void AppendUtf8(std::string& out, uint32_t c) {
-  if (c == 0 || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = 0xFFFD;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-// `count` hex digits at `pos`, or -1.
-long HexAt(std::string_view text, std::size_t pos, std::size_t count) {
-  if (pos + count > text.size()) return -1;
-  long value = 0;
-  for (std::size_t i = 0; i < count; ++i) {
-    const char c = text[pos + i];
-    if (!std::isxdigit(static_cast<unsigned char>(c))) return -1;
-    value = value * 16 + (std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : (std::tolower(c) - 'a' + 10));
-  }
-  return value;
-}
 
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
   for (std::size_t pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))

@@ -77,6 +77,8 @@ TEST(DxfCodePage, DecodesByTheFileAndTheDeclaredCodePage) {
   DxfTextDecoder utf8File(true);
   utf8File.SetDeclaredCodePage(CodePageFromName("ANSI_936"));
   EXPECT_EQ(utf8File.Decode(utf8), utf8);
+  // Characters outside the code page come as escapes, in any text or name.
+  EXPECT_EQ(gbkFile.Decode("\\U+5730\\U+5c42 \\U+12"), "地层 \\U+12");
   EXPECT_EQ(CodePageFromName("ANSI_936"), DxfCodePage::Gbk);
   EXPECT_EQ(CodePageFromName("ANSI_932"), DxfCodePage::Gbk);
 }

@@ -1,0 +1,21 @@
+#pragma once
+// Small UTF-8 helpers of the DXF reader.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zv::dxf {
+
+// Appends the character; surrogates, NUL and values beyond U+10FFFF become
+// U+FFFD.
+void AppendUtf8(std::string& out, uint32_t c);
+
+// `count` hex digits at `pos` as a number, or −1.
+long HexAt(std::string_view text, std::size_t pos, std::size_t count);
+
+// Replaces every "\U+XXXX" by its character. Writers use these escapes in
+// any text or name for characters outside the file's code page.
+std::string DecodeUnicodeEscapes(std::string_view text);
+
+}  // namespace zv::dxf
