@@ -277,7 +277,10 @@ class Writer {
     for (const Record& record : records) out.insert(out.end(), record.bytes.begin(), record.bytes.end());
   }
 
-  std::int32_t PoolOffset() const { return static_cast<std::int32_t>(sections_[kPool].size()); }
+  // Where a block of `size` bytes goes in the pool; an empty block points at 0.
+  std::int32_t PoolOffset(std::size_t size) const {
+    return size ? static_cast<std::int32_t>(sections_[kPool].size()) : 0;
+  }
 
   void WritePoints() {
     std::vector<std::uint8_t>& pool = sections_[kPool];
@@ -287,7 +290,7 @@ class Writer {
       PointRecord point = id < file_.points.size() ? file_.points[id] : PointRecord{};
       const std::size_t length = std::min<std::size_t>(point.gbkText.size(), 32767);
       PutLe<std::int16_t>(&point.bytes[1], static_cast<std::int16_t>(length));
-      PutLe<std::int32_t>(&point.bytes[3], PoolOffset());
+      PutLe<std::int32_t>(&point.bytes[3], PoolOffset(length));
       pool.insert(pool.end(), point.gbkText.begin(), point.gbkText.begin() + static_cast<long>(length));
       records.insert(records.end(), point.bytes.begin(), point.bytes.end());
     }
@@ -303,7 +306,7 @@ class Writer {
     for (std::size_t id = 0; id < std::max<std::size_t>(file_.lines.size(), 1); ++id) {
       LineRecord line = id < file_.lines.size() ? file_.lines[id] : LineRecord{};
       PutLe<std::int32_t>(&line.bytes[10], static_cast<std::int32_t>(line.vertices.size()));
-      PutLe<std::int32_t>(&line.bytes[14], PoolOffset());
+      PutLe<std::int32_t>(&line.bytes[14], PoolOffset(line.vertices.size()));
       const auto* raw = reinterpret_cast<const std::uint8_t*>(line.vertices.data());
       pool.insert(pool.end(), raw, raw + line.vertices.size() * kVertexSize);
       records.insert(records.end(), line.bytes.begin(), line.bytes.end());
@@ -317,7 +320,7 @@ class Writer {
       RegionRecord region = id < file_.regions.size() ? file_.regions[id] : RegionRecord{};
       const std::size_t items = region.arcs.empty() ? 0 : region.arcs.size() + 1;
       PutLe<std::int32_t>(&region.bytes[1], static_cast<std::int32_t>(items));
-      PutLe<std::int32_t>(&region.bytes[5], PoolOffset());
+      PutLe<std::int32_t>(&region.bytes[5], PoolOffset(items));
       if (items) {
         std::uint8_t item[4];
         PutLe<std::int32_t>(item, ArcListTotal(file_, region.arcs));
