@@ -1,0 +1,105 @@
+#include "platform/view/gis_undo.h"
+
+#include <map>
+#include <utility>
+
+namespace zv {
+
+namespace {
+
+bool KnownCode(int code) { return code >= GisUndo::kAppended && code <= GisUndo::kDeleted; }
+
+// Snapshots of the entries, the drawing order read once per area and type.
+std::vector<EntitySnapshot> Capture(const std::vector<ENTITY_MSG>& entities) {
+  std::map<std::pair<WorkAreaHandle, int>, std::vector<int32_t>> orders;
+  std::vector<EntitySnapshot> out;
+  out.reserve(entities.size());
+  for (const ENTITY_MSG& e : entities) {
+    auto key = std::make_pair(e.area, static_cast<int>(e.type));
+    auto it = orders.find(key);
+    if (it == orders.end()) it = orders.emplace(key, BasGetDisplayOrder(e.area, e.type)).first;
+    if (auto s = CaptureEntity(e, &it->second)) out.push_back(std::move(*s));
+  }
+  return out;
+}
+
+}  // namespace
+
+bool GisUndo::PushList(WorkAreaHandle area, int kind, const int32_t* ids, int32_t count, int code) {
+  if (!KnownCode(code) || !ids || count < 1) return false;
+  std::vector<ENTITY_MSG> entries;
+  entries.reserve(static_cast<std::size_t>(count));
+  for (int32_t i = 0; i < count; ++i) entries.push_back({area, static_cast<int16_t>(kind), ids[i]});
+  return PushSelGraphics(entries.data(), count, code);
+}
+
+bool GisUndo::PushSelGraphics(const ENTITY_MSG* entries, int32_t count, int code, int) {
+  if (!KnownCode(code) || !entries || count < 1) return false;
+  Record record;
+  record.code = code;
+  std::vector<ENTITY_MSG> list(entries, entries + count);
+  if (code == kAppended)
+    record.appended = std::move(list);
+  else
+    record.snapshots = Capture(list);
+  Add(std::move(record));
+  return true;
+}
+
+void GisUndo::Add(Record record) {
+  open_.records.push_back(std::move(record));
+  if (depth_ == 0) CloseStep();
+}
+
+void GisUndo::BeginStep() { ++depth_; }
+
+void GisUndo::EndStep() {
+  if (depth_ == 0) return;
+  if (--depth_ == 0) CloseStep();
+}
+
+void GisUndo::CloseStep() {
+  if (open_.records.empty()) return;
+  steps_.push_back(std::move(open_));
+  open_ = {};
+}
+
+int GisUndo::StepCount() const { return static_cast<int>(steps_.size()) + (open_.records.empty() ? 0 : 1); }
+
+void GisUndo::Clear() {
+  steps_.clear();
+  open_ = {};
+}
+
+std::vector<ENTITY_MSG> GisUndo::Undo() {
+  // An undo from inside a command takes back what that command pushed so far.
+  Step step;
+  if (!open_.records.empty()) {
+    step = std::move(open_);
+    open_ = {};
+  } else if (!steps_.empty()) {
+    step = std::move(steps_.back());
+    steps_.pop_back();
+  } else {
+    return {};
+  }
+  std::vector<ENTITY_MSG> touched;
+  for (auto record = step.records.rbegin(); record != step.records.rend(); ++record) {
+    for (auto e = record->appended.rbegin(); e != record->appended.rend(); ++e) {
+      switch (e->type) {
+        case kPointEntity: BasDeletePoint(e->area, e->id); break;
+        case kLineEntity: BasDeleteLine(e->area, e->id); break;
+        case kRegionEntity: BasDeleteRegion(e->area, e->id); break;
+        default: break;
+      }
+      touched.push_back(*e);
+    }
+    // Regions name their arcs, so arcs come back before the regions.
+    for (int type : {kLineEntity, kPointEntity, kRegionEntity})
+      for (auto s = record->snapshots.rbegin(); s != record->snapshots.rend(); ++s)
+        if (s->entity.type == type && RestoreEntity(*s)) touched.push_back(s->entity);
+  }
+  return touched;
+}
+
+}  // namespace zv
