@@ -12,7 +12,7 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(CubicBasis, IsAPartitionOfUnityOnTheCell) {
+TEST(MbaCubicBasis, IsAPartitionOfUnityOnTheCell) {
   for (double t : {0.0, 0.125, 0.25, 0.5, 0.7, 0.999, 1.0}) {
     double b[4];
     zembrol::CubicBSplineBasis(t, b);
@@ -30,7 +30,7 @@ TEST(CubicBasis, IsAPartitionOfUnityOnTheCell) {
   }
 }
 
-TEST(CubicBasis, KnownValuesAndRefusedIndices) {
+TEST(MbaCubicBasis, KnownValuesAndRefusedIndices) {
   double b[4];
   zembrol::CubicBSplineBasis(0.0, b);
   EXPECT_DOUBLE_EQ(b[0], 1.0 / 6.0);
@@ -46,7 +46,7 @@ TEST(CubicBasis, KnownValuesAndRefusedIndices) {
 // One sample in the middle of a single cell: every node takes w z / S, with
 // S = (1060 / 2304)^2 the sum of the sixteen squared weights, except the four
 // corner nodes, whose weight (1/2304)^2 stays below the empty threshold.
-TEST(LayPhiLattice, OneSampleInTheMiddleOfACell) {
+TEST(MbaLayPhiLattice, OneSampleInTheMiddleOfACell) {
   const D_RECT rect{0.0, 0.0, 1.0, 1.0};
   const D_3DOT sample{0.5, 0.5, 2.0};
   CLayPhiLattice level;
@@ -67,7 +67,7 @@ TEST(LayPhiLattice, OneSampleInTheMiddleOfACell) {
 // One sample on a lattice node: weights 1/6, 4/6, 1/6 and 0 along each axis,
 // S = 1/4, so the node under the sample takes (16/36) z / S = 16/9 z, the
 // nodes of weight 0 stay empty and the level passes through the sample.
-TEST(LayPhiLattice, OneSampleOnANode) {
+TEST(MbaLayPhiLattice, OneSampleOnANode) {
   const D_RECT rect{0.0, 0.0, 2.0, 2.0};
   const D_3DOT sample{1.0, 1.0, 9.0};
   CLayPhiLattice level;
@@ -81,7 +81,7 @@ TEST(LayPhiLattice, OneSampleOnANode) {
   EXPECT_NEAR(value, 9.0, 1e-12);
 }
 
-TEST(LayPhiLattice, FarCornerEvaluatesInsideTheLattice) {
+TEST(MbaLayPhiLattice, FarCornerEvaluatesInsideTheLattice) {
   const D_RECT rect{0.0, 0.0, 4.0, 3.0};
   const D_3DOT samples[] = {{0.5, 0.5, 1.0}, {3.5, 2.5, 5.0}, {2.0, 1.0, 2.0}, {3.9, 2.9, 4.0}};
   CLayPhiLattice level;
@@ -93,7 +93,7 @@ TEST(LayPhiLattice, FarCornerEvaluatesInsideTheLattice) {
   EXPECT_NEAR(corner, inside, 1e-6);
 }
 
-TEST(LayPhiLattice, RefusesBadArgumentsAndKeepsItsFit) {
+TEST(MbaLayPhiLattice, RefusesBadArgumentsAndKeepsItsFit) {
   const D_RECT rect{0.0, 0.0, 1.0, 1.0};
   const D_RECT flat{0.0, 0.0, 0.0, 1.0};
   const D_3DOT inside{0.5, 0.5, 1.0};
@@ -129,7 +129,7 @@ TEST(LayPhiLattice, RefusesBadArgumentsAndKeepsItsFit) {
   EXPECT_EQ(level.Evaluate(&rect, 0.5, 0.5, value), 0) << "a level without coefficients";
 }
 
-TEST(LayPhiLattice, EvaluateRefusesPointsOutsideTheLevel) {
+TEST(MbaLayPhiLattice, EvaluateRefusesPointsOutsideTheLevel) {
   const D_RECT rect{0.0, 0.0, 1.0, 1.0};
   const D_3DOT sample{0.5, 0.5, 1.0};
   CLayPhiLattice level;
@@ -141,7 +141,7 @@ TEST(LayPhiLattice, EvaluateRefusesPointsOutsideTheLevel) {
   EXPECT_EQ(level.Evaluate(nullptr, 0.5, 0.5, value), 0);
 }
 
-TEST(LatticeBudget, CountsNodesIn64BitsAndCapsTheTotal) {
+TEST(MbaLatticeBudget, CountsNodesIn64BitsAndCapsTheTotal) {
   EXPECT_EQ(zembrol::LatticeNodes(8, 8), 121);
   EXPECT_EQ(zembrol::MultilevelNodes(8, 8, 0), 0);
   EXPECT_EQ(zembrol::MultilevelNodes(8, 8, 2), 121 + 19 * 19);

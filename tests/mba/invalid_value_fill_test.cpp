@@ -30,7 +30,7 @@ int32_t FitWithOption(CMutilBSplineObj& surface, const std::vector<D_3DOT>& samp
                                        initM, initN);
 }
 
-TEST(InvalidValueOption, EmptyNodesGetInverseDistanceValuesOfTheNearestWindow) {
+TEST(MbaInvalidValueOption, EmptyNodesGetInverseDistanceValuesOfTheNearestWindow) {
   CMutilBSplineObj surface;
   ASSERT_EQ(FitWithOption(surface, kCornerSamples, 10, 10), 1);
   EXPECT_TRUE(surface.GetCalcInvalid());
@@ -57,7 +57,7 @@ TEST(InvalidValueOption, EmptyNodesGetInverseDistanceValuesOfTheNearestWindow) {
   EXPECT_EQ(FindSampleAt(surface, 1 * kNodeSpacing - 0.1, 1 * kNodeSpacing - 0.1), nullptr);
 }
 
-TEST(InvalidValueOption, MadeSamplesFollowColumnsFromTheLeftThenRows) {
+TEST(MbaInvalidValueOption, MadeSamplesFollowColumnsFromTheLeftThenRows) {
   CMutilBSplineObj surface;
   ASSERT_EQ(FitWithOption(surface, kCornerSamples, 10, 10), 1);
   for (int32_t index = 3; index < surface.GetSampleCount(); ++index) {
@@ -67,13 +67,13 @@ TEST(InvalidValueOption, MadeSamplesFollowColumnsFromTheLeftThenRows) {
   }
 }
 
-TEST(InvalidValueOption, TrialLatticeOfOneCellHasNoInteriorNode) {
+TEST(MbaInvalidValueOption, TrialLatticeOfOneCellHasNoInteriorNode) {
   CMutilBSplineObj surface;
   ASSERT_EQ(FitWithOption(surface, kCornerSamples, 1, 1), 1);
   EXPECT_EQ(surface.GetSampleCount(), 2);
 }
 
-TEST(InvalidValueOption, DenseCoverAddsNothingAndOptionOffKeepsTheInput) {
+TEST(MbaInvalidValueOption, DenseCoverAddsNothingAndOptionOffKeepsTheInput) {
   std::vector<D_3DOT> grid;
   for (int i = 0; i <= 20; ++i) {
     for (int j = 0; j <= 20; ++j) {
@@ -90,7 +90,7 @@ TEST(InvalidValueOption, DenseCoverAddsNothingAndOptionOffKeepsTheInput) {
 
 // Filled holes make the surface follow the nearby samples instead of sinking
 // towards 0 between distant clusters.
-TEST(InvalidValueOption, FillingHolesKeepsTheSurfaceNearTheData) {
+TEST(MbaInvalidValueOption, FillingHolesKeepsTheSurfaceNearTheData) {
   std::vector<D_3DOT> samples;
   for (int i = 0; i < 5; ++i) {
     for (int j = 0; j < 5; ++j) {

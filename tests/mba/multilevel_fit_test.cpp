@@ -46,7 +46,7 @@ double RmsMiss(const CMutilBSplineObj& surface, const std::vector<D_3DOT>& sampl
   return std::sqrt(sum / samples.size());
 }
 
-TEST(MultilevelFit, NewObjectIsEmpty) {
+TEST(MbaMultilevelFit, NewObjectIsEmpty) {
   const CMutilBSplineObj surface;
   EXPECT_EQ(surface.GetLevelCount(), 0);
   EXPECT_EQ(surface.GetDomain(), nullptr);
@@ -56,7 +56,7 @@ TEST(MultilevelFit, NewObjectIsEmpty) {
   EXPECT_EQ(surface.GetMBAInterpolateValue(0.0, 0.0, z), 0);
 }
 
-TEST(MultilevelFit, DomainIsTheSampleExtentWidenedByATenthAndTheRectangle) {
+TEST(MbaMultilevelFit, DomainIsTheSampleExtentWidenedByATenthAndTheRectangle) {
   const std::vector<D_3DOT> samples{{1.0, 2.0, 0.0}, {3.0, 5.0, 1.0}};
   CMutilBSplineObj surface;
   ASSERT_EQ(Fit(surface, samples, 2), 1);
@@ -75,7 +75,7 @@ TEST(MultilevelFit, DomainIsTheSampleExtentWidenedByATenthAndTheRectangle) {
   EXPECT_EQ(surface.GetLevel(1).CellsX(), 8);
 }
 
-TEST(MultilevelFit, ResidualDoesNotGrowAsLevelsAreAdded) {
+TEST(MbaMultilevelFit, ResidualDoesNotGrowAsLevelsAreAdded) {
   const std::vector<D_3DOT> samples = ScatteredSamples(400);
   double previous = std::numeric_limits<double>::infinity();
   for (int32_t levels = 1; levels <= 7; ++levels) {
@@ -90,14 +90,14 @@ TEST(MultilevelFit, ResidualDoesNotGrowAsLevelsAreAdded) {
 
 // With the finest cells much smaller than the spacing of the samples the
 // surface passes through every sample.
-TEST(MultilevelFit, EnoughLevelsPassThroughScatteredSamples) {
+TEST(MbaMultilevelFit, EnoughLevelsPassThroughScatteredSamples) {
   const std::vector<D_3DOT> samples = ScatteredSamples(200, 11);
   CMutilBSplineObj surface;
   ASSERT_EQ(Fit(surface, samples, 9), 1);
   EXPECT_LT(LargestMiss(surface, samples), 1e-6);
 }
 
-TEST(MultilevelFit, ConstantDataAreReproducedAtTheSamples) {
+TEST(MbaMultilevelFit, ConstantDataAreReproducedAtTheSamples) {
   std::vector<D_3DOT> samples = ScatteredSamples(300, 3);
   for (D_3DOT& sample : samples) {
     sample.z = 123.25;
@@ -107,7 +107,7 @@ TEST(MultilevelFit, ConstantDataAreReproducedAtTheSamples) {
   EXPECT_LT(LargestMiss(surface, samples), 1e-6);
 }
 
-TEST(MultilevelFit, OrderOfTheSamplesDoesNotMatter) {
+TEST(MbaMultilevelFit, OrderOfTheSamplesDoesNotMatter) {
   const std::vector<D_3DOT> samples = ScatteredSamples(500, 5);
   std::vector<D_3DOT> shuffled = samples;
   std::mt19937_64 rng(99);
@@ -123,7 +123,7 @@ TEST(MultilevelFit, OrderOfTheSamplesDoesNotMatter) {
   }
 }
 
-TEST(MultilevelFit, DuplicatePositionsWithDifferentValues) {
+TEST(MbaMultilevelFit, DuplicatePositionsWithDifferentValues) {
   const std::vector<D_3DOT> samples{{5.0, 5.0, 1.0}, {5.0, 5.0, 3.0}, {5.0, 5.0, 8.0}, {1.0, 9.0, 2.0}};
   CMutilBSplineObj surface;
   ASSERT_EQ(Fit(surface, samples, 8), 1);
@@ -132,7 +132,7 @@ TEST(MultilevelFit, DuplicatePositionsWithDifferentValues) {
   EXPECT_LE(z, 8.0);
 }
 
-TEST(MultilevelFit, SamplesOnOneVerticalLine) {
+TEST(MbaMultilevelFit, SamplesOnOneVerticalLine) {
   const std::vector<D_3DOT> samples{{7.0, 0.0, 1.0}, {7.0, 5.0, 2.0}, {7.0, 10.0, 4.0}};
   CMutilBSplineObj surface;
   ASSERT_EQ(Fit(surface, samples, 4), 1);
@@ -140,14 +140,14 @@ TEST(MultilevelFit, SamplesOnOneVerticalLine) {
   EXPECT_TRUE(std::isfinite(ValueAt(surface, 7.0, 5.0)));
 }
 
-TEST(MultilevelFit, NoLevelsGiveZeroEverywhereInside) {
+TEST(MbaMultilevelFit, NoLevelsGiveZeroEverywhereInside) {
   CMutilBSplineObj surface;
   ASSERT_EQ(Fit(surface, ScatteredSamples(10), 0), 1);
   EXPECT_EQ(surface.GetLevelCount(), 0);
   EXPECT_EQ(ValueAt(surface, 50.0, 50.0), 0.0);
 }
 
-TEST(MultilevelFit, CornerOfTheDomainAndPointsOutsideIt) {
+TEST(MbaMultilevelFit, CornerOfTheDomainAndPointsOutsideIt) {
   CMutilBSplineObj surface;
   ASSERT_EQ(Fit(surface, ScatteredSamples(100), 5), 1);
   const D_RECT domain = *surface.GetDomain();
@@ -161,7 +161,7 @@ TEST(MultilevelFit, CornerOfTheDomainAndPointsOutsideIt) {
 }
 
 // A refused fit leaves the previous one as it was.
-TEST(MultilevelFit, RefusedArgumentsKeepThePreviousFit) {
+TEST(MbaMultilevelFit, RefusedArgumentsKeepThePreviousFit) {
   const std::vector<D_3DOT> good = ScatteredSamples(50);
   const D_RECT nanRect{0.0, 0.0, kNaN, 1.0};
   const struct {
@@ -208,7 +208,7 @@ TEST(MultilevelFit, RefusedArgumentsKeepThePreviousFit) {
 
 // Values so large that a finer level's coefficients overflow: the fit fails
 // and keeps the levels fitted before, which are all that evaluation reads.
-TEST(MultilevelFit, LevelThatCannotBeFittedIsDroppedWithTheLevelsAfterIt) {
+TEST(MbaMultilevelFit, LevelThatCannotBeFittedIsDroppedWithTheLevelsAfterIt) {
   // The second level's residual at the first sample, about 1e308 minus the
   // first level's value of almost -1e308 there, no longer fits a double.
   std::vector<D_3DOT> samples(2, D_3DOT{0.3, 0.0, -1e308});
@@ -222,7 +222,7 @@ TEST(MultilevelFit, LevelThatCannotBeFittedIsDroppedWithTheLevelsAfterIt) {
   EXPECT_TRUE(std::isfinite(z));
 }
 
-TEST(MultilevelFit, CopiesOwnTheirLevelsDomainAndSamples) {
+TEST(MbaMultilevelFit, CopiesOwnTheirLevelsDomainAndSamples) {
   auto original = std::make_unique<CMutilBSplineObj>();
   ASSERT_EQ(Fit(*original, ScatteredSamples(100), 4), 1);
   const double before = ValueAt(*original, 30.0, 30.0);
@@ -243,7 +243,7 @@ TEST(MultilevelFit, CopiesOwnTheirLevelsDomainAndSamples) {
   EXPECT_EQ(ValueAt(assigned, 30.0, 30.0), before);
 }
 
-TEST(MultilevelFit, ParameterDialogNeedsAWidgetApplication) {
+TEST(MbaMultilevelFit, ParameterDialogNeedsAWidgetApplication) {
   int levels = -7;
   int32_t m = -7;
   int32_t n = -7;

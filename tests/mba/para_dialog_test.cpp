@@ -30,7 +30,7 @@ Chosen RunDialog(CBSplineParaDlg::Driver driver) {
   return chosen;
 }
 
-TEST(ParaDialog, ShowsTheDefaultsAndCancelWritesNothing) {
+TEST(MbaParaDialog, ShowsTheDefaultsAndCancelWritesNothing) {
   bool shown = false;
   const Chosen chosen = RunDialog([&](CBSplineParaDlg& dialog) {
     shown = true;
@@ -56,7 +56,7 @@ TEST(ParaDialog, ShowsTheDefaultsAndCancelWritesNothing) {
   EXPECT_EQ(chosen.initN, -1);
 }
 
-TEST(ParaDialog, OkWritesTheEditedValuesAndEveryCallStartsFromTheDefaults) {
+TEST(MbaParaDialog, OkWritesTheEditedValuesAndEveryCallStartsFromTheDefaults) {
   const Chosen edited = RunDialog([](CBSplineParaDlg& dialog) {
     dialog.LevelsEdit()->setText("6");
     dialog.MEdit()->setText("12");
@@ -84,7 +84,7 @@ TEST(ParaDialog, OkWritesTheEditedValuesAndEveryCallStartsFromTheDefaults) {
   EXPECT_EQ(untouched.initN, 0);
 }
 
-TEST(ParaDialog, BadValuesKeepTheDialogOpenWithAMessage) {
+TEST(MbaParaDialog, BadValuesKeepTheDialogOpenWithAMessage) {
   const Chosen chosen = RunDialog([](CBSplineParaDlg& dialog) {
     dialog.LevelsEdit()->setText("101");
     dialog.OkButton()->click();
@@ -108,7 +108,7 @@ TEST(ParaDialog, BadValuesKeepTheDialogOpenWithAMessage) {
   EXPECT_EQ(chosen.initM, 2);
 }
 
-TEST(ParaDialog, DialogLeftOpenByTheDriverIsCancelled) {
+TEST(MbaParaDialog, DialogLeftOpenByTheDriverIsCancelled) {
   const Chosen chosen = RunDialog([](CBSplineParaDlg& dialog) { dialog.LevelsEdit()->setText("0"); });
   EXPECT_EQ(chosen.result, 0);
   EXPECT_EQ(chosen.levels, -1);

@@ -9,7 +9,7 @@ namespace {
 
 using zembrol::ParaField;
 
-TEST(ParaValues, FieldIntegers) {
+TEST(MbaParaValues, FieldIntegers) {
   const struct {
     const char* text;
     std::optional<int32_t> value;
@@ -35,7 +35,7 @@ TEST(ParaValues, FieldIntegers) {
   }
 }
 
-TEST(ParaValues, AcceptedTextsGiveTheValues) {
+TEST(MbaParaValues, AcceptedTextsGiveTheValues) {
   const auto checked = zembrol::CheckParameterTexts({"100", "16", " 4", true, "-1", "30"});
   const auto* values = std::get_if<zembrol::BSplineParameters>(&checked);
   ASSERT_NE(values, nullptr);
@@ -47,7 +47,7 @@ TEST(ParaValues, AcceptedTextsGiveTheValues) {
   EXPECT_EQ(values->initN, 30);
 }
 
-TEST(ParaValues, FirstFieldInErrorIsReported) {
+TEST(MbaParaValues, FirstFieldInErrorIsReported) {
   const struct {
     zembrol::ParaTexts texts;
     ParaField field;
