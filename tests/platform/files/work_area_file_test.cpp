@@ -58,7 +58,8 @@ TEST_F(WorkAreaFileTest, LoadsPointsWithTextsParametersAndAttributes) {
   EXPECT_EQ(position.x, 100.5);
   EXPECT_EQ(position.y, 200.25);
   // Record bytes 31.. are PNT_INFO bytes 0..: colour at record 75, layer at 83.
-  const files::PointRecord& source = files::testing::SamplePointFile().points[3];
+  const files::VectorFile sample = files::testing::SamplePointFile();
+  const files::PointRecord& source = sample.points[3];
   ASSERT_EQ(BasReadPoint(area, 3, &position, &text, &info), 1);
   EXPECT_EQ(info.colour(), files::GetLe<std::int32_t>(&source.bytes[75]));
   EXPECT_EQ(info.layer(), files::GetLe<std::int16_t>(&source.bytes[83]));
