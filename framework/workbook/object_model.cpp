@@ -51,7 +51,7 @@ Application::Application(std::shared_ptr<Session> session, Flavour flavour)
     : session_(std::move(session)), flavour_(flavour) {}
 
 bool Application::Visible() const { return session_->Visible(); }
-void Application::SetVisible(bool visible) { session_->SetVisible(visible); }
+void Application::SetVisible(bool visible) const { session_->SetVisible(visible); }
 
 workbook::Workbooks Application::Workbooks() const { return {session_, flavour_}; }
 
@@ -78,7 +78,7 @@ std::optional<workbook::Sheets> Application::Sheets() const {
   return book->Sheets();
 }
 
-void Application::Quit() { session_->CloseAll(); }
+void Application::Quit() const { session_->CloseAll(); }
 
 // ---- Workbooks, Workbook, Sheets ------------------------------------------
 
@@ -135,20 +135,22 @@ workbook::Worksheet Sheets::Item(const std::string& name) const {
 
 workbook::Worksheet Sheets::Add(int count) const {
   auto& data = *book_->data;
-  int number = 0;
+  // New sheets count on from the number of sheets, as the programs name them.
+  int number = static_cast<int>(data.sheets.size());
   for (const auto& sheet : data.sheets)
     if (sheet->name.rfind("Sheet", 0) == 0) number = std::max(number, std::atoi(sheet->name.c_str() + 5));
-  int at = std::clamp(data.activeSheet, 0, static_cast<int>(data.sheets.size()));
-  std::shared_ptr<SheetData> added;
+  const int at = std::clamp(data.activeSheet, 0, static_cast<int>(data.sheets.size()));
+  std::shared_ptr<SheetData> first;
   for (int i = 0; i < std::max(1, count); ++i) {
-    added = std::make_shared<SheetData>();
+    auto added = std::make_shared<SheetData>();
     added->name = "Sheet" + std::to_string(++number);
-    data.sheets.insert(data.sheets.begin() + at, added);
+    data.sheets.insert(data.sheets.begin() + at + i, added);
+    if (!first) first = added;
   }
   data.activeSheet = at;
   book_->modified = true;
   session_->NotifyEdited(book_);
-  return {session_, book_, added};
+  return {session_, book_, first};
 }
 
 // ---- Worksheet and Window -------------------------------------------------

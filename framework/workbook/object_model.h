@@ -44,7 +44,7 @@ class Application {
   const std::shared_ptr<Session>& SharedSession() const { return session_; }
 
   bool Visible() const;
-  void SetVisible(bool visible);
+  void SetVisible(bool visible) const;
   workbook::Workbooks Workbooks() const;
   std::optional<workbook::Workbook> ActiveWorkbook() const;
   std::optional<workbook::Worksheet> ActiveSheet() const;
@@ -52,7 +52,7 @@ class Application {
   // The sheets of the active workbook.
   std::optional<workbook::Sheets> Sheets() const;
   // Closes every workbook of this program without saving.
-  void Quit();
+  void Quit() const;
 
  private:
   std::shared_ptr<Session> session_;
@@ -103,8 +103,8 @@ class Sheets {
   int Count() const;
   workbook::Worksheet Item(int index) const;  // 1-based
   workbook::Worksheet Item(const std::string& name) const;
-  // Adds `count` empty sheets before the active sheet; the last one added
-  // becomes the active sheet and is returned.
+  // Adds `count` empty sheets, in order, before the active sheet; the first
+  // of them becomes the active sheet and is returned.
   workbook::Worksheet Add(int count = 1) const;
 
  private:

@@ -110,7 +110,7 @@ void ReadView(pugi::xml_node views, SheetData& data) {
 
 RichText ReadRichText(pugi::xml_node item, const ColourContext& colours, WorkbookData& book) {
   RichText rich;
-  const FontData& normal = book.fonts.front();
+  const FontData normal = book.fonts.front();  // a copy: AddFont may move the table
   for (auto part = item.first_child(); part; part = part.next_sibling()) {
     const std::string_view name = LocalName(part.name());
     if (name == "t") {

@@ -9,12 +9,17 @@
 
 namespace zv::workbook::testing {
 
+// A committed fixture of this folder's data (tests/data/workbook).
+inline std::string FixturePath(const std::string& name) {
+  return std::string(ZV_TEST_DATA_DIR) + "/workbook/" + name;
+}
+
 struct OpenedBook {
   std::shared_ptr<Session> session = std::make_shared<Session>();
   Application app{session, Flavour::kExcel};
   Workbook book;
   explicit OpenedBook(const std::string& fixture, Flavour flavour = Flavour::kExcel)
-      : app(session, flavour), book(app.Workbooks().Open(zv::test::DataPath("workbook/" + fixture))) {}
+      : app(session, flavour), book(app.Workbooks().Open(testing::FixturePath(fixture))) {}
   Worksheet Sheet(int index) const { return book.Sheets().Item(index); }
   Range Cell(int sheet, const std::string& reference) const { return Sheet(sheet).Range(reference); }
 };
