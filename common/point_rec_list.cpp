@@ -36,22 +36,13 @@ CPointRecList::PointRecNode* CPointRecList::NodeAt(int32_t position) const {
 }
 
 bool CPointRecList::GetAt(int32_t position, int32_t& id, double& x, double& y) const {
-  const PointRecNode* n = NodeAt(position);
-  if (!n) return false;
-  id = n->id;
-  x = n->x;
-  y = n->y;
-  return true;
+  std::string name;
+  return GetAtWithName(position, id, x, y, name);
 }
 
 bool CPointRecList::GetAtWithName(int32_t position, int32_t& id, double& x, double& y, std::string& name) const {
-  const PointRecNode* n = NodeAt(position);
-  if (!n) return false;
-  id = n->id;
-  x = n->x;
-  y = n->y;
-  name = n->name;
-  return true;
+  double value;
+  return GetAtFull(position, id, x, y, name, value);
 }
 
 bool CPointRecList::GetAtFull(int32_t position, int32_t& id, double& x, double& y, std::string& name,
