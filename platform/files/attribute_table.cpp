@@ -32,15 +32,16 @@ std::string GbkField(const std::uint8_t* bytes, std::size_t size) {
   return text::FromGbk(std::string_view(chars, strnlen(chars, size)));
 }
 
-// The bytes of a field inside a record, or null when they do not fit in it.
-const std::uint8_t* FieldBytes(const AttributeTable& table, std::size_t record, std::size_t field) {
-  if (field >= table.fields.size() || record >= table.RecordCount()) return nullptr;
+// Where a field's value lies in `table.records`, or nothing when it does not
+// fit in its record.
+std::optional<std::size_t> FieldPosition(const AttributeTable& table, std::size_t record, std::size_t field) {
+  if (field >= table.fields.size() || record >= table.RecordCount()) return std::nullopt;
   const AttributeField& f = table.fields[field];
   const long offset = f.Offset(), size = f.StorageSize();
-  if (!KnownType(f.Type()) || offset < 1 || size < 1) return nullptr;
-  if (static_cast<std::size_t>(offset + size) > table.recordLength) return nullptr;
-  if (f.Type() != static_cast<std::uint8_t>(FieldType::String) && size < StorageSizeOf(f.Type(), 0)) return nullptr;
-  return table.Record(record) + offset;
+  if (!KnownType(f.Type()) || offset < 1 || size < 1) return std::nullopt;
+  if (static_cast<std::size_t>(offset + size) > table.recordLength) return std::nullopt;
+  if (f.Type() != static_cast<std::uint8_t>(FieldType::String) && size < StorageSizeOf(f.Type(), 0)) return std::nullopt;
+  return record * table.recordLength + static_cast<std::size_t>(offset);
 }
 
 std::string FormatDate(const std::uint8_t* p) {
@@ -173,8 +174,9 @@ void RemoveField(AttributeTable& table, std::size_t index) {
 }
 
 std::optional<double> FieldNumber(const AttributeTable& table, std::size_t record, std::size_t field) {
-  const std::uint8_t* p = FieldBytes(table, record, field);
-  if (!p) return std::nullopt;
+  const std::optional<std::size_t> at = FieldPosition(table, record, field);
+  if (!at) return std::nullopt;
+  const std::uint8_t* p = table.records.data() + *at;
   switch (static_cast<FieldType>(table.fields[field].Type())) {
     case FieldType::String: return num::ParseDouble(GbkField(p, static_cast<std::size_t>(table.fields[field].StorageSize())));
     case FieldType::Byte: return p[0];
@@ -189,8 +191,9 @@ std::optional<double> FieldNumber(const AttributeTable& table, std::size_t recor
 }
 
 std::optional<std::string> FieldText(const AttributeTable& table, std::size_t record, std::size_t field) {
-  const std::uint8_t* p = FieldBytes(table, record, field);
-  if (!p) return std::nullopt;
+  const std::optional<std::size_t> at = FieldPosition(table, record, field);
+  if (!at) return std::nullopt;
+  const std::uint8_t* p = table.records.data() + *at;
   const AttributeField& f = table.fields[field];
   switch (static_cast<FieldType>(f.Type())) {
     case FieldType::String: return GbkField(p, static_cast<std::size_t>(f.StorageSize()));
@@ -206,15 +209,16 @@ bool SetFieldNumber(AttributeTable& table, std::size_t record, std::size_t field
   const FieldType type = static_cast<FieldType>(table.fields.size() > field ? table.fields[field].Type() : 0xFF);
   if (type == FieldType::String) return SetFieldText(table, record, field, num::Format("%.10g", value));
   if (type == FieldType::Date || type == FieldType::Time) return false;
-  auto* p = const_cast<std::uint8_t*>(FieldBytes(table, record, field));
-  if (!p) return false;
-  PutNumber(p, type, value);
+  const std::optional<std::size_t> at = FieldPosition(table, record, field);
+  if (!at) return false;
+  PutNumber(table.records.data() + *at, type, value);
   return true;
 }
 
 bool SetFieldText(AttributeTable& table, std::size_t record, std::size_t field, std::string_view utf8) {
-  auto* p = const_cast<std::uint8_t*>(FieldBytes(table, record, field));
-  if (!p) return false;
+  const std::optional<std::size_t> at = FieldPosition(table, record, field);
+  if (!at) return false;
+  std::uint8_t* p = table.records.data() + *at;
   const AttributeField& f = table.fields[field];
   const auto size = static_cast<std::size_t>(f.StorageSize());
   switch (static_cast<FieldType>(f.Type())) {
