@@ -224,7 +224,7 @@ std::unique_ptr<WorkbookData> ReadXlsViaFreexl(const std::string& path, const Re
 }
 
 std::string XlsWithoutLibreOfficeNotice() {
-  return "读取 .xls/.et 工作簿的数字格式、边框和合并单元格需要安装 LibreOffice（libreoffice-calc）；"
+  return "读取 .xls/.et 工作簿的公式结果、数字格式、边框和合并单元格需要安装 LibreOffice（libreoffice-calc）；"
          "现在只读入了其中的数值和文字。";
 }
 

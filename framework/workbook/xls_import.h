@@ -20,8 +20,9 @@ std::optional<std::string> FindLibreOffice();
 std::unique_ptr<WorkbookData> ReadXlsViaLibreOffice(const std::string& path, const std::string& program,
                                                     const ReadLimits& limits);
 
-// Values, texts and dates of every sheet; numbers show as General, dates
-// with the short date and time formats. Throws WorkbookError.
+// Values, texts and dates of every sheet (freexl leaves out formula results);
+// numbers show as General, dates with the short date and time formats.
+// Throws WorkbookError.
 std::unique_ptr<WorkbookData> ReadXlsViaFreexl(const std::string& path, const ReadLimits& limits);
 
 // What the user is told once when .xls files are read without LibreOffice.

@@ -60,6 +60,7 @@ struct SheetContext {
   WorkbookData& book;
   std::size_t sharedStringCount;
   std::size_t& cellBudget;
+  std::size_t maxUsedCells;
   const std::string& displayName;
 };
 

@@ -124,7 +124,7 @@ std::unique_ptr<WorkbookData> ReadXlsx(std::string_view bytes, const std::string
     pugi::xml_document sheetXml;
     if (!package.Load(sheetXml, rel->second.target))
       throw WorkbookError("工作簿“" + displayName + "”已损坏：缺少工作表“" + data->name + "”。");
-    xlsx::SheetContext context{colours, *book, sharedStrings, cellBudget, displayName};
+    xlsx::SheetContext context{colours, *book, sharedStrings, cellBudget, limits.maxUsedCells, displayName};
     xlsx::ReadWorksheet(sheetXml, *data, context);
     book->sheets.push_back(std::move(data));
   }

@@ -248,6 +248,10 @@ void ReadWorksheet(const pugi::xml_document& sheet, SheetData& data, SheetContex
     const auto rect = ParseRangeReference(merge.attribute("ref").value());
     if (rect && (rect->Rows() > 1 || rect->Columns() > 1)) data.merges.push_back(*rect);
   }
+  const CellRect used = data.UsedRect();
+  if (static_cast<std::size_t>(used.Rows()) * static_cast<std::size_t>(used.Columns()) > context.maxUsedCells)
+    throw WorkbookError(DamagedSheet(context.displayName, data.name,
+                                     "的范围过大（" + RangeReference(used) + "），可能已损坏"));
 }
 
 }  // namespace zv::workbook::xlsx

@@ -18,6 +18,9 @@ struct ReadLimits {
   std::size_t maxTotalBytes = std::size_t{1536} << 20;
   std::size_t maxMembers = 20000;
   std::size_t maxCells = 50'000'000;
+  // The rectangle from the first to the last used cell (and any merged
+  // area): what a reader walking the used range would visit.
+  std::size_t maxUsedCells = 20'000'000;
 };
 
 class ZipArchive {

@@ -61,6 +61,10 @@ TEST(MalformedWorkbook, OversizedContentIsRefusedBeforeItExhaustsMemory) {
   EXPECT_LT(bomb.size(), 16384u);
   ExpectRejected(bomb, "zip bomb", tight);
 
+  ExpectRejected(MakeZip(MinimalWorkbook(Sheet(R"(<row r="1"><c r="A1"><v>1</v></c></row>)"
+                                               R"(<row r="1048576"><c r="XFD1048576"><v>1</v></c></row>)"))),
+                 "a used range of the whole sheet");
+
   ReadLimits fewCells;
   fewCells.maxCells = 3;
   ExpectRejected(MakeZip(MinimalWorkbook(Sheet(R"(<row r="1"><c r="A1"/><c r="B1"/><c r="C1"/><c r="D1"/></row>)"))),
