@@ -1,0 +1,84 @@
+#include "exchange/dxf/dxf_work_area_sink.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "platform/data/attributes.h"
+
+namespace zv::dxf {
+namespace {
+
+constexpr int16_t kNameLength = 50;
+constexpr int16_t kElevationLength = 15;
+constexpr int8_t kElevationDecimals = 6;
+// The platform's colour number that the DXF import never gives.
+constexpr int32_t kAvoidedColour = 9;
+
+CFIELD_HEAD Field(const char* name, uint8_t type, int16_t length, int8_t decimals) {
+  CFIELD_HEAD field;
+  field.name = name;
+  field.type = type;
+  field.length = length;
+  field.decimals = decimals;
+  field.editFlag = 1;
+  return field;
+}
+
+int EntityTypeOfArea(WorkAreaHandle area) {
+  const int type = BasGetWorkAreaType(area);
+  return type == kRegionArea ? kRegionEntity : type == kPointArea ? kPointEntity : kLineEntity;
+}
+
+int16_t LayerField(int32_t number) {
+  return static_cast<int16_t>(std::clamp<int32_t>(number, 0, std::numeric_limits<int16_t>::max()));
+}
+
+}  // namespace
+
+void SetDxfAttributeStructure(WorkAreaHandle area) {
+  CATT_STRU structure;
+  structure.fields = {Field(kEntityNameField, kFieldString, kNameLength, 0),
+                      Field(kLayerNameField, kFieldString, kNameLength, 0),
+                      Field(kElevationField, kFieldDouble, kElevationLength, kElevationDecimals)};
+  LayOutStructure(structure);
+  BasSetAttributeStructure(area, EntityTypeOfArea(area), structure);
+}
+
+int32_t DxfColourNumber(uint32_t rgb, const RgbToColourNumber& nearest) {
+  const int32_t number = nearest(rgb & 0xFFFFFF);
+  return number == kAvoidedColour ? 1 : number;
+}
+
+DxfWorkAreaSink::DxfWorkAreaSink(DxfTargets targets, RgbToColourNumber nearest)
+    : targets_(targets), nearest_(std::move(nearest)) {}
+
+void DxfWorkAreaSink::BeginImport() {
+  for (const WorkAreaHandle area : {targets_.point, targets_.region, targets_.line}) BasResetWorkArea(area);
+  for (const WorkAreaHandle area : {targets_.line, targets_.point, targets_.region}) SetDxfAttributeStructure(area);
+}
+
+void DxfWorkAreaSink::AppendLine(std::span<const D_DOT> vertices, const DxfLineStyle& style,
+                                 const DxfEntityAttributes& attributes) {
+  // The current defaults are filled in place: what a writer does not set
+  // stays as the previous one left it.
+  LIN_INFO& info = *BasGetDefaultLineParam();
+  info.setStyle(style.lineType);
+  info.setColour(DxfColourNumber(style.rgb, nearest_));
+  info.setWidth(style.penWidth);
+  info.setLineKind(style.curveFlag);
+  info.setLayer(LayerField(style.layerNumber));
+  const int32_t id = BasAppendLine(targets_.line, vertices.data(), static_cast<int32_t>(vertices.size()), info);
+  if (id > 0) WriteAttributes(targets_.line, kLineEntity, id, attributes);
+}
+
+void DxfWorkAreaSink::WriteAttributes(WorkAreaHandle area, int entityType, int32_t id,
+                                      const DxfEntityAttributes& attributes) {
+  AttributeRecord record;
+  if (!BasReadAttribute(area, entityType, id, &record)) return;
+  BasSetFieldByName(record, kEntityNameField, attributes.nameText);
+  BasSetFieldByName(record, kLayerNameField, attributes.layerName);
+  BasSetFieldByName(record, kElevationField, attributes.elevation);
+  BasWriteAttribute(area, entityType, id, record);
+}
+
+}  // namespace zv::dxf
