@@ -1,6 +1,7 @@
 #include "framework/messages/pane_window_table.h"
 
 #include "framework/messages/private_message.h"
+#include "framework/prompts/prompts.h"
 
 namespace zv::msg {
 
@@ -14,6 +15,13 @@ QObject* PaneWindowTable::Receiver(PaneEntry entry) const {
 
 bool PaneWindowTable::Post(PaneEntry entry, unsigned message, std::intptr_t wParam, std::intptr_t lParam) const {
   return PostPrivateMessage(Receiver(entry), message, wParam, lParam);
+}
+
+bool PaneWindowTable::PostOrShow(PaneEntry entry, unsigned message, std::intptr_t wParam, std::intptr_t lParam,
+                                 const QString& failureText) const {
+  if (Post(entry, message, wParam, lParam)) return true;
+  prompt::Message(failureText);
+  return false;
 }
 
 PaneWindowTable& PaneWindows() {

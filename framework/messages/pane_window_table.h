@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -39,6 +40,10 @@ class PaneWindowTable {
   // Queues the message for the entry's receiver; false, and nothing queued,
   // when the entry is empty.
   bool Post(PaneEntry entry, unsigned message, std::intptr_t wParam, std::intptr_t lParam) const;
+  // The same; a failed post shows `failureText` in a message box (the
+  // senders that report failures name their own text).
+  bool PostOrShow(PaneEntry entry, unsigned message, std::intptr_t wParam, std::intptr_t lParam,
+                  const QString& failureText) const;
 
  private:
   std::array<QPointer<QObject>, static_cast<std::size_t>(PaneEntry::kCount)> entries_;
