@@ -1,0 +1,82 @@
+#include "framework/workbook/widget/spreadsheet_program.h"
+
+#include "framework/prompts/prompts.h"
+#include "framework/workbook/workbook_error.h"
+
+namespace zv::workbook {
+
+namespace {
+
+// Notes about workbooks read with less than full fidelity, each shown once.
+void ShowNotices(Session& session) {
+  for (const std::string& notice : session.TakeNotices())
+    prompt::Message(QString::fromStdString(notice), prompt::kIconInformation);
+}
+
+// The running program with a workbook open, asking for one when none is.
+bool EnsureOpenWorkbook(const QString& missingText) {
+  Session& session = *RunningProgram();
+  session.ReloadChanged();
+  if (!session.Active()) {
+    prompt::FileRequest request;
+    request.title = "打开工作簿";
+    request.filter = "工作簿(*.xlsx;*.xlsm;*.xls;*.et)|*.xlsx;*.xlsm;*.xls;*.et|所有文件(*.*)|*.*||";
+    const QString path = prompt::ChooseFile(request);
+    if (path.isEmpty()) {
+      prompt::Message(missingText);
+      return false;
+    }
+    try {
+      session.Open(path.toStdString());
+    } catch (const WorkbookError& error) {
+      ReportWorkbookError(error);
+      prompt::Message(missingText);
+      return false;
+    }
+  }
+  ShowNotices(session);
+  return true;
+}
+
+}  // namespace
+
+std::optional<Application> AttachExcel(const QString& missingText) {
+  if (!EnsureOpenWorkbook(missingText)) return std::nullopt;
+  return Application(RunningProgram(), Flavour::kExcel);
+}
+
+std::optional<EtAttachment> AttachEt() {
+  if (!EnsureOpenWorkbook(message::kNoEt)) return std::nullopt;
+  Application app(RunningProgram(), Flavour::kEt);
+  auto sheet = app.ActiveSheet();
+  if (!sheet) {
+    prompt::Message(message::kNoSheet);
+    return std::nullopt;
+  }
+  app.SetVisible(true);
+  return EtAttachment{app, *sheet};
+}
+
+Started StartExcel() {
+  Application app(RunningProgram(), Flavour::kExcel);
+  app.SetVisible(true);
+  return {app, app.Workbooks().Add()};
+}
+
+Started StartEt() {
+  Application app(RunningProgram(), Flavour::kEt);
+  app.SetVisible(true);
+  return {app, app.Workbooks().Add()};
+}
+
+Application StartPrivateExcel() {
+  Application app(std::make_shared<Session>(), Flavour::kExcel);
+  app.SetVisible(false);
+  return app;
+}
+
+void ReportWorkbookError(const std::exception& error) {
+  prompt::Message(QString::fromUtf8(error.what()), prompt::kIconWarning);
+}
+
+}  // namespace zv::workbook
