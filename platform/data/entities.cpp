@@ -27,14 +27,21 @@ int32_t AppendSlot(WorkArea& area, int entityType, Store& store, Slot slot) {
   return id;
 }
 
+// Marks the slot deleted; the caller tells of it.
 template <class Store>
-int DeleteSlot(WorkArea& area, int entityType, Store& store, int32_t id) {
+bool DropSlot(Store& store, int32_t id) {
   auto* slot = store.Live(id);
-  if (!slot) return 0;
+  if (!slot) return false;
   *slot = {};
   --store.live;
   if (static_cast<std::size_t>(id) < store.records.size() && !store.records[static_cast<std::size_t>(id)].empty())
     store.records[static_cast<std::size_t>(id)][0] = 0;
+  return true;
+}
+
+template <class Store>
+int DeleteSlot(WorkArea& area, int entityType, Store& store, int32_t id) {
+  if (!DropSlot(store, id)) return 0;
   detail::NoteChange(area, entityType, ChangeKind::Deleted, {id});
   return 1;
 }
@@ -51,14 +58,32 @@ bool ValidArcList(const WorkArea& area, const int32_t* arcs, int32_t count) {
   return any;
 }
 
-void UpdatedArc(WorkArea& area, int32_t arc) {
-  if (!area.HoldsRegions()) return;
-  const std::vector<int32_t> regions = detail::RegionsUsingArc(area, arc);
-  for (int32_t region : regions) detail::RefreshMeasures(area, kRegionEntity, region);
-  if (!regions.empty()) detail::NoteChange(area, kRegionEntity, ChangeKind::Updated, regions);
+// Tells of a changed arc and of the regions that use it, whose measures
+// are refreshed first. A listener may release the area, so it is looked up
+// again between the two.
+void NoteArcChange(WorkAreaHandle handle, int32_t arc, ChangeKind kind) {
+  WorkArea* area = FindArea(handle);
+  std::vector<int32_t> regions;
+  if (area->HoldsRegions()) regions = detail::RegionsUsingArc(*area, arc);
+  for (int32_t region : regions) detail::RefreshMeasures(*area, kRegionEntity, region);
+  detail::NoteChange(*area, kLineEntity, kind, {arc});
+  area = FindArea(handle);
+  if (area && !regions.empty()) detail::NoteChange(*area, kRegionEntity, ChangeKind::Updated, regions);
 }
 
 }  // namespace
+
+int32_t BasAppendDeletedId(WorkAreaHandle handle, int entityType) {
+  WorkArea* area = AreaHolding(handle, entityType);
+  if (!area) return 0;
+  const int32_t id = detail::WithStore(*area, entityType, [](auto& store) {
+    store.slots.emplace_back();
+    store.records.resize(store.slots.size());
+    return store.bound() - 1;
+  });
+  detail::NoteChange(*area, entityType, ChangeKind::Deleted, {id});
+  return id;
+}
 
 // ---- points
 
@@ -136,8 +161,7 @@ int BasUpdateLine(WorkAreaHandle handle, int32_t id, const D_DOT* vertices, int3
   slot->vertices.assign(vertices, vertices + count);
   slot->info = info;
   detail::RefreshMeasures(*area, kLineEntity, id);
-  detail::NoteChange(*area, kLineEntity, ChangeKind::Updated, {id});
-  UpdatedArc(*area, id);
+  NoteArcChange(handle, id, ChangeKind::Updated);
   return 1;
 }
 
@@ -147,8 +171,8 @@ int BasUpdateLine(WorkAreaHandle handle, int32_t id, const std::vector<D_DOT>& v
 
 int BasDeleteLine(WorkAreaHandle handle, int32_t id) {
   WorkArea* area = AreaHolding(handle, kLineEntity);
-  if (!area || !DeleteSlot(*area, kLineEntity, area->lines, id)) return 0;
-  UpdatedArc(*area, id);
+  if (!area || !DropSlot(area->lines, id)) return 0;
+  NoteArcChange(handle, id, ChangeKind::Deleted);
   return 1;
 }
 

@@ -148,9 +148,13 @@ int BasTransformWorkArea(WorkAreaHandle handle, int operation, double a, double 
       regions.push_back(id);
     }
   }
-  if (!points.empty()) detail::NoteChange(*area, kPointEntity, ChangeKind::Updated, std::move(points));
-  if (!lines.empty()) detail::NoteChange(*area, kLineEntity, ChangeKind::Updated, std::move(lines));
-  if (!regions.empty()) detail::NoteChange(*area, kRegionEntity, ChangeKind::Updated, std::move(regions));
+  // A listener may release the area: look it up again each time.
+  std::pair<int, std::vector<int32_t>> changes[] = {
+      {kPointEntity, std::move(points)}, {kLineEntity, std::move(lines)}, {kRegionEntity, std::move(regions)}};
+  for (auto& [type, ids] : changes) {
+    WorkArea* still = FindArea(handle);
+    if (still && !ids.empty()) detail::NoteChange(*still, type, ChangeKind::Updated, std::move(ids));
+  }
   return 1;
 }
 

@@ -103,6 +103,10 @@ int BasGetLineCount(WorkAreaHandle area, int32_t* live, int32_t* bound);
 int BasGetRegionCount(WorkAreaHandle area, int32_t* live, int32_t* bound);
 // Lines, points or regions by entity type.
 int BasGetEntityCount(WorkAreaHandle area, int entityType, int32_t* live, int32_t* bound);
+// Takes the next id as a deleted one, as a file's deleted slot does: it
+// counts in B and its reads fail. The id, 0 on failure. Listeners are told
+// it was deleted.
+int32_t BasAppendDeletedId(WorkAreaHandle area, int entityType);
 // Non-zero when the id names a live entity of that type.
 int BasIsEntityLive(WorkAreaHandle area, int entityType, int32_t id);
 

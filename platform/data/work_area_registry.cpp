@@ -146,10 +146,16 @@ bool BasClearWorkArea(WorkAreaHandle handle, int) {
   area->points.Clear();
   area->lines.Clear();
   area->regions.Clear();
-  if (hadEntities) {
-    for (int type : {int{kLineEntity}, int{kPointEntity}, int{kRegionEntity}}) {
-      if (area->Holds(type)) detail::NoteChange(*area, type, ChangeKind::Cleared, {});
-    }
+  // Changes waiting for the end of a batch name ids that are gone now.
+  area->pending.clear();
+  if (!hadEntities) return true;
+  std::vector<int> types;
+  for (int type : {int{kLineEntity}, int{kPointEntity}, int{kRegionEntity}}) {
+    if (area->Holds(type)) types.push_back(type);
+  }
+  // A listener may release the area: look it up again each time.
+  for (int type : types) {
+    if (WorkArea* still = FindArea(handle)) detail::NoteChange(*still, type, ChangeKind::Cleared, {});
   }
   return true;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/data/work_area.h"
 
 namespace zv {
@@ -93,6 +95,31 @@ TEST_F(AreaState, ListenersMayRemoveThemselvesOrReleaseTheArea) {
   Add(3);
   EXPECT_EQ(BasIsWorkAreaValid(area_), 0);
   EXPECT_EQ(after, 0);
+}
+
+TEST_F(AreaState, ReleasingTheAreaFromAListenerEndsTheCallSafely) {
+  // Each call that tells of several changes must not touch the area after
+  // a listener released it.
+  using Call = std::function<void(WorkAreaHandle, int32_t arc)>;
+  const Call calls[] = {
+      [](WorkAreaHandle a, int32_t arc) { BasUpdateLine(a, arc, std::vector<D_DOT>{{0, 0}, {2, 0}, {0, 2}}, LIN_INFO{}); },
+      [](WorkAreaHandle a, int32_t arc) { BasDeleteLine(a, arc); },
+      [](WorkAreaHandle a, int32_t) { BasClearWorkArea(a, 0); },
+      [](WorkAreaHandle a, int32_t) { BasTransformWorkArea(a, 1, 1, 1); },
+  };
+  for (const Call& call : calls) {
+    const WorkAreaHandle regions = BasCreateRegionWorkArea(set_);
+    const int32_t arc = BasAppendLine(regions, std::vector<D_DOT>{{0, 0}, {1, 0}, {0, 1}}, LIN_INFO{});
+    ASSERT_GT(BasAppendRegion(regions, {0, arc}, REG_INFO{}), 0);
+    int told = 0;
+    BasAddChangeListener(regions, [&told, regions](const WorkAreaChange&) {
+      ++told;
+      BasReleaseWorkArea(regions);
+    });
+    call(regions, arc);
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(BasIsWorkAreaValid(regions), 0);
+  }
 }
 
 TEST_F(AreaState, DisplayOrderIsSeparateFromIds) {

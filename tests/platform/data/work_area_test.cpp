@@ -211,6 +211,15 @@ TEST_F(WorkAreas, CountsGiveLiveEntitiesAndIdBound) {
   ASSERT_EQ(BasGetAttributeInfo(points_, kPointEntity, &bound), 1);
   EXPECT_EQ(bound, 7);
 
+  // A file's deleted slot keeps its number.
+  EXPECT_EQ(BasAppendDeletedId(points_, kPointEntity), 7);
+  EXPECT_EQ(BasReadPointPos(points_, 7, nullptr), 0);
+  EXPECT_EQ(BasAppendPoint(points_, {9, 9}, "", PNT_INFO{}), 8);
+  EXPECT_EQ(BasAppendDeletedId(points_, kRegionEntity), 0);
+  ASSERT_EQ(BasGetPointCount(points_, &n, &b), 1);
+  EXPECT_EQ(n, 5);
+  EXPECT_EQ(b, 9);
+
   // Clearing starts the ids again.
   ASSERT_TRUE(BasClearWorkArea(points_, 0));
   ASSERT_EQ(BasGetPointCount(points_, &n, &b), 1);
