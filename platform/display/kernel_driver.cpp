@@ -1,0 +1,121 @@
+#include "platform/display/kernel_driver.h"
+
+#include <QPaintEngine>
+#include <QPolygonF>
+
+namespace zv::display {
+
+KernelDriver::KernelDriver(QPaintDevice& device, const SystemLibrary& library)
+    : ownPainter_(std::make_unique<QPainter>(&device)),
+      painter_(ownPainter_.get()),
+      library_(&library),
+      size_(device.width(), device.height()) {
+  rasterOps_ = painter_->isActive() && painter_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+  ApplyPen();
+}
+
+KernelDriver::KernelDriver(QPainter& painter, QSize deviceSize, const SystemLibrary& library)
+    : painter_(&painter), library_(&library), size_(deviceSize) {
+  rasterOps_ = painter_->isActive() && painter_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+  ApplyPen();
+}
+
+KernelDriver::~KernelDriver() {
+  if (!ownPainter_ && painter_->isActive()) painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void KernelDriver::SetWindow(double originX, double originY, double factor) {
+  originX_ = originX;
+  originY_ = originY;
+  factor_ = factor > 0 ? factor : 1.0;
+}
+
+QTransform KernelDriver::MapToDevice() const {
+  return QTransform(factor_, 0, 0, -factor_, -originX_ * factor_, size_.height() + originY_ * factor_);
+}
+
+QPointF KernelDriver::ToDevice(double x, double y) const {
+  return {(x - originX_) * factor_, size_.height() - (y - originY_) * factor_};
+}
+
+QPointF KernelDriver::ToMap(QPointF device) const {
+  return {originX_ + device.x() / factor_, originY_ + (size_.height() - device.y()) / factor_};
+}
+
+QRectF KernelDriver::VisibleMapRect() const {
+  return QRectF(originX_, originY_, size_.width() / factor_, size_.height() / factor_);
+}
+
+void KernelDriver::SetColor(long colourNumber) {
+  colour_ = colourNumber;
+  ApplyPen();
+}
+
+void KernelDriver::SetDrawMode(int mode) {
+  mode_ = mode;
+  ApplyPen();
+}
+
+bool KernelDriver::Toggles() const {
+  return rasterOps_ && (mode_ == kDrawXor || mode_ == kDrawNotXor || mode_ == kDrawInvert);
+}
+
+QColor KernelDriver::ColorOf(long colourNumber) const {
+  const Rgb rgb = library_->Colours().ToRgb(colourNumber);
+  return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+void KernelDriver::ApplyPen() {
+  if (!painter_->isActive()) return;
+  QColor colour = ColorOf(colour_);
+  QPainter::CompositionMode composition = QPainter::CompositionMode_SourceOver;
+  if (Toggles()) {
+    if (mode_ == kDrawXor) composition = QPainter::RasterOp_SourceXorDestination;
+    if (mode_ == kDrawNotXor) composition = QPainter::RasterOp_NotSourceXorDestination;
+    if (mode_ == kDrawInvert) {
+      composition = QPainter::RasterOp_SourceXorDestination;
+      colour = Qt::white;  // XOR with white inverts
+    }
+  }
+  painter_->setCompositionMode(composition);
+  // The context's own primitives are one-pixel lines on whole pixels, and a
+  // toggle must touch every pixel exactly once: no antialiasing.
+  painter_->setRenderHint(QPainter::Antialiasing, false);
+  QPen pen(colour, 0);
+  pen.setCapStyle(Qt::FlatCap);
+  painter_->setPen(pen);
+  painter_->setBrush(Qt::NoBrush);
+}
+
+void KernelDriver::_Line(int x1, int y1, int x2, int y2, int) {
+  ApplyPen();
+  painter_->drawLine(x1, y1, x2, y2);
+}
+
+void KernelDriver::_Rect(int x1, int y1, int x2, int y2, int) {
+  ApplyPen();
+  const QPolygon outline({QPoint(x1, y1), QPoint(x2, y1), QPoint(x2, y2), QPoint(x1, y2)});
+  painter_->drawPolygon(outline);
+}
+
+void KernelDriver::Line(double x1, double y1, double x2, double y2) {
+  ApplyPen();
+  painter_->drawLine(ToDevice(x1, y1), ToDevice(x2, y2));
+}
+
+void KernelDriver::Polyline(const std::vector<QPointF>& mapPoints) {
+  ApplyPen();
+  QPolygonF device;
+  device.reserve(static_cast<qsizetype>(mapPoints.size()));
+  for (const auto& p : mapPoints) device << ToDevice(p.x(), p.y());
+  painter_->drawPolyline(device);
+}
+
+void KernelDriver::Clear(long colourNumber) {
+  painter_->save();
+  painter_->setCompositionMode(QPainter::CompositionMode_Source);
+  painter_->fillRect(QRect(QPoint(0, 0), size_), ColorOf(colourNumber));
+  painter_->restore();
+}
+
+}  // namespace zv::display

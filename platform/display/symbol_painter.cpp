@@ -1,0 +1,345 @@
+#include "platform/display/symbol_painter.h"
+
+#include <QPainterPath>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+
+namespace zv::display {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+// Element line widths of sub-graphs and patterns are in 0.05 map units.
+constexpr double kElementWidthUnit = 0.05;
+// A unit cell shorter than this many pixels is drawn as a plain line/fill.
+constexpr double kSmallestCellPixels = 3.0;
+// At most this many pattern cells or line cells per drawing.
+constexpr double kMostCells = 40000;
+
+// Points of a circular arc in local units; angles in degrees.
+QPolygonF ArcPoints(QPointF centre, double radius, double startDeg, double endDeg, double pixelsPerUnit) {
+  while (endDeg <= startDeg) endDeg += 360.0;
+  const double sweep = (endDeg - startDeg) * kPi / 180.0;
+  const int steps = std::clamp(static_cast<int>(radius * pixelsPerUnit * sweep / 3.0), 8, 96);
+  QPolygonF points;
+  for (int i = 0; i <= steps; ++i) {
+    const double a = startDeg * kPi / 180.0 + sweep * i / steps;
+    points << QPointF(centre.x() + radius * std::cos(a), centre.y() + radius * std::sin(a));
+  }
+  return points;
+}
+
+QPolygonF ToPolygon(const LibPart& part) {
+  QPolygonF polygon;
+  for (const auto& p : part) polygon << QPointF(p.x, p.y);
+  return polygon;
+}
+
+struct ElementColours {
+  QColor fill;
+  QColor line;
+};
+
+// Draws the elements of a sub-graph or pattern entry through `toDevice`
+// (local units -> device pixels). `colours` gives an element's colours.
+template <typename ColoursFn>
+void PaintEntry(QPainter& painter, const SymbolEntry& entry, const QTransform& toDevice, double mapToPixels,
+                ColoursFn colours) {
+  const double unitPixels = std::sqrt(std::abs(toDevice.determinant()));
+  for (const SymbolElement& element : entry.elements) {
+    const ElementColours c = colours(element);
+    QPen pen(c.line, std::max(0.0, element.lineWidth * kElementWidthUnit * mapToPixels));
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    for (const LibPart& part : element.parts) {
+      switch (element.kind) {
+        case 0:
+        case 1: {
+          if (part.size() < 3) break;
+          painter.setPen(element.kind == 1 ? pen : Qt::NoPen);
+          painter.setBrush(c.fill);
+          painter.drawPolygon(toDevice.map(ToPolygon(part)));
+          break;
+        }
+        case 2:
+          if (part.size() < 2) break;
+          painter.setPen(pen);
+          painter.drawPolyline(toDevice.map(ToPolygon(part)));
+          break;
+        case 3:
+          if (part.size() < 3) break;
+          painter.setPen(pen);
+          painter.drawPolyline(toDevice.map(
+              ArcPoints({part[0].x, part[0].y}, std::abs(part[1].x), part[1].y, part[2].x, unitPixels)));
+          break;
+        case 4:
+        case 5:
+        case 6: {
+          if (part.size() < 2) break;
+          const QPolygonF circle =
+              toDevice.map(ArcPoints({part[0].x, part[0].y}, std::abs(part[1].x), 0, 360, unitPixels));
+          painter.setPen(element.kind == 6 ? pen : QPen(Qt::NoPen));
+          painter.setBrush(element.kind == 6 ? QBrush(Qt::NoBrush) : QBrush(c.fill));
+          painter.drawPolygon(circle);
+          break;
+        }
+        default:
+          break;
+      }
+    }
+  }
+}
+
+// Walks a polyline by length.
+class PathWalker {
+ public:
+  explicit PathWalker(const std::vector<QPointF>& points) : points_(points) {
+    lengths_.push_back(0);
+    for (std::size_t i = 1; i < points_.size(); ++i)
+      lengths_.push_back(lengths_.back() + std::hypot(points_[i].x() - points_[i - 1].x(),
+                                                      points_[i].y() - points_[i - 1].y()));
+  }
+
+  double Total() const { return lengths_.back(); }
+
+  // The point at length s, moved `across` to the left of the direction.
+  QPointF At(double s, double across) const {
+    const std::size_t i = Segment(s);
+    const QPointF a = points_[i], b = points_[i + 1];
+    const double len = lengths_[i + 1] - lengths_[i];
+    const double t = len > 0 ? (s - lengths_[i]) / len : 0;
+    const QPointF dir = len > 0 ? (b - a) / len : QPointF(1, 0);
+    return a + (b - a) * t + QPointF(-dir.y(), dir.x()) * across;
+  }
+
+  // Lengths of the vertices strictly between s0 and s1.
+  std::vector<double> VerticesBetween(double s0, double s1) const {
+    std::vector<double> out;
+    auto it = std::upper_bound(lengths_.begin(), lengths_.end(), std::min(s0, s1));
+    for (; it != lengths_.end() && *it < std::max(s0, s1); ++it) out.push_back(*it);
+    if (s1 < s0) std::reverse(out.begin(), out.end());
+    return out;
+  }
+
+ private:
+  std::size_t Segment(double s) const {
+    auto it = std::upper_bound(lengths_.begin(), lengths_.end(), s);
+    std::size_t i = it == lengths_.begin() ? 0 : static_cast<std::size_t>(it - lengths_.begin()) - 1;
+    i = std::min(i, points_.size() - 2);
+    while (i + 2 < points_.size() && lengths_[i + 1] - lengths_[i] <= 0) ++i;  // skip repeated vertices
+    return i;
+  }
+
+  const std::vector<QPointF>& points_;
+  std::vector<double> lengths_;
+};
+
+// The polyline moved `offset` to its left, vertex by vertex.
+std::vector<QPointF> Offset(const std::vector<QPointF>& points, double offset) {
+  std::vector<QPointF> out;
+  const std::size_t n = points.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    QPointF normal(0, 0);
+    for (std::size_t j : {i == 0 ? i : i - 1, i}) {
+      if (j + 1 >= n) continue;
+      const QPointF d = points[j + 1] - points[j];
+      const double len = std::hypot(d.x(), d.y());
+      if (len > 0) normal += QPointF(-d.y() / len, d.x() / len);
+    }
+    const double len = std::hypot(normal.x(), normal.y());
+    out.push_back(len > 0 ? points[i] + normal / len * offset : points[i]);
+  }
+  return out;
+}
+
+void DrawDevicePolyline(KernelDriver& driver, const std::vector<QPointF>& mapPoints, const QPen& pen) {
+  QPolygonF device;
+  device.reserve(static_cast<qsizetype>(mapPoints.size()));
+  for (const auto& p : mapPoints) device << driver.ToDevice(p.x(), p.y());
+  driver.Painter().setPen(pen);
+  driver.Painter().setBrush(Qt::NoBrush);
+  driver.Painter().drawPolyline(device);
+}
+
+// One cell element placed along the line: cell point (x, y) -> map.
+void DrawCellElements(KernelDriver& driver, const PathWalker& walker, const GroupedEntry& cell, const LineStyle& style,
+                      const std::vector<QPointF>& points, const QPen& pen, const QColor& colour) {
+  const double period = style.xCoefficient;
+  const double across = style.yCoefficient;
+  const double total = walker.Total();
+  const long cells = static_cast<long>(std::ceil(total / period));
+  QPainter& painter = driver.Painter();
+  for (const GroupedElement& element : cell.elements) {
+    if (element.kind == kCellBase) {
+      const double offset = element.points.empty() ? 0.0 : element.points[0].y * across;
+      DrawDevicePolyline(driver, offset == 0.0 ? points : Offset(points, offset), pen);
+    }
+  }
+  for (long k = 0; k < cells; ++k) {
+    for (const GroupedElement& element : cell.elements) {
+      const auto& pts = element.points;
+      if (element.kind == kCellStroke || element.kind == kCellTooth) {
+        if (pts.size() < 2) continue;
+        QPolygonF device;
+        for (std::size_t i = 0; i < pts.size(); ++i) {
+          const double s = (k + pts[i].x) * period;
+          if (i > 0) {
+            const double sPrev = (k + pts[i - 1].x) * period;
+            for (double v : walker.VerticesBetween(sPrev, s)) {
+              if (v > total) break;
+              const double t = (v - sPrev) / (s - sPrev);
+              const double y = pts[i - 1].y + (pts[i].y - pts[i - 1].y) * t;
+              const QPointF m = walker.At(v, y * across);
+              device << driver.ToDevice(m.x(), m.y());
+            }
+          }
+          const QPointF m = walker.At(std::clamp(s, 0.0, total), pts[i].y * across);
+          device << driver.ToDevice(m.x(), m.y());
+          if (s > total) break;  // the line ends inside this element
+        }
+        if (element.kind == kCellStroke) {
+          painter.setPen(pen);
+          painter.setBrush(Qt::NoBrush);
+          painter.drawPolyline(device);
+        } else {
+          painter.setPen(Qt::NoPen);
+          painter.setBrush(colour);
+          painter.drawPolygon(device);
+        }
+      } else if (element.kind == kCellDot && pts.size() >= 2) {
+        const double s = (k + pts[0].x) * period;
+        if (s > total) continue;
+        const QPointF centre = walker.At(s, pts[0].y * across);
+        const double r = std::max(std::abs(pts[1].x) * across * driver.Factor(), 0.75);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawEllipse(driver.ToDevice(centre.x(), centre.y()), r, r);
+      }
+    }
+  }
+}
+
+QPainterPath RingsToDevice(KernelDriver& driver, const std::vector<std::vector<QPointF>>& rings) {
+  QPainterPath path;
+  path.setFillRule(Qt::OddEvenFill);
+  for (const auto& ring : rings) {
+    if (ring.size() < 3) continue;
+    QPolygonF device;
+    for (const auto& p : ring) device << driver.ToDevice(p.x(), p.y());
+    path.addPolygon(device);
+    path.closeSubpath();
+  }
+  return path;
+}
+
+}  // namespace
+
+void DrawSubgraph(KernelDriver& driver, double x, double y, const SubgraphStyle& style) {
+  const SymbolEntry* entry = nullptr;
+  bool plain = false;
+  if (const auto* library = driver.Library().Subgraphs()) {
+    entry = library->Entry(style.number);
+    plain = !entry && library->IsBroken(style.number);
+  } else {
+    plain = true;
+  }
+  if (!entry && !plain) return;
+  QTransform local;
+  local.translate(x, y);
+  local.rotate(style.angle);
+  local.scale(style.width, style.height);
+  const QTransform toDevice = local * driver.MapToDevice();
+  const QColor colour = driver.ColorOf(style.colour);
+  QPainter& painter = driver.Painter();
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, !driver.Toggles());
+  if (plain) {
+    painter.setPen(QPen(colour, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(toDevice.map(ArcPoints({0, 0}, 0.4, 0, 360, 100)));
+  } else {
+    PaintEntry(painter, *entry, toDevice, driver.Factor(), [&](const SymbolElement& e) {
+      return ElementColours{e.colourA ? driver.ColorOf(e.colourA) : colour,
+                            e.colourB ? driver.ColorOf(e.colourB) : colour};
+    });
+  }
+  painter.restore();
+}
+
+std::vector<QPointF> SmoothThrough(const std::vector<QPointF>& v, int steps) {
+  if (v.size() < 3 || steps < 2) return v;
+  std::vector<QPointF> out;
+  out.reserve((v.size() - 1) * steps + 1);
+  for (std::size_t i = 0; i + 1 < v.size(); ++i) {
+    const QPointF p0 = i == 0 ? v[i] * 2 - v[i + 1] : v[i - 1];
+    const QPointF p1 = v[i], p2 = v[i + 1];
+    const QPointF p3 = i + 2 < v.size() ? v[i + 2] : v[i + 1] * 2 - v[i];
+    for (int s = 0; s < steps; ++s) {
+      const double t = static_cast<double>(s) / steps, t2 = t * t, t3 = t2 * t;
+      out.push_back(0.5 * (2 * p1 + (p2 - p0) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2 +
+                           (3 * p1 - p0 - 3 * p2 + p3) * t3));
+    }
+  }
+  out.push_back(v.back());
+  return out;
+}
+
+void DrawStyledLine(KernelDriver& driver, const std::vector<QPointF>& input, const LineStyle& style) {
+  if (style.type == 0 || input.size() < 2) return;
+  const std::vector<QPointF> points = style.curve ? SmoothThrough(input, 12) : input;
+  const QColor colour = driver.ColorOf(style.colour);
+  QPen pen(colour, std::max(0.0, style.width * driver.Factor()));
+  pen.setJoinStyle(Qt::RoundJoin);
+  pen.setCapStyle(Qt::FlatCap);
+  QPainter& painter = driver.Painter();
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, !driver.Toggles());
+  const GroupedEntry* cell = nullptr;
+  if (const auto* library = driver.Library().LineTypes()) cell = library->Cell(style.type, style.subStyle);
+  const PathWalker walker(points);
+  const bool tooSmall = style.xCoefficient * driver.Factor() < kSmallestCellPixels ||
+                        walker.Total() / std::max(style.xCoefficient, 1e-12) > kMostCells;
+  if (!cell || tooSmall || walker.Total() <= 0)
+    DrawDevicePolyline(driver, points, pen);
+  else
+    DrawCellElements(driver, walker, *cell, style, points, pen, colour);
+  painter.restore();
+}
+
+void FillRegion(KernelDriver& driver, const std::vector<std::vector<QPointF>>& rings, const RegionStyle& style) {
+  const QPainterPath outline = RingsToDevice(driver, rings);
+  if (outline.isEmpty()) return;
+  QPainter& painter = driver.Painter();
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, !driver.Toggles());
+  if (style.fillColour != 0) painter.fillPath(outline, driver.ColorOf(style.fillColour));
+  const SymbolEntry* entry = nullptr;
+  if (const auto* patterns = driver.Library().Patterns(); patterns && style.pattern > 0)
+    entry = patterns->Entry(style.pattern);
+  const double pw = style.patternWidth, ph = style.patternHeight;
+  const double factor = driver.Factor();
+  if (entry && pw * factor >= kSmallestCellPixels && ph * factor >= kSmallestCellPixels) {
+    const QRectF area = driver.MapToDevice().inverted().mapRect(outline.boundingRect())
+                            .intersected(driver.VisibleMapRect());
+    const double columns = std::ceil(area.width() / pw) + 1, rows = std::ceil(area.height() / ph) + 1;
+    if (!area.isEmpty() && columns * rows <= kMostCells) {
+      painter.setClipPath(outline, Qt::IntersectClip);
+      const QColor colour = driver.ColorOf(style.patternColour);
+      const long i0 = static_cast<long>(std::floor(area.left() / pw));
+      const long j0 = static_cast<long>(std::floor(area.top() / ph));
+      const QTransform toDevice = driver.MapToDevice();
+      for (long j = j0; j * ph < area.bottom(); ++j) {
+        for (long i = i0; i * pw < area.right(); ++i) {
+          const QTransform cell = QTransform(pw, 0, 0, ph, i * pw, j * ph) * toDevice;
+          PaintEntry(painter, *entry, cell, factor, [&](const SymbolElement& e) {
+            const QColor c = e.colourA ? driver.ColorOf(e.colourA) : colour;
+            return ElementColours{c, c};
+          });
+        }
+      }
+    }
+  }
+  painter.restore();
+}
+
+}  // namespace zv::display

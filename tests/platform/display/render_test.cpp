@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "platform/display/symbol_painter.h"
+#include "platform/display/text_measure.h"
+#include "platform/display/text_painter.h"
+#include "tests/platform/display/golden.h"
+#include "tests/support/test_env.h"
+
+namespace zv::display {
+namespace {
+
+// Draws into a white image through the shipped library, `factor` pixels per
+// map unit with the map origin at the lower left corner.
+template <typename Draw>
+QImage Render(int width, int height, double factor, Draw draw,
+              const SystemLibrary& library = CurrentLibrary()) {
+  QImage image = zv::test::BlankImage(width, height);
+  KernelDriver driver(image, library);
+  driver.SetWindow(0, 0, factor);
+  draw(driver);
+  return image;
+}
+
+void ExpectGolden(const QImage& image, const std::string& name) {
+  std::string report;
+  EXPECT_TRUE(zv::test::MatchesGolden(image, name, &report)) << name << ": " << report;
+}
+
+TEST(Render, GoldenText) {
+  ExpectGolden(Render(160, 60, 4.0,
+                      [](KernelDriver& d) {
+                        TextStyle style;
+                        style.height = 6;
+                        style.width = 6;
+                        style.spacing = 0.5;
+                        DrawText(d, 2, 8, "砂岩K#+2", style, 1, 1);
+                        style.slant = 1;
+                        style.angle = 10;
+                        DrawText(d, 2, 1, "黑体ab", style, 6, 3);
+                      }),
+               "text");
+}
+
+TEST(Render, GoldenSubgraphs) {
+  ExpectGolden(Render(200, 50, 5.0,
+                      [](KernelDriver& d) {
+                        long numbers[] = {3, 21, 127, 319, 502, 1011, 1016, 11};
+                        for (int i = 0; i < 8; ++i)
+                          DrawSubgraph(d, 2.5 + i * 5, 5, {numbers[i], 4.0, 4.0, i == 7 ? 30.0 : 0.0, i == 0 ? 46 : 1});
+                      }),
+               "subgraphs");
+}
+
+TEST(Render, GoldenLines) {
+  ExpectGolden(Render(160, 100, 4.0,
+                      [](KernelDriver& d) {
+                        DrawStyledLine(d, {{2, 22}, {38, 22}}, {2, 0, 0.3, 1, 4.0, 4.0, false});       // dashed
+                        DrawStyledLine(d, {{2, 15}, {20, 19}, {38, 15}}, {7, 0, 0.2, 6, 3.0, 3.0, false});  // teeth
+                        DrawStyledLine(d, {{2, 3}, {12, 11}, {26, 3}, {38, 10}}, {1, 0, 0.3, 2, 4.0, 4.0, true});
+                      }),
+               "lines");
+}
+
+TEST(Render, GoldenPatternedRegionWithAHole) {
+  ExpectGolden(Render(120, 100, 4.0,
+                      [](KernelDriver& d) {
+                        const std::vector<std::vector<QPointF>> rings = {
+                            {{2, 2}, {28, 2}, {28, 23}, {2, 23}},
+                            {{10, 8}, {20, 8}, {20, 16}, {10, 16}},
+                        };
+                        FillRegion(d, rings, {9, 6, 4.0, 5.0, 13});
+                      }),
+               "region");
+}
+
+TEST(Render, LineTypeZeroDrawsNothingAndOtherTypesDraw) {
+  const auto draw = [](int type) {
+    return Render(40, 40, 4.0, [&](KernelDriver& d) { DrawStyledLine(d, {{1, 1}, {9, 9}}, {type, 0, 0.5, 1, 2, 2}); });
+  };
+  EXPECT_TRUE(zv::test::InkBounds(draw(0)).isNull());
+  for (int type : {1, 2, 5, 6, 99}) EXPECT_FALSE(zv::test::InkBounds(draw(type)).isNull()) << type;
+}
+
+TEST(Render, DrawnTextSpansItsMeasuredExtent) {
+  for (const char* text : {"中文字样", "abcdef", "K2砂岩"}) {
+    TextStyle style;
+    style.height = 10;
+    style.width = 10;
+    style.spacing = 2;
+    const double extent = DspTextLength(text, 0, kAlongX) * 10 + (DspTextCharCount(text) - 1) * 2;
+    const QImage image = Render(200, 40, 2.0, [&](KernelDriver& d) { DrawText(d, 5, 5, text, style, 1, 1); });
+    const QRect ink = zv::test::InkBounds(image);
+    ASSERT_FALSE(ink.isNull()) << text;
+    // Ink lies inside the measured extent and fills most of it (glyphs keep a
+    // little side bearing inside their cells).
+    EXPECT_GE(ink.left(), 10 - 1) << text;
+    EXPECT_LE(ink.right(), 10 + extent * 2 + 1) << text;
+    EXPECT_GE(ink.width(), extent * 2 * 0.8) << text;
+  }
+}
+
+TEST(Render, UnreadableSubgraphLibraryDrawsAPlainMark) {
+  const SystemLibrary broken = SystemLibrary::Load(zv::test::TempRoot() + "/nothing-here");
+  const QImage image = Render(40, 40, 4.0, [](KernelDriver& d) { DrawSubgraph(d, 5, 5, {21, 4, 4, 0, 1}); }, broken);
+  EXPECT_FALSE(zv::test::InkBounds(image).isNull());
+  const QImage region = Render(40, 40, 4.0, [](KernelDriver& d) {
+    FillRegion(d, {{{1, 1}, {9, 1}, {9, 9}}}, {5, 6, 2, 2, 1});
+  }, broken);
+  EXPECT_FALSE(zv::test::InkBounds(region).isNull());
+}
+
+}  // namespace
+}  // namespace zv::display
