@@ -454,8 +454,26 @@ std::string FormatGeneral(double value) {
   return sign + Scientific(a);
 }
 
+namespace {
+
+// Cells of a sheet share a handful of formats: the last one parsed is kept.
+const std::vector<Section>& ParsedSections(std::string_view code) {
+  thread_local std::string lastCode;
+  thread_local std::vector<Section> lastSections;
+  thread_local bool parsed = false;
+  if (!parsed || code != lastCode) {
+    lastSections = format_code::Parse(code);
+    lastCode = std::string(code);
+    parsed = true;
+  }
+  return lastSections;
+}
+
+}  // namespace
+
 std::string FormatNumber(double value, std::string_view code, bool date1904) {
-  const auto sections = format_code::Parse(code);
+  if (code == "General") return FormatGeneral(value);
+  const auto& sections = ParsedSections(code);
   const auto chosen = format_code::ChooseSection(sections, value);
   if (!chosen.section) return FormatGeneral(value);
   const Section& section = *chosen.section;
