@@ -85,7 +85,8 @@ void LayOutStructure(CATT_STRU& structure);
 // Keeps the offsets and record length as given (a file's own layout), only
 // making sure "ID" is field 0: an "ID" elsewhere moves to the front of the
 // list with its offset; a missing one is added at the end of the record.
-// False when a field lies outside the record.
+// False when a field lies outside the record or the record length is not
+// between 1 and 1 MiB.
 bool AdoptStructureLayout(CATT_STRU& structure);
 
 // The structure a new work area gives an entity type (0 line or arc,

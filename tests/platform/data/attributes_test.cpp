@@ -71,6 +71,9 @@ TEST(AttributeStructure, FileLayoutIsKeptAndIdAddedAtTheEnd) {
   CATT_STRU past = s;
   past.fields[1].offset = 12;
   EXPECT_FALSE(AdoptStructureLayout(past));
+  CATT_STRU huge = s;
+  huge.recordLength = 0x7FFFFFFF;
+  EXPECT_FALSE(AdoptStructureLayout(huge));
 }
 
 TEST(AttributeStructure, CustomaryFields) {

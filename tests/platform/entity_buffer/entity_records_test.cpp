@@ -142,6 +142,48 @@ TEST_F(EntityRecords, ShortOrMalformedRecordsFailWithoutMoving) {
   EXPECT_FALSE(RecordReader(badText).ReadPoint(&point));
 }
 
+TEST_F(EntityRecords, OverlongTextsAreCutToTheLengthField) {
+  std::string text(40000, 'a');
+  text += "岩";
+  const int32_t id = BasAppendPoint(points_, {0, 0}, text, PNT_INFO{});
+  ASSERT_TRUE(WritePointRecord(points_, id, out_));
+  const std::string written = out_.str();
+  EXPECT_EQ(bytes::ReadLe<int16_t>(reinterpret_cast<const uint8_t*>(written.data() + 4)), 32767);
+  RecordReader reader(written);
+  PointRecord read;
+  ASSERT_TRUE(reader.ReadPoint(&read));
+  EXPECT_EQ(read.text, std::string(32767, 'a'));
+}
+
+TEST_F(EntityRecords, DamagedRegionBytesNeverReadPastTheBuffer) {
+  const int32_t b = Arc(0);
+  const int32_t c = Arc(5);
+  BasAppendRegion(regions_, {0, b, 0, c}, REG_INFO{});
+  ASSERT_TRUE(WriteRegionRecord(regions_, 1, out_));
+  const std::string whole = out_.str();
+  // Every cut, and every byte of the head set to extremes: each read either
+  // takes a whole record or nothing.
+  for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+    RecordReader reader(std::string_view(whole).substr(0, cut));
+    RegionRecord read;
+    EXPECT_FALSE(reader.ReadRegion(&read)) << cut;
+    EXPECT_EQ(reader.offset(), 0u);
+  }
+  for (std::size_t at = 0; at < 40; ++at) {
+    for (char value : {'\x00', '\x7F', '\x80', '\xFF'}) {
+      std::string damaged = whole;
+      damaged[at] = value;
+      RecordReader reader(damaged);
+      RegionRecord read;
+      if (reader.ReadRegion(&read)) {
+        EXPECT_LE(reader.offset(), damaged.size());
+      } else {
+        EXPECT_EQ(reader.offset(), 0u);
+      }
+    }
+  }
+}
+
 TEST_F(EntityRecords, AppendingRecordsMovesThemAndRelinksArcs) {
   const int32_t b = Arc(0);
   BasAppendRegion(regions_, {0, -b}, REG_INFO{});
