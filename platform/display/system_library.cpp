@@ -9,6 +9,7 @@
 
 #include "framework/paths/app_folder.h"
 #include "framework/paths/path_resolver.h"
+#include "platform/data/environment.h"
 
 namespace zv::display {
 namespace {
@@ -125,7 +126,12 @@ void SetNoticeSink(NoticeSink sink) {
   Notices().sink = std::move(sink);
 }
 
-std::string DefaultLibraryFolder() { return paths::ResolveIn(paths::GetDataFolder(), "slib"); }
+std::string DefaultLibraryFolder() {
+  const std::string configured = zv::BasGetEnvironment()->path(zv::env::kSystemLibraryFolder);
+  return configured.empty() ? paths::ResolveIn(paths::GetDataFolder(), "slib") : paths::Resolve(configured);
+}
+
+void ReloadFromEnvironment() { SetLibraryFolder(DefaultLibraryFolder()); }
 
 const SystemLibrary& CurrentLibrary() {
   auto& state = CurrentState();

@@ -60,7 +60,8 @@ class SystemLibrary {
 using NoticeSink = std::function<void(const std::string&)>;
 void SetNoticeSink(NoticeSink sink);
 
-// The folder shipped with the program, inside the program's data folder.
+// The system-library folder of the environment record (by default the
+// "slib" folder of the program's data folder, seeded from the shipped data).
 std::string DefaultLibraryFolder();
 
 // The library every drawing uses unless given another. Loaded from
@@ -70,5 +71,9 @@ const SystemLibrary& CurrentLibrary();
 // Makes `folder` the system-library folder; reloads when it differs from the
 // current one (or always with `force`).
 void SetLibraryFolder(const std::string& folder, bool force = false);
+
+// After the environment record changed: loads the folder it names, when that
+// differs from the current one.
+void ReloadFromEnvironment();
 
 }  // namespace zv::display

@@ -11,6 +11,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "data", "zavediz", "slib"))
+sys.dont_write_bytecode = True
 import make_slib as slib  # noqa: E402
 
 OUT = os.path.join(HERE, "lib")

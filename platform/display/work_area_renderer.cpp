@@ -1,0 +1,182 @@
+#include "platform/display/work_area_renderer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zv::display {
+namespace {
+
+// About this many entities per grid cell.
+constexpr double kEntitiesPerCell = 8.0;
+constexpr int kMostCellsPerSide = 512;
+
+bool ReadRect(zv::WorkAreaHandle area, int type, std::int32_t id, QRectF& out) {
+  D_RECT r{};
+  const int ok = type == zv::kPointEntity  ? zv::BasGetPointRect(area, id, &r)
+                 : type == zv::kLineEntity ? zv::BasGetLineRect(area, id, &r)
+                                           : zv::BasGetRegionRect(area, id, &r);
+  if (!ok) return false;
+  out = QRectF(QPointF(r.xmin, r.ymin), QPointF(r.xmax, r.ymax)).normalized();
+  return true;
+}
+
+bool Meets(const QRectF& a, const QRectF& b) {
+  return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
+}  // namespace
+
+WorkAreaRenderer::WorkAreaRenderer(zv::WorkAreaHandle area) : area_(area) {
+  listener_ = zv::BasAddChangeListener(area_, [this](const zv::WorkAreaChange& change) { OnChange(change); });
+}
+
+WorkAreaRenderer::~WorkAreaRenderer() {
+  if (listener_) zv::BasRemoveChangeListener(area_, listener_);
+}
+
+WorkAreaRenderer::TypeIndex& WorkAreaRenderer::IndexOf(int entityType) {
+  return entityType == zv::kPointEntity ? points_ : entityType == zv::kLineEntity ? lines_ : regions_;
+}
+
+void WorkAreaRenderer::OnChange(const zv::WorkAreaChange& change) {
+  auto mark = [&](TypeIndex& index) {
+    if (change.kind == zv::ChangeKind::Cleared) {
+      index.all = true;
+      return;
+    }
+    if (change.kind == zv::ChangeKind::Reordered) return;  // the order is read on every draw
+    index.dirty.insert(change.ids.begin(), change.ids.end());
+  };
+  mark(IndexOf(change.entityType));
+  // A changed arc moves the regions that use it: read them all again.
+  if (change.entityType == zv::kLineEntity && zv::BasGetWorkAreaType(area_) == zv::kRegionArea) regions_.all = true;
+}
+
+void WorkAreaRenderer::Refresh(TypeIndex& index) {
+  if (index.all) {
+    index.rects.clear();
+    index.dirty.clear();
+    for (std::int32_t id : zv::BasGetDisplayOrder(area_, index.entityType)) {
+      QRectF r;
+      if (ReadRect(area_, index.entityType, id, r)) index.rects[id] = r;
+    }
+    index.all = false;
+    index.gridStale = true;
+  }
+  if (!index.dirty.empty()) {
+    for (std::int32_t id : index.dirty) {
+      QRectF r;
+      if (ReadRect(area_, index.entityType, id, r))
+        index.rects[id] = r;
+      else
+        index.rects.erase(id);
+    }
+    index.dirty.clear();
+    index.gridStale = true;
+  }
+  if (index.gridStale) RebuildGrid(index);
+}
+
+void WorkAreaRenderer::RebuildGrid(TypeIndex& index) {
+  index.gridStale = false;
+  index.cells.clear();
+  index.bounds = QRectF();
+  for (const auto& [id, r] : index.rects) index.bounds = index.bounds.isNull() ? r : index.bounds.united(r);
+  const double cellsWanted = std::max(1.0, index.rects.size() / kEntitiesPerCell);
+  const int side = std::clamp(static_cast<int>(std::sqrt(cellsWanted)), 1, kMostCellsPerSide);
+  index.columns = index.rows = side;
+  index.cells.assign(static_cast<std::size_t>(side) * side, {});
+  const double cw = std::max(index.bounds.width() / side, 1e-12), ch = std::max(index.bounds.height() / side, 1e-12);
+  for (const auto& [id, r] : index.rects) {
+    const int c0 = std::clamp(static_cast<int>((r.left() - index.bounds.left()) / cw), 0, side - 1);
+    const int c1 = std::clamp(static_cast<int>((r.right() - index.bounds.left()) / cw), 0, side - 1);
+    const int r0 = std::clamp(static_cast<int>((r.top() - index.bounds.top()) / ch), 0, side - 1);
+    const int r1 = std::clamp(static_cast<int>((r.bottom() - index.bounds.top()) / ch), 0, side - 1);
+    for (int row = r0; row <= r1; ++row)
+      for (int col = c0; col <= c1; ++col) index.cells[static_cast<std::size_t>(row) * side + col].push_back(id);
+  }
+}
+
+std::vector<std::int32_t> WorkAreaRenderer::VisibleInOrder(TypeIndex& index, const QRectF& view) {
+  Refresh(index);
+  std::unordered_set<std::int32_t> visible;
+  if (!index.rects.empty() && Meets(index.bounds, view)) {
+    const int side = index.columns;
+    const double cw = std::max(index.bounds.width() / side, 1e-12), ch = std::max(index.bounds.height() / side, 1e-12);
+    const int c0 = std::clamp(static_cast<int>((view.left() - index.bounds.left()) / cw), 0, side - 1);
+    const int c1 = std::clamp(static_cast<int>((view.right() - index.bounds.left()) / cw), 0, side - 1);
+    const int r0 = std::clamp(static_cast<int>((view.top() - index.bounds.top()) / ch), 0, side - 1);
+    const int r1 = std::clamp(static_cast<int>((view.bottom() - index.bounds.top()) / ch), 0, side - 1);
+    for (int row = r0; row <= r1; ++row)
+      for (int col = c0; col <= c1; ++col)
+        for (std::int32_t id : index.cells[static_cast<std::size_t>(row) * side + col])
+          if (Meets(index.rects[id], view)) visible.insert(id);
+  }
+  std::vector<std::int32_t> ordered;
+  if (visible.empty()) return ordered;
+  for (std::int32_t id : zv::BasGetDisplayOrder(area_, index.entityType))
+    if (visible.count(id)) ordered.push_back(id);
+  return ordered;
+}
+
+void WorkAreaRenderer::DrawType(KernelDriver& driver, TypeIndex& index, const QRectF& view,
+                                const DisplaySwitches& switches, bool arcOverlay) {
+  for (std::int32_t id : VisibleInOrder(index, view)) {
+    if (index.entityType == zv::kPointEntity) {
+      D_DOT p{};
+      std::string text;
+      zv::PNT_INFO info;
+      if (!zv::BasReadPoint(area_, id, &p, &text, &info) || !zv::BasIsLayerOn(area_, info.layer())) continue;
+      _DispPnt(driver, p, text, info, switches);
+    } else if (index.entityType == zv::kLineEntity) {
+      std::vector<D_DOT> vertices;
+      zv::LIN_INFO info;
+      if (!zv::BasReadLine(area_, id, &vertices, &info) || !zv::BasIsLayerOn(area_, info.layer())) continue;
+      if (arcOverlay) {
+        zv::LIN_INFO thin = info;
+        thin.setStyle(1);
+        thin.setWidth(0);
+        thin.setColour(6);
+        thin.setLineKind(0);
+        _DispLin(driver, vertices, thin, DisplaySwitches());
+      } else {
+        _DispLin(driver, vertices, info, switches);
+      }
+    } else {
+      std::vector<std::vector<D_DOT>> rings;
+      zv::REG_INFO info;
+      if (!zv::BasReadRegionParam(area_, id, &info) || !zv::BasIsLayerOn(area_, info.layer()) ||
+          !zv::BasGetRegionRings(area_, id, &rings))
+        continue;
+      _DispReg(driver, rings, info, switches);
+    }
+    ++drawn_;
+  }
+}
+
+void WorkAreaRenderer::Draw(KernelDriver& driver, const DisplaySwitches& switches) {
+  drawn_ = 0;
+  if (!zv::BasIsWorkAreaValid(area_)) return;
+  const QRectF view = driver.VisibleMapRect();
+  switch (zv::BasGetWorkAreaType(area_)) {
+    case zv::kPointArea:
+      DrawType(driver, points_, view, switches, false);
+      break;
+    case zv::kLineArea:
+      DrawType(driver, lines_, view, switches, false);
+      break;
+    case zv::kRegionArea:
+      DrawType(driver, regions_, view, switches, false);
+      DrawType(driver, lines_, view, switches, false);
+      if (switches.On(kShowArcs)) {
+        const int drawn = drawn_;
+        DrawType(driver, lines_, view, switches, true);
+        drawn_ = drawn;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace zv::display

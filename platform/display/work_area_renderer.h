@@ -1,0 +1,67 @@
+#pragma once
+// Draws a work area into a KernelDriver: entities in the area's display
+// order, skipping those on layers that are switched off, and only those whose
+// rectangle meets the device's view. The rectangles sit in a grid index that
+// follows the area through its change notification, so a redraw after an
+// edit reads only what changed.
+//
+// A region area draws its regions first, then its arcs (the lines of the
+// area). With the "show arcs" switch the arcs are drawn again over
+// everything, thin, in colour 6.
+
+#include <QRectF>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "platform/data/work_area.h"
+#include "platform/display/entity_display.h"
+
+namespace zv::display {
+
+class WorkAreaRenderer {
+ public:
+  explicit WorkAreaRenderer(zv::WorkAreaHandle area);
+  ~WorkAreaRenderer();
+  WorkAreaRenderer(const WorkAreaRenderer&) = delete;
+  WorkAreaRenderer& operator=(const WorkAreaRenderer&) = delete;
+
+  zv::WorkAreaHandle Area() const { return area_; }
+
+  void Draw(KernelDriver& driver, const DisplaySwitches& switches = DefaultSwitches());
+
+  // Entities drawn by the last Draw (for tests and benchmarks).
+  int DrawnCount() const { return drawn_; }
+
+ private:
+  struct TypeIndex {
+    int entityType = 0;
+    std::unordered_map<std::int32_t, QRectF> rects;
+    std::unordered_set<std::int32_t> dirty;
+    bool all = true;  // every rectangle must be read again
+    // Grid of cells over `bounds`; each cell lists the ids that meet it.
+    QRectF bounds;
+    int columns = 0, rows = 0;
+    std::vector<std::vector<std::int32_t>> cells;
+    bool gridStale = true;
+  };
+
+  void OnChange(const zv::WorkAreaChange& change);
+  void Refresh(TypeIndex& index);
+  void RebuildGrid(TypeIndex& index);
+  std::vector<std::int32_t> VisibleInOrder(TypeIndex& index, const QRectF& view);
+  void DrawType(KernelDriver& driver, TypeIndex& index, const QRectF& view, const DisplaySwitches& switches,
+                bool arcOverlay);
+  TypeIndex& IndexOf(int entityType);
+
+  zv::WorkAreaHandle area_;
+  int listener_ = 0;
+  TypeIndex points_{zv::kPointEntity};
+  TypeIndex lines_{zv::kLineEntity};
+  TypeIndex regions_{zv::kRegionEntity};
+  int drawn_ = 0;
+};
+
+}  // namespace zv::display
