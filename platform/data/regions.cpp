@@ -44,8 +44,8 @@ std::vector<int32_t> ArcListWithTotal(const WorkArea& area, const std::vector<in
   return out;
 }
 
-std::vector<std::vector<D_DOT>> BuildRings(const WorkArea& area, const std::vector<int32_t>& arcs) {
-  std::vector<std::vector<D_DOT>> rings;
+std::vector<Ring> BuildRingsWithArcs(const WorkArea& area, const std::vector<int32_t>& arcs) {
+  std::vector<Ring> rings;
   int current = -1;
   ForEachArc(arcs, [&](int ring, int32_t arc) {
     const LineSlot* line = area.lines.Live(std::abs(arc));
@@ -54,15 +54,24 @@ std::vector<std::vector<D_DOT>> BuildRings(const WorkArea& area, const std::vect
       rings.emplace_back();
       current = ring;
     }
-    std::vector<D_DOT>& out = rings.back();
+    Ring& out = rings.back();
+    out.arcs.push_back(arc);
     std::vector<D_DOT> part = line->vertices;
     if (arc < 0) std::reverse(part.begin(), part.end());
-    const bool joins = !out.empty() && out.back().x == part.front().x && out.back().y == part.front().y;
-    out.insert(out.end(), part.begin() + (joins ? 1 : 0), part.end());
+    const bool joins =
+        !out.vertices.empty() && out.vertices.back().x == part.front().x && out.vertices.back().y == part.front().y;
+    out.vertices.insert(out.vertices.end(), part.begin() + (joins ? 1 : 0), part.end());
   });
-  for (std::vector<D_DOT>& ring : rings) {
-    if (ring.front().x != ring.back().x || ring.front().y != ring.back().y) ring.push_back(ring.front());
+  for (Ring& ring : rings) {
+    const D_DOT first = ring.vertices.front();
+    if (first.x != ring.vertices.back().x || first.y != ring.vertices.back().y) ring.vertices.push_back(first);
   }
+  return rings;
+}
+
+std::vector<std::vector<D_DOT>> BuildRings(const WorkArea& area, const std::vector<int32_t>& arcs) {
+  std::vector<std::vector<D_DOT>> rings;
+  for (Ring& ring : BuildRingsWithArcs(area, arcs)) rings.push_back(std::move(ring.vertices));
   return rings;
 }
 

@@ -147,6 +147,20 @@ int BasDeleteRegion(WorkAreaHandle area, int32_t id);
 // missing are skipped. The first ring is the outer boundary.
 int BasGetRegionRings(WorkAreaHandle area, int32_t id, std::vector<std::vector<D_DOT>>* rings);
 
+int BasCountRegionRings(WorkAreaHandle area, int32_t id);  // −1 on failure
+
+// The regions on the left and on the right of an arc of a region area, seen
+// along the arc's own direction (0 where there is none): the region lies
+// inside its outer ring and outside its holes. 1 on success.
+int BasReadArcTopology(WorkAreaHandle area, int32_t arc, int32_t* left, int32_t* right);
+// The same for every arc at once (index = arc id, 0 .. line id bound − 1),
+// in one pass over the regions.
+struct ArcSides {
+  int32_t left = 0;
+  int32_t right = 0;
+};
+std::vector<ArcSides> BasComputeArcTopology(WorkAreaHandle area);
+
 // ---- Graphic parameters by id -----------------------------------------------
 
 int BasReadPointParam(WorkAreaHandle area, int32_t id, PNT_INFO* info);

@@ -116,7 +116,12 @@ std::vector<int32_t> RegionsUsingArc(const WorkArea& area, int32_t arc);
 
 // The arc list of a region with entry 0 computed.
 std::vector<int32_t> ArcListWithTotal(const WorkArea& area, const std::vector<int32_t>& arcs);
-// The rings of an arc list.
+// The rings of an arc list; rings whose arcs are all missing are left out.
+struct Ring {
+  std::vector<D_DOT> vertices;  // closed
+  std::vector<int32_t> arcs;    // the signed arcs that drew it
+};
+std::vector<Ring> BuildRingsWithArcs(const WorkArea& area, const std::vector<int32_t>& arcs);
 std::vector<std::vector<D_DOT>> BuildRings(const WorkArea& area, const std::vector<int32_t>& arcs);
 
 // Back to the state of a new area (structures, layers, map parameters …).

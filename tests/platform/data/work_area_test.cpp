@@ -343,3 +343,51 @@ TEST(FileKinds, ByExtensionWithoutCase) {
 
 }  // namespace
 }  // namespace zv
+
+namespace zv {
+namespace {
+
+// Two squares side by side sharing one arc, the left one with a hole:
+//   arc 1: outer boundary of A except the shared side, arc 2: the shared side
+//   (running up), arc 3: the rest of B, arc 4: a hole in A.
+TEST(ArcTopology, SidesFollowRingOrientationHolesAndArcDirection) {
+  const WorkAreaSetHandle set = BasCreateWorkAreaSet(0);
+  const WorkAreaHandle area = BasCreateRegionWorkArea(set);
+  const LIN_INFO info;
+  const int32_t a = BasAppendLine(area, std::vector<D_DOT>{{10, 10}, {0, 10}, {0, 0}, {10, 0}}, info);
+  const int32_t shared = BasAppendLine(area, std::vector<D_DOT>{{10, 0}, {10, 10}}, info);
+  const int32_t b = BasAppendLine(area, std::vector<D_DOT>{{10, 10}, {20, 10}, {20, 0}, {10, 0}}, info);
+  const int32_t hole = BasAppendLine(area, std::vector<D_DOT>{{2, 2}, {4, 2}, {4, 4}, {2, 2}}, info);
+  const int32_t left = BasAppendRegion(area, {0, a, shared, 0, hole}, REG_INFO{});  // counter-clockwise outer
+  const int32_t right = BasAppendRegion(area, {0, -shared, -b}, REG_INFO{});         // arcs reversed
+  ASSERT_GT(left, 0);
+  ASSERT_GT(right, 0);
+  EXPECT_EQ(BasCountRegionRings(area, left), 2);
+  EXPECT_EQ(BasCountRegionRings(area, 9), -1);
+
+  struct Case { int32_t arc; int32_t left; int32_t right; };
+  const Case cases[] = {{a, left, 0}, {shared, left, right}, {b, 0, right}, {hole, 0, left}};
+  const std::vector<ArcSides> all = BasComputeArcTopology(area);
+  ASSERT_EQ(all.size(), 5u);
+  for (const Case& c : cases) {
+    int32_t l = -1, r = -1;
+    ASSERT_EQ(BasReadArcTopology(area, c.arc, &l, &r), 1);
+    EXPECT_EQ(l, c.left) << "arc " << c.arc;
+    EXPECT_EQ(r, c.right) << "arc " << c.arc;
+    EXPECT_EQ(all[c.arc].left, c.left) << "arc " << c.arc;
+    EXPECT_EQ(all[c.arc].right, c.right) << "arc " << c.arc;
+  }
+  EXPECT_EQ(BasReadArcTopology(area, 7, nullptr, nullptr), 0);
+  // A clockwise outer ring has its region on the right.
+  const int32_t clockwise = BasAppendLine(area, std::vector<D_DOT>{{30, 0}, {30, 5}, {35, 5}, {30, 0}}, info);
+  const int32_t third = BasAppendRegion(area, {0, clockwise}, REG_INFO{});
+  int32_t l = -1, r = -1;
+  ASSERT_EQ(BasReadArcTopology(area, clockwise, &l, &r), 1);
+  EXPECT_EQ(l, 0);
+  EXPECT_EQ(r, third);
+  EXPECT_TRUE(BasComputeArcTopology(BasCreatePointWorkArea(set)).empty());
+  BasFreeWorkAreaSet(set);
+}
+
+}  // namespace
+}  // namespace zv
