@@ -276,7 +276,10 @@ AttributeTable DecodeAttributeTable(std::span<const std::uint8_t> section, const
   }
 
   const std::size_t recordsBegin = AttributeTable::kHeaderSize + static_cast<std::size_t>(fieldCount) * AttributeField::kSize;
-  const long length = GetLe<std::int32_t>(&table.header[328]);
+  // The record length is an i16 field (some writers leave junk in the two
+  // bytes after it), so no record is longer than 65535 bytes, however large
+  // an i32 read there would be.
+  const long length = GetLe<std::uint16_t>(&table.header[328]);
   long count = GetLe<std::int32_t>(&table.header[324]);
   const std::size_t available = section.size() - recordsBegin;
   if (length <= 0) {

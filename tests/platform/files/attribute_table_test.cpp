@@ -112,6 +112,17 @@ TEST(AttributeTable, EncodesAndDecodesTheSameBytes) {
   EXPECT_EQ(again, bytes);
 }
 
+TEST(AttributeTable, RecordLengthIsSixteenBits) {
+  std::vector<std::uint8_t> bytes;
+  EncodeAttributeTable(SurveyTable(), bytes);
+  bytes[330] = bytes[331] = 0xFF;  // an i32 read would ask for 4 GB records
+  std::vector<std::string> warnings;
+  const AttributeTable read = DecodeAttributeTable(bytes, "T", warnings);
+  EXPECT_TRUE(warnings.empty());
+  EXPECT_EQ(read.recordLength, 44u);
+  EXPECT_EQ(read.RecordCount(), 3u);
+}
+
 TEST(AttributeTable, MendsDamagedTables) {
   AttributeTable table = SurveyTable();
   std::vector<std::uint8_t> good;
