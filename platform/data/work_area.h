@@ -82,9 +82,9 @@ bool BasReleaseWorkArea(WorkAreaHandle area);
 // structures, parameters, file name and layers stay. The argument is
 // ignored, as callers pass 0.
 bool BasClearWorkArea(WorkAreaHandle area, int reserved = 0);
-// Back to the state of a new work area: cleared, customary structures, no
-// file name, all layers on, mode and state 0, not modified, default map
-// parameters.
+// Cleared, with the customary attribute structures again and all layers on.
+// What ties the area to its file stays: file name, map parameters, mode,
+// state and what the file codec kept.
 bool BasResetWorkArea(WorkAreaHandle area);
 
 // Non-zero for a handle of an open work area.

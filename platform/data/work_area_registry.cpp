@@ -68,13 +68,17 @@ void NoteChange(WorkArea& area, int entityType, ChangeKind kind, std::vector<int
   Deliver(area.handle, WorkAreaChange{area.handle, entityType, kind, std::move(ids), area.revision});
 }
 
+void ResetStructures(WorkArea& area) {
+  area.points.structure = std::make_shared<const CATT_STRU>(CustomaryStructure(kPointEntity));
+  area.lines.structure = std::make_shared<const CATT_STRU>(CustomaryStructure(kLineEntity));
+  area.regions.structure = std::make_shared<const CATT_STRU>(CustomaryStructure(kRegionEntity));
+}
+
 void InitialiseArea(WorkArea& area) {
   area.points.Clear();
   area.lines.Clear();
   area.regions.Clear();
-  area.points.structure = std::make_shared<const CATT_STRU>(CustomaryStructure(kPointEntity));
-  area.lines.structure = std::make_shared<const CATT_STRU>(CustomaryStructure(kLineEntity));
-  area.regions.structure = std::make_shared<const CATT_STRU>(CustomaryStructure(kRegionEntity));
+  ResetStructures(area);
   area.modified = false;
   area.mode = 0;
   area.state = 0;
@@ -164,7 +168,8 @@ bool BasResetWorkArea(WorkAreaHandle handle) {
   if (!BasClearWorkArea(handle)) return false;
   WorkArea* area = FindArea(handle);
   if (!area) return false;
-  detail::InitialiseArea(*area);
+  detail::ResetStructures(*area);
+  area->layersOff.reset();
   return true;
 }
 

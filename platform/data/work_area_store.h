@@ -126,5 +126,7 @@ std::vector<std::vector<D_DOT>> BuildRings(const WorkArea& area, const std::vect
 
 // Back to the state of a new area (structures, layers, map parameters …).
 void InitialiseArea(WorkArea& area);
+// The customary attribute structures; records are the caller's business.
+void ResetStructures(WorkArea& area);
 
 }  // namespace zv::detail

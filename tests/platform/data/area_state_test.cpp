@@ -195,21 +195,27 @@ TEST_F(AreaState, ModeStateFileNameAndMapParameters) {
   BasDeletePoint(area_, id);
   EXPECT_EQ(BasGetEntityFileBytes(area_, kPointEntity, id), nullptr);
 
-  // Reset brings back a new area's state.
+  // Reset empties the area and brings back the customary structures and
+  // layers, but the area stays tied to its file.
+  Add(5);
   CATT_STRU s;
   s.fields = {CFIELD_HEAD{.name = "X"}};
   BasSetAttributeStructure(area_, kPointEntity, s);
   BasSetLayersOn(area_, 0);
   ASSERT_TRUE(BasResetWorkArea(area_));
-  EXPECT_EQ(BasGetWorkAreaFileName(area_), "");
-  EXPECT_EQ(BasGetWorkAreaState(area_), 0);
-  EXPECT_EQ(BasIsWorkAreaModified(area_), 0);
-  EXPECT_EQ(BasGetWorkAreaFileState(area_), nullptr);
+  EXPECT_NE(BasIsWorkAreaEmpty(area_), 0);
+  int32_t bound = 0;
+  BasGetPointCount(area_, nullptr, &bound);
+  EXPECT_EQ(bound, 1);
   EXPECT_EQ(BasIsLayerOn(area_, 0), 1);
   BasReadAttributeStructure(area_, kPointEntity, &s);
   EXPECT_EQ(s.fieldCount(), 1);
+  EXPECT_EQ(BasGetWorkAreaFileName(area_), "/maps/等高线.WT");
+  EXPECT_EQ(BasGetWorkAreaState(area_), 2);
+  EXPECT_NE(BasGetWorkAreaFileState(area_), nullptr);
   BasGetMapParams(area_, &read);
-  EXPECT_EQ(read.scale(), 1.0);
+  EXPECT_EQ(read.scale(), 10000);
+  EXPECT_EQ(BasIsWorkAreaModified(area_), 1);
 }
 
 }  // namespace
