@@ -1,6 +1,7 @@
 #include "platform/data/attributes.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -146,7 +147,7 @@ std::string FieldTypeName(int code) {
 }
 
 int16_t FieldStorageSize(uint8_t type, int16_t length) {
-  if (type == kFieldString) return static_cast<int16_t>(std::max<int>(length, 0) + 1);
+  if (type == kFieldString) return static_cast<int16_t>(std::clamp<int>(length, 0, INT16_MAX - 1) + 1);
   if (type < std::size(kTypeWidths)) return kTypeWidths[type];
   return std::max<int16_t>(length, 1);
 }

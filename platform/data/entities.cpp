@@ -21,6 +21,9 @@ int32_t AppendSlot(WorkArea& area, int entityType, Store& store, Slot slot) {
   store.slots.push_back(std::move(slot));
   ++store.live;
   const int32_t id = store.bound() - 1;
+  // The order keeps deleted ids until it grows well past the live ones.
+  if (store.order.size() > 2 * static_cast<std::size_t>(store.live) + 64)
+    std::erase_if(store.order, [&store](int32_t old) { return !store.IsLive(old); });
   store.order.push_back(id);
   detail::InitRecord(area, entityType, id);
   detail::NoteChange(area, entityType, ChangeKind::Appended, {id});

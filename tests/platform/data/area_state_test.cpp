@@ -142,6 +142,9 @@ TEST_F(AreaState, DisplayOrderIsSeparateFromIds) {
   D_DOT p{};
   BasReadPointPos(area_, 5, &p);
   EXPECT_EQ(p.x, 9);  // ids never move
+  // Many deletions later the order still holds exactly the live ids.
+  for (int i = 0; i < 500; ++i) BasDeletePoint(area_, Add(i));
+  EXPECT_EQ(BasGetDisplayOrder(area_, kPointEntity), (std::vector<int32_t>{5, 4, 2, 1}));
 }
 
 TEST_F(AreaState, LayersSwitchWithoutTouchingEntities) {

@@ -76,6 +76,13 @@ TEST(AttributeStructure, FileLayoutIsKeptAndIdAddedAtTheEnd) {
   EXPECT_FALSE(AdoptStructureLayout(huge));
 }
 
+TEST(AttributeStructure, StorageSizesStayWithinSixteenBits) {
+  EXPECT_EQ(FieldStorageSize(kFieldString, 32767), 32767);
+  EXPECT_EQ(FieldStorageSize(kFieldString, -4), 1);
+  EXPECT_EQ(FieldStorageSize(kFieldDouble, 3), 8);
+  EXPECT_EQ(FieldStorageSize(40, 0), 1);
+}
+
 TEST(AttributeStructure, CustomaryFields) {
   EXPECT_EQ(CustomaryStructure(1).fieldCount(), 1);
   const CATT_STRU line = CustomaryStructure(0);
