@@ -26,6 +26,7 @@ constexpr int kRecords = 0;
 constexpr int kPool = 1;
 constexpr int kAttributes = 2;
 constexpr int kTopology = 3;
+constexpr int kNodes = 4;
 constexpr int kRegionRecords = 8;
 constexpr int kRegionAttributes = 9;
 
@@ -342,6 +343,7 @@ class Writer {
     PutLe<std::int32_t>(&header[16], static_cast<std::int32_t>(VectorFile::kDirectoryEntries));
     const std::size_t slots = file_.kind == FileKind::Point ? file_.points.size() : file_.lines.size();
     PutLe<std::int32_t>(&header[260], static_cast<std::int32_t>(slots > 0 ? slots - 1 : 0));
+    if (sections_[kNodes].empty()) PutLe<std::int32_t>(&header[268], 0);  // no node section, no nodes
     if (file_.kind == FileKind::Region)
       PutLe<std::int32_t>(&header[276], static_cast<std::int32_t>(file_.regions.size() > 0 ? file_.regions.size() - 1 : 0));
     const Extent extent = ComputeExtent(file_);

@@ -93,6 +93,13 @@ TEST(VectorFileWriter, KeepsHeaderCountsExtentAndDirectoryCurrent) {
   EXPECT_EQ(SectionSize(bytes, 3), 4u * 24);
   EXPECT_EQ(SectionSize(bytes, 8), 3u * 40);
 
+  // The node count stays only with the node section it counts.
+  VectorFile withNodes = testing::SampleRegionFile();
+  PutLe<std::int32_t>(&withNodes.header[268], 7);
+  EXPECT_EQ(GetLe<std::int32_t>(&Encode(withNodes)[268]), 0);
+  withNodes.keptSections[4] = {1, 2, 3};
+  EXPECT_EQ(GetLe<std::int32_t>(&Encode(withNodes)[268]), 7);
+
   // Region 1: arcs 1 and 2 (5 vertices each) in two rings -> 12 points to draw.
   const std::uint32_t record = SectionOffset(bytes, 8) + 40;
   const std::uint32_t list = SectionOffset(bytes, 1) + GetLe<std::int32_t>(&bytes[record + 5]);
