@@ -101,6 +101,8 @@ class PathWalker {
   }
 
   double Total() const { return lengths_.back(); }
+  // The length along the line at vertex i.
+  double LengthAt(std::size_t i) const { return lengths_[i]; }
 
   // The point at length s, moved `across` to the left of the direction.
   QPointF At(double s, double across) const {
@@ -152,13 +154,62 @@ std::vector<QPointF> Offset(const std::vector<QPointF>& points, double offset) {
   return out;
 }
 
+// The device rectangle grown by a margin: segments outside it are not drawn.
+QRectF GrownDeviceRect(const KernelDriver& driver, double margin) {
+  return QRectF(QPointF(0, 0), QSizeF(driver.DeviceSize())).adjusted(-margin, -margin, margin, margin);
+}
+
+bool SegmentMeets(const QPointF& a, const QPointF& b, const QRectF& r) {
+  return std::max(a.x(), b.x()) >= r.left() && std::min(a.x(), b.x()) <= r.right() &&
+         std::max(a.y(), b.y()) >= r.top() && std::min(a.y(), b.y()) <= r.bottom();
+}
+
+// Draws the runs of segments that meet the device (a long line mostly
+// outside a zoomed view costs only its visible part).
 void DrawDevicePolyline(KernelDriver& driver, const std::vector<QPointF>& mapPoints, const QPen& pen) {
   QPolygonF device;
   device.reserve(static_cast<qsizetype>(mapPoints.size()));
   for (const auto& p : mapPoints) device << driver.ToDevice(p.x(), p.y());
-  driver.Painter().setPen(pen);
-  driver.Painter().setBrush(Qt::NoBrush);
-  driver.Painter().drawPolyline(device);
+  QPainter& painter = driver.Painter();
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  const QRectF view = GrownDeviceRect(driver, pen.widthF() + 2);
+  if (view.contains(device.boundingRect())) {
+    painter.drawPolyline(device);
+    return;
+  }
+  qsizetype runStart = -1;
+  for (qsizetype i = 0; i + 1 < device.size(); ++i) {
+    const bool meets = SegmentMeets(device[i], device[i + 1], view);
+    if (meets && runStart < 0) runStart = i;
+    if (!meets && runStart >= 0) {
+      painter.drawPolyline(device.constData() + runStart, static_cast<int>(i - runStart + 1));
+      runStart = -1;
+    }
+  }
+  if (runStart >= 0) painter.drawPolyline(device.constData() + runStart, static_cast<int>(device.size() - runStart));
+}
+
+// The cells (numbered along the line) that can show on the device: those
+// within `margin` map units of a segment that meets it.
+std::vector<long> VisibleCells(const KernelDriver& driver, const PathWalker& walker,
+                               const std::vector<QPointF>& points, double period, double margin) {
+  const QRectF view = GrownDeviceRect(driver, margin * driver.Factor() + 2);
+  const long last = static_cast<long>(std::ceil(walker.Total() / period)) - 1;
+  std::vector<long> cells;
+  long next = 0;
+  QPointF previous = driver.ToDevice(points[0].x(), points[0].y());
+  for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+    const QPointF current = driver.ToDevice(points[i + 1].x(), points[i + 1].y());
+    if (SegmentMeets(previous, current, view)) {
+      const long k0 = std::max(next, static_cast<long>(std::floor((walker.LengthAt(i) - margin) / period)));
+      const long k1 = std::min(last, static_cast<long>(std::floor((walker.LengthAt(i + 1) + margin) / period)));
+      for (long k = k0; k <= k1; ++k) cells.push_back(k);
+      next = std::max(next, k1 + 1);
+    }
+    previous = current;
+  }
+  return cells;
 }
 
 // One cell element placed along the line: cell point (x, y) -> map.
@@ -167,7 +218,6 @@ void DrawCellElements(KernelDriver& driver, const PathWalker& walker, const Grou
   const double period = style.xCoefficient;
   const double across = style.yCoefficient;
   const double total = walker.Total();
-  const long cells = static_cast<long>(std::ceil(total / period));
   QPainter& painter = driver.Painter();
   for (const GroupedElement& element : cell.elements) {
     if (element.kind == kCellBase) {
@@ -175,7 +225,9 @@ void DrawCellElements(KernelDriver& driver, const PathWalker& walker, const Grou
       DrawDevicePolyline(driver, offset == 0.0 ? points : Offset(points, offset), pen);
     }
   }
-  for (long k = 0; k < cells; ++k) {
+  QPainterPath strokes, filled;
+  filled.setFillRule(Qt::WindingFill);
+  for (long k : VisibleCells(driver, walker, points, period, period + std::abs(across))) {
     for (const GroupedElement& element : cell.elements) {
       const auto& pts = element.points;
       if (element.kind == kCellStroke || element.kind == kCellTooth) {
@@ -198,25 +250,24 @@ void DrawCellElements(KernelDriver& driver, const PathWalker& walker, const Grou
           if (s > total) break;  // the line ends inside this element
         }
         if (element.kind == kCellStroke) {
-          painter.setPen(pen);
-          painter.setBrush(Qt::NoBrush);
-          painter.drawPolyline(device);
+          strokes.moveTo(device.first());
+          for (qsizetype i = 1; i < device.size(); ++i) strokes.lineTo(device[i]);
         } else {
-          painter.setPen(Qt::NoPen);
-          painter.setBrush(colour);
-          painter.drawPolygon(device);
+          filled.addPolygon(device);
+          filled.closeSubpath();
         }
       } else if (element.kind == kCellDot && pts.size() >= 2) {
         const double s = (k + pts[0].x) * period;
         if (s > total) continue;
         const QPointF centre = walker.At(s, pts[0].y * across);
         const double r = std::max(std::abs(pts[1].x) * across * driver.Factor(), 0.75);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(colour);
-        painter.drawEllipse(driver.ToDevice(centre.x(), centre.y()), r, r);
+        filled.addEllipse(driver.ToDevice(centre.x(), centre.y()), r, r);
       }
     }
   }
+  // One stroke and one fill for the whole line: far fewer painter calls.
+  painter.strokePath(strokes, pen);
+  painter.fillPath(filled, colour);
 }
 
 QPainterPath RingsToDevice(KernelDriver& driver, const std::vector<std::vector<QPointF>>& rings) {

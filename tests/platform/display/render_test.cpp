@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/display/entity_display.h"
 #include "platform/display/symbol_painter.h"
 #include "platform/display/text_measure.h"
 #include "platform/display/text_painter.h"
@@ -107,6 +108,51 @@ TEST(Render, UnreadableSubgraphLibraryDrawsAPlainMark) {
     FillRegion(d, {{{1, 1}, {9, 1}, {9, 9}}}, {5, 6, 2, 2, 1});
   }, broken);
   EXPECT_FALSE(zv::test::InkBounds(region).isNull());
+}
+
+}  // namespace
+}  // namespace zv::display
+
+namespace zv::display {
+namespace {
+
+TEST(Render, GoldenPointKindsFromTheirRecords) {
+  ExpectGolden(Render(160, 80, 4.0,
+                      [](KernelDriver& d) {
+                        PNT_INFO circle;
+                        circle.setKind(2);
+                        circle.setRadius(4);
+                        circle.Set<std::int32_t>(pnt::kCircleOutlineColour, 1);
+                        circle.Set<std::uint8_t>(pnt::kCircleFilled, 1);
+                        circle.setColour(14);
+                        _DispPnt(d, {6, 14}, "", circle);
+                        PNT_INFO arc;
+                        arc.setKind(3);
+                        arc.setRadius(4);
+                        arc.Set<float>(pnt::kArcStartAngle, 0);
+                        arc.Set<float>(pnt::kArcEndAngle, 180);
+                        arc.Set<float>(pnt::kArcPenWidth, 0.3f);
+                        arc.setColour(2);
+                        _DispPnt(d, {16, 12}, "", arc);
+                        PNT_INFO vertical;
+                        vertical.setKind(0);
+                        vertical.setCharHeight(3);
+                        vertical.setCharWidth(3);
+                        vertical.Set<std::uint8_t>(pnt::kArrangement, 1);
+                        vertical.setColour(1);
+                        vertical.setChineseFont(4);
+                        _DispPnt(d, {23, 19}, "楷体", vertical);
+                        PNT_INFO block;
+                        block.setKind(5);
+                        block.setCharHeight(2.5f);
+                        block.setCharWidth(2.5f);
+                        block.Set<float>(pnt::kLineSpacing, 0.5f);
+                        block.Set<float>(pnt::kBoxWidth, 11);
+                        block.setColour(13);
+                        block.setChineseFont(3);
+                        _DispPnt(d, {28, 19}, "灰色中厚层状灰岩夹页岩", block);
+                      }),
+               "points");
 }
 
 }  // namespace
