@@ -19,8 +19,8 @@ void BaseGisTool::OnMouseMove(unsigned, CPoint) {}
 int BaseGisTool::OnLButtonUp(unsigned, CPoint) { return 1; }
 void BaseGisTool::OnRButtonUp(unsigned, CPoint) {}
 int BaseGisTool::OnKeyDown(unsigned, unsigned, unsigned) { return 1; }
-void BaseGisTool::DrawHook(ViewDC* dc) { IgnoreDrawHook(dc); }
-void BaseGisTool::DrawBackGround(ViewDC*) {}
+void BaseGisTool::DrawHook(KernelDriver* dc) { IgnoreDrawHook(dc); }
+void BaseGisTool::DrawBackGround(KernelDriver*) {}
 int BaseGisTool::Running() { return figureInProgress_ ? 1 : 0; }
 void BaseGisTool::RelayEvent(const tagMSG&) {}
 const char* BaseGisTool::OperationName() const { return "当前状态: 工具操作"; }
@@ -31,6 +31,6 @@ void BaseGisTool::Stop() {
   m_pView->_StopFlash(-1);
 }
 
-void IgnoreDrawHook(ViewDC*) {}
+void IgnoreDrawHook(KernelDriver*) {}
 
 }  // namespace zv

@@ -10,10 +10,16 @@
 
 #include "platform/data/work_area.h"
 
+namespace zv::display {
+class KernelDriver;
+}
+
 namespace zv {
 
+// The drawing context the view hands to tools and draws its map with.
+using display::KernelDriver;
+
 class CGisEditView;
-class ViewDC;
 
 // A window point in pixels.
 struct CPoint {
@@ -63,9 +69,9 @@ class BaseGisTool {
   virtual void OnRButtonUp(unsigned flags, CPoint point);
   virtual int OnKeyDown(unsigned key, unsigned repeat, unsigned flags);
   // After every full redraw, over the map and the view's own drawing.
-  virtual void DrawHook(ViewDC* dc);
+  virtual void DrawHook(KernelDriver* dc);
   // Before the map when the view redraws: a tool's background.
-  virtual void DrawBackGround(ViewDC* dc);
+  virtual void DrawBackGround(KernelDriver* dc);
   // −1 nothing pending, 0 waiting for the first click, 1 a figure in
   // progress. The default follows the mouse: 1 from a left press until the
   // right button ends the figure.
@@ -93,6 +99,6 @@ class BaseGisTool {
 };
 
 // The default drawing hook, which draws nothing.
-void IgnoreDrawHook(ViewDC* dc);
+void IgnoreDrawHook(KernelDriver* dc);
 
 }  // namespace zv

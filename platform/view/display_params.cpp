@@ -5,9 +5,8 @@
 namespace zv {
 
 SelectParms::SelectParms() {
-  // Symbols drawn restored (as their parameters say), everything else off.
+  // Lines at their true width, everything else off.
   values_[kRestoredDisplay] = 1;
-  values_[kSymbolDisplay] = 1;
 }
 
 int SelectParms::Get(int16_t* values, int count) const {

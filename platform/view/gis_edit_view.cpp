@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/data/geometry.h"
-#include "platform/view/map_painter.h"
 #include "platform/view/view_tools.h"
 
 namespace zv {
@@ -179,8 +178,18 @@ void CGisEditView::RunCommand(const std::function<void()>& command) {
 
 // ---- drawing
 
-void CGisEditView::DrawMap(ViewDC& dc, const D_RECT& visible) {
-  for (WorkAreaHandle area : ShownAreas()) PaintWorkArea(dc, area, visible);
+void CGisEditView::DrawMap(KernelDriver& dc, const D_RECT&) {
+  display::DisplaySwitches switches;
+  selectParms_.Get(switches.values.data(), static_cast<int>(switches.values.size()));
+  const std::vector<WorkAreaHandle> areas = ShownAreas();
+  std::erase_if(renderers_, [&](const auto& entry) {
+    return std::find(areas.begin(), areas.end(), entry.first) == areas.end();
+  });
+  for (WorkAreaHandle area : areas) {
+    auto& renderer = renderers_[area];
+    if (!renderer) renderer = std::make_unique<display::WorkAreaRenderer>(area);
+    renderer->Draw(dc, switches);
+  }
 }
 
 bool CGisEditView::ContentExtent(D_RECT* extent) const {
@@ -197,7 +206,7 @@ bool CGisEditView::ContentExtent(D_RECT* extent) const {
   return any;
 }
 
-void CGisEditView::DrawAfterOwner(ViewDC& dc) {
+void CGisEditView::DrawAfterOwner(KernelDriver& dc) {
   if (BaseGisTool* tool = tools_.current()) {
     ToolOwner<BaseGisTool>::Dispatch guard(tools_);
     tool->DrawHook(&dc);

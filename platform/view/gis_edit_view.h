@@ -14,8 +14,11 @@
 
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
+
+#include "platform/display/work_area_renderer.h"
 
 #include "platform/view/display_params.h"
 #include "platform/view/gis_undo.h"
@@ -126,9 +129,9 @@ class CGisEditView : public CGisView {
   void KeyDown(unsigned key, unsigned repeat, unsigned flags);
 
  protected:
-  void DrawMap(ViewDC& dc, const D_RECT& visible) override;
+  void DrawMap(KernelDriver& dc, const D_RECT& visible) override;
   bool ContentExtent(D_RECT* extent) const override;
-  void DrawAfterOwner(ViewDC& dc) override;
+  void DrawAfterOwner(KernelDriver& dc) override;
 
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -163,6 +166,7 @@ class CGisEditView : public CGisView {
   SelectParms selectParms_;
   SystemParms systemParms_;
   GisUndo undo_;
+  std::map<WorkAreaHandle, std::unique_ptr<display::WorkAreaRenderer>> renderers_;
   ToolOwner<BaseGisTool> tools_;
 };
 

@@ -4,11 +4,10 @@
 #include <QPaintEvent>
 #include <QResizeEvent>
 #include <cmath>
-#include <numbers>
 
 #include "framework/prompts/prompts.h"
 #include "platform/data/geometry.h"
-#include "platform/view/map_painter.h"
+#include "platform/view/entity_outline.h"
 
 namespace zv {
 
@@ -36,12 +35,9 @@ CGisView::~CGisView() {
 
 void CGisView::SyncClientSize() { window_.SetClientSize(std::max(1, width()), std::max(1, height())); }
 
-QTransform CGisView::MapToDevice() const {
+void CGisView::SetWindowOf(KernelDriver& dc) const {
   const WIN_ORG o = window_.Get();
-  const double a = o.rotation * std::numbers::pi / 180.0;
-  const double s = o.scale, c = std::cos(a), n = std::sin(a);
-  const double h = window_.clientHeight();
-  return QTransform(s * c, -s * n, -s * n, -s * c, -s * (c * o.x - n * o.y), h + s * (n * o.x + c * o.y));
+  dc.SetWindow(o.x, o.y, o.scale);
 }
 
 // ---- display window
@@ -52,10 +48,11 @@ void CGisView::_UpdateWindow() {
   dc_.reset();
   dcPainter_.reset();
   cache_ = QImage(window_.clientWidth(), window_.clientHeight(), QImage::Format_RGB32);
-  cache_.fill(ViewDC::ColorOf(background_));
   {
     QPainter painter(&cache_);
-    ViewDC dc(painter, MapToDevice());
+    KernelDriver dc(painter, cache_.size());
+    SetWindowOf(dc);
+    dc.Clear(background_);
     DrawMap(dc, window_.DisplayRect());
   }
   ++redraws_;
@@ -73,7 +70,7 @@ void CGisView::RefreshOverlay() {
   flashShown_ = false;
   // The hooks draw through the context _GetMyDC hands out, so that a hook
   // asking for it gets the same one.
-  ViewDC* dc = _GetMyDC();
+  KernelDriver* dc = _GetMyDC();
   _OwnerDraw(dc);
   _UserDraw(dc);
   DrawAfterOwner(*dc);
@@ -88,7 +85,10 @@ void CGisView::_GetWinDispParam(WIN_ORG* org) const {
 
 bool CGisView::_SetWinDispParam(const WIN_ORG& org) {
   SyncClientSize();
-  return window_.Set(org);
+  // The drawing context shows the map unrotated, so the view does too.
+  WIN_ORG unrotated = org;
+  unrotated.rotation = 0.0;
+  return window_.Set(unrotated);
 }
 
 D_RECT CGisView::_GetWinDispRect() const { return window_.DisplayRect(); }
@@ -148,11 +148,12 @@ void CGisView::OnRestoreWindow() {
 
 // ---- drawing outside a redraw
 
-ViewDC* CGisView::_GetMyDC() {
+KernelDriver* CGisView::_GetMyDC() {
   if (picture_.isNull()) RefreshOverlay();
   if (!dc_) {
     dcPainter_ = std::make_unique<QPainter>(&picture_);
-    dc_ = std::make_unique<ViewDC>(*dcPainter_, MapToDevice());
+    dc_ = std::make_unique<KernelDriver>(*dcPainter_, picture_.size());
+    SetWindowOf(*dc_);
     dcRefs_ = 0;
   }
   ++dcRefs_;
@@ -160,7 +161,7 @@ ViewDC* CGisView::_GetMyDC() {
   return dc_.get();
 }
 
-void CGisView::_DeleteMyDC(ViewDC* dc) {
+void CGisView::_DeleteMyDC(KernelDriver* dc) {
   if (!dc || dc != dc_.get()) return;
   if (--dcRefs_ > 0) return;
   dc_.reset();
@@ -169,10 +170,10 @@ void CGisView::_DeleteMyDC(ViewDC* dc) {
 }
 
 void CGisView::_DrawXORLine(int x1, int y1, int x2, int y2) {
-  ViewDC* dc = _GetMyDC();
+  KernelDriver* dc = _GetMyDC();
   const long colour = dc->Color();
   const int mode = dc->DrawMode();
-  dc->SetDrawMode(kViewDrawInvert);
+  dc->SetDrawMode(display::kDrawInvert);
   dc->_Line(x1, y1, x2, y2);
   dc->SetColor(colour);
   dc->SetDrawMode(mode);
@@ -180,23 +181,21 @@ void CGisView::_DrawXORLine(int x1, int y1, int x2, int y2) {
 }
 
 void CGisView::_DrawXORRect(int x1, int y1, int x2, int y2) {
-  ViewDC* dc = _GetMyDC();
+  KernelDriver* dc = _GetMyDC();
   const long colour = dc->Color();
   const int mode = dc->DrawMode();
-  dc->SetDrawMode(kViewDrawInvert);
+  dc->SetDrawMode(display::kDrawInvert);
   dc->_Rect(x1, y1, x2, y2);
   dc->SetColor(colour);
   dc->SetDrawMode(mode);
   _DeleteMyDC(dc);
 }
 
-void CGisView::_OwnerDraw(ViewDC*) {}
-void CGisView::_UserDraw(ViewDC*) {}
-void CGisView::DrawAfterOwner(ViewDC&) {}
-void CGisView::DrawMap(ViewDC&, const D_RECT&) {}
+void CGisView::_OwnerDraw(KernelDriver*) {}
+void CGisView::_UserDraw(KernelDriver*) {}
+void CGisView::DrawAfterOwner(KernelDriver&) {}
+void CGisView::DrawMap(KernelDriver&, const D_RECT&) {}
 bool CGisView::ContentExtent(D_RECT*) const { return false; }
-
-void CGisView::DrawEntityOutline(ViewDC& dc, const ENTITY_MSG& e) { OutlineEntity(dc, e); }
 
 // ---- flashing
 
@@ -225,12 +224,12 @@ void CGisView::FlashStep() {
 }
 
 void CGisView::DrawFlash() {
-  ViewDC* dc = _GetMyDC();
+  KernelDriver* dc = _GetMyDC();
   const long colour = dc->Color();
   const int mode = dc->DrawMode();
   dc->SetColor(kFlashColour);
-  dc->SetDrawMode(kViewDrawXor);
-  for (const ENTITY_MSG& e : flash_) DrawEntityOutline(*dc, e);
+  dc->SetDrawMode(display::kDrawXor);
+  for (const ENTITY_MSG& e : flash_) OutlineEntity(*dc, e);
   dc->SetColor(colour);
   dc->SetDrawMode(mode);
   _DeleteMyDC(dc);
@@ -264,7 +263,7 @@ void CGisView::EditWndBkFace(long colour) {
 void CGisView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (picture_.isNull())
-    painter.fillRect(event->rect(), ViewDC::ColorOf(background_));
+    painter.fillRect(event->rect(), Qt::white);
   else
     painter.drawImage(event->rect(), picture_, event->rect());
 }

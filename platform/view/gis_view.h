@@ -21,7 +21,8 @@
 
 #include "platform/data/work_area.h"
 #include "platform/view/base_gis_tool.h"
-#include "platform/view/view_dc.h"
+#include "platform/display/kernel_driver.h"
+#include "platform/display/entity_display.h"
 #include "platform/view/win_org.h"
 
 namespace zv {
@@ -64,13 +65,13 @@ class CGisView : public QWidget {
   // ---- Drawing outside a redraw
   // A context on the view's picture; give it back with _DeleteMyDC. Nested
   // requests get the same context.
-  ViewDC* _GetMyDC();
-  void _DeleteMyDC(ViewDC* dc);
+  KernelDriver* _GetMyDC();
+  void _DeleteMyDC(KernelDriver* dc);
   void _DrawXORLine(int x1, int y1, int x2, int y2);
   void _DrawXORRect(int x1, int y1, int x2, int y2);
   // The view's own drawing after each redraw; derived views add theirs.
-  virtual void _OwnerDraw(ViewDC* dc);
-  virtual void _UserDraw(ViewDC* dc);
+  virtual void _OwnerDraw(KernelDriver* dc);
+  virtual void _UserDraw(KernelDriver* dc);
 
   // ---- Flashing
   void _StartFlash(const ENTITY_MSG* entries, int count);
@@ -101,18 +102,17 @@ class CGisView : public QWidget {
 
  protected:
   // The map itself, in drawing order, over a cleared background.
-  virtual void DrawMap(ViewDC& dc, const D_RECT& visible);
+  virtual void DrawMap(KernelDriver& dc, const D_RECT& visible);
   // The rectangle of the view's content; false when there is none.
   virtual bool ContentExtent(D_RECT* extent) const;
   // Drawn after _OwnerDraw on each redraw (the edit view's tool hook).
-  virtual void DrawAfterOwner(ViewDC& dc);
-  // Draws one entity for flashing, in the context's mode.
-  virtual void DrawEntityOutline(ViewDC& dc, const ENTITY_MSG& entity);
+  virtual void DrawAfterOwner(KernelDriver& dc);
   // Draws the picture again from the cached map, without drawing the map
   // (after an interaction ends, to drop what it drew).
   void RefreshOverlay();
 
-  QTransform MapToDevice() const;
+  // Gives a context the view's window.
+  void SetWindowOf(KernelDriver& dc) const;
 
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -125,7 +125,7 @@ class CGisView : public QWidget {
   QImage cache_;
   QImage picture_;
   std::unique_ptr<QPainter> dcPainter_;
-  std::unique_ptr<ViewDC> dc_;
+  std::unique_ptr<KernelDriver> dc_;
   int dcRefs_ = 0;
   std::vector<ENTITY_MSG> flash_;
   bool flashShown_ = false;

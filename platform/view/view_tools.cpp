@@ -5,7 +5,8 @@
 
 #include "platform/editors/nearest.h"
 #include "platform/view/gis_edit_view.h"
-#include "platform/view/map_painter.h"
+#include "platform/display/kernel_driver.h"
+#include "platform/view/entity_outline.h"
 
 namespace zv {
 
@@ -97,7 +98,7 @@ void DragTool::OnRButtonUp(unsigned, CPoint) {
   Finish();
 }
 
-void DragTool::DrawHook(ViewDC* dc) {
+void DragTool::DrawHook(KernelDriver* dc) {
   // A redraw wiped the moved outlines; draw them again.
   shown_ = false;
   if (dragging_ && dc) {
@@ -107,17 +108,17 @@ void DragTool::DrawHook(ViewDC* dc) {
 }
 
 void DragTool::ToggleMoved() {
-  ViewDC* dc = m_pView->_GetMyDC();
+  KernelDriver* dc = m_pView->_GetMyDC();
   DrawMoved(*dc);
   m_pView->_DeleteMyDC(dc);
   shown_ = !shown_;
 }
 
-void DragTool::DrawMoved(ViewDC& dc) const {
+void DragTool::DrawMoved(KernelDriver& dc) const {
   const long colour = dc.Color();
   const int mode = dc.DrawMode();
   dc.SetColor(kDragColour);
-  dc.SetDrawMode(kViewDrawXor);
+  dc.SetDrawMode(display::kDrawXor);
   if (m_nMode == kLineDot) {
     std::vector<D_DOT> v;
     if (BasReadLine(dotLine_.area, dotLine_.id, &v, nullptr) && dotIndex_ < static_cast<int32_t>(v.size())) {

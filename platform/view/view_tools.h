@@ -37,12 +37,12 @@ class DragTool : public BaseGisTool {
   void OnMouseMove(unsigned flags, CPoint point) override;
   int OnLButtonUp(unsigned flags, CPoint point) override;
   void OnRButtonUp(unsigned flags, CPoint point) override;
-  void DrawHook(ViewDC* dc) override;
+  void DrawHook(KernelDriver* dc) override;
   int Running() override { return dragging_ ? 1 : 0; }
   const char* OperationName() const override;
 
  private:
-  void DrawMoved(ViewDC& dc) const;
+  void DrawMoved(KernelDriver& dc) const;
   void ToggleMoved();
   void Apply();
   void Finish();

@@ -175,7 +175,7 @@ TEST_F(ViewTest, ToggleDrawingTwiceRemovesItselfAndPlainDrawingLastsUntilTheNext
   view->_DrawXORRect(10, 280, 120, 120);  // the same box from the other corners
   EXPECT_EQ(view->Picture(), before);
 
-  ViewDC* dc = view->_GetMyDC();
+  KernelDriver* dc = view->_GetMyDC();
   dc->SetColor(2);
   dc->_Line(0, 0, 399, 299);
   view->_DeleteMyDC(dc);
