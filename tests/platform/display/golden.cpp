@@ -3,18 +3,17 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/support/test_env.h"
 
 namespace zv::test {
 namespace {
 
-std::string GoldenPath(const std::string& name) {
-  if (const char* source = std::getenv("ZV_SOURCE_DIR"); source && std::getenv("ZV_UPDATE_GOLDEN"))
-    return std::string(source) + "/tests/data/display/golden/" + name + ".png";
-  return DataPath("display/golden/" + name + ".png");
-}
+std::string GoldenPath(const std::string& name) { return DisplayDataPath("golden/" + name + ".png"); }
 
 }  // namespace
+
+std::string DisplayDataPath(const std::string& relative) {
+  return std::string(ZV_TEST_DATA_DIR) + "/display/" + relative;
+}
 
 QImage BlankImage(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);

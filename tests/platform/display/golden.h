@@ -8,6 +8,10 @@
 
 namespace zv::test {
 
+// A file of tests/data/display, by the path the test program was built with
+// (so the tests run from any working folder).
+std::string DisplayDataPath(const std::string& relative);
+
 // A white image of the given size.
 QImage BlankImage(int width, int height);
 

@@ -4,13 +4,14 @@
 #include <sstream>
 
 #include "platform/display/system_library.h"
+#include "tests/platform/display/golden.h"
 #include "tests/support/test_env.h"
 
 namespace zv::display {
 namespace {
 
 std::string Bytes(const std::string& name) {
-  std::ifstream in(zv::test::DataPath("display/lib/" + name), std::ios::binary);
+  std::ifstream in(zv::test::DisplayDataPath("lib/" + name), std::ios::binary);
   std::stringstream s;
   s << in.rdbuf();
   return s.str();
@@ -108,7 +109,7 @@ TEST(SymbolLibrary, MalformedFilesAreRefusedOrTheirEntriesFlagged) {
 }
 
 TEST(SystemLibrary, FindsFilesWithoutRegardToCaseAndNamesPatterns) {
-  const SystemLibrary library = SystemLibrary::Load(zv::test::DataPath("display/lib"));
+  const SystemLibrary library = SystemLibrary::Load(zv::test::DisplayDataPath("lib"));
   EXPECT_EQ(library.SubgraphCount(), 4);
   EXPECT_EQ(library.LineTypeCount(), 3);
   EXPECT_EQ(library.SubStyleCount(1), 2);
