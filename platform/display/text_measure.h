@@ -26,4 +26,12 @@ int DspTextCharCount(std::string_view utf8);
 // DspTextLength along x, for callers that have no layout value.
 double DspStringWidth(std::string_view utf8);
 
+// The same measure under the names other callers use.
+inline double DspTextWidth(std::string_view utf8, std::uint32_t layout, int direction) {
+  return DspTextLength(utf8, layout, direction);
+}
+inline double DspTextWidthUnits(std::string_view utf8, std::uint32_t layout, int direction) {
+  return DspTextLength(utf8, layout, direction);
+}
+
 }  // namespace zv::display

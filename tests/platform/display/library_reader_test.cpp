@@ -157,3 +157,29 @@ TEST(SystemLibrary, ShippedLibraryHoldsTheNumbersTheProgramUses) {
 
 }  // namespace
 }  // namespace zv::display
+
+#include "platform/display/display_calls.h"
+
+namespace zv::display {
+namespace {
+
+TEST(DisplayCalls, AnswerFromTheCurrentLibraryAndFollowAFolderChange) {
+  EXPECT_EQ(DspGetSubgraphCount(), 1017);
+  EXPECT_GE(DspGetColorCount(), 501);
+  int r = -1, g = -1, b = -1, k = -1, c = -1, m = -1, y = -1;
+  DspColorToRgb(6, &r, &g, &b);
+  EXPECT_EQ(DspRgbToColorIndex(r, g, b), 6);
+  DspColorToCmyk(1, &k, &c, &m, &y);
+  EXPECT_EQ(k, 255);
+  SetLibraryFolder(zv::test::DisplayDataPath("lib"));
+  EXPECT_EQ(DspGetSubgraphCount(), 4);
+  EXPECT_EQ(DspGetLineTypeCount(), 3);
+  EXPECT_EQ(DspGetSubStyleCount(1), 2);
+  EXPECT_EQ(DspGetPatternCount(), 4);
+  EXPECT_EQ(DspGetColorCount(), 5);
+  ReloadFromEnvironment();  // back to the environment's folder
+  EXPECT_EQ(DspGetSubgraphCount(), 1017);
+}
+
+}  // namespace
+}  // namespace zv::display
