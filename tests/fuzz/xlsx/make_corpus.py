@@ -43,3 +43,13 @@ write("merge_everything.xlsx", {sheet: parts[sheet].replace(b"</sheetData>", b'<
 write("huge_style_ids.xlsx", {sheet: parts[sheet].replace(b's="0"', b's="4294967295"')})
 with open(os.path.join(OUT, "truncated_zip.xlsx"), "wb") as f:
     f.write(good[: len(good) // 3])
+
+# The part readers directly: a first byte "w", "s" or "t", then a worksheet,
+# styles or shared strings.
+with zipfile.ZipFile(os.path.join(DATA, "calc_cases.xlsx")) as z:
+    for prefix, part, name in ((b"w", "xl/worksheets/sheet1.xml", "part_sheet.xml"),
+                               (b"s", "xl/styles.xml", "part_styles.xml")):
+        with open(os.path.join(OUT, name), "wb") as f:
+            f.write(prefix + z.read(part))
+with open(os.path.join(OUT, "part_strings.xml"), "wb") as f:
+    f.write(b"t" + parts["xl/sharedStrings.xml"])
