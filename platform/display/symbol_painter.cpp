@@ -40,53 +40,50 @@ struct ElementColours {
   QColor line;
 };
 
-// Draws the elements of a sub-graph or pattern entry through `toDevice`
-// (local units -> device pixels). `colours` gives an element's colours.
+// Draws the elements of a sub-graph or pattern entry once for every
+// instance transform (local units -> device pixels). Each element is drawn
+// for all instances at once: one fill and one stroke per element, so a
+// pattern of thousands of cells costs a few painter calls. `colours` gives an
+// element's colours.
 template <typename ColoursFn>
-void PaintEntry(QPainter& painter, const SymbolEntry& entry, const QTransform& toDevice, double mapToPixels,
-                ColoursFn colours) {
-  const double unitPixels = std::sqrt(std::abs(toDevice.determinant()));
+void PaintEntry(QPainter& painter, const SymbolEntry& entry, const std::vector<QTransform>& instances,
+                double mapToPixels, ColoursFn colours) {
+  if (instances.empty()) return;
+  const double unitPixels = std::sqrt(std::abs(instances.front().determinant()));
   for (const SymbolElement& element : entry.elements) {
+    if (element.kind < 0 || element.kind > 6) continue;
     const ElementColours c = colours(element);
     QPen pen(c.line, std::max(0.0, element.lineWidth * kElementWidthUnit * mapToPixels));
     pen.setJoinStyle(Qt::RoundJoin);
     pen.setCapStyle(Qt::RoundCap);
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    const bool closed = element.kind != 2 && element.kind != 3;
+    std::vector<QPolygonF> shapes;  // in local units, made once for all instances
     for (const LibPart& part : element.parts) {
-      switch (element.kind) {
-        case 0:
-        case 1: {
-          if (part.size() < 3) break;
-          painter.setPen(element.kind == 1 ? pen : Qt::NoPen);
-          painter.setBrush(c.fill);
-          painter.drawPolygon(toDevice.map(ToPolygon(part)));
-          break;
+      if (element.kind <= 2 && part.size() >= (element.kind == 2 ? 2u : 3u))
+        shapes.push_back(ToPolygon(part));
+      else if (element.kind == 3 && part.size() >= 3)
+        shapes.push_back(ArcPoints({part[0].x, part[0].y}, std::abs(part[1].x), part[1].y, part[2].x, unitPixels));
+      else if (element.kind >= 4 && part.size() >= 2)
+        shapes.push_back(ArcPoints({part[0].x, part[0].y}, std::abs(part[1].x), 0, 360, unitPixels));
+    }
+    for (const QTransform& toDevice : instances) {
+      for (const QPolygonF& local : shapes) {
+        const QPolygonF shape = toDevice.map(local);
+        if (closed) {
+          path.addPolygon(shape);
+          path.closeSubpath();
+        } else {
+          path.moveTo(shape.first());
+          for (qsizetype i = 1; i < shape.size(); ++i) path.lineTo(shape[i]);
         }
-        case 2:
-          if (part.size() < 2) break;
-          painter.setPen(pen);
-          painter.drawPolyline(toDevice.map(ToPolygon(part)));
-          break;
-        case 3:
-          if (part.size() < 3) break;
-          painter.setPen(pen);
-          painter.drawPolyline(toDevice.map(
-              ArcPoints({part[0].x, part[0].y}, std::abs(part[1].x), part[1].y, part[2].x, unitPixels)));
-          break;
-        case 4:
-        case 5:
-        case 6: {
-          if (part.size() < 2) break;
-          const QPolygonF circle =
-              toDevice.map(ArcPoints({part[0].x, part[0].y}, std::abs(part[1].x), 0, 360, unitPixels));
-          painter.setPen(element.kind == 6 ? pen : QPen(Qt::NoPen));
-          painter.setBrush(element.kind == 6 ? QBrush(Qt::NoBrush) : QBrush(c.fill));
-          painter.drawPolygon(circle);
-          break;
-        }
-        default:
-          break;
       }
     }
+    const bool filled = element.kind == 0 || element.kind == 1 || element.kind == 4 || element.kind == 5;
+    const bool outlined = element.kind == 1 || element.kind == 2 || element.kind == 3 || element.kind == 6;
+    if (filled) painter.fillPath(path, c.fill);
+    if (outlined) painter.strokePath(path, pen);
   }
 }
 
@@ -309,7 +306,7 @@ void DrawSubgraph(KernelDriver& driver, double x, double y, const SubgraphStyle&
     painter.setBrush(Qt::NoBrush);
     painter.drawPolygon(toDevice.map(ArcPoints({0, 0}, 0.4, 0, 360, 100)));
   } else {
-    PaintEntry(painter, *entry, toDevice, driver.Factor(), [&](const SymbolElement& e) {
+    PaintEntry(painter, *entry, {toDevice}, driver.Factor(), [&](const SymbolElement& e) {
       return ElementColours{e.colourA ? driver.ColorOf(e.colourA) : colour,
                             e.colourB ? driver.ColorOf(e.colourB) : colour};
     });
@@ -379,15 +376,14 @@ void FillRegion(KernelDriver& driver, const std::vector<std::vector<QPointF>>& r
       const long i0 = static_cast<long>(std::floor(area.left() / pw));
       const long j0 = static_cast<long>(std::floor(area.top() / ph));
       const QTransform toDevice = driver.MapToDevice();
-      for (long j = j0; j * ph < area.bottom(); ++j) {
-        for (long i = i0; i * pw < area.right(); ++i) {
-          const QTransform cell = QTransform(pw, 0, 0, ph, i * pw, j * ph) * toDevice;
-          PaintEntry(painter, *entry, cell, factor, [&](const SymbolElement& e) {
-            const QColor c = e.colourA ? driver.ColorOf(e.colourA) : colour;
-            return ElementColours{c, c};
-          });
-        }
-      }
+      std::vector<QTransform> cells;
+      for (long j = j0; j * ph < area.bottom(); ++j)
+        for (long i = i0; i * pw < area.right(); ++i)
+          cells.push_back(QTransform(pw, 0, 0, ph, i * pw, j * ph) * toDevice);
+      PaintEntry(painter, *entry, cells, factor, [&](const SymbolElement& e) {
+        const QColor c = e.colourA ? driver.ColorOf(e.colourA) : colour;
+        return ElementColours{c, c};
+      });
     }
   }
   painter.restore();
