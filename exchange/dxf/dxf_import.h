@@ -14,7 +14,7 @@ namespace zv::dxf {
 // One file, every kind at once. The targets are replaced only once the file
 // has opened and is a DXF file.
 DxfReadResult ImportDxfFile(DxfReader& reader, const std::string& path, const DxfTargets& targets,
-                            const RgbToColourNumber& nearest, DxfProgress* progress = nullptr);
+                            const RgbToColourNumber& nearest = DisplayNearestColour, DxfProgress* progress = nullptr);
 
 // One file read four times, one group of kinds per pass, each pass into
 // temporary areas that are then appended to the targets. The targets are
@@ -22,7 +22,7 @@ DxfReadResult ImportDxfFile(DxfReader& reader, const std::string& path, const Dx
 // has opened the file, so they end with what a one-pass import gives. One
 // reader serves all passes, so a DXF layer has one layer number.
 DxfReadResult ImportLargeDxfFile(DxfReader& reader, const std::string& path, const DxfTargets& targets,
-                                 const RgbToColourNumber& nearest, DxfProgress* progress = nullptr);
+                                 const RgbToColourNumber& nearest = DisplayNearestColour, DxfProgress* progress = nullptr);
 
 struct DxfFolderReport {
   std::vector<std::string> projects;  // the projects written, in order
@@ -36,7 +36,7 @@ struct DxfFolderReport {
 // and a project "TITLE.mpj" listing them. One reader per folder level, so
 // layer numbers go on over the files of a folder. A file that cannot be read
 // is reported and gives no output.
-DxfFolderReport ConvertDxfFolder(const std::string& folder, const RgbToColourNumber& nearest,
+DxfFolderReport ConvertDxfFolder(const std::string& folder, const RgbToColourNumber& nearest = DisplayNearestColour,
                                  DxfProgress* progress = nullptr);
 
 }  // namespace zv::dxf

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "platform/data/attributes.h"
+#include "platform/display/display_calls.h"
 
 namespace zv::dxf {
 namespace {
@@ -42,6 +43,10 @@ void SetDxfAttributeStructure(WorkAreaHandle area) {
                       Field(kElevationField, kFieldDouble, kElevationLength, kElevationDecimals)};
   LayOutStructure(structure);
   BasSetAttributeStructure(area, EntityTypeOfArea(area), structure);
+}
+
+int32_t DisplayNearestColour(uint32_t rgb) {
+  return display::DspRgbToColorIndex((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
 int32_t DxfColourNumber(uint32_t rgb, const RgbToColourNumber& nearest) {

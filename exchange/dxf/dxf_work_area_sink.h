@@ -23,6 +23,9 @@ using RgbToColourNumber = std::function<int32_t(uint32_t rgb)>;
 // with 6 decimals) given to the area's entities (a region area's regions).
 void SetDxfAttributeStructure(WorkAreaHandle area);
 
+// The display library's nearest colour number (DspRgbToColorIndex).
+int32_t DisplayNearestColour(uint32_t rgb);
+
 // The platform colour of a DXF colour: the nearest colour number, 9 taken
 // as 1.
 int32_t DxfColourNumber(uint32_t rgb, const RgbToColourNumber& nearest);
@@ -35,7 +38,7 @@ struct DxfTargets {
 
 class DxfWorkAreaSink : public DxfImportSink {
  public:
-  DxfWorkAreaSink(DxfTargets targets, RgbToColourNumber nearest);
+  explicit DxfWorkAreaSink(DxfTargets targets, RgbToColourNumber nearest = DisplayNearestColour);
 
   // Empties the three areas and gives them the DXF attribute structure.
   void BeginImport() override;

@@ -6,6 +6,7 @@
 #include "exchange/dxf/dxf_import.h"
 #include "exchange/dxf/dxf_layer_files.h"
 #include "platform/data/attributes.h"
+#include "platform/display/display_calls.h"
 #include "platform/files/project_file.h"
 #include "platform/files/work_area_file.h"
 #include "tests/exchange/dxf/dxf_test_support.h"
@@ -82,6 +83,17 @@ TEST_F(DxfImport, OneFileReplacesTheTargetsWithParametersAndAttributes) {
   CATT_STRU structure;
   ASSERT_TRUE(BasReadAttributeStructure(targets_.point, kPointEntity, &structure));
   EXPECT_GE(BasFindField(structure, kElevationField), 0);
+}
+
+TEST_F(DxfImport, ColoursComeFromTheDisplayLibraryByDefault) {
+  DxfReader reader(CadMap{}, CadMap{});
+  ASSERT_TRUE(ImportDxfFile(reader, test::FixturePath("r2018_utf8.dxf"), targets_).imported);
+  for (const ImportedLine& line : Lines(targets_.line)) {
+    const int32_t colour = line.info.colour();
+    EXPECT_GE(colour, 1);
+    EXPECT_NE(colour, 9);
+    EXPECT_LT(colour, display::DspGetColorCount());
+  }
 }
 
 TEST_F(DxfImport, AFileThatCannotBeReadLeavesTheTargetsAlone) {
