@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 #include <string>
 
@@ -15,7 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     char pattern[] = "/tmp/zvfuzz-buffer-XXXXXX";
     int fd = mkstemp(pattern);
     if (fd >= 0) close(fd);
-    return std::string(pattern);
+    static std::string made = pattern;
+    std::atexit([] { unlink(made.c_str()); });
+    return made;
   }();
   if (FILE* f = std::fopen(path.c_str(), "wb")) {
     if (size) std::fwrite(data, 1, size, f);
