@@ -5,12 +5,14 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "framework/prompts/scripted_prompts.h"
 #include "framework/workbook/widget/sheet_table_model.h"
 #include "framework/workbook/workbook_error.h"
+#include "framework/workbook/xls_import.h"
 #include "framework/workbook/widget/spreadsheet_program.h"
 #include "framework/workbook/widget/workbook_actions.h"
 #include "framework/workbook/widget/workbook_window.h"
@@ -58,6 +60,21 @@ TEST_F(SpreadsheetProgram, AnUnreadableWorkbookIsReportedAndTheCommandEnds) {
   ASSERT_EQ(script->Messages().size(), 2u);
   EXPECT_TRUE(script->Messages()[0].contains("broken.xlsx"));
   EXPECT_EQ(script->Messages()[1], message::kNoExcel);
+}
+
+TEST_F(SpreadsheetProgram, WithoutLibreOfficeAnXlsWorkbookOpensWithANoteShownOnce) {
+  const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+  setenv("PATH", zv::test::TempRoot().c_str(), 1);
+  script->AnswerFiles({Fixture("calc_cases.xls")});
+  const auto first = AttachExcel(message::kNoExcel);
+  RunningProgram()->CloseAll();
+  script->AnswerFiles({Fixture("calc_cases.xls")});
+  const auto second = AttachExcel(message::kNoExcel);
+  setenv("PATH", path.c_str(), 1);
+  ASSERT_TRUE(first.has_value());
+  ASSERT_TRUE(second.has_value());
+  EXPECT_EQ(second->ActiveSheet()->Cells().Item(1, 1).Text(), "1234.5678");
+  EXPECT_EQ(script->Messages(), std::vector<QString>{QString::fromStdString(XlsWithoutLibreOfficeNotice())});
 }
 
 TEST_F(SpreadsheetProgram, AttachSeesTheWorkbookAsItIsNow) {
