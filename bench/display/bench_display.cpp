@@ -172,7 +172,7 @@ void BM_RawDenseLines(benchmark::State& state) {
 }
 
 BENCHMARK(BM_SampleMap)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SampleMapPart)->ArgsProduct({{1}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SampleMapPart)->ArgsProduct({{1, 10}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawSampleLines)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DenseLines)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawDenseLines)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);

@@ -68,22 +68,27 @@ void PaintEntry(QPainter& painter, const SymbolEntry& entry, const std::vector<Q
       else if (element.kind >= 4 && part.size() >= 2)
         shapes.push_back(ArcPoints({part[0].x, part[0].y}, std::abs(part[1].x), 0, 360, unitPixels));
     }
-    for (const QTransform& toDevice : instances) {
-      for (const QPolygonF& local : shapes) {
-        const QPolygonF shape = toDevice.map(local);
-        if (closed) {
-          path.addPolygon(shape);
-          path.closeSubpath();
-        } else {
-          path.moveTo(shape.first());
-          for (qsizetype i = 1; i < shape.size(); ++i) path.lineTo(shape[i]);
-        }
-      }
-    }
     const bool filled = element.kind == 0 || element.kind == 1 || element.kind == 4 || element.kind == 5;
     const bool outlined = element.kind == 1 || element.kind == 2 || element.kind == 3 || element.kind == 6;
+    std::vector<QPolygonF> outlines;
+    for (const QTransform& toDevice : instances) {
+      for (const QPolygonF& local : shapes) {
+        QPolygonF shape = toDevice.map(local);
+        if (filled) {
+          path.addPolygon(shape);
+          path.closeSubpath();
+        }
+        if (outlined) outlines.push_back(std::move(shape));
+      }
+    }
+    // Fills go in one path; strokes one by one, which keeps thin lines on the
+    // painter's fast path.
     if (filled) painter.fillPath(path, c.fill);
-    if (outlined) painter.strokePath(path, pen);
+    if (outlined) {
+      painter.setPen(pen);
+      painter.setBrush(Qt::NoBrush);
+      for (const QPolygonF& shape : outlines) closed ? painter.drawPolygon(shape) : painter.drawPolyline(shape);
+    }
   }
 }
 
@@ -222,7 +227,8 @@ void DrawCellElements(KernelDriver& driver, const PathWalker& walker, const Grou
       DrawDevicePolyline(driver, offset == 0.0 ? points : Offset(points, offset), pen);
     }
   }
-  QPainterPath strokes, filled;
+  std::vector<QPolygonF> strokes;
+  QPainterPath filled;
   filled.setFillRule(Qt::WindingFill);
   for (long k : VisibleCells(driver, walker, points, period, period + std::abs(across))) {
     for (const GroupedElement& element : cell.elements) {
@@ -247,8 +253,7 @@ void DrawCellElements(KernelDriver& driver, const PathWalker& walker, const Grou
           if (s > total) break;  // the line ends inside this element
         }
         if (element.kind == kCellStroke) {
-          strokes.moveTo(device.first());
-          for (qsizetype i = 1; i < device.size(); ++i) strokes.lineTo(device[i]);
+          strokes.push_back(std::move(device));
         } else {
           filled.addPolygon(device);
           filled.closeSubpath();
@@ -262,8 +267,11 @@ void DrawCellElements(KernelDriver& driver, const PathWalker& walker, const Grou
       }
     }
   }
-  // One stroke and one fill for the whole line: far fewer painter calls.
-  painter.strokePath(strokes, pen);
+  // Strokes one by one (thin lines stay on the painter's fast path), the
+  // filled teeth and dots of the whole line in one fill.
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  for (const QPolygonF& stroke : strokes) painter.drawPolyline(stroke);
   painter.fillPath(filled, colour);
 }
 
