@@ -242,6 +242,24 @@ TEST(DxfReader, StructureNamesMatchExactlyAndOnlyAsCodeZero) {
   EXPECT_EQ(result.entities, 1);
 }
 
+TEST(DxfReader, MissingSectionsGiveEmptyLists) {
+  DxfReadResult result;
+  // No ENTITIES: nothing drawn, no complaint.
+  RecordingSink sink = Read(test::GroupsText({{0, "SECTION"}, {2, "HEADER"}, {0, "ENDSEC"}, {0, "EOF"}}), kAllPasses, &result);
+  EXPECT_TRUE(result.imported);
+  EXPECT_TRUE(result.messages.empty());
+  EXPECT_TRUE(sink.lines.empty());
+  // No TABLES: every layer is unknown, so entities take colour 1 and weight 10.
+  std::vector<Group> only = {{0, "SECTION"}, {2, "ENTITIES"}};
+  const auto line = Line("WALL");
+  only.insert(only.end(), line.begin(), line.end());
+  only.insert(only.end(), {{0, "ENDSEC"}, {0, "EOF"}});
+  sink = Read(test::GroupsText(only));
+  ASSERT_EQ(sink.lines.size(), 1u);
+  EXPECT_EQ(sink.lines[0].style.rgb, 0xFF0000u);
+  EXPECT_FLOAT_EQ(sink.lines[0].style.penWidth, 0.1f);
+}
+
 TEST(DxfReader, MalformedInputEndsWithAMessage) {
   struct Case {
     std::string name;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "exchange/dxf/dxf_code_page.h"
 #include "exchange/dxf/dxf_text_codes.h"
+#include "framework/text/encoding.h"
 
 namespace zv::dxf {
 namespace {
@@ -34,6 +36,13 @@ TEST(DxfMText, CodesAreParsedByKind) {
       {"\\U+12", "\\U+12"},
   };
   for (const Case& c : cases) EXPECT_EQ(ConvertMTextCodes(c.in, 2.0), c.out) << c.in;
+}
+
+TEST(DxfMText, GbkTrailBytesAreNeverTakenForCodes) {
+  // The second bytes of these characters are 0x5C "\\", 0x7B "{" and 0x7D "}".
+  const std::string gbk = text::ToGbk("{\\fSimSun;乗亄亇}\\P亇");
+  ASSERT_EQ(text::ToGbk("乗亄亇"), "\x81\x5C\x81\x7B\x81\x7D");
+  EXPECT_EQ(ConvertMTextCodes(DxfTextDecoder(false).Decode(gbk), 2.5), "乗亄亇 \r\n亇");
 }
 
 TEST(DxfMText, IndentBecomesBlanks) {
