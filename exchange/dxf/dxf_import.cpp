@@ -6,8 +6,8 @@
 #include <set>
 
 #include "exchange/dxf/dxf_layer_files.h"
-#include "platform/files/project_file.h"
 #include "platform/files/work_area_file.h"
+#include "platform/project/map_project.h"
 
 namespace zv::dxf {
 namespace {
@@ -94,8 +94,9 @@ std::string FirstLayerName(WorkAreaHandle area, int entityType) {
 void SaveLayerFiles(const fs::path& folder, const std::string& title, const DxfTargets& source,
                     DxfFolderReport& report) {
   const fs::path projectPath = folder / (title + ".mpj");
-  files::ProjectFile project = files::NewProjectFile();
-  project.SetTitle(title);
+  MapProject* project = PrjCreate(0);
+  PrjSetPath(project, projectPath.string());
+  project->file.SetTitle(title);
   TemporaryAreas layerAreas;
   for (const LayerFileKind& kind : kLayerFileKinds) {
     const WorkAreaHandle from = source.*kind.area;
@@ -113,15 +114,16 @@ void SaveLayerFiles(const fs::path& folder, const std::string& title, const DxfT
         report.messages.push_back(path.string() + ": " + BasLastSaveError());
         continue;
       }
-      project.items.push_back(files::NewProjectItem(files::ItemFileNameFor(projectPath.string(), path.string())));
+      if (PrjAddItem(project, path.string(), 0, -1) < 0) report.messages.push_back(path.string() + ": 不能加入工程");
     }
   }
   std::string error;
-  if (files::SaveProjectFile(projectPath.string(), project, &error)) {
+  if (PrjSave(project, &error)) {
     report.projects.push_back(projectPath.string());
   } else {
     report.messages.push_back(projectPath.string() + ": " + error);
   }
+  PrjClose(project);
 }
 
 void ConvertFolderLevel(const fs::path& folder, const RgbToColourNumber& nearest, DxfProgress* progress,
