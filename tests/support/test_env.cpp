@@ -43,11 +43,7 @@ void IsolateEnvironment() {
 const std::string& TempRoot() { return Root(); }
 
 std::string DataPath(const std::string& relative) {
-#ifdef ZV_TEST_DATA_DIR
   return std::string(ZV_TEST_DATA_DIR) + "/" + relative;
-#else
-  return "tests/data/" + relative;
-#endif
 }
 
 }  // namespace zv::test
