@@ -55,14 +55,25 @@ std::optional<SingleLevelLibrary> SingleLevelLibrary::Parse(std::string_view fil
   const LibraryBytes bytes(file);
   SingleLevelLibrary library;
   if (!ReadCount(bytes, recordSize, library.count_, error)) return std::nullopt;
+  std::map<std::int32_t, std::shared_ptr<const SymbolEntry>> byOffset;
+  std::map<std::int32_t, std::string> badOffsets;
   for (long n = 1; n < library.count_; ++n) {
     std::int32_t offset = 0;
     bytes.I32(n * recordSize, offset);
     if (offset == 0) continue;  // no entry at this number
     std::string reason;
-    if (auto entry = ParseSymbolEntryAt(file, offset, &reason); entry && offset > 0) {
-      library.entries_.emplace(n, std::move(*entry));
+    if (auto known = byOffset.find(offset); known != byOffset.end()) {
+      library.entries_.emplace(n, known->second);
+      continue;
+    }
+    if (auto bad = badOffsets.find(offset); bad != badOffsets.end()) reason = bad->second;
+    auto entry = reason.empty() && offset > 0 ? ParseSymbolEntryAt(file, offset, &reason) : std::nullopt;
+    if (entry) {
+      auto shared = std::make_shared<const SymbolEntry>(std::move(*entry));
+      byOffset.emplace(offset, shared);
+      library.entries_.emplace(n, std::move(shared));
     } else {
+      badOffsets.emplace(offset, reason);
       if (offset < 0) reason = "negative offset";
       library.broken_.emplace(n, reason);
       library.problems_.push_back(Problem(n, reason));
@@ -73,7 +84,7 @@ std::optional<SingleLevelLibrary> SingleLevelLibrary::Parse(std::string_view fil
 
 const SymbolEntry* SingleLevelLibrary::Entry(long number) const {
   auto it = entries_.find(number);
-  return it == entries_.end() ? nullptr : &it->second;
+  return it == entries_.end() ? nullptr : it->second.get();
 }
 
 std::optional<LineTypeLibrary> LineTypeLibrary::Parse(std::string_view file, std::string* error) {
@@ -84,6 +95,7 @@ std::optional<LineTypeLibrary> LineTypeLibrary::Parse(std::string_view file, std
   std::int16_t form = 0;
   bytes.I16(4, form);
   library.twoLevel_ = form == 2;
+  std::map<std::int32_t, std::shared_ptr<const GroupedEntry>> cellsByOffset;
   for (long type = 1; type < library.count_; ++type) {
     std::int32_t base = 0;
     std::int16_t subCount = 0;
@@ -94,7 +106,7 @@ std::optional<LineTypeLibrary> LineTypeLibrary::Parse(std::string_view file, std
     if (!library.twoLevel_) {
       if (auto entry = base > 0 ? ParseSymbolEntryAt(file, base, &reason) : std::nullopt) {
         library.subStyles_[type] = 1;
-        library.cells_.emplace(std::pair{type, 0L}, CellFromSymbol(*entry));
+        library.cells_.emplace(std::pair{type, 0L}, std::make_shared<const GroupedEntry>(CellFromSymbol(*entry)));
       } else {
         library.broken_.emplace(std::pair{type, 0L}, reason);
         library.problems_.push_back(Problem(type, base < 0 ? "negative offset" : reason));
@@ -108,9 +120,17 @@ std::optional<LineTypeLibrary> LineTypeLibrary::Parse(std::string_view file, std
     }
     library.subStyles_[type] = subCount;
     for (long sub = 0; sub < subCount; ++sub) {
+      std::int32_t offset = 0;
+      bytes.I32(base + sub * kRecord, offset);
+      if (auto known = cellsByOffset.find(offset); known != cellsByOffset.end()) {
+        library.cells_.emplace(std::pair{type, sub}, known->second);
+        continue;
+      }
       auto cell = ReadGroupedEntry(file, type, sub, kRecord, &reason);
       if (cell) {
-        library.cells_.emplace(std::pair{type, sub}, std::move(*cell));
+        auto shared = std::make_shared<const GroupedEntry>(std::move(*cell));
+        cellsByOffset.emplace(offset, shared);
+        library.cells_.emplace(std::pair{type, sub}, std::move(shared));
       } else {
         library.broken_.emplace(std::pair{type, sub}, reason);
         library.problems_.push_back(Problem(type, "sub-style " + std::to_string(sub) + ": " + reason));
@@ -127,7 +147,7 @@ int LineTypeLibrary::SubStyleCount(long type) const {
 
 const GroupedEntry* LineTypeLibrary::Cell(long type, long subStyle) const {
   auto it = cells_.find({type, subStyle});
-  return it == cells_.end() ? nullptr : &it->second;
+  return it == cells_.end() ? nullptr : it->second.get();
 }
 
 PatternNames PatternNames::Parse(std::string_view bytes) {

@@ -3,9 +3,11 @@
 // once. Numbers run 1 .. Count() - 1; the count is the highest number + 1 and
 // stands in slot 0 of the index (32 bits). A number without an entry (offset
 // 0) draws nothing; an entry that cannot be decoded is listed in Problems()
-// and draws as a plain mark.
+// and draws as a plain mark. An entry is decoded once per offset, however
+// many numbers point at it.
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,7 +30,9 @@ class SingleLevelLibrary {
 
  private:
   int count_ = 0;
-  std::map<long, SymbolEntry> entries_;
+  // Numbers that share an offset share one decoded entry, so the memory a
+  // library takes stays within the size of its file.
+  std::map<long, std::shared_ptr<const SymbolEntry>> entries_;
   std::map<long, std::string> broken_;
   std::vector<std::string> problems_;
 };
@@ -65,7 +69,7 @@ class LineTypeLibrary {
   bool twoLevel_ = false;
   int count_ = 0;
   std::map<long, int> subStyles_;
-  std::map<std::pair<long, long>, GroupedEntry> cells_;
+  std::map<std::pair<long, long>, std::shared_ptr<const GroupedEntry>> cells_;
   std::map<std::pair<long, long>, std::string> broken_;
   std::vector<std::string> problems_;
 };

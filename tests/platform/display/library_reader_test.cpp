@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -106,6 +107,15 @@ TEST(SymbolLibrary, MalformedFilesAreRefusedOrTheirEntriesFlagged) {
   EXPECT_FALSE(ReadSymbolEntry(Bytes("subgraph.LIB"), 99, 4, nullptr));
   EXPECT_FALSE(ReadSymbolEntry(Bytes("subgraph.LIB"), -1, 4, nullptr));
   EXPECT_FALSE(ReadGroupedEntry(Bytes("linesty.lib"), 1, 7, 6, nullptr));
+}
+
+TEST(SymbolLibrary, NumbersSharingAnOffsetShareOneDecodedEntry) {
+  std::string file = Bytes("subgraph.LIB");
+  std::memcpy(file.data() + 3 * 4, file.data() + 1 * 4, 4);  // number 3 points at entry 1
+  const auto library = SingleLevelLibrary::Parse(file, 4, nullptr);
+  ASSERT_TRUE(library);
+  ASSERT_NE(library->Entry(1), nullptr);
+  EXPECT_EQ(library->Entry(3), library->Entry(1));
 }
 
 TEST(SystemLibrary, FindsFilesWithoutRegardToCaseAndNamesPatterns) {
