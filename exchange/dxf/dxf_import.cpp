@@ -6,6 +6,7 @@
 #include <set>
 
 #include "exchange/dxf/dxf_layer_files.h"
+#include "exchange/dxf/dxf_platform_progress.h"
 #include "platform/files/work_area_file.h"
 #include "platform/project/map_project.h"
 
@@ -47,6 +48,12 @@ class Batch {
  private:
   DxfTargets targets_;
 };
+
+// Reports go to the platform's progress window unless the caller has its own.
+DxfProgress* OrPlatformProgress(DxfProgress* progress) {
+  static DxfPlatformProgress platform;
+  return progress ? progress : &platform;
+}
 
 void AddMessages(DxfReadResult& into, const DxfReadResult& from) {
   for (const std::string& m : from.messages)
@@ -167,7 +174,7 @@ DxfReadResult ImportDxfFile(DxfReader& reader, const std::string& path, const Dx
                             const RgbToColourNumber& nearest, DxfProgress* progress) {
   const Batch batch(targets);
   DxfWorkAreaSink sink(targets, nearest);
-  return reader.ReadFile(path, sink, kAllPasses, progress);
+  return reader.ReadFile(path, sink, kAllPasses, OrPlatformProgress(progress));
 }
 
 DxfReadResult ImportLargeDxfFile(DxfReader& reader, const std::string& path, const DxfTargets& targets,
@@ -177,7 +184,7 @@ DxfReadResult ImportLargeDxfFile(DxfReader& reader, const std::string& path, con
   const Batch batch(targets);
   for (int pass = 1; pass <= kPassCount; ++pass) {
     DxfWorkAreaSink sink(temporary.targets(), nearest);
-    const DxfReadResult result = reader.ReadFile(path, sink, pass, progress);
+    const DxfReadResult result = reader.ReadFile(path, sink, pass, OrPlatformProgress(progress));
     AddMessages(total, result);
     if (!result.imported) break;
     if (pass == 1) {
@@ -194,7 +201,7 @@ DxfReadResult ImportLargeDxfFile(DxfReader& reader, const std::string& path, con
 
 DxfFolderReport ConvertDxfFolder(const std::string& folder, const RgbToColourNumber& nearest, DxfProgress* progress) {
   DxfFolderReport report;
-  ConvertFolderLevel(fs::path(folder), nearest, progress, report);
+  ConvertFolderLevel(fs::path(folder), nearest, OrPlatformProgress(progress), report);
   return report;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The three ways of importing DXF drawings into work areas: one file, one
 // file in four passes (for files too large for one), and a folder tree
-// converted file by file into platform files and projects.
+// converted file by file into platform files and projects. Progress goes to
+// the platform's progress window unless a caller gives its own.
 
 #include <string>
 #include <vector>

@@ -9,6 +9,7 @@
 #include "platform/display/display_calls.h"
 #include "platform/files/project_file.h"
 #include "platform/files/work_area_file.h"
+#include "platform/progress/progress.h"
 #include "tests/exchange/dxf/dxf_test_support.h"
 #include "tests/support/test_env.h"
 
@@ -65,6 +66,7 @@ std::vector<ImportedLine> Lines(WorkAreaHandle area) {
 TEST_F(DxfImport, OneFileReplacesTheTargetsWithParametersAndAttributes) {
   BasAppendLine(targets_.line, std::vector<D_DOT>{{0, 0}, {1, 1}}, LIN_INFO{});
   DxfReader reader(CadMap::Parse("WALL 5"), CadMap{});
+  const int progressStarts = CurrentProgress().starts;
   const DxfReadResult result = ImportDxfFile(reader, test::FixturePath("r2004_gbk_crlf.dxf"), targets_, FakeNearest);
   EXPECT_TRUE(result.imported);
   EXPECT_EQ(result.entities, 5);
@@ -80,6 +82,10 @@ TEST_F(DxfImport, OneFileReplacesTheTargetsWithParametersAndAttributes) {
   EXPECT_EQ(lines[1].layerName, "地层界线");
   EXPECT_EQ(lines[1].info.layer(), 1);
   EXPECT_EQ(lines[2].info.colour(), 1);  // red is 9, which becomes 1
+  // Reported through the platform's progress window, which is closed again.
+  EXPECT_EQ(CurrentProgress().starts, progressStarts + 1);
+  EXPECT_EQ(CurrentProgress().name, "正在读取dxf信息...");
+  EXPECT_FALSE(CurrentProgress().running);
   CATT_STRU structure;
   ASSERT_TRUE(BasReadAttributeStructure(targets_.point, kPointEntity, &structure));
   EXPECT_GE(BasFindField(structure, kElevationField), 0);
