@@ -74,6 +74,14 @@ class CGisEditView : public CGisView {
   int SelectPnt(unsigned message, unsigned flags, CPoint point);
   int SelectLin(unsigned message, unsigned flags, CPoint point, short reserved = 0);
   int SelectReg(unsigned message, unsigned flags, CPoint point);
+  // What a click at a window point picks, of the kinds asked for (points
+  // first, then lines, then regions; one entity), without touching the pool.
+  enum PickKind : unsigned { kPickPoints = 1, kPickLines = 2, kPickRegions = 4, kPickAll = 7 };
+  std::vector<ENTITY_MSG> PickAtPoint(unsigned kinds, CPoint point) const { return PickAt(kinds, point); }
+  // The select call of any mix of kinds.
+  int SelectKinds(unsigned kinds, unsigned message, unsigned flags, CPoint point) {
+    return Select(kinds, message, flags, point);
+  }
   int selectTolerance() const { return selectTolerance_; }
   void setSelectTolerance(int pixels) { selectTolerance_ = std::max(1, pixels); }
   // The view's own select modes.
@@ -112,8 +120,12 @@ class CGisEditView : public CGisView {
   int IsInOperate() const;
   QString GetOperationName(int reserved = 0) const;
 
+  // Drops what was drawn over the map since the last redraw.
+  void OnCleanWindow() { RefreshOverlay(); }
+
   // ---- Undo
   GisUndo& GetUndo() { return undo_; }
+  const GisUndo& GetUndo() const { return undo_; }
   // Takes back the last step, forgets picked entities that are gone and
   // redraws.
   void Undo();
@@ -140,7 +152,6 @@ class CGisEditView : public CGisView {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  enum SelectKinds : unsigned { kPickPoints = 1, kPickLines = 2, kPickRegions = 4 };
   struct DragBox {
     bool active = false;
     bool shown = false;

@@ -46,6 +46,15 @@ bool GisUndo::PushSelGraphics(const ENTITY_MSG* entries, int32_t count, int code
   return true;
 }
 
+bool GisUndo::PushSnapshots(std::vector<EntitySnapshot> snapshots, int code) {
+  if ((code != kChanged && code != kDeleted) || snapshots.empty()) return false;
+  Record record;
+  record.code = code;
+  record.snapshots = std::move(snapshots);
+  Add(std::move(record));
+  return true;
+}
+
 void GisUndo::Add(Record record) {
   open_.records.push_back(std::move(record));
   if (depth_ == 0) CloseStep();

@@ -32,6 +32,11 @@ class GisUndo {
   // records them as appended. `flag` is accepted for the callers' sake.
   bool PushSelGraphics(const ENTITY_MSG* entries, int32_t count, int code, int flag = 1);
 
+  // Records entities captured earlier (CaptureEntity), for a change whose
+  // outcome was not known before it was made (an editor that writes only
+  // when accepted).
+  bool PushSnapshots(std::vector<EntitySnapshot> snapshots, int code = kChanged);
+
   void BeginStep();
   void EndStep();
 

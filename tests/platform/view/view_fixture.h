@@ -12,7 +12,7 @@
 namespace zv::test {
 
 class ViewTest : public testing::Test {
- protected:
+ public:
   void SetUp() override {
     view = std::make_unique<CGisEditView>();
     view->resize(400, 300);

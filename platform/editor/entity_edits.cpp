@@ -1,0 +1,268 @@
+#include "platform/editor/entity_edits.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "platform/data/geometry.h"
+#include "platform/editors/nearest.h"
+
+namespace zv::editor {
+
+namespace {
+
+std::vector<int32_t> ArcsOf(WorkAreaHandle area, int32_t region) {
+  std::vector<int32_t> list, arcs;
+  if (!BasReadRegion(area, region, &list, nullptr)) return arcs;
+  for (std::size_t i = 1; i < list.size(); ++i)
+    if (list[i] != 0) arcs.push_back(std::abs(list[i]));
+  return arcs;
+}
+
+bool ArcUsedElsewhere(WorkAreaHandle area, int32_t arc, const std::set<int32_t>& regionsGoing) {
+  int32_t live = 0, bound = 0;
+  BasGetRegionCount(area, &live, &bound);
+  for (int32_t r = 1; r < bound; ++r) {
+    if (regionsGoing.count(r) || !BasIsEntityLive(area, kRegionEntity, r)) continue;
+    const std::vector<int32_t> arcs = ArcsOf(area, r);
+    if (std::find(arcs.begin(), arcs.end(), arc) != arcs.end()) return true;
+  }
+  return false;
+}
+
+int DeleteOne(const ENTITY_MSG& e) {
+  switch (e.type) {
+    case kPointEntity: return BasDeletePoint(e.area, e.id);
+    case kLineEntity: return BasDeleteLine(e.area, e.id);
+    case kRegionEntity: return BasDeleteRegion(e.area, e.id);
+    default: return 0;
+  }
+}
+
+// The live entities, regions' arcs added once after them when `withArcs`.
+std::vector<ENTITY_MSG> Live(const std::vector<ENTITY_MSG>& entities) {
+  std::vector<ENTITY_MSG> out;
+  for (const ENTITY_MSG& e : entities)
+    if (BasIsEntityLive(e.area, e.type, e.id) && std::find(out.begin(), out.end(), e) == out.end()) out.push_back(e);
+  return out;
+}
+
+std::vector<D_DOT> Shifted(std::vector<D_DOT> v, double dx, double dy) {
+  for (D_DOT& d : v) d.x += dx, d.y += dy;
+  return v;
+}
+
+bool IsClosed(const std::vector<D_DOT>& v) {
+  return v.size() >= 4 && v.front().x == v.back().x && v.front().y == v.back().y;
+}
+
+}  // namespace
+
+int32_t AppendPoint(GisUndo& undo, WorkAreaHandle area, const D_DOT& at, std::string_view text, const PNT_INFO& info) {
+  const int32_t id = BasAppendPoint(area, at, text, info);
+  if (id) undo.PushList(area, kPointEntity, &id, 1, GisUndo::kAppended);
+  return id;
+}
+
+int32_t AppendLine(GisUndo& undo, WorkAreaHandle area, const std::vector<D_DOT>& vertices, const LIN_INFO& info) {
+  const int32_t id = BasAppendLine(area, vertices, info);
+  if (id) undo.PushList(area, kLineEntity, &id, 1, GisUndo::kAppended);
+  return id;
+}
+
+int DeleteEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities) {
+  std::vector<ENTITY_MSG> going = Live(entities);
+  std::map<WorkAreaHandle, std::set<int32_t>> regionsGoing;
+  for (const ENTITY_MSG& e : going)
+    if (e.type == kRegionEntity) regionsGoing[e.area].insert(e.id);
+  const std::size_t picked = going.size();
+  for (const auto& [area, regions] : regionsGoing)
+    for (int32_t region : regions)
+      for (int32_t arc : ArcsOf(area, region)) {
+        const ENTITY_MSG e{area, kLineEntity, arc};
+        if (std::find(going.begin(), going.end(), e) == going.end() && !ArcUsedElsewhere(area, arc, regions))
+          going.push_back(e);
+      }
+  if (going.empty()) return 0;
+  undo.PushSelGraphics(going.data(), static_cast<int32_t>(going.size()), GisUndo::kDeleted, 1);
+  // Regions before the arcs they name.
+  int deleted = 0;
+  for (std::size_t i = 0; i < going.size(); ++i)
+    if (going[i].type == kRegionEntity && DeleteOne(going[i]) && i < picked) ++deleted;
+  for (std::size_t i = 0; i < going.size(); ++i)
+    if (going[i].type != kRegionEntity && DeleteOne(going[i]) && i < picked) ++deleted;
+  return deleted;
+}
+
+int TranslateEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities, double dx, double dy) {
+  std::vector<ENTITY_MSG> moving;
+  for (const ENTITY_MSG& e : Live(entities)) {
+    if (e.type != kRegionEntity) {
+      if (std::find(moving.begin(), moving.end(), e) == moving.end()) moving.push_back(e);
+      continue;
+    }
+    for (int32_t arc : ArcsOf(e.area, e.id)) {
+      const ENTITY_MSG a{e.area, kLineEntity, arc};
+      if (std::find(moving.begin(), moving.end(), a) == moving.end()) moving.push_back(a);
+    }
+  }
+  if (moving.empty() || (dx == 0.0 && dy == 0.0)) return 0;
+  undo.PushSelGraphics(moving.data(), static_cast<int32_t>(moving.size()), GisUndo::kChanged, 1);
+  for (const ENTITY_MSG& e : moving) {
+    if (e.type == kPointEntity) {
+      D_DOT at;
+      if (BasReadPointPos(e.area, e.id, &at)) BasWritePointPos(e.area, e.id, {at.x + dx, at.y + dy});
+    } else {
+      std::vector<D_DOT> v;
+      LIN_INFO info;
+      if (BasReadLine(e.area, e.id, &v, &info)) BasUpdateLine(e.area, e.id, Shifted(std::move(v), dx, dy), info);
+    }
+  }
+  return static_cast<int>(moving.size());
+}
+
+std::vector<ENTITY_MSG> CopyEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities, double dx, double dy) {
+  std::vector<ENTITY_MSG> copies;
+  for (const ENTITY_MSG& e : Live(entities)) {
+    if (e.type == kPointEntity) {
+      const int32_t id = BasCopyEntity(e.area, kPointEntity, e.id, e.area);
+      D_DOT at;
+      if (id && BasReadPointPos(e.area, id, &at)) BasWritePointPos(e.area, id, {at.x + dx, at.y + dy});
+      if (id) copies.push_back({e.area, kPointEntity, id});
+    } else if (e.type == kLineEntity) {
+      const int32_t id = BasCopyEntity(e.area, kLineEntity, e.id, e.area);
+      std::vector<D_DOT> v;
+      LIN_INFO info;
+      if (id && BasReadLine(e.area, id, &v, &info)) BasUpdateLine(e.area, id, Shifted(std::move(v), dx, dy), info);
+      if (id) copies.push_back({e.area, kLineEntity, id});
+    } else if (e.type == kRegionEntity) {
+      std::vector<int32_t> list;
+      REG_INFO info;
+      if (!BasReadRegion(e.area, e.id, &list, &info)) continue;
+      std::map<int32_t, int32_t> arcCopy;
+      for (std::size_t i = 1; i < list.size(); ++i) {
+        if (list[i] == 0) continue;
+        const int32_t arc = std::abs(list[i]);
+        if (!arcCopy.count(arc)) {
+          const int32_t id = BasCopyEntity(e.area, kLineEntity, arc, e.area);
+          std::vector<D_DOT> v;
+          LIN_INFO linfo;
+          if (id && BasReadLine(e.area, id, &v, &linfo)) BasUpdateLine(e.area, id, Shifted(std::move(v), dx, dy), linfo);
+          arcCopy[arc] = id;
+          if (id) copies.push_back({e.area, kLineEntity, id});
+        }
+        list[i] = list[i] < 0 ? -arcCopy[arc] : arcCopy[arc];
+      }
+      const int32_t id = BasAppendRegion(e.area, list, info);
+      if (!id) continue;
+      AttributeRecord record;
+      if (BasReadAttribute(e.area, kRegionEntity, e.id, &record)) BasWriteAttribute(e.area, kRegionEntity, id, record);
+      copies.push_back({e.area, kRegionEntity, id});
+    }
+  }
+  if (!copies.empty()) undo.PushSelGraphics(copies.data(), static_cast<int32_t>(copies.size()), GisUndo::kAppended, 1);
+  return copies;
+}
+
+bool InsertVertexNear(GisUndo& undo, WorkAreaHandle area, int32_t line, const D_DOT& p) {
+  std::vector<D_DOT> v;
+  LIN_INFO info;
+  if (!BasReadLine(area, line, &v, &info) || v.size() < 2) return false;
+  int32_t segment = 0;
+  DistanceToPolyline(v, p, &segment);
+  // The foot of p on that segment.
+  const D_DOT a = v[static_cast<std::size_t>(segment)], b = v[static_cast<std::size_t>(segment) + 1];
+  const double lx = b.x - a.x, ly = b.y - a.y, l2 = lx * lx + ly * ly;
+  const double t = l2 > 0 ? std::clamp(((p.x - a.x) * lx + (p.y - a.y) * ly) / l2, 0.0, 1.0) : 0.0;
+  const ENTITY_MSG e{area, kLineEntity, line};
+  undo.PushSelGraphics(&e, 1, GisUndo::kChanged, 1);
+  v.insert(v.begin() + segment + 1, D_DOT{a.x + t * lx, a.y + t * ly});
+  return BasUpdateLine(area, line, v, info) != 0;
+}
+
+bool DeleteVertexNear(GisUndo& undo, WorkAreaHandle area, int32_t line, const D_DOT& p) {
+  std::vector<D_DOT> v;
+  LIN_INFO info;
+  if (!BasReadLine(area, line, &v, &info) || v.size() <= 2) return false;
+  const NearestVertexHit hit = NearestVertexOfLine(area, line, p);
+  if (!hit.line) return false;
+  const ENTITY_MSG e{area, kLineEntity, line};
+  undo.PushSelGraphics(&e, 1, GisUndo::kChanged, 1);
+  v.erase(v.begin() + hit.index);
+  return BasUpdateLine(area, line, v, info) != 0;
+}
+
+bool MoveVertex(GisUndo& undo, WorkAreaHandle area, int32_t line, int32_t index, const D_DOT& to) {
+  std::vector<D_DOT> v;
+  LIN_INFO info;
+  if (!BasReadLine(area, line, &v, &info) || index < 0 || index >= static_cast<int32_t>(v.size())) return false;
+  const ENTITY_MSG e{area, kLineEntity, line};
+  undo.PushSelGraphics(&e, 1, GisUndo::kChanged, 1);
+  // A closed line keeps its ends together.
+  const bool closed = IsClosed(v);
+  v[static_cast<std::size_t>(index)] = to;
+  if (closed && index == 0) v.back() = to;
+  if (closed && index + 1 == static_cast<int32_t>(v.size())) v.front() = to;
+  return BasUpdateLine(area, line, v, info) != 0;
+}
+
+bool ReverseLine(GisUndo& undo, WorkAreaHandle area, int32_t line) {
+  std::vector<D_DOT> v;
+  LIN_INFO info;
+  if (!BasReadLine(area, line, &v, &info)) return false;
+  const ENTITY_MSG e{area, kLineEntity, line};
+  undo.PushSelGraphics(&e, 1, GisUndo::kChanged, 1);
+  std::reverse(v.begin(), v.end());
+  return BasUpdateLine(area, line, v, info) != 0;
+}
+
+int32_t MakeRegionAt(GisUndo& undo, WorkAreaHandle area, const D_DOT& p, const REG_INFO& info) {
+  if (BasGetWorkAreaType(area) != kRegionArea) return 0;
+  struct Ring {
+    int32_t arc;
+    std::vector<D_DOT> v;
+    double size;
+  };
+  std::vector<Ring> rings;
+  int32_t live = 0, bound = 0;
+  BasGetLineCount(area, &live, &bound);
+  for (int32_t id = 1; id < bound; ++id) {
+    std::vector<D_DOT> v;
+    if (BasReadLine(area, id, &v, nullptr) && IsClosed(v))
+      rings.push_back({id, v, std::abs(BasPolygonArea(v.data(), static_cast<int32_t>(v.size())))});
+  }
+  const Ring* outer = nullptr;
+  for (const Ring& r : rings)
+    if (BasPointInPolygon(r.v, p) == 1 && (!outer || r.size < outer->size)) outer = &r;
+  if (!outer) return 0;
+  // Holes: closed arcs inside the outline, not round p, not inside another hole.
+  std::vector<const Ring*> holes;
+  std::vector<const Ring*> inside;
+  for (const Ring& r : rings)
+    if (&r != outer && r.size < outer->size && BasPointInPolygon(outer->v, r.v.front()) == 1 &&
+        BasPointInPolygon(r.v, p) == 0)
+      inside.push_back(&r);
+  std::sort(inside.begin(), inside.end(), [](const Ring* a, const Ring* b) { return a->size > b->size; });
+  for (const Ring* r : inside) {
+    const bool nested = std::any_of(holes.begin(), holes.end(),
+                                    [&](const Ring* h) { return BasPointInPolygon(h->v, r->v.front()) == 1; });
+    if (!nested) holes.push_back(r);
+  }
+  // A region already made of this outline round p is not made twice.
+  BasGetRegionCount(area, &live, &bound);
+  for (int32_t r = 1; r < bound; ++r) {
+    const std::vector<int32_t> arcs = ArcsOf(area, r);
+    if (!arcs.empty() && arcs.front() == outer->arc) return 0;
+  }
+  std::vector<int32_t> list{0, outer->arc};
+  for (const Ring* h : holes) {
+    list.push_back(0);
+    list.push_back(h->arc);
+  }
+  const int32_t id = BasAppendRegion(area, list, info);
+  if (id) undo.PushList(area, kRegionEntity, &id, 1, GisUndo::kAppended);
+  return id;
+}
+
+}  // namespace zv::editor
