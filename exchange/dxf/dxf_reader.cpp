@@ -31,7 +31,7 @@ constexpr PassEntry kPassTable[] = {
 
 constexpr std::string_view kBinaryDxfSignature = "AutoCAD Binary DXF";
 constexpr int kProgressRange = 1000;
-constexpr uint64_t kGroupsPerProgressStep = 1 << 14;
+constexpr uint64_t kStepsPerProgressUpdate = 1 << 12;
 
 constexpr const char* kCannotOpen = "ZAVEDIZ不能独占使用该文件,请先退出其他程序使用该文件.";
 constexpr const char* kBinaryDxf = "这是二进制格式的DXF文件,只能读取文本格式的DXF文件。";
@@ -131,9 +131,14 @@ class FileReading {
   }
 
  private:
-  bool Advance() {
-    if (++groupsRead_ % kGroupsPerProgressStep == 0 && groups_.size() > 0)
+  // Every passed-over group and every entity read counts one step.
+  void Tick() {
+    if (++steps_ % kStepsPerProgressUpdate == 0 && groups_.size() > 0)
       progress_.SetPos(static_cast<int>(groups_.position() * kProgressRange / groups_.size()));
+  }
+
+  bool Advance() {
+    Tick();
     return groups_.Next();
   }
 
@@ -167,7 +172,7 @@ class FileReading {
       if (groups_.code() == 0 && PassAdmits(pass_, groups_.value())) handler = FindParser(groups_.value());
       if (handler) {
         handler(groups_, decoder_, context_);
-        ++groupsRead_;
+        Tick();
       } else {
         Advance();
       }
@@ -180,7 +185,7 @@ class FileReading {
   DxfDrawContext context_;
   int pass_;
   DxfProgress& progress_;
-  uint64_t groupsRead_ = 0;
+  uint64_t steps_ = 0;
 };
 
 bool StartsWith(std::string_view bytes, std::string_view prefix) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
+#include "exchange/dxf/dxf_progress.h"
 #include "exchange/dxf/dxf_reader.h"
 #include "framework/text/encoding.h"
 #include "tests/exchange/dxf/dxf_test_support.h"
@@ -292,6 +294,37 @@ TEST(DxfReader, MalformedInputEndsWithAMessage) {
     ASSERT_FALSE(result.messages.empty()) << c.name;
     EXPECT_NE(result.messages.back().find(c.message), std::string::npos) << c.name << ": " << result.messages.back();
   }
+}
+
+class RecordingProgress : public DxfProgress {
+ public:
+  void StartProgress() override { ++starts; }
+  void SetMainProgressName(const std::string& name) override { main = name; }
+  void SetRange(int, int maximum) override { range = maximum; }
+  void SetPos(int position) override { positions.push_back(position); }
+  void EndProgress() override { ++ends; }
+  int starts = 0, ends = 0, range = 0;
+  std::string main;
+  std::vector<int> positions;
+};
+
+TEST(DxfReader, ProgressFollowsTheFile) {
+  std::vector<Group> entities;
+  for (int i = 0; i < 20000; ++i) {
+    const auto line = Line("WALL");
+    entities.insert(entities.end(), line.begin(), line.end());
+  }
+  RecordingSink sink;
+  RecordingProgress progress;
+  DxfReader reader(CadMap{}, CadMap{});
+  reader.ReadBytes(DxfFile(kLayers, entities), sink, kAllPasses, &progress);
+  EXPECT_EQ(sink.lines.size(), 20000u);
+  EXPECT_EQ(progress.starts, 1);
+  EXPECT_EQ(progress.ends, 1);
+  EXPECT_EQ(progress.main, "正在读取dxf信息...");
+  ASSERT_GE(progress.positions.size(), 4u);
+  EXPECT_TRUE(std::is_sorted(progress.positions.begin(), progress.positions.end()));
+  EXPECT_LE(progress.positions.back(), progress.range);
 }
 
 TEST(DxfReader, UnopenableFileLeavesTheSinkUntouched) {

@@ -1,9 +1,12 @@
 // DXF files come from anywhere: any bytes must read to the end without a
 // crash, a hang or unbounded memory, and everything handed on must be sane.
+// The same bytes also go through the text-code converters and the mapping
+// file parser.
 #include <cmath>
 #include <cstdint>
 #include <string_view>
 
+#include "exchange/dxf/dxf_cad_map.h"
 #include "exchange/dxf/dxf_import_sink.h"
 #include "exchange/dxf/dxf_reader.h"
 #include "exchange/dxf/dxf_text_codes.h"
@@ -34,5 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text = zv::text::ToValidUtf8(bytes);
   if (!zv::text::IsValidUtf8(zv::dxf::ConvertMTextCodes(text, 2.5))) __builtin_trap();
   if (!zv::text::IsValidUtf8(zv::dxf::ConvertTextSpecials(text))) __builtin_trap();
+  zv::dxf::CadMap::Parse(text).Lookup("CONTINUOUS", 1);
   return 0;
 }
