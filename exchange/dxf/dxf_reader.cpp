@@ -23,10 +23,10 @@ struct PassEntry {
 
 // The pass of each entity kind (pass 0 admits them all).
 constexpr PassEntry kPassTable[] = {
-    {"POINT", 1},      {"CIRCLE", 1}, {"ELLIPSE", 1}, {"ARC", 1},  {"INSERT", 1},
-    {"LINE", 2},       {"LWPOLYLINE", 2}, {"POLYLINE", 2}, {"SPLINE", 2},
-    {"TEXT", 3},       {"ATTRIB", 3}, {"MTEXT", 3},
-    {"HATCH", 4},      {"SOLID", 4},
+    {"POINT", 1}, {"CIRCLE", 1},     {"ELLIPSE", 1},  {"ARC", 1},    {"INSERT", 1},
+    {"LINE", 2},  {"LWPOLYLINE", 2}, {"POLYLINE", 2}, {"SPLINE", 2},
+    {"TEXT", 3},  {"ATTRIB", 3},     {"MTEXT", 3},
+    {"HATCH", 4}, {"SOLID", 4},
 };
 
 constexpr std::string_view kBinaryDxfSignature = "AutoCAD Binary DXF";

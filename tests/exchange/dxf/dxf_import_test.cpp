@@ -198,6 +198,21 @@ TEST(DxfFolderConversion, WritesOneFilePerLayerAndAProjectPerFile) {
   BasFreeWorkAreaSet(set);
 }
 
+TEST(DxfLayerFiles, EveryLayerNumberInUseIsSplitOff) {
+  const WorkAreaSetHandle set = BasCreateWorkAreaSet(0);
+  const WorkAreaHandle from = BasCreateLineWorkArea(set);
+  const WorkAreaHandle to = BasCreateLineWorkArea(set);
+  for (const int16_t layer : {3000, 0, 3000, 2048}) {
+    LIN_INFO info;
+    info.setLayer(layer);
+    BasAppendLine(from, std::vector<D_DOT>{{0, 0}, {1, 1}}, info);
+  }
+  BasDeleteLine(from, 2);
+  EXPECT_EQ(LayersInUse(from, kLineEntity), (std::vector<int>{2048, 3000}));
+  EXPECT_EQ(CopyLayerEntities(from, kLineEntity, 3000, to), 2);
+  BasFreeWorkAreaSet(set);
+}
+
 TEST(DxfLayerFiles, SafeDistinctStems) {
   std::set<std::string> used;
   const std::pair<std::string, std::string> cases[] = {
