@@ -61,3 +61,24 @@ TEST(KernelDriver, PlainModeDrawsTheColourNumbersColour) {
 
 }  // namespace
 }  // namespace zv::display
+
+#include <QFontInfo>
+
+#include "platform/display/fonts.h"
+
+namespace zv::display {
+namespace {
+
+TEST(Fonts, EveryFontNumberHasAnInstalledFamily) {
+  for (int number : {1, 2, 3, 4}) {
+    const QString family = FontFamily(number);
+    EXPECT_EQ(QFontInfo(QFont(family)).family(), family) << number << " is not installed";
+  }
+  EXPECT_EQ(FontFamily(9), FontFamily(1));
+  EXPECT_EQ(WesternFontOf(0x00000003), 3);  // no western font: the Chinese one
+  EXPECT_EQ(WesternFontOf(0x00020003), 2);
+  EXPECT_EQ(ChineseFontOf(0x00020003), 3);
+}
+
+}  // namespace
+}  // namespace zv::display
