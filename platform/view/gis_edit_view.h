@@ -43,7 +43,7 @@ class CGisEditView : public CGisView {
   bool ChangeCurAi(WorkAreaHandle area, int flag = 1);
   // Every work area the view shows, in drawing order of their types
   // (regions, lines, points).
-  std::vector<WorkAreaHandle> ShownAreas() const;
+  virtual std::vector<WorkAreaHandle> ShownAreas() const;
   // Empty the current areas (the undo store forgets what it held, as the
   // cleared ids are given again).
   void ClearPoint();

@@ -1,0 +1,48 @@
+#include "platform/view/prj_edit_view.h"
+
+namespace zv {
+
+CPrjEditView::CPrjEditView(QWidget* parent) : CGisEditView(parent) {
+  for (int type : {kLineArea, kPointArea, kRegionArea}) own_[type] = GetEditArea(type);
+}
+
+MapProject* CPrjEditView::SetProject(MapProject* project) {
+  MapProject* previous = project_;
+  CancelInterActive();
+  ClearPool();
+  GetUndo().Clear();
+  project_ = project;
+  for (int type : {kLineArea, kPointArea, kRegionArea}) {
+    WorkAreaHandle current = own_[type];
+    if (project_) {
+      WorkAreaHandle first = 0;
+      for (int index : PrjListItems(project_, type)) {
+        const WorkAreaHandle area = PrjGetItemArea(project_, index);
+        if (!BasIsWorkAreaValid(area)) continue;
+        if (!first) first = area;
+        if (PrjGetItemState(project_, index) == kItemCurrent) current = area;
+      }
+      if (current == own_[type] && first) current = first;
+    }
+    ChangeCurAi(current, 1);
+  }
+  _UpdateWindow();
+  return previous;
+}
+
+std::vector<WorkAreaHandle> CPrjEditView::ShownAreas() const {
+  if (!project_) return CGisEditView::ShownAreas();
+  std::vector<WorkAreaHandle> areas;
+  for (int index = 0; index < PrjGetItemCount(project_); ++index) {
+    const WorkAreaHandle area = PrjGetItemArea(project_, index);
+    if (BasIsWorkAreaValid(area) && PrjGetItemState(project_, index) != kItemHidden) areas.push_back(area);
+  }
+  // A kind the project lacks is edited in the view's own area.
+  for (int type : {kRegionArea, kLineArea, kPointArea}) {
+    const WorkAreaHandle own = own_[type];
+    if (GetEditArea(type) == own && BasIsWorkAreaValid(own)) areas.push_back(own);
+  }
+  return areas;
+}
+
+}  // namespace zv
