@@ -1,8 +1,10 @@
 #include "exchange/dxf/dxf_code_page.h"
 
+#include <iconv.h>
+
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
+#include <cerrno>
 
 #include "exchange/dxf/dxf_group_reader.h"
 #include "exchange/dxf/dxf_utf8.h"
@@ -11,41 +13,79 @@
 namespace zv::dxf {
 namespace {
 
-// Windows-1252 bytes 0x80..0x9F; 0 where the code page has no character.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr const char* kUtf8 = "UTF-8";
+constexpr const char* kGbk = "GB18030";
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
-std::string FromWindows1252(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
-  for (const char ch : bytes) {
-    const auto b = static_cast<unsigned char>(ch);
-    if (b < 0x80) {
-      out += ch;
-    } else if (b < 0xA0) {
-      const char16_t c = kCp1252High[b - 0x80];
-      AppendUtf8(out, c ? c : 0xFFFD);
-    } else {
-      AppendUtf8(out, b);
-    }
-  }
-  return out;
-}
+struct NamedCodePage {
+  std::string_view dxf;
+  const char* converter;
+};
+
+// Code pages whose converter name is not simply "CP" and the number.
+constexpr NamedCodePage kNamedCodePages[] = {
+    {"ANSI_936", kGbk}, {"GB2312", kGbk}, {"UTF-8", kUtf8}, {"UTF8", kUtf8}, {"MACINTOSH", "MACINTOSH"},
+};
 
 bool IsAscii(std::string_view bytes) {
   return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+std::string Upper(std::string_view text) {
+  std::string upper(text);
+  std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+  return upper;
+}
+
 }  // namespace
 
-DxfCodePage CodePageFromName(std::string_view name) {
-  std::string upper(name);
-  std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
-  if (upper == "ANSI_1252") return DxfCodePage::Windows1252;
-  if (upper == "UTF-8" || upper == "UTF8") return DxfCodePage::Utf8;
-  return DxfCodePage::Gbk;
+struct DxfTextDecoder::Converter {
+  explicit Converter(iconv_t cd) : cd(cd) {}
+  ~Converter() { iconv_close(cd); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Bytes that the code page does not define become U+FFFD, one per byte.
+  std::string ToUtf8(std::string_view bytes) const {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    std::string out(bytes.size() * 4 + 8, '\0');
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    std::size_t used = 0;
+    while (inLeft > 0) {
+      char* to = out.data() + used;
+      std::size_t outLeft = out.size() - used;
+      const std::size_t result = iconv(cd, &in, &inLeft, &to, &outLeft);
+      used = static_cast<std::size_t>(to - out.data());
+      if (result != static_cast<std::size_t>(-1)) break;
+      if (errno != E2BIG) {
+        ++in;
+        --inLeft;
+        if (out.size() - used < kReplacement.size()) out.resize(out.size() * 2);
+        out.replace(used, kReplacement.size(), kReplacement);
+        used += kReplacement.size();
+      } else {
+        out.resize(out.size() * 2);
+      }
+    }
+    out.resize(used);
+    return text::ToValidUtf8(out);
+  }
+
+  iconv_t cd;
+};
+
+std::string ConverterNameOfCodePage(std::string_view dxfName) {
+  const std::string upper = Upper(dxfName);
+  for (const NamedCodePage& page : kNamedCodePages)
+    if (page.dxf == upper) return page.converter;
+  for (const std::string_view prefix : {"ANSI_", "DOS"}) {
+    if (upper.rfind(prefix, 0) != 0) continue;
+    const std::string number = upper.substr(prefix.size());
+    if (!number.empty() && std::all_of(number.begin(), number.end(), [](unsigned char c) { return std::isdigit(c); }))
+      return "CP" + number;
+  }
+  return {};
 }
 
 bool SourceIsUtf8(DxfLineSource& source) {
@@ -56,14 +96,36 @@ bool SourceIsUtf8(DxfLineSource& source) {
   return valid;
 }
 
+DxfTextDecoder::DxfTextDecoder() : DxfTextDecoder(false) {}
+DxfTextDecoder::DxfTextDecoder(bool fileIsUtf8) : utf8File_(fileIsUtf8), name_(fileIsUtf8 ? kUtf8 : kGbk) {}
+DxfTextDecoder::~DxfTextDecoder() = default;
+DxfTextDecoder::DxfTextDecoder(DxfTextDecoder&&) noexcept = default;
+DxfTextDecoder& DxfTextDecoder::operator=(DxfTextDecoder&&) noexcept = default;
+
+void DxfTextDecoder::SetDeclaredCodePage(std::string_view dxfName) {
+  if (utf8File_) return;
+  const std::string name = ConverterNameOfCodePage(dxfName);
+  converter_.reset();
+  name_ = kGbk;
+  if (name.empty() || name == kGbk) return;
+  if (name == kUtf8) {
+    name_ = kUtf8;
+    return;
+  }
+  const iconv_t cd = iconv_open(kUtf8, name.c_str());
+  if (cd == reinterpret_cast<iconv_t>(-1)) return;
+  converter_ = std::make_unique<Converter>(cd);
+  name_ = name;
+}
+
 std::string DxfTextDecoder::Decode(std::string_view bytes) const {
   std::string text;
   if (IsAscii(bytes)) {
     text = bytes;
-  } else if (effective() == DxfCodePage::Utf8) {
+  } else if (name_ == kUtf8) {
     text = text::ToValidUtf8(bytes);
-  } else if (effective() == DxfCodePage::Windows1252) {
-    text = FromWindows1252(bytes);
+  } else if (converter_) {
+    text = converter_->ToUtf8(bytes);
   } else {
     text = text::FromGbk(bytes);
   }

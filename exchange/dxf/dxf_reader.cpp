@@ -150,7 +150,7 @@ class FileReading {
     while (Advance() && !AtSectionEnd()) {
       if (groups_.code() == 9) variable = groups_.value();
       else if (groups_.code() == 3 && variable == "$DWGCODEPAGE")
-        decoder_.SetDeclaredCodePage(CodePageFromName(groups_.value()));
+        decoder_.SetDeclaredCodePage(groups_.value());
     }
   }
 

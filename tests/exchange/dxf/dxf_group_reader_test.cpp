@@ -67,20 +67,37 @@ TEST(DxfGroupReader, FileLinesLongerThanTheReadBlockAreWhole) {
 }
 
 TEST(DxfCodePage, DecodesByTheFileAndTheDeclaredCodePage) {
-  const std::string gbk = text::ToGbk("图层\\{}");
-  const std::string utf8 = "图层";
-  DxfTextDecoder gbkFile(false);
-  EXPECT_EQ(gbkFile.Decode(gbk), "图层\\{}");
-  gbkFile.SetDeclaredCodePage(CodePageFromName("ansi_1252"));
-  EXPECT_EQ(gbkFile.Decode("caf\xE9 \x80"), "café €");
+  struct Case {
+    const char* declared;
+    std::string bytes;
+    std::string text;
+    std::string converter;
+  };
+  const Case cases[] = {
+      {"", text::ToGbk("图层\\{}"), "图层\\{}", "GB18030"},
+      {"ANSI_936", text::ToGbk("地层"), "地层", "GB18030"},
+      {"ansi_1252", "caf\xE9 \x80", "café €", "CP1252"},
+      {"ANSI_1251", "\xCF\xF0\xE8\xE2\xE5\xF2", "Привет", "CP1251"},
+      {"ANSI_932", "\x93\xFA\x96\x7B", "日本", "CP932"},
+      {"DOS437", "\x82", "é", "CP437"},
+      // A code page we cannot convert leaves GBK.
+      {"ANSI_99999", text::ToGbk("中文"), "中文", "GB18030"},
+      {"NONSENSE", text::ToGbk("中文"), "中文", "GB18030"},
+      // Undefined bytes of a code page become U+FFFD.
+      {"ANSI_1252", "a\x81z", "a\xEF\xBF\xBDz", "CP1252"},
+  };
+  for (const Case& c : cases) {
+    DxfTextDecoder decoder(false);
+    if (*c.declared) decoder.SetDeclaredCodePage(c.declared);
+    EXPECT_EQ(decoder.codePage(), c.converter) << c.declared;
+    EXPECT_EQ(decoder.Decode(c.bytes), c.text) << c.declared;
+  }
   // A valid UTF-8 file stays UTF-8, whatever it declares.
   DxfTextDecoder utf8File(true);
-  utf8File.SetDeclaredCodePage(CodePageFromName("ANSI_936"));
-  EXPECT_EQ(utf8File.Decode(utf8), utf8);
+  utf8File.SetDeclaredCodePage("ANSI_936");
+  EXPECT_EQ(utf8File.Decode("图层"), "图层");
   // Characters outside the code page come as escapes, in any text or name.
-  EXPECT_EQ(gbkFile.Decode("\\U+5730\\U+5c42 \\U+12"), "地层 \\U+12");
-  EXPECT_EQ(CodePageFromName("ANSI_936"), DxfCodePage::Gbk);
-  EXPECT_EQ(CodePageFromName("ANSI_932"), DxfCodePage::Gbk);
+  EXPECT_EQ(DxfTextDecoder(false).Decode("\\U+5730\\U+5c42 \\U+12"), "地层 \\U+12");
 }
 
 TEST(DxfCodePage, SourceIsUtf8OnlyWhenEveryLineIs) {
