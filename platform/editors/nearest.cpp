@@ -81,27 +81,31 @@ double DistanceToPolyline(const std::vector<D_DOT>& v, const D_DOT& p, int32_t* 
   return best;
 }
 
-NearestHit NearestPoint(WorkAreaHandle area, const D_DOT& p) {
+NearestHit NearestPoint(WorkAreaHandle area, const D_DOT& p, double within) {
   NearestHit hit;
+  hit.distance = within;
   ForEachVisible(area, kPointEntity, [&](int32_t id) {
     D_DOT at;
     if (!BasReadPointPos(area, id, &at)) return;
     const double d = BasPointDistance(at, p);
-    if (d < hit.distance) hit = {id, d};
+    if (d < hit.distance || (d == within && !hit)) hit = {id, d};
   });
+  if (!hit) hit.distance = std::numeric_limits<double>::infinity();
   return hit;
 }
 
-NearestHit NearestLine(WorkAreaHandle area, const D_DOT& p) {
+NearestHit NearestLine(WorkAreaHandle area, const D_DOT& p, double within) {
   NearestHit hit;
+  hit.distance = within;
   std::vector<D_DOT> vertices;
   ForEachVisible(area, kLineEntity, [&](int32_t id) {
     D_RECT r;
-    if (BasGetLineRect(area, id, &r) && RectDistance(r, p) >= hit.distance) return;
+    if (BasGetLineRect(area, id, &r) && RectDistance(r, p) > hit.distance) return;
     if (!BasReadLine(area, id, &vertices, nullptr)) return;
     const double d = DistanceToPolyline(vertices, p);
-    if (d < hit.distance) hit = {id, d};
+    if (d < hit.distance || (d == within && !hit)) hit = {id, d};
   });
+  if (!hit) hit.distance = std::numeric_limits<double>::infinity();
   return hit;
 }
 

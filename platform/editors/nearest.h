@@ -16,10 +16,12 @@ struct NearestHit {
   explicit operator bool() const { return id != 0; }
 };
 
-// The point whose position lies nearest to `p`.
-NearestHit NearestPoint(WorkAreaHandle area, const D_DOT& p);
-// The line (or arc of a region area) whose polyline passes nearest to `p`.
-NearestHit NearestLine(WorkAreaHandle area, const D_DOT& p);
+// The point whose position lies nearest to `p` (within `within`).
+NearestHit NearestPoint(WorkAreaHandle area, const D_DOT& p,
+                        double within = std::numeric_limits<double>::infinity());
+// The line (or arc of a region area) whose polyline passes nearest to `p`
+// (within `within`: a bound lets the search skip distant lines unread).
+NearestHit NearestLine(WorkAreaHandle area, const D_DOT& p, double within = std::numeric_limits<double>::infinity());
 // The region that contains `p` (inside its outer ring and outside its
 // holes); the one drawn last when several do; 0 when none.
 int32_t RegionContaining(WorkAreaHandle area, const D_DOT& p);

@@ -42,7 +42,7 @@ std::vector<ENTITY_MSG> CGisEditView::PickAt(unsigned kinds, CPoint point) const
     double bestDistance = tolerance;
     for (auto a = areas.rbegin(); a != areas.rend(); ++a) {
       if (BasGetWorkAreaType(*a) != kLineArea) continue;
-      const NearestHit hit = NearestLine(*a, at);
+      const NearestHit hit = NearestLine(*a, at, bestDistance);
       if (hit && hit.distance <= bestDistance) {
         best = {*a, kLineEntity, hit.id};
         bestDistance = hit.distance;
