@@ -46,11 +46,15 @@ void DrawCircleOrArc(KernelDriver& driver, const D_DOT& c, const zv::PNT_INFO& i
   const double rp = r * driver.Factor();
   if (arc) {
     const float start = info.Get<float>(pnt::kArcStartAngle), end = info.Get<float>(pnt::kArcEndAngle);
-    double sweep = end - start;
-    while (sweep <= 0) sweep += 360;
+    if (!std::isfinite(start) || !std::isfinite(end)) {
+      painter.restore();
+      return;
+    }
+    double sweep = std::fmod(static_cast<double>(end) - start, 360.0);
+    if (sweep <= 0) sweep += 360;
     painter.setPen(QPen(driver.ColorOf(info.colour()), info.Get<float>(pnt::kArcPenWidth) * driver.Factor()));
-    painter.drawArc(QRectF(centre.x() - rp, centre.y() - rp, 2 * rp, 2 * rp), static_cast<int>(start * 16),
-                    static_cast<int>(sweep * 16));
+    painter.drawArc(QRectF(centre.x() - rp, centre.y() - rp, 2 * rp, 2 * rp),
+                    static_cast<int>(std::fmod(static_cast<double>(start), 360.0) * 16), static_cast<int>(sweep * 16));
   } else {
     const long outline = info.Get<std::int32_t>(pnt::kCircleOutlineColour);
     painter.setPen(QPen(driver.ColorOf(outline ? outline : info.colour()),

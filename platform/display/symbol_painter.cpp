@@ -20,7 +20,8 @@ constexpr double kMostCells = 40000;
 QPolygonF ArcPoints(QPointF centre, double radius, double startDeg, double endDeg, double pixelsPerUnit) {
   while (endDeg <= startDeg) endDeg += 360.0;
   const double sweep = (endDeg - startDeg) * kPi / 180.0;
-  const int steps = std::clamp(static_cast<int>(radius * pixelsPerUnit * sweep / 3.0), 8, 96);
+  const double wanted = radius * pixelsPerUnit * sweep / 3.0;  // a point every 3 pixels
+  const int steps = std::isfinite(wanted) ? static_cast<int>(std::clamp(wanted, 8.0, 96.0)) : 8;
   QPolygonF points;
   for (int i = 0; i <= steps; ++i) {
     const double a = startDeg * kPi / 180.0 + sweep * i / steps;
@@ -353,8 +354,13 @@ void DrawStyledLine(KernelDriver& driver, const std::vector<QPointF>& input, con
   const GroupedEntry* cell = nullptr;
   if (const auto* library = driver.Library().LineTypes()) cell = library->Cell(style.type, style.subStyle);
   const PathWalker walker(points);
-  const bool tooSmall = style.xCoefficient * driver.Factor() < kSmallestCellPixels ||
-                        walker.Total() / std::max(style.xCoefficient, 1e-12) > kMostCells;
+  // Cells need a finite line and finite, positive cell sizes (values from
+  // files may be anything); otherwise, or when the cells would be smaller
+  // than a few pixels or too many, the line is drawn continuous.
+  const bool drawable = std::isfinite(walker.Total()) && std::isfinite(style.xCoefficient) &&
+                        std::isfinite(style.yCoefficient) && style.xCoefficient > 0;
+  const bool tooSmall = !drawable || style.xCoefficient * driver.Factor() < kSmallestCellPixels ||
+                        walker.Total() / style.xCoefficient > kMostCells;
   if (!cell || tooSmall || walker.Total() <= 0)
     DrawDevicePolyline(driver, points, pen);
   else
@@ -374,11 +380,14 @@ void FillRegion(KernelDriver& driver, const std::vector<std::vector<QPointF>>& r
     entry = patterns->Entry(style.pattern);
   const double pw = style.patternWidth, ph = style.patternHeight;
   const double factor = driver.Factor();
-  if (entry && pw * factor >= kSmallestCellPixels && ph * factor >= kSmallestCellPixels) {
+  if (entry && std::isfinite(pw) && std::isfinite(ph) && pw * factor >= kSmallestCellPixels &&
+      ph * factor >= kSmallestCellPixels) {
     const QRectF area = driver.MapToDevice().inverted().mapRect(outline.boundingRect())
                             .intersected(driver.VisibleMapRect());
     const double columns = std::ceil(area.width() / pw) + 1, rows = std::ceil(area.height() / ph) + 1;
-    if (!area.isEmpty() && columns * rows <= kMostCells) {
+    // Cell numbers must fit their integers, whatever the coordinates.
+    const bool inRange = std::abs(area.left() / pw) < 1e12 && std::abs(area.top() / ph) < 1e12;
+    if (!area.isEmpty() && inRange && columns * rows <= kMostCells) {
       painter.setClipPath(outline, Qt::IntersectClip);
       const QColor colour = driver.ColorOf(style.patternColour);
       const long i0 = static_cast<long>(std::floor(area.left() / pw));

@@ -20,6 +20,14 @@ bool ReadRect(zv::WorkAreaHandle area, int type, std::int32_t id, QRectF& out) {
   return true;
 }
 
+// The grid cell of a position in cell units, kept inside the grid whatever
+// the value (NaN included).
+int CellIndex(double cells, int side) {
+  if (!(cells >= 0)) return 0;
+  if (cells >= side - 1) return side - 1;
+  return static_cast<int>(cells);
+}
+
 bool Meets(const QRectF& a, const QRectF& b) {
   return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
 }
@@ -81,17 +89,35 @@ void WorkAreaRenderer::RebuildGrid(TypeIndex& index) {
   index.gridStale = false;
   index.cells.clear();
   index.bounds = QRectF();
-  for (const auto& [id, r] : index.rects) index.bounds = index.bounds.isNull() ? r : index.bounds.united(r);
+  // An entity without a finite rectangle cannot be placed (nor seen); it must
+  // not spoil the grid for the others.
+  auto finite = [](const QRectF& r) {
+    return std::isfinite(r.left()) && std::isfinite(r.right()) && std::isfinite(r.top()) && std::isfinite(r.bottom());
+  };
+  // By hand: QRectF::united drops rectangles of no size (a point, a lone vertex).
+  bool any = false;
+  double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  for (const auto& [id, r] : index.rects) {
+    if (!finite(r)) continue;
+    x0 = any ? std::min(x0, r.left()) : r.left();
+    y0 = any ? std::min(y0, r.top()) : r.top();
+    x1 = any ? std::max(x1, r.right()) : r.right();
+    y1 = any ? std::max(y1, r.bottom()) : r.bottom();
+    any = true;
+  }
+  index.bounds = any ? QRectF(QPointF(x0, y0), QPointF(x1, y1)) : QRectF();
+  index.hasBounds = any;
   const double cellsWanted = std::max(1.0, index.rects.size() / kEntitiesPerCell);
   const int side = std::clamp(static_cast<int>(std::sqrt(cellsWanted)), 1, kMostCellsPerSide);
   index.columns = index.rows = side;
   index.cells.assign(static_cast<std::size_t>(side) * side, {});
   const double cw = std::max(index.bounds.width() / side, 1e-12), ch = std::max(index.bounds.height() / side, 1e-12);
   for (const auto& [id, r] : index.rects) {
-    const int c0 = std::clamp(static_cast<int>((r.left() - index.bounds.left()) / cw), 0, side - 1);
-    const int c1 = std::clamp(static_cast<int>((r.right() - index.bounds.left()) / cw), 0, side - 1);
-    const int r0 = std::clamp(static_cast<int>((r.top() - index.bounds.top()) / ch), 0, side - 1);
-    const int r1 = std::clamp(static_cast<int>((r.bottom() - index.bounds.top()) / ch), 0, side - 1);
+    if (!finite(r)) continue;
+    const int c0 = CellIndex((r.left() - index.bounds.left()) / cw, side);
+    const int c1 = CellIndex((r.right() - index.bounds.left()) / cw, side);
+    const int r0 = CellIndex((r.top() - index.bounds.top()) / ch, side);
+    const int r1 = CellIndex((r.bottom() - index.bounds.top()) / ch, side);
     for (int row = r0; row <= r1; ++row)
       for (int col = c0; col <= c1; ++col) index.cells[static_cast<std::size_t>(row) * side + col].push_back(id);
   }
@@ -100,13 +126,13 @@ void WorkAreaRenderer::RebuildGrid(TypeIndex& index) {
 std::vector<std::int32_t> WorkAreaRenderer::VisibleInOrder(TypeIndex& index, const QRectF& view) {
   Refresh(index);
   std::unordered_set<std::int32_t> visible;
-  if (!index.rects.empty() && Meets(index.bounds, view)) {
+  if (index.hasBounds && Meets(index.bounds, view)) {
     const int side = index.columns;
     const double cw = std::max(index.bounds.width() / side, 1e-12), ch = std::max(index.bounds.height() / side, 1e-12);
-    const int c0 = std::clamp(static_cast<int>((view.left() - index.bounds.left()) / cw), 0, side - 1);
-    const int c1 = std::clamp(static_cast<int>((view.right() - index.bounds.left()) / cw), 0, side - 1);
-    const int r0 = std::clamp(static_cast<int>((view.top() - index.bounds.top()) / ch), 0, side - 1);
-    const int r1 = std::clamp(static_cast<int>((view.bottom() - index.bounds.top()) / ch), 0, side - 1);
+    const int c0 = CellIndex((view.left() - index.bounds.left()) / cw, side);
+    const int c1 = CellIndex((view.right() - index.bounds.left()) / cw, side);
+    const int r0 = CellIndex((view.top() - index.bounds.top()) / ch, side);
+    const int r1 = CellIndex((view.bottom() - index.bounds.top()) / ch, side);
     for (int row = r0; row <= r1; ++row)
       for (int col = c0; col <= c1; ++col)
         for (std::int32_t id : index.cells[static_cast<std::size_t>(row) * side + col])

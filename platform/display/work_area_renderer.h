@@ -43,6 +43,7 @@ class WorkAreaRenderer {
     bool all = true;  // every rectangle must be read again
     // Grid of cells over `bounds`; each cell lists the ids that meet it.
     QRectF bounds;
+    bool hasBounds = false;
     int columns = 0, rows = 0;
     std::vector<std::vector<std::int32_t>> cells;
     bool gridStale = true;

@@ -157,3 +157,32 @@ TEST(Render, GoldenPointKindsFromTheirRecords) {
 
 }  // namespace
 }  // namespace zv::display
+
+#include <limits>
+
+namespace zv::display {
+namespace {
+
+// Parameters and coordinates from files may be anything: drawing them must
+// neither crash nor hang (the sanitizer build checks for undefined behaviour).
+TEST(Render, HostileNumbersDrawWithoutHarm) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const double values[] = {nan, inf, -inf, 0.0, -5.0, 1e300, -1e300, 1e-300};
+  Render(50, 50, 2.0, [&](KernelDriver& d) {
+    for (double v : values) {
+      DrawStyledLine(d, {{1, 1}, {v, 5}, {20, v}}, {2, 0, 0.3, 1, 4, 4, true});
+      DrawStyledLine(d, {{1, 1}, {20, 20}}, {2, 0, v, 1, v, v, false});
+      FillRegion(d, {{{1, 1}, {v, 1}, {9, v}}}, {5, 6, 2, 2, 1});
+      FillRegion(d, {{{1, 1}, {20, 1}, {20, 20}}}, {5, 6, v, v, 1});
+      DrawSubgraph(d, v, 5, {21, v, v, v, 1});
+      TextStyle style;
+      style.height = style.width = style.spacing = style.angle = v;
+      DrawText(d, 5, v, "砂岩ab", style, 1, 1);
+    }
+  });
+  SUCCEED();
+}
+
+}  // namespace
+}  // namespace zv::display

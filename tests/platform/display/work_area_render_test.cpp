@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/data/work_area.h"
 #include "platform/display/work_area_renderer.h"
 #include "tests/platform/display/golden.h"
@@ -155,6 +157,33 @@ TEST_F(WorkAreaRender, CursorMarkTogglesAndFollowsTheCrossSwitch) {
   DrawCursorMark(driver, {20, 20}, DefaultSwitches());
   EXPECT_EQ(image.pixel(1, 20), before.pixel(1, 20));
   EXPECT_NE(image.pixel(16, 20), before.pixel(16, 20));
+}
+
+TEST_F(WorkAreaRender, AnEntityWithoutExtentIsStillFound) {
+  Line({{10, 10}, {10, 10}}, 1);  // one place twice: a rectangle of no size
+  WorkAreaRenderer renderer(lines_);
+  Render(renderer);
+  EXPECT_EQ(renderer.DrawnCount(), 1);
+}
+
+TEST_F(WorkAreaRender, NonFiniteCoordinatesAndParametersDrawWithoutHarm) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  Line({{nan, 1}, {5, inf}, {1e300, -1e300}}, 1);
+  Line({{2, 2}, {40, 40}}, 1);
+  PNT_INFO arc;
+  arc.setKind(3);
+  arc.setRadius(nan);
+  BasAppendPoint(points_, {5, 5}, "", arc);
+  arc.setRadius(3);
+  arc.Set<float>(pnt::kArcStartAngle, std::numeric_limits<float>::infinity());
+  BasAppendPoint(points_, {5, 5}, "", arc);
+  arc.Set<float>(pnt::kArcStartAngle, 1e30f);
+  BasAppendPoint(points_, {5, 5}, "", arc);
+  WorkAreaRenderer lines(lines_), points(points_);
+  Render(lines);
+  Render(points);
+  EXPECT_GE(lines.DrawnCount(), 1);
 }
 
 TEST_F(WorkAreaRender, SimplifyKeepsEndsAndDropsSubPixelVertices) {
