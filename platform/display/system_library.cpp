@@ -1,6 +1,7 @@
 #include "platform/display/system_library.h"
 
 #include <QDebug>
+#include <filesystem>
 #include <fstream>
 #include <mutex>
 #include <set>
@@ -128,7 +129,15 @@ void SetNoticeSink(NoticeSink sink) {
 
 std::string DefaultLibraryFolder() {
   const std::string configured = zv::BasGetEnvironment()->path(zv::env::kSystemLibraryFolder);
-  return configured.empty() ? paths::ResolveIn(paths::GetDataFolder(), "slib") : paths::Resolve(configured);
+  const std::string folder =
+      configured.empty() ? paths::ResolveIn(paths::GetDataFolder(), "slib") : paths::Resolve(configured);
+  std::error_code ec;
+  if (std::filesystem::is_directory(folder, ec)) return folder;
+  // A data folder made before the library was shipped, or a folder that has
+  // gone: the library shipped with the program stands in.
+  const std::string shipped = paths::ResolveIn(paths::ShippedDataFolder(), "slib");
+  Notice("系统库目录 " + folder + " 不存在，改用程序自带的系统库 " + shipped + "。");
+  return shipped;
 }
 
 void ReloadFromEnvironment() { SetLibraryFolder(DefaultLibraryFolder()); }

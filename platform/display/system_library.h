@@ -61,7 +61,9 @@ using NoticeSink = std::function<void(const std::string&)>;
 void SetNoticeSink(NoticeSink sink);
 
 // The system-library folder of the environment record (by default the
-// "slib" folder of the program's data folder, seeded from the shipped data).
+// "slib" folder of the program's data folder, seeded from the shipped data);
+// when that folder does not exist, the library shipped with the program (with
+// one notice).
 std::string DefaultLibraryFolder();
 
 // The library every drawing uses unless given another. Loaded from

@@ -193,3 +193,23 @@ TEST(DisplayCalls, AnswerFromTheCurrentLibraryAndFollowAFolderChange) {
 
 }  // namespace
 }  // namespace zv::display
+
+#include "platform/data/environment.h"
+
+namespace zv::display {
+namespace {
+
+TEST(SystemLibrary, AFolderThatIsGoneFallsBackToTheShippedLibrary) {
+  EnvironmentRecord record = *BasGetEnvironment();
+  record.setPath(env::kSystemLibraryFolder, zv::test::TempRoot() + "/gone");
+  ASSERT_TRUE(BasSaveEnvironment(record));
+  std::vector<std::string> notices;
+  SetNoticeSink([&](const std::string& text) { notices.push_back(text); });
+  const std::string folder = DefaultLibraryFolder();
+  SetNoticeSink(nullptr);
+  EXPECT_EQ(SystemLibrary::Load(folder).SubgraphCount(), 1017);
+  EXPECT_EQ(notices.size(), 1u);
+}
+
+}  // namespace
+}  // namespace zv::display
