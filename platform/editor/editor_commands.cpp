@@ -9,7 +9,9 @@
 #include "platform/editor/editor_dialogs.h"
 #include "platform/editor/editor_tools.h"
 #include "platform/editor/entity_edits.h"
+#include "platform/editor/line_cuts.h"
 #include "platform/editors/attribute_editor.h"
+#include "platform/editors/nearest.h"
 #include "platform/editors/param_editor.h"
 
 namespace zv::editor {
@@ -144,6 +146,28 @@ void ChangeLineDir(CGisEditView& v) {
     for (const ENTITY_MSG& e : picked) ReverseLine(view.GetUndo(), e.area, e.id);
   });
 }
+
+void ClipLineHavePoint(CGisEditView& v) {
+  NearLineClick(v, 334, "当前状态: 剪断线", [](GisUndo& undo, WorkAreaHandle area, int32_t line, const D_DOT& at) {
+    ClipLineAt(undo, area, line, at, true);
+  });
+}
+
+void ClipLineNoPoint(CGisEditView& v) {
+  NearLineClick(v, 335, "当前状态: 剪断线", [](GisUndo& undo, WorkAreaHandle area, int32_t line, const D_DOT& at) {
+    ClipLineAt(undo, area, line, at, false);
+  });
+}
+
+// The line (or arc) of `area` nearest to a click within the tolerance.
+int32_t LineAtClick(const CGisEditView& view, WorkAreaHandle area, const D_DOT& at) {
+  return NearestLine(area, at, view.selectTolerance() / view._GetWinDispRate()).id;
+}
+
+void ChainLine0(CGisEditView& v) { editor::ChainLine(v, 0); }
+void ChainLine1(CGisEditView& v) { editor::ChainLine(v, 1); }
+void ClipIntersectLin0(CGisEditView& v) { editor::ClipIntersectLin(v, 0); }
+void ClipIntersectLin1(CGisEditView& v) { editor::ClipIntersectLin(v, 1); }
 
 void MakeLine(CGisEditView& v) {
   v.SetExtTool(new LineInputTool(&v, 336, "当前状态: 造折线", [](CGisEditView& view, const std::vector<D_DOT>& vertices) {
@@ -346,6 +370,12 @@ constexpr EditorCommand kCommands[] = {
     {353, "UpdateLineAtt", UpdateLineAtt, nullptr},
     {359, "DefautLineParm", DefautLineParm, nullptr},
     {361, "EditLineAttStru", EditLineAttStru, nullptr},
+    {334, "ClipLineHavePoint", ClipLineHavePoint, nullptr},
+    {335, "ClipLineNoPoint", ClipLineNoPoint, nullptr},
+    {338, "ChainLine", ChainLine0, nullptr},
+    {33389, "ChainLine", ChainLine1, nullptr},
+    {33063, "ClipIntersectLin", ClipIntersectLin1, nullptr},
+    {33062, "ClipIntersectLin", ClipIntersectLin0, nullptr},
     {377, "MakeRegion", MakeRegion, nullptr},
     {379, "UpdateRegionParm", UpdateRegionParm, nullptr},
     {390, "DeleteRegion", DeleteRegion, nullptr},
@@ -369,6 +399,24 @@ constexpr EditorCommand kCommands[] = {
 }  // namespace
 
 std::span<const EditorCommand> EditorCommands() { return kCommands; }
+
+void ChainLine(CGisEditView& view, int arcs) {
+  view.SetExtTool(new MultiClickTool(&view, arcs ? 33389 : 338, 2, arcs ? "当前状态: 联接弧段" : "当前状态: 联接线",
+                                     [arcs](CGisEditView& v, const std::vector<D_DOT>& p) {
+                                       const WorkAreaHandle area = arcs ? v.GetCurrentRegArea() : v.GetCurrentLinArea();
+                                       const int32_t a = LineAtClick(v, area, p[0]), b = LineAtClick(v, area, p[1]);
+                                       if (a && b) ChainLines(v.GetUndo(), area, a, b);
+                                     }));
+}
+
+void ClipIntersectLin(CGisEditView& view, int cutMother) {
+  view.SetExtTool(new ClickTool(&view, cutMother ? 33063 : 33062, "当前状态: 剪断相交线",
+                                [cutMother](CGisEditView& v, const D_DOT& at, CPoint) {
+                                  const WorkAreaHandle area = v.GetCurrentLinArea();
+                                  if (const int32_t line = LineAtClick(v, area, at))
+                                    ClipAtIntersections(v.GetUndo(), area, line, cutMother != 0);
+                                }));
+}
 
 const EditorCommand* FindEditorCommand(int id) {
   const auto it = std::find_if(std::begin(kCommands), std::end(kCommands), [id](const EditorCommand& c) { return c.id == id; });

@@ -24,4 +24,10 @@ const EditorCommand* FindEditorCommand(int id);
 bool RunEditorCommand(CGisEditView& view, int id);
 bool IsEditorCommandEnabled(const CGisEditView& view, int id);
 
+// The members with an argument that views bind with their own ids: joining
+// two lines (0) or two arcs of the region area (1), and cutting lines where
+// they cross a picked line, the picked one too (1) or not (0).
+void ChainLine(CGisEditView& view, int arcs);
+void ClipIntersectLin(CGisEditView& view, int cutMother);
+
 }  // namespace zv::editor

@@ -126,6 +126,11 @@ TEST_F(EditorCommandTest, EachCommandDrivenByTheMouseChangesTheAreasAndUndoesInO
       {341, [](EditorCommandTest& t) { t.Click({150, 102}); }, {" 100,100 150,100 200,100 200,150\n"}, {}},
       {342, [](EditorCommandTest& t) { t.Click({199, 99}); }, {" 100,100 200,150\n"}, {}},
       {345, [](EditorCommandTest& t) { t.Click({150, 100}); }, {" 200,150 200,100 100,100\n"}, {}},
+      {334, [](EditorCommandTest& t) { t.Click({150, 101}); }, {" 100,100 150,100\n", " 150,100 200,100 200,150\n"}, {}},
+      {335, [](EditorCommandTest& t) { t.Click({150, 101}); }, {"L1 c1 L0 200,100 200,150\n"}, {}},
+      {338, [](EditorCommandTest& t) { t.Click({150, 100}); t.Click({40, 225}); },
+       {"L1 c1 L0 200,150 200,100 100,100 20,200 60,250\n"}, {"L2 "}},
+      {33389, [](EditorCommandTest& t) { t.Click({250, 80}); t.Click({250, 240}); }, {"A1 "}, {"A2 "}},
       {347, [](EditorCommandTest& t) { t.prompts->AnswerDialog(SetParam("colour", 6)); t.Click({150, 100}); }, {"L1 c6"}, {}},
       {377, [](EditorCommandTest& t) { t.Click({290, 240}); }, {"R2 c", " 2\n"}, {}},
       {379, [](EditorCommandTest& t) { t.prompts->AnswerDialog(SetParam("fillColour", 15)); t.Click({280, 80}); }, {"R1 c15"}, {}},
@@ -151,6 +156,25 @@ TEST_F(EditorCommandTest, EachCommandDrivenByTheMouseChangesTheAreasAndUndoesInO
     EXPECT_EQ(State(*view), before);
     EXPECT_FALSE(editor::IsEditorCommandEnabled(*view, 204));
     EXPECT_EQ(prompts->PendingAnswers(), 0);
+  }
+}
+
+TEST_F(EditorCommandTest, CuttingLinesWhereTheyCrossAPickedLine) {
+  for (int id : {33062, 33063}) {
+    SCOPED_TRACE(id);
+    TearDown();
+    SetUp();
+    const int32_t cutter = AddLine({{150, 50}, {150, 180}});
+    const std::string before = State(*view);
+    Run(id);
+    Click({150, 60});
+    const std::string after = State(*view);
+    EXPECT_NE(after.find("L1 c1 L0 100,100 150,100\n"), std::string::npos) << after;
+    EXPECT_NE(after.find(" 150,100 200,100 200,150\n"), std::string::npos) << after;
+    const std::string cutterLine = "L" + std::to_string(cutter) + " c1 L0 150,50 150,";
+    EXPECT_NE(after.find(cutterLine + (id == 33063 ? "100\n" : "180\n")), std::string::npos) << after;
+    Run(204);
+    EXPECT_EQ(State(*view), before);
   }
 }
 
