@@ -17,9 +17,14 @@ constexpr double kSmallestCellPixels = 3.0;
 constexpr double kMostCells = 40000;
 
 // Points of a circular arc in local units; angles in degrees.
+// An arc runs anticlockwise from start to end; angles of any size (values
+// from files) are taken modulo a turn.
 QPolygonF ArcPoints(QPointF centre, double radius, double startDeg, double endDeg, double pixelsPerUnit) {
-  while (endDeg <= startDeg) endDeg += 360.0;
-  const double sweep = (endDeg - startDeg) * kPi / 180.0;
+  double sweepDeg = std::fmod(endDeg - startDeg, 360.0);
+  if (!std::isfinite(sweepDeg) || !std::isfinite(startDeg)) return {};
+  if (sweepDeg <= 0) sweepDeg += 360.0;
+  startDeg = std::fmod(startDeg, 360.0);
+  const double sweep = sweepDeg * kPi / 180.0;
   const double wanted = radius * pixelsPerUnit * sweep / 3.0;  // a point every 3 pixels
   const int steps = std::isfinite(wanted) ? static_cast<int>(std::clamp(wanted, 8.0, 96.0)) : 8;
   QPolygonF points;
@@ -43,9 +48,9 @@ struct ElementColours {
 
 // Draws the elements of a sub-graph or pattern entry once for every
 // instance transform (local units -> device pixels). Each element is drawn
-// for all instances at once: one fill and one stroke per element, so a
-// pattern of thousands of cells costs a few painter calls. `colours` gives an
-// element's colours.
+// for all instances at once: its shapes are made once, the fills of all
+// instances go in one path, so a pattern of thousands of cells costs few
+// painter calls. `colours` gives an element's colours.
 template <typename ColoursFn>
 void PaintEntry(QPainter& painter, const SymbolEntry& entry, const std::vector<QTransform>& instances,
                 double mapToPixels, ColoursFn colours) {

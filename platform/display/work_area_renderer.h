@@ -37,6 +37,7 @@ class WorkAreaRenderer {
 
  private:
   struct TypeIndex {
+    explicit TypeIndex(int type) : entityType(type) {}
     int entityType = 0;
     std::unordered_map<std::int32_t, QRectF> rects;
     std::unordered_set<std::int32_t> dirty;

@@ -186,3 +186,49 @@ TEST(Render, HostileNumbersDrawWithoutHarm) {
 
 }  // namespace
 }  // namespace zv::display
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace zv::display {
+namespace {
+
+// A sub-graph library whose number 1 is one arc with the given angles.
+std::string ArcLibrary(float start, float end) {
+  std::string bytes(8, '\0');
+  const std::int32_t count = 2, offset = 8;
+  std::memcpy(bytes.data(), &count, 4);
+  std::memcpy(bytes.data() + 4, &offset, 4);
+  const std::int16_t head[] = {1, 6, 3, 0, 0, 1, 1, 3};  // E, K, element (kind, a, b, width, parts), part size
+  const float points[] = {0, 0, 0.4f, start, end, 0};
+  bytes.append(reinterpret_cast<const char*>(head), sizeof head);
+  bytes.append(reinterpret_cast<const char*>(points), sizeof points);
+  return bytes;
+}
+
+TEST(Render, ArcsOfAnyAngleFromALibraryDrawAndEnd) {
+  const float big = 3e38f;
+  for (auto [start, end] : {std::pair{0.0f, 90.0f}, {big, 0.0f}, {-big, big}, {1e30f, 1e30f}}) {
+    const std::string folder = zv::test::TempRoot() + "/arc";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/subgraph.lib", std::ios::binary) << ArcLibrary(start, end);
+    const SystemLibrary library = SystemLibrary::Load(folder);
+    ASSERT_NE(library.Subgraphs()->Entry(1), nullptr);
+    Render(40, 40, 4.0, [](KernelDriver& d) { DrawSubgraph(d, 5, 5, {1, 8, 8, 0, 1}); }, library);
+  }
+  const SystemLibrary quarter = [] {
+    const std::string folder = zv::test::TempRoot() + "/quarter";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/subgraph.lib", std::ios::binary) << ArcLibrary(0, 90);
+    return SystemLibrary::Load(folder);
+  }();
+  const QImage image = Render(40, 40, 4.0, [](KernelDriver& d) { DrawSubgraph(d, 5, 5, {1, 8, 8, 0, 1}); }, quarter);
+  const QRect ink = zv::test::InkBounds(image);
+  ASSERT_FALSE(ink.isNull());
+  EXPECT_GE(ink.left(), 19);  // a quarter to the upper right of the centre (20, 20)
+  EXPECT_LE(ink.bottom(), 21);
+}
+
+}  // namespace
+}  // namespace zv::display
