@@ -331,6 +331,16 @@ void ViewMapInfo(CGisEditView& v) {
 
 void EditSystemParm(CGisEditView& v) { v.EditSystemParm(); }
 
+// The map parameters of the current areas, edited once and given to all three.
+void EditMapParm(CGisEditView& v) {
+  MapParams params;
+  bool found = false;
+  for (int type : {kLineArea, kPointArea, kRegionArea})
+    if (!found && BasGetMapParams(v.GetEditArea(type), &params)) found = true;
+  if (!found || EditMapParams(params, QStringLiteral("编辑地图参数"), &v) != 1) return;
+  for (int type : {kLineArea, kPointArea, kRegionArea}) BasSetMapParams(v.GetEditArea(type), params);
+}
+
 constexpr EditorCommand kCommands[] = {
     {204, "Undo", Undo, CanUndo},
     {439, "Undo", Undo, CanUndo},
@@ -393,6 +403,7 @@ constexpr EditorCommand kCommands[] = {
     {33146, "ViewElementParam", ViewElementParam, nullptr},
     {33147, "ViewElementAtt", ViewElementAtt, nullptr},
     {447, "EditSystemParm", EditSystemParm, nullptr},
+    {319, "EditMapParm", EditMapParm, nullptr},
     {442, "MoveGraph", MoveGraphCmd, nullptr},
 };
 

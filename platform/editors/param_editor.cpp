@@ -63,6 +63,25 @@ int EditRecord(uint8_t* record, const std::vector<ShownParamField>& fields, cons
 
 }  // namespace
 
+int EditMapParams(MapParams& params, const QString& title, QWidget* parent) {
+  using T = ParamValueType;
+  constexpr auto kAny = ParamRecordKind::Point;  // the record kind plays no part here
+  static const ShownParamField kFields[] = {
+      {{kAny, "coordKind", mapp::kCoordKind, T::U8, -1}, "坐标系类型"},
+      {{kAny, "unit", mapp::kUnit, T::U8, -1}, "坐标单位"},
+      {{kAny, "projection", mapp::kProjection, T::U8, -1}, "投影类型"},
+      {{kAny, "ellipsoid", mapp::kEllipsoid, T::U8, -1}, "椭球参数"},
+      {{kAny, "scale", mapp::kScale, T::F64, -1}, "比例尺分母"},
+      {{kAny, "centralMeridian", mapp::kCentralMeridian, T::F64, -1}, "中央经线"},
+      {{kAny, "originLat", mapp::kOriginLat, T::F64, -1}, "投影原点纬度"},
+      {{kAny, "stdParallel1", mapp::kStdParallel1, T::F64, -1}, "第一标准纬线"},
+      {{kAny, "stdParallel2", mapp::kStdParallel2, T::F64, -1}, "第二标准纬线"},
+      {{kAny, "falseEasting", mapp::kFalseEasting, T::F64, -1}, "东伪偏移"},
+      {{kAny, "falseNorthing", mapp::kFalseNorthing, T::F64, -1}, "北伪偏移"},
+  };
+  return EditRecord(params.data(), std::vector<ShownParamField>(std::begin(kFields), std::end(kFields)), title, parent);
+}
+
 int EditPointParam(PNT_INFO& info, const QString& title, QWidget* parent) {
   return EditRecord(info.data(), ShownPointFields(info.kind()), title, parent);
 }

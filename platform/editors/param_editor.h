@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/data/map_params.h"
 #include "platform/data/param_records.h"
 
 namespace zv {
@@ -14,5 +15,9 @@ namespace zv {
 int EditPointParam(PNT_INFO& info, const QString& title, QWidget* parent = nullptr);
 int EditLineParam(LIN_INFO& info, const QString& title, QWidget* parent = nullptr);
 int EditRegionParam(REG_INFO& info, const QString& title, QWidget* parent = nullptr);
+// The map parameters: coordinate kind, units, projection, ellipsoid, scale,
+// the projection's meridians, parallels and false origin (angles as the
+// record packs them, DDDMMSS.s).
+int EditMapParams(MapParams& params, const QString& title, QWidget* parent = nullptr);
 
 }  // namespace zv

@@ -210,6 +210,13 @@ TEST_F(EditorCommandTest, WindowLayerAndSelectCommands) {
   ASSERT_EQ(prompts->Messages().size(), 1u);
   EXPECT_TRUE(prompts->Messages()[0].contains(QStringLiteral("点文件")));
   EXPECT_FALSE(RunEditorCommand(*view, 99999));
+  prompts->AnswerDialog(SetParam("scale", 50000));
+  Run(319);
+  for (WorkAreaHandle area : {pnt, lin, reg}) {
+    MapParams params;
+    ASSERT_TRUE(BasGetMapParams(area, &params));
+    EXPECT_EQ(params.scale(), 50000);
+  }
   Run(336);
   EXPECT_EQ(view->GetOperationName(1), QString::fromUtf8("当前状态: 造折线"));
   Click({10, 10});
