@@ -98,6 +98,18 @@ void PaintEntry(QPainter& painter, const SymbolEntry& entry, const std::vector<Q
   }
 }
 
+// A dot of radius r pixels as a polygon with a side every 2 pixels or so
+// (cheaper for the painter than an ellipse's curves, and as round at that size).
+QPolygonF DeviceDisc(QPointF centre, double r) {
+  const int sides = static_cast<int>(std::clamp(r * 3.0, 6.0, 48.0));
+  QPolygonF disc;
+  for (int i = 0; i < sides; ++i) {
+    const double a = 2 * kPi * i / sides;
+    disc << centre + QPointF(r * std::cos(a), r * std::sin(a));
+  }
+  return disc;
+}
+
 // Walks a polyline by length.
 class PathWalker {
  public:
@@ -269,7 +281,8 @@ void DrawCellElements(KernelDriver& driver, const PathWalker& walker, const Grou
         if (s > total) continue;
         const QPointF centre = walker.At(s, pts[0].y * across);
         const double r = std::max(std::abs(pts[1].x) * across * driver.Factor(), 0.75);
-        filled.addEllipse(driver.ToDevice(centre.x(), centre.y()), r, r);
+        filled.addPolygon(DeviceDisc(driver.ToDevice(centre.x(), centre.y()), r));
+        filled.closeSubpath();
       }
     }
   }
@@ -348,7 +361,15 @@ std::vector<QPointF> SmoothThrough(const std::vector<QPointF>& v, int steps) {
 
 void DrawStyledLine(KernelDriver& driver, const std::vector<QPointF>& input, const LineStyle& style) {
   if (style.type == 0 || input.size() < 2) return;
-  const std::vector<QPointF> points = style.curve ? SmoothThrough(input, 12) : input;
+  std::vector<QPointF> points = input;
+  if (style.curve) {
+    // About one curve point every 3 pixels of an average segment, 2 to 12.
+    double length = 0;
+    for (std::size_t i = 1; i < input.size(); ++i) length += std::hypot(input[i].x() - input[i - 1].x(),
+                                                                         input[i].y() - input[i - 1].y());
+    const double perSegment = length * driver.Factor() / (input.size() - 1) / 3.0;
+    points = SmoothThrough(input, std::isfinite(perSegment) ? static_cast<int>(std::clamp(perSegment, 2.0, 12.0)) : 2);
+  }
   const QColor colour = driver.ColorOf(style.colour);
   QPen pen(colour, std::max(0.0, style.width * driver.Factor()));
   pen.setJoinStyle(Qt::RoundJoin);
