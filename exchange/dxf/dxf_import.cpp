@@ -155,7 +155,9 @@ void ConvertFolderLevel(const fs::path& folder, const RgbToColourNumber& nearest
       BasClearWorkArea(area, 0);
     DxfWorkAreaSink sink(areas.targets(), nearest);
     const DxfReadResult result = reader.ReadFile(entry.path().string(), sink, kAllPasses, progress);
-    for (const std::string& m : result.messages) report.messages.push_back(entry.path().string() + ": " + m);
+    const std::string path = entry.path().string();
+    for (const std::string& m : result.messages)
+      report.messages.push_back(m.rfind(path, 0) == 0 ? m : path + ": " + m);
     if (!result.imported) continue;
     const std::string title = Upper(entry.path().stem().string());
     const fs::path output = entry.path().parent_path() / title;
