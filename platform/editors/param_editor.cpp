@@ -4,11 +4,16 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QToolButton>
+#include <cstring>
+#include <optional>
 #include <QVBoxLayout>
 #include <limits>
 #include <vector>
 
 #include "framework/prompts/prompts.h"
+#include "platform/editors/library_picker.h"
 #include "platform/editors/param_fields.h"
 
 namespace zv {
@@ -22,6 +27,20 @@ double Limit(ParamValueType type) {
     case ParamValueType::I32: return 2147483647.0;
     default: return 1e15;
   }
+}
+
+// The library a field's number comes from, if any.
+std::optional<LibraryKind> PickerOf(const char* field) {
+  static const std::pair<const char*, LibraryKind> kPickers[] = {
+      {"colour", LibraryKind::kColour},         {"fillColour", LibraryKind::kColour},
+      {"patternColour", LibraryKind::kColour},  {"auxColour", LibraryKind::kColour},
+      {"symbolAuxColour", LibraryKind::kColour}, {"circleOutlineColour", LibraryKind::kColour},
+      {"symbolNumber", LibraryKind::kSubgraph}, {"style", LibraryKind::kLineType},
+      {"pattern", LibraryKind::kPattern},
+  };
+  for (const auto& [name, kind] : kPickers)
+    if (std::strcmp(name, field) == 0) return kind;
+  return std::nullopt;
 }
 
 int EditRecord(uint8_t* record, const std::vector<ShownParamField>& fields, const QString& title, QWidget* parent) {
@@ -38,7 +57,21 @@ int EditRecord(uint8_t* record, const std::vector<ShownParamField>& fields, cons
     const double limit = Limit(shown.field.type);
     box->setRange(shown.field.type == ParamValueType::U8 ? 0.0 : -limit, limit);
     box->setValue(ReadParamValue(record, shown.field));
-    form->addRow(QString::fromUtf8(shown.label), box);
+    if (const std::optional<LibraryKind> picker = PickerOf(shown.field.name)) {
+      auto* row = new QHBoxLayout;
+      row->addWidget(box, 1);
+      auto* pick = new QToolButton(&dialog);
+      pick->setObjectName(box->objectName() + QStringLiteral("Pick"));
+      pick->setText(QStringLiteral("…"));
+      QObject::connect(pick, &QToolButton::clicked, box, [box, kind = *picker, &dialog] {
+        const int chosen = PickLibraryItem(kind, static_cast<int>(box->value()), &dialog);
+        if (chosen >= 0) box->setValue(chosen);
+      });
+      row->addWidget(pick);
+      form->addRow(QString::fromUtf8(shown.label), row);
+    } else {
+      form->addRow(QString::fromUtf8(shown.label), box);
+    }
     boxes.push_back(box);
   }
   layout->addLayout(form);

@@ -2,12 +2,15 @@
 
 #include <QDialog>
 #include <QDoubleSpinBox>
+#include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTableWidget>
 #include <random>
 
 #include "framework/prompts/scripted_prompts.h"
 #include "platform/editors/attribute_editor.h"
+#include "platform/editors/library_picker.h"
 #include "platform/editors/param_editor.h"
 #include "platform/editors/param_fields.h"
 
@@ -62,6 +65,31 @@ TEST(ParamEditor, ChangesExactlyTheFieldEditedAndNothingOnCancel) {
   });
   EXPECT_EQ(EditRegionParam(region, "区参数"), 2);
   EXPECT_EQ(region, unchanged);
+}
+
+TEST(ParamEditor, PickersChooseFromTheSystemLibrary) {
+  prompt::ScopedScriptedPrompts prompts;
+  LIN_INFO line;
+  line.setStyle(1);
+  prompts->AnswerDialog([](QDialog& d) {
+    d.findChild<QToolButton*>("colourPick")->click();
+    d.findChild<QToolButton*>("stylePick")->click();
+    return int(QDialog::Accepted);
+  });
+  // The colour list: take the sixth entry (colour 5).
+  prompts->AnswerDialog([](QDialog& d) {
+    auto* items = d.findChild<QListWidget*>("items");
+    EXPECT_GT(items->count(), 5);
+    items->setCurrentRow(5);
+    return int(QDialog::Accepted);
+  });
+  // The line-type list: cancelled, the style stays.
+  prompts->AnswerDialog([](QDialog& d) { return int(QDialog::Rejected); });
+  EXPECT_EQ(EditLineParam(line, "线参数"), 1);
+  EXPECT_EQ(line.colour(), 5);
+  EXPECT_EQ(line.style(), 1);
+  // Samples differ from item to item.
+  EXPECT_NE(LibraryItemSample(LibraryKind::kColour, 2, {16, 16}), LibraryItemSample(LibraryKind::kColour, 4, {16, 16}));
 }
 
 TEST(ParamFields, EachPointKindShowsItsOwnFieldsAndTheCommonOnes) {
