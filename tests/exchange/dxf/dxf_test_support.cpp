@@ -1,6 +1,10 @@
 #include "tests/exchange/dxf/dxf_test_support.h"
 
+#include "tests/support/test_env.h"
+
 namespace zv::dxf::test {
+
+std::string FixturePath(const std::string& name) { return zv::test::DataPath("dxf/" + name); }
 
 std::string GroupsText(const std::vector<Group>& groups, const std::string& lineEnd) {
   std::string text;

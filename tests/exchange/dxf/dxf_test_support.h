@@ -12,9 +12,8 @@ namespace zv::dxf::test {
 
 using Group = std::pair<int, std::string>;
 
-// A committed fixture of tests/data/dxf. (zv::test::DataPath is compiled
-// into the support library, which does not see the data folder's location.)
-inline std::string FixturePath(const std::string& name) { return std::string(ZV_TEST_DATA_DIR) + "/dxf/" + name; }
+// A committed fixture of tests/data/dxf.
+std::string FixturePath(const std::string& name);
 
 // The groups as DXF text with the given line end.
 std::string GroupsText(const std::vector<Group>& groups, const std::string& lineEnd = "\n");
