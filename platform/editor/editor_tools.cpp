@@ -1,5 +1,6 @@
 #include "platform/editor/editor_tools.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/display/kernel_driver.h"
@@ -253,13 +254,14 @@ int ZoomTool::OnLButtonUp(unsigned, CPoint point) {
   } else if (!box) {
     m_pView->_EnlargeWindowLxy(point, 2.0);
   } else {
+    // The box fills the window, centred.
     const D_DOT a = m_pView->_WpToLp(start_), b = m_pView->_WpToLp(point);
     WIN_ORG org = m_pView->_GetWinDispParam();
-    org.scale = 0.0;
-    org.width = std::abs(b.x - a.x);
-    org.height = std::abs(b.y - a.y);
-    org.x = std::min(a.x, b.x);
-    org.y = std::min(a.y, b.y);
+    const double clientWidth = org.width * org.scale, clientHeight = org.height * org.scale;
+    const double scale = std::min(clientWidth / std::abs(b.x - a.x), clientHeight / std::abs(b.y - a.y));
+    org.scale = scale;
+    org.x = (a.x + b.x) / 2 - clientWidth / scale / 2;
+    org.y = (a.y + b.y) / 2 - clientHeight / scale / 2;
     if (m_pView->_SetWinDispParam(org)) m_pView->_UpdateWindow();
   }
   return 1;

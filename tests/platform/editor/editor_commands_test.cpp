@@ -189,6 +189,14 @@ TEST_F(EditorCommandTest, WindowLayerAndSelectCommands) {
   view->LButtonDown(MK_LBUTTON, cursor);
   view->LButtonUp(0, cursor);
   EXPECT_DOUBLE_EQ(view->_GetWinDispRate(), 1.0);
+  Run(57337);  // a box fills the window, centred
+  view->LButtonDown(MK_LBUTTON, At({100, 100}));
+  view->MouseMove(MK_LBUTTON, At({150, 120}));
+  view->LButtonUp(0, At({200, 140}));
+  EXPECT_DOUBLE_EQ(view->_GetWinDispRate(), 4.0);
+  const CPoint centre = At({150, 120});
+  EXPECT_NEAR(centre.x, 200, 1);
+  EXPECT_NEAR(centre.y, 150, 1);
   Run(32771);
   EXPECT_LE(view->_GetWinDispRect().xmin, 20);
   EXPECT_GE(view->_GetWinDispRect().xmax, 330);

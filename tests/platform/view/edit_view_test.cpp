@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <functional>
 #include <string>
 #include <vector>
@@ -90,6 +93,49 @@ TEST_F(ViewTest, AOneShotToolStaysInstalledAndStopClearsThePoolAndFlashing) {
   tool->Stop();
   EXPECT_EQ(view->PoolCount(), 0);
   EXPECT_FALSE(view->IsFlashing());
+}
+
+TEST_F(ViewTest, QtMouseAndKeyEventsReachTheToolSlots) {
+  struct Recorder : BaseGisTool {
+    using BaseGisTool::BaseGisTool;
+    int OnLButtonDown(unsigned f, CPoint p) override { return log.push_back({"down", f, p.x, p.y}), 1; }
+    void OnMouseMove(unsigned f, CPoint p) override { log.push_back({"move", f, p.x, p.y}); }
+    int OnLButtonUp(unsigned f, CPoint p) override { return log.push_back({"up", f, p.x, p.y}), 1; }
+    void OnRButtonUp(unsigned f, CPoint p) override { log.push_back({"rup", f, p.x, p.y}); }
+    int OnKeyDown(unsigned key, unsigned, unsigned) override { return log.push_back({"key", key, 0, 0}), 1; }
+    struct Entry {
+      std::string what;
+      unsigned value;
+      int x, y;
+      bool operator==(const Entry&) const = default;
+    };
+    std::vector<Entry> log;
+  };
+  auto* tool = new Recorder(view.get(), 5);
+  view->SetExtTool(tool);
+  auto mouse = [&](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held, Qt::KeyboardModifiers mods) {
+    QMouseEvent e(type, at, view->mapToGlobal(at), button, held, mods);
+    QApplication::sendEvent(view.get(), &e);
+  };
+  mouse(QEvent::MouseButtonPress, {10.4, 20.6}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+  mouse(QEvent::MouseMove, {30, 40}, Qt::NoButton, Qt::LeftButton, Qt::ControlModifier);
+  mouse(QEvent::MouseButtonRelease, {31, 41}, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  mouse(QEvent::MouseButtonPress, {32, 42}, Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+  mouse(QEvent::MouseButtonRelease, {33, 43}, Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+  for (int key : {int(Qt::Key_Delete), int(Qt::Key_Left), int(Qt::Key_Z), int(Qt::Key_F2), int(Qt::Key_BracketLeft)}) {
+    QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(view.get(), &e);
+  }
+  using E = Recorder::Entry;
+  EXPECT_EQ(tool->log, (std::vector<E>{{"down", MK_LBUTTON | MK_SHIFT, 10, 20},
+                                        {"move", MK_LBUTTON | MK_CONTROL, 30, 40},
+                                        {"up", 0, 31, 41},
+                                        {"rup", 0, 33, 43},
+                                        {"key", 0x2E, 0, 0},
+                                        {"key", 0x25, 0, 0},
+                                        {"key", 'Z', 0, 0},
+                                        {"key", 0x71, 0, 0},
+                                        {"key", 0xDB, 0, 0}}));
 }
 
 TEST_F(ViewTest, IsInOperateFollowsSelectModesWaitingToolsAndFigures) {
