@@ -83,6 +83,35 @@ void DrawTextBox(KernelDriver& driver, const D_DOT& p, std::string_view text, co
 
 }  // namespace
 
+QRectF PointExtent(const D_DOT& p, std::string_view text, const zv::PNT_INFO& info) {
+  auto around = [&](double half) { return QRectF(p.x - half, p.y - half, 2 * half, 2 * half); };
+  switch (info.kind()) {
+    case 0:
+    case 5: {
+      const TextStyle style = TextStyleOf(info);
+      const TextLayout layout = LayoutText(text, style);
+      QRectF box;
+      for (const GlyphCell& cell : layout.cells) box |= QRectF(cell.x, cell.y, cell.width, cell.height);
+      if (box.isNull()) return QRectF(p.x, p.y, 0, 0);
+      box.adjust(-0.25 * style.height, 0, 0.25 * style.height, 0);  // room for the italic forms
+      QTransform toMap;
+      toMap.translate(p.x, p.y);
+      toMap.rotate(style.angle);
+      return toMap.mapRect(box);
+    }
+    case 1:  // library symbols may reach beyond their unit size; turned by any angle
+      return around(0.75 * std::max(std::abs(info.symbolWidth()), std::abs(info.symbolHeight())));
+    case 2:
+    case 3:
+      return around(std::abs(info.radius()));
+    case 4:
+      return QRectF(QPointF(p.x, p.y), QPointF(p.x + info.Get<double>(pnt::kImageWidth),
+                                               p.y + info.Get<double>(pnt::kImageHeight))).normalized();
+    default:
+      return QRectF(p.x, p.y, 0, 0);
+  }
+}
+
 DisplaySwitches DefaultSwitches() { return DisplaySwitches().Set(kRestoredDisplay, true); }
 
 std::vector<QPointF> SimplifyToGrid(const std::vector<D_DOT>& vertices, double tolerance) {

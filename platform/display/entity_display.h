@@ -68,6 +68,11 @@ void _DispLin(KernelDriver& driver, const std::vector<D_DOT>& vertices, const zv
 void _DispReg(KernelDriver& driver, const std::vector<std::vector<D_DOT>>& rings, const zv::REG_INFO& info,
               const DisplaySwitches& switches = DefaultSwitches());
 
+// The map rectangle a point draws into, by the same layout its drawing uses
+// (texts sit on their insertion point, vertical texts and text blocks hang
+// from it; sub-graphs may reach a little beyond their nominal size).
+QRectF PointExtent(const D_DOT& position, std::string_view text, const zv::PNT_INFO& info);
+
 // The cursor at a device point: a cross over the whole device with switch 5,
 // else a square of 9 pixels; drawn in the toggle mode, so a second call at the
 // same point removes it.

@@ -11,10 +11,16 @@ constexpr double kEntitiesPerCell = 8.0;
 constexpr int kMostCellsPerSide = 512;
 
 bool ReadRect(zv::WorkAreaHandle area, int type, std::int32_t id, QRectF& out) {
+  if (type == zv::kPointEntity) {  // by the layout the drawing uses
+    D_DOT p{};
+    std::string text;
+    zv::PNT_INFO info;
+    if (!zv::BasReadPoint(area, id, &p, &text, &info)) return false;
+    out = PointExtent(p, text, info);
+    return true;
+  }
   D_RECT r{};
-  const int ok = type == zv::kPointEntity  ? zv::BasGetPointRect(area, id, &r)
-                 : type == zv::kLineEntity ? zv::BasGetLineRect(area, id, &r)
-                                           : zv::BasGetRegionRect(area, id, &r);
+  const int ok = type == zv::kLineEntity ? zv::BasGetLineRect(area, id, &r) : zv::BasGetRegionRect(area, id, &r);
   if (!ok) return false;
   out = QRectF(QPointF(r.xmin, r.ymin), QPointF(r.xmax, r.ymax)).normalized();
   return true;

@@ -197,3 +197,44 @@ TEST_F(WorkAreaRender, SimplifyKeepsEndsAndDropsSubPixelVertices) {
 
 }  // namespace
 }  // namespace zv::display
+
+namespace zv::display {
+namespace {
+
+TEST_F(WorkAreaRender, ATextJustAboveTheViewBottomEdgeIsDrawn) {
+  PNT_INFO text;
+  text.setKind(0);
+  text.setCharHeight(10);
+  text.setCharWidth(10);
+  text.setColour(1);
+  text.setChineseFont(3);
+  BasAppendPoint(points_, {5, -2}, "砂岩", text);  // sits on y = -2, reaches up to y = 8
+  WorkAreaRenderer renderer(points_);
+  const QImage image = Render(renderer);  // the view starts at y = 0
+  EXPECT_EQ(renderer.DrawnCount(), 1);
+  EXPECT_FALSE(zv::test::InkBounds(image).isNull());
+}
+
+TEST(PointExtent, CoversWhatIsDrawn) {
+  PNT_INFO info;
+  info.setKind(0);
+  info.setCharHeight(4);
+  info.setCharWidth(4);
+  info.setAngle(90);
+  const QRectF turned = PointExtent({10, 10}, "ab", info);  // 4 long, turned upwards
+  EXPECT_GE(turned.bottom(), 14.0 - 1e-9);
+  EXPECT_LE(turned.bottom(), 15.0 + 1e-9);  // with room for the italic forms
+  EXPECT_LE(turned.left(), 6.0 + 1e-9);
+  info.setAngle(0);
+  info.Set<std::uint8_t>(pnt::kArrangement, 1);
+  const QRectF down = PointExtent({10, 10}, "ab", info);  // two cells hanging down
+  EXPECT_NEAR(down.top(), 2.0, 1e-9);
+  EXPECT_NEAR(down.bottom(), 10.0, 1e-9);
+  info.setKind(1);
+  info.setSymbolHeight(2);
+  info.setSymbolWidth(4);
+  EXPECT_EQ(PointExtent({0, 0}, "", info), QRectF(-3, -3, 6, 6));
+}
+
+}  // namespace
+}  // namespace zv::display
