@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <any>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -178,14 +179,31 @@ class AreaLoader {
         REG_INFO info;
         std::memcpy(info.data(), region.bytes.data() + files::RegionRecord::kParamOffset,
                     files::RegionRecord::kParamSize);
-        std::vector<int32_t> arcs = {0};
-        arcs.insert(arcs.end(), region.arcs.begin(), region.arcs.end());
+        const std::vector<int32_t> arcs = ArcsInArea(region.arcs, id);
         const int32_t placed = BasAppendRegion(area_, arcs, info);
         if (placed) BasSetEntityFileBytes(area_, kRegionEntity, placed, {region.bytes.begin(), region.bytes.end()});
         return placed;
       }, [&](int32_t standIn) { BasDeleteRegion(area_, standIn); }, "region");
     }
     if (lentArc && liveArc_) BasDeleteLine(area_, liveArc_);
+  }
+
+  // The arc list for BasAppendRegion (entry 0 is not read), without the arcs
+  // that could not be placed in the area.
+  std::vector<int32_t> ArcsInArea(const std::vector<int32_t>& fileArcs, std::size_t region) {
+    std::vector<int32_t> arcs = {0};
+    std::string missing;
+    for (int32_t arc : fileArcs) {
+      const auto id = static_cast<int32_t>(std::min<int64_t>(std::llabs(arc), INT32_MAX));
+      if (arc == 0 || BasIsEntityLive(area_, kLineEntity, id)) {
+        arcs.push_back(arc);
+      } else {
+        missing += (missing.empty() ? "" : ", ") + num::FormatInt(arc);
+      }
+    }
+    if (!missing.empty())
+      Warn("region " + num::FormatInt(static_cast<long>(region)) + ": arcs " + missing + " left out of its boundary");
+    return arcs;
   }
 
   void LoadAttributes(int entityType, const AttributeTable& table) {

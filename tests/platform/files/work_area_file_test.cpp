@@ -214,5 +214,19 @@ TEST_F(WorkAreaFileTest, BrokenEntitiesAreSkippedAndTheRestLoads) {
   EXPECT_EQ(bound, 4);
 }
 
+TEST_F(WorkAreaFileTest, RegionsKeepTheArcsThatCouldBePlaced) {
+  files::VectorFile file = files::testing::SampleRegionFile();
+  file.lines[2].vertices.clear();  // the hole's arc cannot be placed
+  const WorkAreaHandle area = BasCreateRegionWorkArea(set_);
+  std::vector<std::string> warnings;
+  ASSERT_TRUE(VectorFileToWorkArea(file, area, warnings, "HOLE.WP"));
+  EXPECT_THAT(warnings, ::testing::ElementsAre(HasSubstr("HOLE.WP: arc 2: cannot be placed"),
+                                               HasSubstr("HOLE.WP: region 1: arcs 2 left out")));
+  std::vector<int32_t> list;
+  ASSERT_EQ(BasReadRegion(area, 1, &list, nullptr), 1);
+  EXPECT_EQ(list, (std::vector<int32_t>{6, 1, 0}));
+  EXPECT_EQ(BasReadRegion(area, 2, &list, nullptr), 1);
+}
+
 }  // namespace
 }  // namespace zv
