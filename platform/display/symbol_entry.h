@@ -29,9 +29,9 @@ struct LibPoint {
 
 using LibPart = std::vector<LibPoint>;
 
-// One element of a single-level entry. For sub-graphs `colourA` is the fill
-// colour and `colourB` the line colour; for patterns `colourA` is the colour
-// and `colourB` a parameter. A colour 0 takes the colour of what is drawn.
+// One element of a single-level entry: `colourA` is its fill colour and
+// `colourB` its line colour (the platform calls the second a parameter in
+// patterns); a colour 0 takes the colour of the point or of the pattern.
 struct SymbolElement {
   int kind = 0;
   int colourA = 0;

@@ -424,8 +424,8 @@ void FillRegion(KernelDriver& driver, const std::vector<std::vector<QPointF>>& r
         for (long i = i0; i * pw < area.right(); ++i)
           cells.push_back(QTransform(pw, 0, 0, ph, i * pw, j * ph) * toDevice);
       PaintEntry(painter, *entry, cells, factor, [&](const SymbolElement& e) {
-        const QColor c = e.colourA ? driver.ColorOf(e.colourA) : colour;
-        return ElementColours{c, c};
+        return ElementColours{e.colourA ? driver.ColorOf(e.colourA) : colour,
+                              e.colourB ? driver.ColorOf(e.colourB) : colour};
       });
     }
   }
