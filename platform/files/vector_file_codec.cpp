@@ -203,7 +203,10 @@ class Reader {
         }
         continue;
       }
-      for (std::int64_t i = 1; i < count; ++i)
+      // A list may lack its leading total; a negative first entry can only be an arc.
+      const bool totalMissing = count > 0 && GetLe<std::int32_t>(pool.data() + offset) < 0;
+      if (totalMissing && region.Live()) Warn(label + ": arc list without its leading total; all entries taken as arcs");
+      for (std::int64_t i = totalMissing ? 0 : 1; i < count; ++i)
         region.arcs.push_back(GetLe<std::int32_t>(pool.data() + offset + i * 4));
       if (region.Live()) DropMissingArcs(region, label);
     }

@@ -178,6 +178,14 @@ const BrokenCase kBrokenCases[] = {
        EXPECT_TRUE(f.regions[1].Live());
        EXPECT_EQ(f.regions[1].arcs, (std::vector<std::int32_t>{1, 0}));
      }},
+    {"arc list without its total", FileKind::Region,
+     [](auto& b) {
+       const std::uint32_t record = SectionOffset(b, 8) + 2 * 40;
+       PutAt(b, record + 1, 1);
+       PutAt(b, SectionOffset(b, 1) + GetLe<std::int32_t>(&b[record + 5]), -3);
+     },
+     "region 2: arc list without its leading total",
+     [](const VectorFile& f) { EXPECT_EQ(f.regions[2].arcs, (std::vector<std::int32_t>{-3})); }},
     {"arc list naming a skipped arc", FileKind::Region, [](auto& b) { PutAt(b, SectionOffset(b, 0) + 3 * 57 + 10, -1); },
      "region 2: arcs -3 do not exist", [](const VectorFile& f) { EXPECT_TRUE(f.regions[2].arcs.empty()); }},
     {"attribute records fewer than announced", FileKind::Line,
