@@ -44,7 +44,7 @@ std::string State(CGisEditView& v) {
     std::vector<int32_t> arcs;
     REG_INFO info;
     if (!BasReadRegion(v.GetCurrentRegArea(), id, &arcs, &info)) continue;
-    out << "R" << id << " c" << info.fillColour();
+    out << "R" << id << " c" << info.fillColour() << " L" << info.layer();
     for (std::size_t i = 1; i < arcs.size(); ++i) out << " " << arcs[i];
     out << "\n";
   }
@@ -75,6 +75,14 @@ class EditorCommandTest : public ViewTest {
     view->_UpdateWindow();
   }
   void Run(int id) { ASSERT_TRUE(RunEditorCommand(*view, id)) << id; }
+  // A text point that the undo of the case does not take back.
+  void AddTextPoint() {
+    PNT_INFO info;
+    info.setKind(0);
+    info.setCharHeight(5);
+    info.setCharWidth(5);
+    BasAppendPoint(pnt, {150, 30}, "旧", info);
+  }
   prompt::ScopedScriptedPrompts prompts;
 };
 
@@ -103,6 +111,7 @@ TEST_F(EditorCommandTest, EachCommandDrivenByTheMouseChangesTheAreasAndUndoesInO
     std::function<void(EditorCommandTest&)> act;
     std::vector<std::string> expect;  // lines the state must hold afterwards
     std::vector<std::string> absent;   // lines it must no longer hold
+    std::function<void(EditorCommandTest&)> setup = nullptr;  // more map, before the command
   };
   const std::vector<Case> cases = {
       {412, [](EditorCommandTest& t) { t.prompts->AnswerDialog(AnswerText("孔1")); t.Click({10, 10}); }, {"P3 10,10 '孔1' k0"}, {}},
@@ -116,6 +125,10 @@ TEST_F(EditorCommandTest, EachCommandDrivenByTheMouseChangesTheAreasAndUndoesInO
       {414, [](EditorCommandTest& t) { t.Drag({50, 50}, {60, 70}); }, {"P1 60,70"}, {"P1 50,50"}},
       {415, [](EditorCommandTest& t) { t.Drag({80, 50}, {90, 40}); }, {"P2 80,50", "P3 90,40"}, {}},
       {421, [](EditorCommandTest& t) { t.prompts->AnswerDialog(SetParam("colour", 9)); t.Click({50, 50}); }, {"P1 50,50 '' k1 c9"}, {}},
+      {422, [](EditorCommandTest& t) {
+         t.prompts->AnswerDialog(AnswerText("新文本"));
+         t.Click({150, 30});
+       }, {"P3 150,30 '新文本' k0"}, {"'旧'"}, [](EditorCommandTest& t) { t.AddTextPoint(); }},
       {423, [](EditorCommandTest& t) { t.prompts->AnswerDialog(AnswerNumber(30)); t.Click({50, 50}); }, {" a30 "}, {}},
       {336, [](EditorCommandTest& t) { t.Click({10, 10}); t.Click({20, 10}); t.Click({20, 30}); t.RightClick({20, 30}); },
        {"L3 c", " 10,10 20,10 20,30\n"}, {}},
@@ -135,7 +148,10 @@ TEST_F(EditorCommandTest, EachCommandDrivenByTheMouseChangesTheAreasAndUndoesInO
       {377, [](EditorCommandTest& t) { t.Click({290, 240}); }, {"R2 c", " 2\n"}, {}},
       {379, [](EditorCommandTest& t) { t.prompts->AnswerDialog(SetParam("fillColour", 15)); t.Click({280, 80}); }, {"R1 c15"}, {}},
       {390, [](EditorCommandTest& t) { t.Click({280, 80}); }, {"A2 "}, {"R1 ", "A1 "}},
-      {407, [](EditorCommandTest& t) { t.Drag({280, 80}, {280, 20}); }, {"R1 c7 1\n", "R2 c7 3\n", "A3 250,-10"}, {}},
+      {407, [](EditorCommandTest& t) { t.Drag({280, 80}, {280, 20}); }, {"R1 c7 L0 1\n", "R2 c7 L0 3\n", "A3 250,-10"}, {}},
+      {465, [](EditorCommandTest& t) { t.view->ChangeCurLay(2); t.Drag({90, 90}, {210, 160}); }, {"L1 c1 L2 "}, {}},
+      {466, [](EditorCommandTest& t) { t.view->ChangeCurLay(5); t.Click({280, 80}); }, {"R1 c7 L5 1"}, {}},
+      {33146, [](EditorCommandTest& t) { t.prompts->AnswerDialog(SetParam("colour", 3)); t.Click({40, 225}); }, {"L2 c3"}, {}},
       {467, [](EditorCommandTest& t) { t.view->ChangeCurLay(4); t.Click({80, 50}); }, {"P2 80,50 '' k1 c1 L4"}, {}},
       {442, [](EditorCommandTest& t) { t.Drag({50, 50}, {55, 45}); }, {"P1 55,45"}, {}},
   };
@@ -144,6 +160,7 @@ TEST_F(EditorCommandTest, EachCommandDrivenByTheMouseChangesTheAreasAndUndoesInO
     // A fresh view and map for each case.
     TearDown();
     SetUp();
+    if (c.setup) c.setup(*this);
     const std::string before = State(*view);
     Run(c.id);
     c.act(*this);
