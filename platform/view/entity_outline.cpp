@@ -6,7 +6,7 @@
 
 namespace zv {
 
-void OutlineEntity(display::KernelDriver& dc, const ENTITY_MSG& e) {
+void OutlineEntity(display::KernelDriver& dc, const ENTITY_MSG& e, int penWidth) {
   const double pixel = 1.0 / dc.Factor();
   auto box = [&](const D_DOT& at) {
     const QPointF p = dc.ToDevice(at.x, at.y);
@@ -14,7 +14,16 @@ void OutlineEntity(display::KernelDriver& dc, const ENTITY_MSG& e) {
   };
   auto polyline = [&](const std::vector<D_DOT>& v) {
     if (v.size() == 1) box(v[0]);
-    if (v.size() >= 2) dc.Polyline(display::SimplifyToGrid(v, pixel));
+    if (v.size() < 2) return;
+    // The context has set the painter's mode and colour; only the width is ours.
+    QPolygonF device;
+    for (const QPointF& p : display::SimplifyToGrid(v, pixel)) device << dc.ToDevice(p.x(), p.y());
+    QPainter& painter = dc.Painter();
+    QPen pen = painter.pen();
+    pen.setWidth(penWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.drawPolyline(device);
   };
   switch (e.type) {
     case kPointEntity: {

@@ -14,7 +14,8 @@ namespace zv {
 namespace {
 
 constexpr int kFlashIntervalMs = 300;
-constexpr long kFlashColour = 2;  // red over most maps
+constexpr long kFlashColour = 6;  // red: cyan over a white map, red over black lines
+constexpr int kFlashPenWidth = 3;
 constexpr double kMapMarginFraction = 0.05;
 
 }  // namespace
@@ -227,9 +228,9 @@ void CGisView::DrawFlash() {
   KernelDriver* dc = _GetMyDC();
   const long colour = dc->Color();
   const int mode = dc->DrawMode();
-  dc->SetColor(kFlashColour);
   dc->SetDrawMode(display::kDrawXor);
-  for (const ENTITY_MSG& e : flash_) OutlineEntity(*dc, e);
+  dc->SetColor(kFlashColour);
+  for (const ENTITY_MSG& e : flash_) OutlineEntity(*dc, e, kFlashPenWidth);
   dc->SetColor(colour);
   dc->SetDrawMode(mode);
   _DeleteMyDC(dc);
