@@ -15,12 +15,14 @@ using detail::WorkArea;
 
 namespace {
 
-// The rectangle of the box (x, y) .. (x + w, y − h) turned by `degrees`
-// about (x, y): texts hang from their position to the right and down.
+// The rectangle of the box (x, y) .. (x + w, y + h) turned by `degrees`
+// about (x, y). A horizontal text sits on its position (the lower left corner
+// of its first character, h > 0); vertical texts and text blocks hang from it
+// (h < 0).
 D_RECT TurnedBox(const D_DOT& at, double w, double h, double degrees) {
   const double a = degrees * std::numbers::pi / 180.0;
   const double c = std::cos(a), s = std::sin(a);
-  const D_DOT corners[] = {{0, 0}, {w, 0}, {w, -h}, {0, -h}};
+  const D_DOT corners[] = {{0, 0}, {w, 0}, {w, h}, {0, h}};
   D_DOT turned[4];
   for (int i = 0; i < 4; ++i) {
     turned[i] = {at.x + corners[i].x * c - corners[i].y * s, at.y + corners[i].x * s + corners[i].y * c};
@@ -43,16 +45,16 @@ D_RECT PointRect(const detail::PointSlot& slot) {
       const double spacing = info.charSpacing() * std::max(chars - 1, 0.0);
       const bool vertical = info.Get<uint8_t>(pnt::kArrangement) == 1;
       const double w = vertical ? info.charWidth() : info.charWidth() * units + spacing;
-      const double h = vertical ? info.charHeight() * chars + spacing : info.charHeight();
+      const double h = vertical ? -(info.charHeight() * chars + spacing) : info.charHeight();
       return TurnedBox(slot.position, w, h, info.angle());
     }
     case 1: return Around(slot.position, std::abs(info.symbolWidth()) / 2, std::abs(info.symbolHeight()) / 2);
     case 2:
     case 3: return Around(slot.position, std::abs(info.radius()), std::abs(info.radius()));
     case 4:
-      return TurnedBox(slot.position, info.Get<double>(pnt::kImageWidth), -info.Get<double>(pnt::kImageHeight), 0);
+      return TurnedBox(slot.position, info.Get<double>(pnt::kImageWidth), info.Get<double>(pnt::kImageHeight), 0);
     case 5:
-      return TurnedBox(slot.position, info.Get<float>(pnt::kBoxWidth), info.Get<float>(pnt::kBoxHeight), info.angle());
+      return TurnedBox(slot.position, info.Get<float>(pnt::kBoxWidth), -info.Get<float>(pnt::kBoxHeight), info.angle());
     default: return Around(slot.position, 0, 0);
   }
 }

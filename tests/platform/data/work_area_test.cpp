@@ -316,8 +316,8 @@ TEST_F(WorkAreas, PointRectangles) {
   ASSERT_EQ(BasGetPointRect(points_, 1, &r), 1);
   EXPECT_DOUBLE_EQ(r.xmin, 10);
   EXPECT_DOUBLE_EQ(r.xmax, 10 + 2 * 2 + 2 * 0.5);
-  EXPECT_DOUBLE_EQ(r.ymin, 7);
-  EXPECT_DOUBLE_EQ(r.ymax, 10);
+  EXPECT_DOUBLE_EQ(r.ymin, 10);  // the text sits on its insertion point
+  EXPECT_DOUBLE_EQ(r.ymax, 13);
   PNT_INFO circle;
   circle.setKind(2);
   circle.setRadius(2);
