@@ -26,7 +26,7 @@ build: bootstrap
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/app/zavediz
+	$(BUILD)/app/Zavediz data/samples/HILLS.MPJ
 
 test: build
 	@scripts/run-tests $(BUILD)

@@ -125,7 +125,7 @@ TEST(ProfileFile, WritesInPlaceKeepingEverythingElse) {
   // No temporary file is left behind.
   int files = 0;
   for ([[maybe_unused]] const auto& e : fs::directory_iterator(zv::test::TempRoot())) ++files;
-  EXPECT_EQ(files, 4);  // home, zavediz_home, odbc and the file
+  EXPECT_EQ(files, 5);  // home, zavediz_home, odbc, runtime and the file
 }
 
 TEST(ProfileFile, NewKeyGoesBeforeTrailingBlankLinesAndLfFilesStayLf) {
