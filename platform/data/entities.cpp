@@ -225,6 +225,71 @@ int BasGetRegionRings(WorkAreaHandle handle, int32_t id, std::vector<std::vector
   return 1;
 }
 
+// ---- bringing a deleted entity back
+
+namespace {
+
+// Puts the id back in the drawing order before the live entity that holds
+// `index` among the live ids now, or last.
+template <class Store>
+void PlaceInOrder(Store& store, int32_t id, int64_t index) {
+  std::erase(store.order, id);
+  auto at = store.order.end();
+  if (index >= 0) {
+    int64_t seen = 0;
+    for (auto it = store.order.begin(); it != store.order.end(); ++it) {
+      if (!store.IsLive(*it)) continue;
+      if (seen++ == index) {
+        at = it;
+        break;
+      }
+    }
+  }
+  store.order.insert(at, id);
+}
+
+template <class Store, class Slot>
+bool ReviveSlot(WorkArea& area, int entityType, Store& store, int32_t id, Slot slot, int64_t orderIndex) {
+  if (id <= 0 || id >= store.bound() || store.IsLive(id)) return false;
+  slot.live = true;
+  store.slots[static_cast<std::size_t>(id)] = std::move(slot);
+  ++store.live;
+  PlaceInOrder(store, id, orderIndex);
+  detail::InitRecord(area, entityType, id);
+  detail::NoteChange(area, entityType, ChangeKind::Appended, {id});
+  return true;
+}
+
+bool Revive(WorkArea& area, int entityType, int32_t id, const EntityContent& c) {
+  switch (entityType) {
+    case kPointEntity:
+      return ReviveSlot(area, entityType, area.points, id, detail::PointSlot{true, c.position, c.text, c.pointInfo, {}},
+                        c.orderIndex);
+    case kLineEntity:
+      return !c.vertices.empty() &&
+             ReviveSlot(area, entityType, area.lines, id, detail::LineSlot{true, c.vertices, c.lineInfo, {}},
+                        c.orderIndex);
+    case kRegionEntity:
+      return ValidArcList(area, c.arcs.data(), static_cast<int32_t>(c.arcs.size())) &&
+             ReviveSlot(area, entityType, area.regions, id, detail::RegionSlot{true, c.arcs, c.regionInfo, {}},
+                        c.orderIndex);
+    default: return false;
+  }
+}
+
+}  // namespace
+
+int BasRestoreEntity(WorkAreaHandle handle, int entityType, int32_t id, const EntityContent& content) {
+  WorkArea* area = AreaHolding(handle, entityType);
+  if (!area) return 0;
+  // One notice per kind of change, after the record is in place.
+  BasBeginBatch(handle);
+  const bool revived = Revive(*area, entityType, id, content);
+  if (revived && content.attribute) BasWriteAttribute(handle, entityType, id, *content.attribute);
+  BasEndBatch(handle);
+  return revived ? 1 : 0;
+}
+
 // ---- parameters by id
 
 int BasReadPointParam(WorkAreaHandle area, int32_t id, PNT_INFO* info) {

@@ -38,6 +38,7 @@
 #include <any>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -160,6 +161,30 @@ struct ArcSides {
   int32_t right = 0;
 };
 std::vector<ArcSides> BasComputeArcTopology(WorkAreaHandle area);
+
+// ---- Bringing a deleted entity back --------------------------------------------
+
+// Everything of one entity that deleting it loses: geometry and text, the
+// graphic parameters of its type (the others are ignored), its attribute
+// record and its place in the display order.
+struct EntityContent {
+  D_DOT position{};
+  std::string text;
+  PNT_INFO pointInfo;
+  std::vector<D_DOT> vertices;
+  LIN_INFO lineInfo;
+  std::vector<int32_t> arcs;
+  REG_INFO regionInfo;
+  std::optional<AttributeRecord> attribute;  // none: an empty record
+  int64_t orderIndex = -1;                   // among the live ids; −1 or past the end: last
+};
+
+// Brings a deleted entity back at its own id (ids are given only once, so
+// the id is still free) with the content given; listeners are told it was
+// appended. A region's arc list follows the rules of BasAppendRegion, so its
+// arcs come back first. 1 on success; 0 when the id is live, was never
+// given, or the area does not hold the type.
+int BasRestoreEntity(WorkAreaHandle area, int entityType, int32_t id, const EntityContent& content);
 
 // ---- Graphic parameters by id -----------------------------------------------
 

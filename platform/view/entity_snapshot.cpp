@@ -57,11 +57,8 @@ std::optional<EntitySnapshot> CaptureEntity(const ENTITY_MSG& entity, const std:
 bool RestoreEntity(const EntitySnapshot& s) {
   const ENTITY_MSG& e = s.entity;
   if (!BasIsWorkAreaValid(e.area)) return false;
-  if (BasIsEntityLive(e.area, e.type, e.id)) {
-    if (!WriteGeometry(s)) return false;
-  } else if (!ReviveEntity(s)) {
-    return false;
-  }
+  if (!BasIsEntityLive(e.area, e.type, e.id)) return BasRestoreEntity(e.area, e.type, e.id, s) != 0;
+  if (!WriteGeometry(s)) return false;
   if (s.attribute) BasWriteAttribute(e.area, e.type, e.id, *s.attribute);
   RestoreOrder(s);
   return true;
