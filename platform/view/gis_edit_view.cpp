@@ -181,15 +181,12 @@ void CGisEditView::RunCommand(const std::function<void()>& command) {
 void CGisEditView::DrawMap(KernelDriver& dc, const D_RECT&) {
   display::DisplaySwitches switches;
   selectParms_.Get(switches.values.data(), static_cast<int>(switches.values.size()));
-  const std::vector<WorkAreaHandle> areas = ShownAreas();
-  std::erase_if(renderers_, [&](const auto& entry) {
-    return std::find(areas.begin(), areas.end(), entry.first) == areas.end();
-  });
-  for (WorkAreaHandle area : areas) {
-    auto& renderer = renderers_[area];
-    if (!renderer) renderer = std::make_unique<display::WorkAreaRenderer>(area);
-    renderer->Draw(dc, switches);
-  }
+  DrawAreas(renderer_, dc, switches);
+}
+
+void CGisEditView::DrawAreas(display::AreaListRenderer& renderer, KernelDriver& dc,
+                             const display::DisplaySwitches& switches) {
+  renderer.Draw(dc, ShownAreas(), switches);
 }
 
 bool CGisEditView::ContentExtent(D_RECT* extent) const {

@@ -18,7 +18,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/display/work_area_renderer.h"
+#include "platform/display/project_renderer.h"
 
 #include "platform/view/display_params.h"
 #include "platform/view/gis_undo.h"
@@ -142,6 +142,10 @@ class CGisEditView : public CGisView {
 
  protected:
   void DrawMap(KernelDriver& dc, const D_RECT& visible) override;
+  // Draws what the view shows through the renderer that keeps the areas'
+  // spatial indexes: the shown areas, in order.
+  virtual void DrawAreas(display::AreaListRenderer& renderer, KernelDriver& dc,
+                         const display::DisplaySwitches& switches);
   bool ContentExtent(D_RECT* extent) const override;
   void DrawAfterOwner(KernelDriver& dc) override;
 
@@ -177,7 +181,7 @@ class CGisEditView : public CGisView {
   SelectParms selectParms_;
   SystemParms systemParms_;
   GisUndo undo_;
-  std::map<WorkAreaHandle, std::unique_ptr<display::WorkAreaRenderer>> renderers_;
+  display::AreaListRenderer renderer_;
   ToolOwner<BaseGisTool> tools_;
 };
 

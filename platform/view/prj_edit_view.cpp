@@ -32,17 +32,25 @@ MapProject* CPrjEditView::SetProject(MapProject* project) {
 
 std::vector<WorkAreaHandle> CPrjEditView::ShownAreas() const {
   if (!project_) return CGisEditView::ShownAreas();
+  std::vector<WorkAreaHandle> areas = display::ProjectAreasAtScale(project_, _GetWinDispParam().scale);
+  const std::vector<WorkAreaHandle> own = OwnShownAreas();
+  areas.insert(areas.end(), own.begin(), own.end());
+  return areas;
+}
+
+std::vector<WorkAreaHandle> CPrjEditView::OwnShownAreas() const {
   std::vector<WorkAreaHandle> areas;
-  for (int index = 0; index < PrjGetItemCount(project_); ++index) {
-    const WorkAreaHandle area = PrjGetItemArea(project_, index);
-    if (BasIsWorkAreaValid(area) && PrjGetItemState(project_, index) != kItemHidden) areas.push_back(area);
-  }
-  // A kind the project lacks is edited in the view's own area.
   for (int type : {kRegionArea, kLineArea, kPointArea}) {
     const WorkAreaHandle own = own_[type];
     if (GetEditArea(type) == own && BasIsWorkAreaValid(own)) areas.push_back(own);
   }
   return areas;
+}
+
+void CPrjEditView::DrawAreas(display::AreaListRenderer& renderer, KernelDriver& dc,
+                             const display::DisplaySwitches& switches) {
+  if (!project_) return CGisEditView::DrawAreas(renderer, dc, switches);
+  renderer.DrawProject(dc, *project_, switches, OwnShownAreas());
 }
 
 }  // namespace zv

@@ -1,6 +1,8 @@
 #pragma once
-// The editing view of a project: shows the work areas of the project's
-// items in item order (hidden items left out) and edits them; the current
+// The editing view of a project: draws the project through the display
+// library's project drawing (items in item order; hidden items and items
+// outside their display scale range at the view's scale left out), picks
+// among what it draws, and edits it; the current
 // area of each kind is the project's current item of that kind, else its
 // first item of that kind, else the view's own area. The view does not own
 // the project.
@@ -22,7 +24,14 @@ class CPrjEditView : public CGisEditView {
 
   std::vector<WorkAreaHandle> ShownAreas() const override;
 
+ protected:
+  void DrawAreas(display::AreaListRenderer& renderer, KernelDriver& dc,
+                 const display::DisplaySwitches& switches) override;
+
  private:
+  // The view's own areas of the kinds the project lacks.
+  std::vector<WorkAreaHandle> OwnShownAreas() const;
+
   MapProject* project_ = nullptr;
   WorkAreaHandle own_[3] = {0, 0, 0};
 };

@@ -21,6 +21,8 @@ TEST(PrjEditView, ShowsTheProjectsItemsAndEditsItsCurrentAreas) {
   PrjSetItemState(project, hidden, kItemHidden);
   PrjSetItemState(project, points, kItemCurrent);
   LIN_INFO l;
+  l.setStyle(1);
+  l.setColour(1);
   BasAppendLine(PrjGetItemArea(project, lines), std::vector<D_DOT>{{0, 0}, {100, 100}}, l);
   BasAppendLine(PrjGetItemArea(project, hidden), std::vector<D_DOT>{{0, 100}, {100, 0}}, l);
 
@@ -42,6 +44,20 @@ TEST(PrjEditView, ShowsTheProjectsItemsAndEditsItsCurrentAreas) {
   view.LButtonUp(0, onBoth);
   ASSERT_EQ(view.PoolCount(), 1);
   EXPECT_EQ(view.Pool()[0].area, PrjGetItemArea(project, lines));
+
+  // Outside its display scale range the line item is neither drawn nor picked.
+  const double scale = view._GetWinDispParam().scale;
+  PrjSetItemScaleRange(project, lines, scale * 2, 0);
+  EXPECT_EQ(view.ShownAreas(), (std::vector<WorkAreaHandle>{PrjGetItemArea(project, points), ownRegion}));
+  view.ClearPool();
+  view.LButtonDown(MK_LBUTTON, onBoth);
+  view.LButtonUp(0, onBoth);
+  EXPECT_EQ(view.PoolCount(), 0);
+  view._UpdateWindow();
+  const QImage hiddenByScale = view.Picture();
+  PrjSetItemScaleRange(project, lines, 0, 0);
+  view._UpdateWindow();
+  EXPECT_NE(view.Picture(), hiddenByScale);
 
   EXPECT_EQ(view.SetProject(nullptr), project);
   EXPECT_EQ(view.PoolCount(), 0);
