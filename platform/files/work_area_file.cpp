@@ -118,37 +118,28 @@ class AreaLoader {
     }
   }
 
-  // Appends the entity of slot `id` or a stand-in that is deleted at once,
-  // so that the next slot gets the next id.
-  template <typename Append, typename Delete>
-  void Place(int32_t id, bool live, Append append, Delete erase, const char* word) {
+  // Appends the entity of slot `id`, or takes the id as a deleted one (a
+  // deleted slot, or an entity that cannot be placed), so that the next slot
+  // gets the next id.
+  template <typename Append>
+  void Place(int32_t id, bool live, int entityType, Append append, const char* word) {
     const int32_t placed = live ? append() : 0;
     if (live && placed == id) return;
     if (live) Warn(std::string(word) + " " + num::FormatInt(id) + ": cannot be placed; skipped");
-    const int32_t standIn = placed ? placed : StandIn(word);
-    if (standIn) erase(standIn);
-    if (standIn != id) Warn(std::string(word) + " " + num::FormatInt(id) + ": numbering could not be kept");
-  }
-
-  int32_t StandIn(const std::string& word) {
-    if (word == "point") return BasAppendPoint(area_, D_DOT{0, 0}, "", PNT_INFO{});
-    const D_DOT origin{0, 0};
-    if (word != "region") return BasAppendLine(area_, &origin, 1, LIN_INFO{});
-    if (!liveArc_) liveArc_ = BasAppendLine(area_, &origin, 1, LIN_INFO{});  // no arc at all: lend one
-    const std::vector<int32_t> arcs = {0, liveArc_};
-    return BasAppendRegion(area_, arcs, REG_INFO{});
+    if (placed || BasAppendDeletedId(area_, entityType) != id)
+      Warn(std::string(word) + " " + num::FormatInt(id) + ": numbering could not be kept");
   }
 
   void LoadPoints() {
     for (std::size_t id = 1; id < file_.points.size(); ++id) {
       const files::PointRecord& point = file_.points[id];
-      Place(static_cast<int32_t>(id), point.Live(), [&] {
+      Place(static_cast<int32_t>(id), point.Live(), kPointEntity, [&] {
         PNT_INFO info;
         std::memcpy(info.data(), point.bytes.data() + files::PointRecord::kParamOffset, files::PointRecord::kParamSize);
         const int32_t placed = BasAppendPoint(area_, D_DOT{point.X(), point.Y()}, point.Text(), info);
         if (placed) BasSetEntityFileBytes(area_, kPointEntity, placed, {point.bytes.begin(), point.bytes.end()});
         return placed;
-      }, [&](int32_t standIn) { BasDeletePoint(area_, standIn); }, "point");
+      }, "point");
     }
   }
 
@@ -157,8 +148,7 @@ class AreaLoader {
     const char* word = file_.kind == FileKind::Region ? "arc" : "line";
     for (std::size_t id = 1; id < file_.lines.size(); ++id) {
       const files::LineRecord& line = file_.lines[id];
-      if (line.Live() && !liveArc_ && !line.vertices.empty()) liveArc_ = static_cast<int32_t>(id);
-      Place(static_cast<int32_t>(id), line.Live(), [&] {
+      Place(static_cast<int32_t>(id), line.Live(), kLineEntity, [&] {
         LIN_INFO info;
         std::memcpy(info.data(), line.bytes.data() + files::LineRecord::kParamOffset, files::LineRecord::kParamSize);
         dots.resize(line.vertices.size());
@@ -167,15 +157,14 @@ class AreaLoader {
         const int32_t placed = BasAppendLine(area_, dots.data(), static_cast<int32_t>(dots.size()), info);
         if (placed) BasSetEntityFileBytes(area_, kLineEntity, placed, {line.bytes.begin(), line.bytes.end()});
         return placed;
-      }, [&](int32_t standIn) { BasDeleteLine(area_, standIn); }, word);
+      }, word);
     }
   }
 
   void LoadRegions() {
-    const bool lentArc = !liveArc_;
     for (std::size_t id = 1; id < file_.regions.size(); ++id) {
       const files::RegionRecord& region = file_.regions[id];
-      Place(static_cast<int32_t>(id), region.Live(), [&] {
+      Place(static_cast<int32_t>(id), region.Live(), kRegionEntity, [&] {
         REG_INFO info;
         std::memcpy(info.data(), region.bytes.data() + files::RegionRecord::kParamOffset,
                     files::RegionRecord::kParamSize);
@@ -183,9 +172,8 @@ class AreaLoader {
         const int32_t placed = BasAppendRegion(area_, arcs, info);
         if (placed) BasSetEntityFileBytes(area_, kRegionEntity, placed, {region.bytes.begin(), region.bytes.end()});
         return placed;
-      }, [&](int32_t standIn) { BasDeleteRegion(area_, standIn); }, "region");
+      }, "region");
     }
-    if (lentArc && liveArc_) BasDeleteLine(area_, liveArc_);
   }
 
   // The arc list for BasAppendRegion (entry 0 is not read), without the arcs
@@ -224,7 +212,6 @@ class AreaLoader {
   WorkAreaHandle area_;
   std::vector<std::string>& warnings_;
   const std::string& name_;
-  int32_t liveArc_ = 0;
 };
 
 KeptFileParts KeepFileParts(const VectorFile& file) {

@@ -228,5 +228,22 @@ TEST_F(WorkAreaFileTest, RegionsKeepTheArcsThatCouldBePlaced) {
   EXPECT_EQ(BasReadRegion(area, 2, &list, nullptr), 1);
 }
 
+TEST_F(WorkAreaFileTest, DeletedSlotsKeepTheirIdsWithoutAnyLiveEntity) {
+  files::VectorFile file = files::testing::SampleRegionFile();
+  for (std::size_t id = 1; id < file.lines.size(); ++id) file.lines[id].SetLive(false);
+  for (std::size_t id = 1; id < file.regions.size(); ++id) file.regions[id].SetLive(false);
+  const WorkAreaHandle area = BasCreateRegionWorkArea(set_);
+  std::vector<std::string> warnings;
+  ASSERT_TRUE(VectorFileToWorkArea(file, area, warnings, "EMPTY.WP"));
+  EXPECT_THAT(warnings, ::testing::IsEmpty());
+  int32_t live = -1, bound = 0;
+  BasGetLineCount(area, &live, &bound);
+  EXPECT_EQ(live, 0);
+  EXPECT_EQ(bound, static_cast<int32_t>(file.lines.size()));  // no arc lent, none left over
+  BasGetRegionCount(area, &live, &bound);
+  EXPECT_EQ(live, 0);
+  EXPECT_EQ(bound, static_cast<int32_t>(file.regions.size()));
+}
+
 }  // namespace
 }  // namespace zv
