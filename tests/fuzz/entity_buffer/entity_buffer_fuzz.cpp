@@ -1,29 +1,15 @@
 // Super-copy buffers, title blocks and chart headers are files on the user's
 // disk: any bytes must read as every kind without a crash, and what is read
 // must paste into a work area.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdlib>
-#include <cstdio>
 #include <string>
 
 #include "common/entity_buffer/entity_buffer_file.h"
 #include "platform/data/work_area.h"
+#include "tests/support/fuzz_scratch_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string path = [] {
-    char pattern[] = "/tmp/zvfuzz-buffer-XXXXXX";
-    int fd = mkstemp(pattern);
-    if (fd >= 0) close(fd);
-    static std::string made = pattern;
-    std::atexit([] { unlink(made.c_str()); });
-    return made;
-  }();
-  if (FILE* f = std::fopen(path.c_str(), "wb")) {
-    if (size) std::fwrite(data, 1, size, f);
-    std::fclose(f);
-  }
+  const std::string& path = zv::test::WriteScratchFile(data, size);
   const zv::WorkAreaSetHandle set = zv::BasCreateWorkAreaSet();
   const zv::EntityBufferKind kinds[] = {zv::EntityBufferKind::Points, zv::EntityBufferKind::Lines,
                                         zv::EntityBufferKind::Regions};
