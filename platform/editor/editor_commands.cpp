@@ -261,10 +261,19 @@ void UpdateAngle(CGisEditView& v) {
   });
 }
 
+// Point kinds in their numbering: 0 text … 5 text block.
+const QStringList kPointKindNames{QStringLiteral("注释"), QStringLiteral("子图"), QStringLiteral("圆"),
+                                  QStringLiteral("弧"),   QStringLiteral("图像"), QStringLiteral("文本块")};
+
 void DefautPointParm(CGisEditView& v) {
+  int kind = 0;
+  if (!AskChoice(QStringLiteral("缺省点参数"), QStringLiteral("点类型:"), kPointKindNames, &kind)) return;
   PNT_INFO info;
-  BasGetDefaultPointParam(&info, 0);
-  if (EditPointParam(info, QStringLiteral("缺省点参数"), &v) == 1) BasSetDefaultPointParam(info);
+  BasGetDefaultPointParam(&info, kind);
+  if (EditPointParam(info, QStringLiteral("缺省点参数"), &v) != 1) return;
+  // The fields shown were those of the chosen kind, so the record stays that kind's.
+  info.setKind(static_cast<uint8_t>(kind));
+  BasSetDefaultPointParam(info);
 }
 void DefautLineParm(CGisEditView& v) {
   LIN_INFO info = *BasGetDefaultLineParam(0);

@@ -29,4 +29,18 @@ bool AskNumber(const QString& title, const QString& label, double* value, int de
   return true;
 }
 
+bool AskChoice(const QString& title, const QString& label, const QStringList& choices, int* index) {
+  QInputDialog dialog(prompt::GetMainWnd());
+  dialog.setWindowTitle(title);
+  dialog.setLabelText(label);
+  dialog.setComboBoxItems(choices);
+  dialog.setComboBoxEditable(false);
+  if (*index >= 0 && *index < choices.size()) dialog.setTextValue(choices[*index]);
+  if (prompt::Current().Exec(dialog) != QDialog::Accepted) return false;
+  const int chosen = static_cast<int>(choices.indexOf(dialog.textValue()));
+  if (chosen < 0) return false;
+  *index = chosen;
+  return true;
+}
+
 }  // namespace zv::editor

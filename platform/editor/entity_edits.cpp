@@ -6,6 +6,7 @@
 #include <set>
 
 #include "platform/data/geometry.h"
+#include "platform/editor/arc_faces.h"
 #include "platform/editors/nearest.h"
 
 namespace zv::editor {
@@ -17,6 +18,13 @@ std::vector<int32_t> ArcsOf(WorkAreaHandle area, int32_t region) {
   if (!BasReadRegion(area, region, &list, nullptr)) return arcs;
   for (std::size_t i = 1; i < list.size(); ++i)
     if (list[i] != 0) arcs.push_back(std::abs(list[i]));
+  return arcs;
+}
+
+// The arcs of the first ring of an arc list, without their direction.
+std::set<int32_t> OuterRingArcs(const std::vector<int32_t>& list) {
+  std::set<int32_t> arcs;
+  for (std::size_t i = 1; i < list.size() && list[i] != 0; ++i) arcs.insert(std::abs(list[i]));
   return arcs;
 }
 
@@ -219,46 +227,21 @@ bool ReverseLine(GisUndo& undo, WorkAreaHandle area, int32_t line) {
 
 int32_t MakeRegionAt(GisUndo& undo, WorkAreaHandle area, const D_DOT& p, const REG_INFO& info) {
   if (BasGetWorkAreaType(area) != kRegionArea) return 0;
-  struct Ring {
-    int32_t arc;
-    std::vector<D_DOT> v;
-    double size;
-  };
-  std::vector<Ring> rings;
+  std::vector<ArcPath> arcs;
   int32_t live = 0, bound = 0;
   BasGetLineCount(area, &live, &bound);
   for (int32_t id = 1; id < bound; ++id) {
-    std::vector<D_DOT> v;
-    if (BasReadLine(area, id, &v, nullptr) && IsClosed(v))
-      rings.push_back({id, v, std::abs(BasPolygonArea(v.data(), static_cast<int32_t>(v.size())))});
+    ArcPath arc{id, {}};
+    if (BasReadLine(area, id, &arc.vertices, nullptr)) arcs.push_back(std::move(arc));
   }
-  const Ring* outer = nullptr;
-  for (const Ring& r : rings)
-    if (BasPointInPolygon(r.v, p) == 1 && (!outer || r.size < outer->size)) outer = &r;
-  if (!outer) return 0;
-  // Holes: closed arcs inside the outline, not round p, not inside another hole.
-  std::vector<const Ring*> holes;
-  std::vector<const Ring*> inside;
-  for (const Ring& r : rings)
-    if (&r != outer && r.size < outer->size && BasPointInPolygon(outer->v, r.v.front()) == 1 &&
-        BasPointInPolygon(r.v, p) == 0)
-      inside.push_back(&r);
-  std::sort(inside.begin(), inside.end(), [](const Ring* a, const Ring* b) { return a->size > b->size; });
-  for (const Ring* r : inside) {
-    const bool nested = std::any_of(holes.begin(), holes.end(),
-                                    [&](const Ring* h) { return BasPointInPolygon(h->v, r->v.front()) == 1; });
-    if (!nested) holes.push_back(r);
-  }
-  // A region already made of this outline round p is not made twice.
+  const std::vector<int32_t> list = RegionArcsAround(arcs, p);
+  if (list.empty()) return 0;
+  // A region already made of this outline is not made twice.
+  const std::set<int32_t> outline = OuterRingArcs(list);
   BasGetRegionCount(area, &live, &bound);
   for (int32_t r = 1; r < bound; ++r) {
-    const std::vector<int32_t> arcs = ArcsOf(area, r);
-    if (!arcs.empty() && arcs.front() == outer->arc) return 0;
-  }
-  std::vector<int32_t> list{0, outer->arc};
-  for (const Ring* h : holes) {
-    list.push_back(0);
-    list.push_back(h->arc);
+    std::vector<int32_t> existing;
+    if (BasReadRegion(area, r, &existing, nullptr) && OuterRingArcs(existing) == outline) return 0;
   }
   const int32_t id = BasAppendRegion(area, list, info);
   if (id) undo.PushList(area, kRegionEntity, &id, 1, GisUndo::kAppended);

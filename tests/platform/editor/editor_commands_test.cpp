@@ -146,6 +146,13 @@ TEST_F(EditorCommandTest, EachCommandDrivenByTheMouseChangesTheAreasAndUndoesInO
       {33389, [](EditorCommandTest& t) { t.Click({250, 80}); t.Click({250, 240}); }, {"A1 "}, {"A2 "}},
       {347, [](EditorCommandTest& t) { t.prompts->AnswerDialog(SetParam("colour", 6)); t.Click({150, 100}); }, {"L1 c6"}, {}},
       {377, [](EditorCommandTest& t) { t.Click({290, 240}); }, {"R2 c", " 2\n"}, {}},
+      {377, [](EditorCommandTest& t) { t.Click({130, 230}); }, {"R2 c5 L0 3 4 -5 6\n"}, {},
+       [](EditorCommandTest& t) {  // a ring of four open arcs, one drawn the other way
+         t.AddLine({{100, 200}, {160, 200}}, t.reg);
+         t.AddLine({{160, 200}, {160, 260}}, t.reg);
+         t.AddLine({{100, 260}, {130, 262}, {160, 260}}, t.reg);
+         t.AddLine({{100, 260}, {100, 200}}, t.reg);
+       }},
       {379, [](EditorCommandTest& t) { t.prompts->AnswerDialog(SetParam("fillColour", 15)); t.Click({280, 80}); }, {"R1 c15"}, {}},
       {390, [](EditorCommandTest& t) { t.Click({280, 80}); }, {"A2 "}, {"R1 ", "A1 "}},
       {407, [](EditorCommandTest& t) { t.Drag({280, 80}, {280, 20}); }, {"R1 c7 L0 1\n", "R2 c7 L0 3\n", "A3 250,-10"}, {}},
@@ -246,6 +253,24 @@ TEST_F(EditorCommandTest, WindowLayerAndSelectCommands) {
   EXPECT_EQ(view->GetOperationName(1), QString::fromUtf8("当前状态: 造折线"));
   Click({10, 10});
   EXPECT_EQ(view->IsInOperate(), 1);
+}
+
+TEST_F(EditorCommandTest, DefaultPointParametersOfTheChosenKind) {
+  const int32_t textColour = BasGetDefaultPointParam(0)->colour();
+  prompts->AnswerDialog([](QDialog& d) {
+    static_cast<QInputDialog&>(d).setTextValue(QStringLiteral("圆"));
+    return int(QDialog::Accepted);
+  });
+  prompts->AnswerDialog(SetParam("colour", 9));
+  Run(426);
+  EXPECT_EQ(BasGetDefaultPointParam(2)->colour(), 9);
+  EXPECT_EQ(BasGetDefaultPointParam(2)->kind(), 2);
+  EXPECT_EQ(BasGetDefaultPointParam(0)->colour(), textColour);
+  // Cancelling the choice changes nothing.
+  prompts->AnswerDialog([](QDialog&) { return int(QDialog::Rejected); });
+  Run(426);
+  EXPECT_EQ(BasGetDefaultPointParam(2)->colour(), 9);
+  EXPECT_EQ(prompts->PendingAnswers(), 0);
 }
 
 TEST_F(EditorCommandTest, AttributeCommandsEditTheRecordWithUndo) {
