@@ -52,6 +52,8 @@ class Placer {
     ++out_.lineCount;
   }
 
+  int Count() const { return count_; }
+
   // Places one character at the pen; returns its cell.
   void Put(const std::string& ch, double scale, double rise) {
     const double w = CellWidth(ch, scale);
@@ -133,6 +135,7 @@ TextLayout LayoutText(std::string_view utf8, const TextStyle& style) {
     }
     placer.Put(ch, scale, rise);
   }
+  layout.characterCount = placer.Count();
   if (layout.cells.empty()) layout.lineCount = utf8.empty() ? 0 : layout.lineCount;
   return layout;
 }

@@ -49,6 +49,7 @@ struct TextLayout {
   double width = 0.0;  // extent along x
   double height = 0.0; // extent along y
   int lineCount = 0;
+  int characterCount = 0;  // characters placed; a two-level label counts one
 };
 
 TextLayout LayoutText(std::string_view utf8, const TextStyle& style);
