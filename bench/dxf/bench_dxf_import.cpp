@@ -30,6 +30,9 @@ class NullSink : public zv::dxf::DxfImportSink {
   void BeginImport() override {}
   void AppendLine(std::span<const D_DOT>, const zv::dxf::DxfLineStyle&, const zv::dxf::DxfEntityAttributes&) override {
   }
+  void AppendPoint(const zv::dxf::DxfPoint&, const zv::dxf::DxfEntityAttributes&) override {}
+  void AppendRegion(std::span<const zv::dxf::DxfRing>, const zv::dxf::DxfRegionStyle&,
+                    const zv::dxf::DxfEntityAttributes&) override {}
 };
 
 int32_t Nearest(uint32_t rgb) { return static_cast<int32_t>(rgb % 255) + 1; }

@@ -59,6 +59,58 @@ int ArcToPoints(double cx, double cy, double r, double start, double end, std::v
   return count;
 }
 
+namespace {
+
+// n + 2 for n whole steps in the span, at most kMaxArcPoints + 2.
+int SampleCount(double start, double end, double step) {
+  const double span = (end - start) / step;
+  return (std::isfinite(span) && span > 0 ? static_cast<int>(std::min<double>(span, kMaxArcPoints)) : 0) + 2;
+}
+
+double SampleAt(int i, int count, double start, double end, double step) {
+  return i < count - 1 ? start + i * step : end;
+}
+
+}  // namespace
+
+int EllipseArcByParam(double cx, double cy, double mx, double my, double ratio, double start, double end,
+                      std::vector<D_DOT>& out, double step) {
+  if (end - start < 0) end += kTwoPi;
+  const int count = SampleCount(start, end, step);
+  const double rotation = std::atan2(my, mx);
+  const double a = std::hypot(mx, my);
+  const double b = a * ratio;
+  for (int i = 0; i < count; ++i) {
+    // The parameter's point on the axis-aligned ellipse, then turned.
+    const double t = SampleAt(i, count, start, end, step);
+    const double x = a * std::cos(t);
+    const double y = b * std::sin(t);
+    out.push_back({cx + x * std::cos(rotation) - y * std::sin(rotation),
+                   cy + x * std::sin(rotation) + y * std::cos(rotation)});
+  }
+  return count;
+}
+
+int EllipseArcByAngle(double cx, double cy, double mx, double my, double ratio, double start, double end,
+                      std::vector<D_DOT>& out, double step) {
+  constexpr double kDegree = 0.017453292519943295;
+  if (end - start < 0) end += 360.0;
+  const int count = SampleCount(start, end, step);
+  const double rotation = std::atan2(my, mx);
+  const double a = std::hypot(mx, my);
+  const double b = a * ratio;
+  for (int i = 0; i < count; ++i) {
+    // The ellipse's radius in the direction θ from its centre.
+    const double theta = SampleAt(i, count, start, end, step) * kDegree;
+    const double ca = b * std::cos(theta);
+    const double sa = a * std::sin(theta);
+    const double denominator = std::hypot(ca, sa);
+    const double rho = denominator > 0 ? a * b / denominator : 0;
+    out.push_back({cx + rho * std::cos(theta + rotation), cy + rho * std::sin(theta + rotation)});
+  }
+  return count;
+}
+
 std::vector<D_DOT> ExpandBulges(std::span<const BulgeVertex> vertices, bool closed) {
   std::vector<D_DOT> out;
   if (vertices.empty()) return out;

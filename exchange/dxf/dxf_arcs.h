@@ -19,6 +19,17 @@ inline constexpr double kTwoPi = 6.283185307179586;
 int ArcToPoints(double cx, double cy, double r, double start, double end, std::vector<D_DOT>& out,
                 double step = kArcStep);
 
+// Points of an elliptic arc about (cx, cy) whose major axis ends at
+// (cx + mx, cy + my), minor to major `ratio`, from the ellipse parameter
+// `start` to `end` (radians, steps as ArcToPoints). Appended; returns the
+// number appended.
+int EllipseArcByParam(double cx, double cy, double mx, double my, double ratio, double start, double end,
+                      std::vector<D_DOT>& out, double step = kArcStep);
+// The same with `start`, `end` and `step` polar angles in degrees measured
+// from the major axis (an end below the start has 360 added).
+int EllipseArcByAngle(double cx, double cy, double mx, double my, double ratio, double start, double end,
+                      std::vector<D_DOT>& out, double step = 1.0);
+
 // A polyline vertex with the bulge of the segment that starts at it
 // (tan of a quarter of the arc angle; negative = clockwise).
 struct BulgeVertex {

@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "exchange/dxf/dxf_arcs.h"
 #include "exchange/dxf/dxf_colour.h"
+#include "exchange/dxf/dxf_import_sink.h"
 
 namespace zv::dxf {
 
@@ -40,5 +42,74 @@ struct DxfPolylineRecord {
   bool complete = true;               // false when the file ended inside the entity
   bool closed() const { return (flags & 1) != 0; }
 };
+
+struct DxfPointRecord {
+  DxfEntityHead head;
+  double x = 0, y = 0, z = 0;
+};
+
+// CIRCLE and ARC (a circle runs from 0 to 360 degrees).
+struct DxfCircleRecord {
+  DxfEntityHead head;
+  double cx = 0, cy = 0, z = 0;
+  double radius = 0;
+  double startDegrees = 0, endDegrees = 0;
+  bool isArc = false;
+};
+
+struct DxfEllipseRecord {
+  DxfEntityHead head;
+  double cx = 0, cy = 0, z = 0;
+  double majorX = 0, majorY = 0;  // end of the major axis, relative to the centre
+  double ratio = 0;               // minor to major
+  double startParameter = 0, endParameter = 0;  // radians
+};
+
+struct DxfSplineRecord {
+  DxfEntityHead head;
+  std::vector<D_DOT> samples;  // the curve as sampled from its control points
+  int32_t flags = 0;           // group 70: 1 closed
+  double z = 0;
+};
+
+// TEXT, ATTRIB and MTEXT; the head's name text is group 1 as read.
+struct DxfTextRecord {
+  DxfEntityHead head;
+  std::string text;  // converted: TEXT specials, or MTEXT chunks and codes
+  double x = 0, y = 0, z = 0;
+  double height = 3.0;
+  double widthFactor = 1.0;     // MTEXT: the reference width
+  double rotationDegrees = 0;
+  int32_t attachment = 1;       // MTEXT group 71
+  double lineSpacingFactor = 1.0;  // MTEXT group 44
+  bool isMText = false;
+};
+
+struct DxfInsertRecord {
+  DxfEntityHead head;  // the name text is the block name
+  double x = 0, y = 0, z = 0;
+  double scaleX = 1.0, scaleY = 1.0;
+  double rotationDegrees = 0;
+};
+
+// A HATCH with the boundary paths it could use, each already turned into
+// vertices (in object coordinates), grouped into regions by the path flags.
+struct DxfHatchRecord {
+  DxfEntityHead head;  // the name text is the pattern name
+  std::vector<std::vector<DxfRing>> regions;
+  double patternScale = 1.0;
+  double patternAngle = 0;
+  int32_t solidFill = 0;
+};
+
+struct DxfSolidRecord {
+  DxfEntityHead head;
+  std::vector<D_DOT> corners;  // outline order, 3 or 4 corners
+  double z = 0;
+};
+
+// Any parsed entity, as blocks keep them.
+using DxfRecord = std::variant<DxfLineRecord, DxfPolylineRecord, DxfPointRecord, DxfCircleRecord, DxfEllipseRecord,
+                               DxfSplineRecord, DxfTextRecord, DxfInsertRecord, DxfHatchRecord, DxfSolidRecord>;
 
 }  // namespace zv::dxf

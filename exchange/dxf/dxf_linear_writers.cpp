@@ -9,24 +9,10 @@
 namespace zv::dxf {
 namespace {
 
-DxfLineStyle StyleOf(const DxfEntityHead& head, DxfDrawContext& context, double penWidth) {
-  DxfLineStyle style;
-  style.lineType = LookupCadLineType(context.lineMap, head.nameText, head.layer, context.layers);
-  style.rgb = ColourToRgb(ResolveColour(head.colour, context.layers.ColourOf(head.layer)));
-  style.penWidth = static_cast<float>(penWidth > kMaxPenWidth ? kMaxPenWidth : penWidth > 0 ? penWidth : 0.0);
-  style.curveFlag = 0;
-  style.layerNumber = context.layerNumbers.Number(head.layer);
-  return style;
-}
-
-double WeightWidth(const DxfEntityHead& head, const DxfDrawContext& context) {
-  return ResolveWeight(head.weight, context.layers.WeightOf(head.layer)) * 0.01;
-}
-
 void WritePolylineWithWidth(const DxfPolylineRecord& record, DxfDrawContext& context, double penWidth) {
   if (context.layers.IsOff(record.head.layer) || record.vertices.size() < 2) return;
   const std::vector<D_DOT> vertices = ExpandBulges(record.vertices, record.closed());
-  context.sink.AppendLine(vertices, StyleOf(record.head, context, penWidth),
+  context.sink.AppendLine(vertices, LineStyleOf(record.head, context, penWidth),
                           {record.head.nameText, record.head.layer, record.elevation});
 }
 
@@ -35,7 +21,7 @@ void WritePolylineWithWidth(const DxfPolylineRecord& record, DxfDrawContext& con
 void WriteLine(const DxfLineRecord& record, DxfDrawContext& context) {
   if (context.layers.IsOff(record.head.layer)) return;
   const D_DOT vertices[2] = {{record.x1, record.y1}, {record.x2, record.y2}};
-  context.sink.AppendLine(vertices, StyleOf(record.head, context, WeightWidth(record.head, context)),
+  context.sink.AppendLine(vertices, LineStyleOf(record.head, context, WeightWidth(record.head, context)),
                           {record.head.nameText, record.head.layer, record.z1});
 }
 

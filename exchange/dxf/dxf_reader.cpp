@@ -1,33 +1,21 @@
 #include "exchange/dxf/dxf_reader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 
+#include "exchange/dxf/dxf_blocks.h"
 #include "exchange/dxf/dxf_code_page.h"
+#include "exchange/dxf/dxf_entities.h"
 #include "exchange/dxf/dxf_group_reader.h"
 #include "exchange/dxf/dxf_import_sink.h"
-#include "exchange/dxf/dxf_linear_readers.h"
-#include "exchange/dxf/dxf_linear_writers.h"
 #include "exchange/dxf/dxf_progress.h"
 #include "framework/paths/app_folder.h"
 #include "framework/text/numbers.h"
 
 namespace zv::dxf {
 namespace {
-
-struct PassEntry {
-  std::string_view name;
-  int pass;
-};
-
-// The pass of each entity kind (pass 0 admits them all).
-constexpr PassEntry kPassTable[] = {
-    {"POINT", 1}, {"CIRCLE", 1},     {"ELLIPSE", 1},  {"ARC", 1},    {"INSERT", 1},
-    {"LINE", 2},  {"LWPOLYLINE", 2}, {"POLYLINE", 2}, {"SPLINE", 2},
-    {"TEXT", 3},  {"ATTRIB", 3},     {"MTEXT", 3},
-    {"HATCH", 4}, {"SOLID", 4},
-};
 
 constexpr std::string_view kBinaryDxfSignature = "AutoCAD Binary DXF";
 constexpr int kProgressRange = 1000;
@@ -38,36 +26,36 @@ constexpr const char* kBinaryDxf = "这是二进制格式的DXF文件,只能读�
 constexpr const char* kNotDxf = "该文件不是DXF文件:文件中没有SECTION段。";
 constexpr const char* kNoEof = "DXF文件不完整(没有EOF结束标记),已读入文件结束之前的图元。";
 
-using EntityHandler = void (*)(DxfGroupReader&, const DxfTextDecoder&, DxfDrawContext&);
+bool Finite(const D_DOT& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
-struct EntityParser {
-  std::string_view name;
-  EntityHandler handle;
-};
-
-constexpr EntityParser kParsers[] = {
-    {"LINE", [](DxfGroupReader& g, const DxfTextDecoder& d, DxfDrawContext& c) { WriteLine(ReadLine(g, d), c); }},
-    {"LWPOLYLINE",
-     [](DxfGroupReader& g, const DxfTextDecoder& d, DxfDrawContext& c) { WriteLwPolyline(ReadLwPolyline(g, d), c); }},
-    {"POLYLINE",
-     [](DxfGroupReader& g, const DxfTextDecoder& d, DxfDrawContext& c) { WritePolyline(ReadPolyline(g, d), c); }},
-};
-
-EntityHandler FindParser(std::string_view name) {
-  for (const EntityParser& p : kParsers)
-    if (p.name == name) return p.handle;
-  return nullptr;
-}
-
-// Counts what reaches the sink, for the result.
-class CountingSink : public DxfImportSink {
+// Counts what reaches the sink, for the result, and keeps back what no
+// platform entity can hold: coordinates or sizes that overflowed, lines of
+// fewer than two vertices.
+class CheckedSink : public DxfImportSink {
  public:
-  explicit CountingSink(DxfImportSink& inner) : inner_(inner) {}
+  explicit CheckedSink(DxfImportSink& inner) : inner_(inner) {}
   void BeginImport() override { inner_.BeginImport(); }
   void AppendLine(std::span<const D_DOT> vertices, const DxfLineStyle& style,
                   const DxfEntityAttributes& attributes) override {
+    if (vertices.size() < 2 || !std::all_of(vertices.begin(), vertices.end(), Finite)) return;
     ++count;
     inner_.AppendLine(vertices, style, attributes);
+  }
+  void AppendPoint(const DxfPoint& point, const DxfEntityAttributes& attributes) override {
+    for (const double v : {point.position.x, point.position.y, point.angle, point.height, point.width,
+                           point.lineSpacing, point.frameWidth, point.radius})
+      if (!std::isfinite(v)) return;
+    ++count;
+    inner_.AppendPoint(point, attributes);
+  }
+  void AppendRegion(std::span<const DxfRing> rings, const DxfRegionStyle& style,
+                    const DxfEntityAttributes& attributes) override {
+    if (rings.empty()) return;
+    for (const DxfRing& ring : rings)
+      for (const DxfRegionArc& arc : ring)
+        if (arc.vertices.empty() || !std::all_of(arc.vertices.begin(), arc.vertices.end(), Finite)) return;
+    ++count;
+    inner_.AppendRegion(rings, style, attributes);
   }
   int64_t count = 0;
 
@@ -79,7 +67,11 @@ class CountingSink : public DxfImportSink {
 class FileReading {
  public:
   FileReading(DxfLineSource& source, DxfLayerTable& layers, DxfDrawContext context, int pass, DxfProgress& progress)
-      : groups_(source), layers_(layers), context_(context), pass_(pass), progress_(progress) {}
+      : groups_(source), layers_(layers), context_(context), pass_(pass), progress_(progress) {
+    context_.blocks = &blocks_;
+    context_.expansion = &expansion_;
+    expansion_.budget = kExpansionBudget;
+  }
 
   void Run(bool utf8, DxfReadResult& result) {
     decoder_ = DxfTextDecoder(utf8);
@@ -111,6 +103,8 @@ class FileReading {
       } else if (name == "TABLES") {
         progress_.SetSubProgressName("正在读取层信息");
         ReadTables();
+      } else if (name == "BLOCKS") {
+        if (PassAdmits(pass_, "INSERT")) ReadBlocks();
       } else if (name == "ENTITIES") {
         progress_.SetSubProgressName("正在读取实体信息");
         ReadEntities();
@@ -118,6 +112,7 @@ class FileReading {
     }
     progress_.EndProgress();
     result.imported = begun;
+    for (std::string& message : expansion_.messages) result.messages.push_back(std::move(message));
     if (!begun) {
       result.messages.emplace_back(kNotDxf);
       return;
@@ -168,10 +163,43 @@ class FileReading {
   void ReadEntities() {
     Advance();
     while (!AtSectionEnd()) {
-      EntityHandler handler = nullptr;
-      if (groups_.code() == 0 && PassAdmits(pass_, groups_.value())) handler = FindParser(groups_.value());
-      if (handler) {
-        handler(groups_, decoder_, context_);
+      DxfRecordParser parse = nullptr;
+      if (groups_.code() == 0 && PassAdmits(pass_, groups_.value())) parse = FindRecordParser(groups_.value());
+      if (parse) {
+        WriteRecord(parse(groups_, decoder_), context_);
+        Tick();
+      } else {
+        Advance();
+      }
+    }
+  }
+
+  // Every BLOCK ... ENDBLK keeps its entities for the references; a block
+  // cut short by the end of the section or file keeps what it had.
+  void ReadBlocks() {
+    Advance();
+    while (!AtSectionEnd()) {
+      if (groups_.Is0("BLOCK")) ReadBlock();
+      else Advance();
+    }
+  }
+
+  void ReadBlock() {
+    std::string name;
+    D_DOT base{};
+    while (Advance() && groups_.code() != 0) {
+      switch (groups_.code()) {
+        case 2: name = decoder_.Decode(groups_.value()); break;
+        case 10: base.x = GroupDouble(groups_.value()); break;
+        case 20: base.y = GroupDouble(groups_.value()); break;
+        default: break;
+      }
+    }
+    DxfBlockDefinition& block = blocks_.Define(name, base);
+    while (!AtSectionEnd() && !groups_.Is0("ENDBLK") && !groups_.Is0("BLOCK")) {
+      DxfRecordParser parse = groups_.code() == 0 ? FindRecordParser(groups_.value()) : nullptr;
+      if (parse) {
+        block.entities.push_back(parse(groups_, decoder_));
         Tick();
       } else {
         Advance();
@@ -181,6 +209,8 @@ class FileReading {
 
   DxfGroupReader groups_;
   DxfTextDecoder decoder_;
+  DxfBlocks blocks_;
+  DxfExpansionState expansion_;
   DxfLayerTable& layers_;
   DxfDrawContext context_;
   int pass_;
@@ -202,9 +232,8 @@ std::string FirstBytes(DxfLineSource& source) {
 }  // namespace
 
 bool PassAdmits(int pass, std::string_view entityName) {
-  for (const PassEntry& e : kPassTable)
-    if (e.name == entityName) return pass == kAllPasses || pass == e.pass;
-  return false;
+  const int entityPass = PassOfEntity(entityName);
+  return entityPass != 0 && (pass == kAllPasses || pass == entityPass);
 }
 
 std::string CannotOpenMessage(const std::string& path) { return path + "\n\n" + kCannotOpen; }
@@ -217,16 +246,16 @@ DxfReader::DxfReader(CadMap lineMap, CadMap pointMap) : lineMap_(std::move(lineM
 namespace {
 
 DxfReadResult ReadSource(DxfLineSource& source, DxfLayerTable& layers, DxfLayerNumbers& numbers, const CadMap& lineMap,
-                         DxfImportSink& sink, int pass, DxfProgress* progress) {
+                         const CadMap& pointMap, DxfImportSink& sink, int pass, DxfProgress* progress) {
   DxfReadResult result;
   if (StartsWith(FirstBytes(source), kBinaryDxfSignature)) {
     result.messages.emplace_back(kBinaryDxf);
     return result;
   }
   DxfProgress silent;
-  CountingSink counting(sink);
+  CheckedSink counting(sink);
   const bool utf8 = SourceIsUtf8(source);
-  FileReading reading(source, layers, DxfDrawContext{layers, numbers, lineMap, counting}, pass,
+  FileReading reading(source, layers, DxfDrawContext{layers, numbers, lineMap, counting, &pointMap}, pass,
                       progress ? *progress : silent);
   reading.Run(utf8, result);
   result.entities = counting.count;
@@ -244,12 +273,12 @@ DxfReadResult DxfReader::ReadFile(const std::string& path, DxfImportSink& sink, 
     return result;
   }
   DxfLineSource source(file);
-  return ReadSource(source, layers_, layerNumbers_, lineMap_, sink, pass, progress);
+  return ReadSource(source, layers_, layerNumbers_, lineMap_, pointMap_, sink, pass, progress);
 }
 
 DxfReadResult DxfReader::ReadBytes(std::string_view bytes, DxfImportSink& sink, int pass, DxfProgress* progress) {
   DxfLineSource source(bytes);
-  return ReadSource(source, layers_, layerNumbers_, lineMap_, sink, pass, progress);
+  return ReadSource(source, layers_, layerNumbers_, lineMap_, pointMap_, sink, pass, progress);
 }
 
 }  // namespace zv::dxf

@@ -54,6 +54,11 @@ int32_t DxfColourNumber(uint32_t rgb, const RgbToColourNumber& nearest) {
   return number == kAvoidedColour ? 1 : number;
 }
 
+int32_t DxfRegionColourNumber(uint32_t rgb, const RgbToColourNumber& nearest) {
+  const int32_t number = DxfColourNumber(rgb, nearest);
+  return number == 1 ? kAvoidedColour : number == kAvoidedColour ? 1 : number;
+}
+
 DxfWorkAreaSink::DxfWorkAreaSink(DxfTargets targets, RgbToColourNumber nearest)
     : targets_(targets), nearest_(std::move(nearest)) {}
 
@@ -74,6 +79,68 @@ void DxfWorkAreaSink::AppendLine(std::span<const D_DOT> vertices, const DxfLineS
   info.setLayer(LayerField(style.layerNumber));
   const int32_t id = BasAppendLine(targets_.line, vertices.data(), static_cast<int32_t>(vertices.size()), info);
   if (id > 0) WriteAttributes(targets_.line, kLineEntity, id, attributes);
+}
+
+void DxfWorkAreaSink::AppendPoint(const DxfPoint& point, const DxfEntityAttributes& attributes) {
+  PNT_INFO& info = *BasGetDefaultPointParam(static_cast<int>(point.kind));
+  info.setKind(static_cast<uint8_t>(point.kind));
+  const int32_t colour = DxfColourNumber(point.rgb, nearest_);
+  info.setColour(colour);
+  info.setLayer(LayerField(point.layerNumber));
+  switch (point.kind) {
+    case DxfPointKind::Note:
+    case DxfPointKind::TextBlock:
+      info.setCharHeight(static_cast<float>(point.height));
+      info.setCharWidth(static_cast<float>(point.width));
+      info.setAngle(static_cast<float>(point.angle));
+      if (point.setsSpacing) info.setCharSpacing(0);
+      if (point.kind == DxfPointKind::TextBlock) {
+        info.Set(pnt::kLineSpacing, static_cast<float>(point.lineSpacing));
+        info.Set(pnt::kBoxWidth, static_cast<float>(point.frameWidth));
+        info.Set(pnt::kBoxHeight, static_cast<float>(point.height));
+      }
+      break;
+    case DxfPointKind::SubGraph:
+      info.setSymbolNumber(point.subGraph);
+      info.setSymbolHeight(static_cast<float>(point.height));
+      info.setSymbolWidth(static_cast<float>(point.width));
+      info.setAngle(static_cast<float>(point.angle));
+      break;
+    case DxfPointKind::Circle:
+      info.setRadius(point.radius);
+      info.Set(pnt::kCircleOutlineColour, colour);
+      info.Set(pnt::kCirclePenWidth, point.penWidth);
+      info.Set(pnt::kCircleFilled, static_cast<uint8_t>(1));
+      break;
+  }
+  const int32_t id = BasAppendPoint(targets_.point, point.position, point.text, info);
+  if (id > 0) WriteAttributes(targets_.point, kPointEntity, id, attributes);
+}
+
+void DxfWorkAreaSink::AppendRegion(std::span<const DxfRing> rings, const DxfRegionStyle& style,
+                                   const DxfEntityAttributes& attributes) {
+  std::vector<int32_t> arcs = {0};
+  for (const DxfRing& ring : rings) {
+    if (arcs.size() > 1) arcs.push_back(0);
+    for (const DxfRegionArc& arc : ring) {
+      LIN_INFO& line = *BasGetDefaultLineParam();
+      line.setLineKind(arc.curveFlag);
+      const int32_t id = BasAppendLine(targets_.region, arc.vertices.data(), static_cast<int32_t>(arc.vertices.size()),
+                                       line);
+      if (id > 0) arcs.push_back(id);
+    }
+  }
+  if (arcs.size() < 2) return;
+  REG_INFO& info = *BasGetDefaultRegionParam();
+  info.setFillColour(DxfRegionColourNumber(style.rgb, nearest_));
+  info.setLayer(LayerField(style.layerNumber));
+  if (style.setsPattern) {
+    info.setPattern(style.pattern);
+    info.setPatternHeight(style.patternSize);
+    info.setPatternWidth(style.patternSize);
+  }
+  const int32_t id = BasAppendRegion(targets_.region, arcs, info);
+  if (id > 0) WriteAttributes(targets_.region, kRegionEntity, id, attributes);
 }
 
 void DxfWorkAreaSink::WriteAttributes(WorkAreaHandle area, int entityType, int32_t id,

@@ -29,6 +29,8 @@ int32_t DisplayNearestColour(uint32_t rgb);
 // The platform colour of a DXF colour: the nearest colour number, 9 taken
 // as 1.
 int32_t DxfColourNumber(uint32_t rgb, const RgbToColourNumber& nearest);
+// The fill colour of a region: as DxfColourNumber, then 1 and 9 swapped.
+int32_t DxfRegionColourNumber(uint32_t rgb, const RgbToColourNumber& nearest);
 
 struct DxfTargets {
   WorkAreaHandle point = 0;
@@ -44,6 +46,12 @@ class DxfWorkAreaSink : public DxfImportSink {
   void BeginImport() override;
   void AppendLine(std::span<const D_DOT> vertices, const DxfLineStyle& style,
                   const DxfEntityAttributes& attributes) override;
+  void AppendPoint(const DxfPoint& point, const DxfEntityAttributes& attributes) override;
+  // Each arc is a line of the region area with the current default line
+  // parameters and its curve flag; the region's arc list names them ring by
+  // ring, 0 between rings (the library computes entry 0).
+  void AppendRegion(std::span<const DxfRing> rings, const DxfRegionStyle& style,
+                    const DxfEntityAttributes& attributes) override;
 
  private:
   void WriteAttributes(WorkAreaHandle area, int entityType, int32_t id, const DxfEntityAttributes& attributes);

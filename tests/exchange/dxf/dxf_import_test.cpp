@@ -69,7 +69,7 @@ TEST_F(DxfImport, OneFileReplacesTheTargetsWithParametersAndAttributes) {
   const int progressStarts = CurrentProgress().starts;
   const DxfReadResult result = ImportDxfFile(reader, test::FixturePath("r2004_gbk_crlf.dxf"), targets_, FakeNearest);
   EXPECT_TRUE(result.imported);
-  EXPECT_EQ(result.entities, 5);
+  EXPECT_EQ(result.entities, 6);  // five lines and a text
   const std::vector<ImportedLine> lines = Lines(targets_.line);
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[0].vertices.size(), 34u);

@@ -28,6 +28,17 @@ struct RecordedLine {
   DxfEntityAttributes attributes;
 };
 
+struct RecordedPoint {
+  DxfPoint point;
+  DxfEntityAttributes attributes;
+};
+
+struct RecordedRegion {
+  std::vector<DxfRing> rings;
+  DxfRegionStyle style;
+  DxfEntityAttributes attributes;
+};
+
 class RecordingSink : public DxfImportSink {
  public:
   void BeginImport() override { ++begun; }
@@ -35,8 +46,17 @@ class RecordingSink : public DxfImportSink {
                   const DxfEntityAttributes& attributes) override {
     lines.push_back({{vertices.begin(), vertices.end()}, style, attributes});
   }
+  void AppendPoint(const DxfPoint& point, const DxfEntityAttributes& attributes) override {
+    points.push_back({point, attributes});
+  }
+  void AppendRegion(std::span<const DxfRing> rings, const DxfRegionStyle& style,
+                    const DxfEntityAttributes& attributes) override {
+    regions.push_back({{rings.begin(), rings.end()}, style, attributes});
+  }
   int begun = 0;
   std::vector<RecordedLine> lines;
+  std::vector<RecordedPoint> points;
+  std::vector<RecordedRegion> regions;
 };
 
 }  // namespace zv::dxf::test

@@ -1,0 +1,138 @@
+#include "exchange/dxf/dxf_blocks.h"
+
+#include <algorithm>
+
+#include "exchange/dxf/dxf_cad_map.h"
+#include "exchange/dxf/dxf_code_page.h"
+#include "exchange/dxf/dxf_entities.h"
+#include "exchange/dxf/dxf_group_reader.h"
+#include "exchange/dxf/dxf_layers.h"
+#include "exchange/dxf/dxf_linear_readers.h"
+#include "exchange/dxf/dxf_transform.h"
+
+namespace zv::dxf {
+namespace {
+
+void Report(DxfExpansionState& state, std::string message) {
+  if (std::find(state.messages.begin(), state.messages.end(), message) == state.messages.end())
+    state.messages.push_back(std::move(message));
+}
+
+// Inside a block, entities take the reference's layer; the kinds whose name
+// text is a line type take the block's name there.
+struct AdoptReference {
+  const DxfInsertRecord& reference;
+  const std::string& blockName;
+
+  void Adopt(DxfEntityHead& head, bool namesBlock) const {
+    head.layer = reference.head.layer;
+    if (namesBlock) head.nameText = blockName;
+  }
+  void operator()(DxfTextRecord& r) const { Adopt(r.head, false); }
+  void operator()(DxfInsertRecord& r) const { Adopt(r.head, false); }
+  void operator()(DxfHatchRecord& r) const { Adopt(r.head, false); }
+  template <class Record>
+  void operator()(Record& r) const {
+    Adopt(r.head, true);
+  }
+};
+
+void WriteSubGraph(const DxfInsertRecord& record, int32_t subGraph, DxfDrawContext& context) {
+  DxfPoint point;
+  point.kind = DxfPointKind::SubGraph;
+  point.position = {record.x, record.y};
+  point.subGraph = subGraph;
+  point.height = record.scaleY;
+  point.width = record.scaleX;
+  point.angle = record.rotationDegrees;
+  point.rgb = EntityRgb(record.head, context);
+  point.layerNumber = context.layerNumbers.Number(record.head.layer);
+  context.sink.AppendPoint(point, {record.head.nameText, record.head.layer, record.z});
+}
+
+void ExpandBlock(const DxfInsertRecord& record, const std::vector<DxfBlockDefinition>& runs, DxfDrawContext& context) {
+  DxfExpansionState& state = *context.expansion;
+  const std::string& name = record.head.nameText;
+  if (std::find(state.open.begin(), state.open.end(), name) != state.open.end()) {
+    Report(state, "块“" + name + "”引用了它自己,这个引用没有展开。");
+    return;
+  }
+  if (state.open.size() >= kMaxBlockNesting) {
+    Report(state, "块引用嵌套太深,更深的块没有展开。");
+    return;
+  }
+  const DxfColour colour = ResolveColour(record.head.colour, context.layers.ColourOf(record.head.layer),
+                                         context.blockColour);
+  const int32_t weight = ResolveWeight(record.head.weight, context.layers.WeightOf(record.head.layer),
+                                       context.blockWeight);
+  state.open.push_back(name);
+  for (const DxfBlockDefinition& run : runs) {
+    const DxfAffine placement =
+        DxfAffine::Placement(run.base, record.scaleX, record.scaleY, record.rotationDegrees, {record.x, record.y});
+    if (!placement.IsFinite()) continue;
+    DxfTransformingSink placed(context.sink, placement);
+    DxfDrawContext inner = WithSink(context, placed);
+    inner.blockColour = colour;
+    inner.blockWeight = weight;
+    for (const DxfRecord& entity : run.entities) {
+      if (state.budget <= 0) {
+        Report(state, "块展开的图元太多,其余的块图元没有写入。");
+        break;
+      }
+      --state.budget;
+      DxfRecord adopted = entity;
+      std::visit(AdoptReference{record, name}, adopted);
+      WriteRecord(adopted, inner);
+    }
+  }
+  state.open.pop_back();
+}
+
+}  // namespace
+
+DxfBlockDefinition& DxfBlocks::Define(const std::string& name, const D_DOT& base) {
+  std::vector<DxfBlockDefinition>& runs = blocks_[name];
+  runs.push_back({base, {}});
+  return runs.back();
+}
+
+const std::vector<DxfBlockDefinition>* DxfBlocks::Find(const std::string& name) const {
+  const auto it = blocks_.find(name);
+  return it == blocks_.end() ? nullptr : &it->second;
+}
+
+DxfInsertRecord ReadInsert(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
+  DxfInsertRecord record;
+  record.head.typeName = groups.value();
+  while (groups.Next() && groups.code() != 0) {
+    if (groups.code() != 6 && ReadHeadGroup(record.head, groups, decoder, true)) continue;
+    const double v = GroupDouble(groups.value());
+    switch (groups.code()) {
+      case 2: record.head.nameText = decoder.Decode(groups.value()); break;
+      case 10: record.x = v; break;
+      case 20: record.y = v; break;
+      case 30: record.z = v; break;
+      case 41: record.scaleX = v; break;
+      case 42: record.scaleY = v; break;
+      case 50: record.rotationDegrees = v; break;
+      default: break;
+    }
+  }
+  return record;
+}
+
+void WriteInsert(const DxfInsertRecord& record, DxfDrawContext& context) {
+  if (context.layers.IsOff(record.head.layer)) return;
+  InObjectCoordinates(record.head, context, [&](DxfDrawContext& c) {
+    const int32_t subGraph = c.pointMap ? LookupCadSubgraph(*c.pointMap, record.head.nameText) : 0;
+    if (subGraph != 0) {
+      WriteSubGraph(record, subGraph, c);
+      return;
+    }
+    if (!c.blocks || !c.expansion) return;
+    if (const std::vector<DxfBlockDefinition>* runs = c.blocks->Find(record.head.nameText))
+      ExpandBlock(record, *runs, c);
+  });
+}
+
+}  // namespace zv::dxf

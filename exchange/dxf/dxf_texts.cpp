@@ -1,0 +1,109 @@
+#include "exchange/dxf/dxf_texts.h"
+
+#include <cmath>
+
+#include "exchange/dxf/dxf_code_page.h"
+#include "exchange/dxf/dxf_geometry.h"
+#include "exchange/dxf/dxf_group_reader.h"
+#include "exchange/dxf/dxf_layers.h"
+#include "exchange/dxf/dxf_linear_readers.h"
+#include "exchange/dxf/dxf_text_codes.h"
+#include "framework/text/encoding.h"
+#include "platform/display/text_measure.h"
+
+namespace zv::dxf {
+namespace {
+
+constexpr double kRadian = 57.29577951308232;
+// Line spacing of a text block: the DXF factor times this many heights, less
+// one height.
+constexpr double kLineSpacingHeights = 1.6666666666666665;
+constexpr double kDefaultFrameWidth = 100.0;
+
+}  // namespace
+
+DxfTextRecord ReadText(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
+  DxfTextRecord record;
+  record.head.typeName = groups.value();
+  record.isMText = record.head.typeName == "MTEXT";
+  std::string chunks;
+  double directionX = 0;
+  bool hasDirection = false;
+  double directionAngle = 0;
+  while (groups.Next() && groups.code() != 0) {
+    if (groups.code() != 6 && ReadHeadGroup(record.head, groups, decoder, true)) continue;
+    switch (groups.code()) {
+      case 1: record.head.nameText = decoder.Decode(groups.value()); break;
+      case 3: chunks += decoder.Decode(groups.value()); break;
+      case 10: record.x = GroupDouble(groups.value()); break;
+      case 20: record.y = GroupDouble(groups.value()); break;
+      case 30: record.z = GroupDouble(groups.value()); break;
+      case 40:
+        if (const double h = GroupDouble(groups.value()); h != 0) record.height = h;
+        break;
+      case 41: record.widthFactor = GroupDouble(groups.value()); break;
+      case 44: record.lineSpacingFactor = GroupDouble(groups.value()); break;
+      case 50: record.rotationDegrees = GroupDouble(groups.value()); break;
+      case 71: record.attachment = GroupInt(groups.value()); break;
+      case 11: directionX = GroupDouble(groups.value()); break;
+      case 21:
+        directionAngle = std::atan2(GroupDouble(groups.value()), directionX) * kRadian;
+        hasDirection = true;
+        break;
+      default: break;
+    }
+  }
+  if (record.isMText) {
+    // MTEXT is in world coordinates; its direction vector wins over 50.
+    record.head.mirrored = false;
+    if (hasDirection) record.rotationDegrees = directionAngle;
+    record.text = ConvertMTextCodes(chunks + record.head.nameText, record.height);
+  } else {
+    record.text = ConvertTextSpecials(record.head.nameText);
+  }
+  return record;
+}
+
+namespace {
+
+void WriteMText(const DxfTextRecord& record, DxfDrawContext& context, DxfPoint& point) {
+  const double h = record.height;
+  AlignTextPosition(point.position, h, display::DspStringWidth(record.text) * h, record.attachment);
+  point.angle = record.rotationDegrees;
+  point.height = h;
+  point.width = h;
+  if (text::GbkLength(record.text) < kMTextNoteLimit && record.text.find("\r\n") == std::string::npos) {
+    point.kind = DxfPointKind::Note;
+    point.setsSpacing = true;
+  } else {
+    point.kind = DxfPointKind::TextBlock;
+    point.position.y += h;
+    point.lineSpacing = record.lineSpacingFactor * h * kLineSpacingHeights - h;
+    point.frameWidth = record.widthFactor != 0 ? record.widthFactor : kDefaultFrameWidth;
+  }
+  context.sink.AppendPoint(point, {record.head.nameText, record.head.layer, h});
+}
+
+}  // namespace
+
+void WriteText(const DxfTextRecord& record, DxfDrawContext& context) {
+  if (context.layers.IsOff(record.head.layer)) return;
+  DxfPoint point;
+  point.position = {record.x, record.y};
+  point.text = record.text;
+  point.rgb = EntityRgb(record.head, context);
+  point.layerNumber = context.layerNumbers.Number(record.head.layer);
+  if (record.isMText) {
+    WriteMText(record, context, point);
+    return;
+  }
+  point.kind = DxfPointKind::Note;
+  point.height = record.height;
+  point.width = record.widthFactor * record.height;
+  point.angle = record.rotationDegrees;
+  InObjectCoordinates(record.head, context, [&](DxfDrawContext& c) {
+    c.sink.AppendPoint(point, {record.head.nameText, record.head.layer, record.height});
+  });
+}
+
+}  // namespace zv::dxf

@@ -1,0 +1,70 @@
+#include "exchange/dxf/dxf_transform.h"
+
+#include <cmath>
+
+namespace zv::dxf {
+namespace {
+
+constexpr double kDegree = 0.017453292519943295;
+
+}  // namespace
+
+DxfAffine DxfAffine::After(const DxfAffine& inner) const {
+  return {a * inner.a + b * inner.c, a * inner.b + b * inner.d, c * inner.a + d * inner.c, c * inner.b + d * inner.d,
+          a * inner.tx + b * inner.ty + tx, c * inner.tx + d * inner.ty + ty};
+}
+
+bool DxfAffine::IsFinite() const {
+  return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d) && std::isfinite(tx) &&
+         std::isfinite(ty);
+}
+
+DxfAffine DxfAffine::MirrorX() { return {-1, 0, 0, 1, 0, 0}; }
+
+DxfAffine DxfAffine::Placement(const D_DOT& base, double scaleX, double scaleY, double angleDegrees,
+                               const D_DOT& insertion) {
+  const double cs = std::cos(angleDegrees * kDegree);
+  const double sn = std::sin(angleDegrees * kDegree);
+  DxfAffine map{cs * scaleX, -sn * scaleY, sn * scaleX, cs * scaleY, 0, 0};
+  const D_DOT movedBase = map.ApplyLinear(base);
+  map.tx = insertion.x - movedBase.x;
+  map.ty = insertion.y - movedBase.y;
+  return map;
+}
+
+void DxfTransformingSink::AppendLine(std::span<const D_DOT> vertices, const DxfLineStyle& style,
+                                     const DxfEntityAttributes& attributes) {
+  std::vector<D_DOT> mapped;
+  mapped.reserve(vertices.size());
+  for (const D_DOT& p : vertices) mapped.push_back(map_.Apply(p));
+  inner_.AppendLine(mapped, style, attributes);
+}
+
+void DxfTransformingSink::AppendPoint(const DxfPoint& point, const DxfEntityAttributes& attributes) {
+  DxfPoint mapped = point;
+  mapped.position = map_.Apply(point.position);
+  if (point.kind != DxfPointKind::Circle) {
+    const double angle = point.angle * kDegree;
+    const D_DOT along = map_.ApplyLinear({std::cos(angle), std::sin(angle)});
+    const D_DOT up = map_.ApplyLinear({-std::sin(angle), std::cos(angle)});
+    mapped.angle = std::atan2(along.y, along.x) / kDegree;
+    const double alongScale = std::hypot(along.x, along.y);
+    const double upScale = std::hypot(up.x, up.y);
+    mapped.width = point.width * alongScale;
+    mapped.height = point.height * upScale;
+    mapped.frameWidth = point.frameWidth * alongScale;
+    mapped.lineSpacing = point.lineSpacing * upScale;
+  }
+  inner_.AppendPoint(mapped, attributes);
+}
+
+void DxfTransformingSink::AppendRegion(std::span<const DxfRing> rings, const DxfRegionStyle& style,
+                                       const DxfEntityAttributes& attributes) {
+  std::vector<DxfRing> mapped(rings.begin(), rings.end());
+  for (DxfRing& ring : mapped)
+    for (DxfRegionArc& arc : ring)
+      for (D_DOT& p : arc.vertices) p = map_.Apply(p);
+  inner_.AppendRegion(mapped, style, attributes);
+}
+
+}  // namespace zv::dxf
