@@ -1,6 +1,7 @@
 #include "exchange/dxf/dxf_hatches.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "exchange/dxf/dxf_arcs.h"
@@ -16,8 +17,6 @@ namespace {
 constexpr double kDegree = 0.017453292519943295;
 constexpr int32_t kPathExternal = 1;
 constexpr int32_t kPathPolyline = 2;
-// A ring needs this many points (a triangle, closed).
-constexpr std::size_t kMinRingPoints = 4;
 // Pattern sizes are the pattern scale times this.
 constexpr double kPatternSizePerScale = 5.0;
 
@@ -70,6 +69,19 @@ std::optional<DxfRegionArc> EdgeArc(const Edge& e) {
   return std::nullopt;
 }
 
+// False for a ring that runs back along itself (or whose area overflows).
+bool EnclosesArea(const DxfRing& ring) {
+  std::vector<D_DOT> points;
+  for (const DxfRegionArc& arc : ring) points.insert(points.end(), arc.vertices.begin(), arc.vertices.end());
+  double twiceArea = 0;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const D_DOT& a = points[i];
+    const D_DOT& b = points[(i + 1) % points.size()];
+    twiceArea += a.x * b.y - b.x * a.y;
+  }
+  return twiceArea != 0 && std::isfinite(twiceArea);
+}
+
 // One boundary path as its groups come.
 class PathReader {
  public:
@@ -93,9 +105,7 @@ class PathReader {
       if (!declared_ || *declared_ != edgesRead_ || incomplete_) return std::nullopt;
       ring = std::move(edges_);
     }
-    std::size_t points = 0;
-    for (const DxfRegionArc& arc : ring) points += arc.vertices.size();
-    if (points < kMinRingPoints) return std::nullopt;
+    if (!EnclosesArea(ring)) return std::nullopt;
     return ring;
   }
 

@@ -205,6 +205,8 @@ class FileReading {
         Advance();
       }
     }
+    if (!groups_.Is0("ENDBLK"))
+      expansion_.messages.push_back("块“" + name + "”没有ENDBLK结束标记,已读入它结束之前的图元。");
   }
 
   DxfGroupReader groups_;

@@ -44,12 +44,15 @@ void DxfTransformingSink::AppendPoint(const DxfPoint& point, const DxfEntityAttr
   DxfPoint mapped = point;
   mapped.position = map_.Apply(point.position);
   if (point.kind != DxfPointKind::Circle) {
-    const double angle = point.angle * kDegree;
-    const D_DOT along = map_.ApplyLinear({std::cos(angle), std::sin(angle)});
-    const D_DOT up = map_.ApplyLinear({-std::sin(angle), std::cos(angle)});
-    mapped.angle = std::atan2(along.y, along.x) / kDegree;
-    const double alongScale = std::hypot(along.x, along.y);
-    const double upScale = std::hypot(up.x, up.y);
+    // A mirroring map is taken as a mirror in the text's own frame (its
+    // angle a becoming 180° − a) followed by a map that does not mirror.
+    const D_DOT xAxis = map_.ApplyLinear({1, 0});
+    const D_DOT yAxis = map_.ApplyLinear({0, 1});
+    const bool mirrors = xAxis.x * yAxis.y - xAxis.y * yAxis.x < 0;
+    const double turn = mirrors ? std::atan2(-xAxis.y, -xAxis.x) : std::atan2(xAxis.y, xAxis.x);
+    mapped.angle = (mirrors ? 180.0 - point.angle : point.angle) + turn / kDegree;
+    const double alongScale = std::hypot(xAxis.x, xAxis.y);
+    const double upScale = std::hypot(yAxis.x, yAxis.y);
     mapped.width = point.width * alongScale;
     mapped.height = point.height * upScale;
     mapped.frameWidth = point.frameWidth * alongScale;

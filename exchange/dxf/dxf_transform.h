@@ -27,10 +27,11 @@ struct DxfAffine {
                              const D_DOT& insertion);
 };
 
-// Maps positions and vertices; a text's or sub-graph's angle follows the image
-// of its baseline direction (so it turns with the map and a mirror turns it
-// round, the text staying readable), its height and width scale with the
-// images of its up and baseline directions.
+// Maps positions and vertices. A text or sub-graph turns with the map's x
+// axis (a reference's rotation is added to its angle) and scales its width
+// with the x axis and its height with the y axis; under a mirroring map its
+// angle a becomes 180° − a first, so that it reads the way the mirrored
+// baseline runs.
 class DxfTransformingSink : public DxfImportSink {
  public:
   DxfTransformingSink(DxfImportSink& inner, const DxfAffine& map) : inner_(inner), map_(map) {}

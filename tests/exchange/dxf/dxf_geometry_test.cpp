@@ -121,3 +121,32 @@ TEST(DxfColour, ByLayerAndByBlock) {
 
 }  // namespace
 }  // namespace zv::dxf
+
+namespace zv::dxf {
+namespace {
+
+TEST(DxfArcs, EllipseSamplersByParameterAndByAngle) {
+  // Major axis 4 along y (turned 90°), ratio 0.5: parameter t lies at
+  // (−2 sin t, 4 cos t) from the centre.
+  std::vector<D_DOT> byParam;
+  EXPECT_EQ(EllipseArcByParam(10, 20, 0, 4, 0.5, 0, kTwoPi, byParam), 64);
+  EXPECT_NEAR(byParam[0].x, 10, 1e-12);
+  EXPECT_NEAR(byParam[0].y, 24, 1e-12);
+  EXPECT_NEAR(byParam[15].x, 10 - 2 * std::sin(1.5), 1e-12);
+  EXPECT_NEAR(byParam[15].y, 20 + 4 * std::cos(1.5), 1e-12);
+  // A half ellipse by polar angle in 1° steps: 182 points, each on the
+  // ellipse in the direction of its angle.
+  std::vector<D_DOT> byAngle;
+  EXPECT_EQ(EllipseArcByAngle(0, 0, 4, 0, 0.5, 0, 180, byAngle), 182);
+  for (int i : {0, 30, 90, 150, 181}) {
+    const D_DOT& p = byAngle[static_cast<std::size_t>(i)];
+    EXPECT_NEAR(p.x * p.x / 16 + p.y * p.y / 4, 1.0, 1e-9) << i;
+    if (i > 0 && i < 180) EXPECT_NEAR(std::atan2(p.y, p.x) * 180 / M_PI, std::min(i, 180), 1e-9);
+  }
+  // Huge spans are bounded.
+  std::vector<D_DOT> bounded;
+  EXPECT_LE(EllipseArcByAngle(0, 0, 1, 0, 1, 0, 1e300, bounded), (1 << 16) + 2);
+}
+
+}  // namespace
+}  // namespace zv::dxf

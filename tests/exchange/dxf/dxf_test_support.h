@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "exchange/dxf/dxf_import_sink.h"
+#include "exchange/dxf/dxf_reader.h"
 
 namespace zv::dxf::test {
 
@@ -21,6 +22,11 @@ std::string GroupsText(const std::vector<Group>& groups, const std::string& line
 // A file with a LAYER table (entries as given) and an ENTITIES section.
 std::string DxfFile(const std::vector<Group>& layerEntries, const std::vector<Group>& entities,
                     const std::vector<Group>& header = {});
+
+// The same with a BLOCKS section (BLOCK ... ENDBLK groups as given) between
+// the tables and the entities.
+std::string DxfFileWithBlocks(const std::vector<Group>& layerEntries, const std::vector<Group>& blocks,
+                              const std::vector<Group>& entities);
 
 struct RecordedLine {
   std::vector<D_DOT> vertices;
@@ -58,5 +64,13 @@ class RecordingSink : public DxfImportSink {
   std::vector<RecordedPoint> points;
   std::vector<RecordedRegion> regions;
 };
+
+struct ReadOutcome {
+  RecordingSink sink;
+  DxfReadResult result;
+};
+
+// Reads the DXF text with no line-type map and the given sub-graph map.
+ReadOutcome ReadDxf(const std::string& dxf, const std::string& pointMap = "");
 
 }  // namespace zv::dxf::test
