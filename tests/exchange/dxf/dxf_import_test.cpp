@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <tuple>
 #include <fstream>
 
 #include "exchange/dxf/dxf_import.h"
@@ -118,18 +120,139 @@ TEST_F(DxfImport, AFileThatCannotBeReadLeavesTheTargetsAlone) {
   }
 }
 
+struct ImportedPoint {
+  D_DOT position;
+  std::string text;
+  PNT_INFO info;
+  std::string nameText;
+};
+
+std::vector<ImportedPoint> Points(WorkAreaHandle area) {
+  std::vector<ImportedPoint> out;
+  int32_t live = 0, bound = 0;
+  BasGetPointCount(area, &live, &bound);
+  for (int32_t id = 1; id < bound; ++id) {
+    ImportedPoint point;
+    if (!BasReadPoint(area, id, &point.position, &point.text, &point.info)) continue;
+    AttributeRecord record;
+    EXPECT_TRUE(BasReadAttribute(area, kPointEntity, id, &record));
+    BasGetFieldText(record, kEntityNameField, &point.nameText);
+    out.push_back(std::move(point));
+  }
+  return out;
+}
+
+struct ImportedRegion {
+  std::vector<std::vector<D_DOT>> rings;
+  REG_INFO info;
+  std::string layerName;
+};
+
+std::vector<ImportedRegion> Regions(WorkAreaHandle area) {
+  std::vector<ImportedRegion> out;
+  int32_t live = 0, bound = 0;
+  BasGetRegionCount(area, &live, &bound);
+  for (int32_t id = 1; id < bound; ++id) {
+    ImportedRegion region;
+    if (!BasReadRegion(area, id, nullptr, &region.info) || !BasGetRegionRings(area, id, &region.rings)) continue;
+    AttributeRecord record;
+    EXPECT_TRUE(BasReadAttribute(area, kRegionEntity, id, &record));
+    BasGetFieldText(record, kLayerNameField, &region.layerName);
+    out.push_back(std::move(region));
+  }
+  return out;
+}
+
+bool SameRings(const std::vector<std::vector<D_DOT>>& a, const std::vector<std::vector<D_DOT>>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t r = 0; r < a.size(); ++r) {
+    if (a[r].size() != b[r].size()) return false;
+    for (std::size_t i = 0; i < a[r].size(); ++i)
+      if (a[r][i].x != b[r][i].x || a[r][i].y != b[r][i].y) return false;
+  }
+  return true;
+}
+
+TEST_F(DxfImport, PointsAndRegionsWithTheirParameters) {
+  DxfReader reader(CadMap{}, CadMap::Parse("MAPPED 7"));
+  const DxfReadResult result =
+      ImportDxfFile(reader, test::FixturePath("r2018_shapes_utf8.dxf"), targets_, FakeNearest);
+  ASSERT_TRUE(result.imported);
+  const std::vector<ImportedPoint> points = Points(targets_.point);
+  ASSERT_EQ(points.size(), 10u);
+  EXPECT_EQ(points[0].info.kind(), 2);  // the POINT: a filled circle
+  EXPECT_DOUBLE_EQ(points[0].info.radius(), 0.2);
+  EXPECT_EQ(points[0].info.Get<uint8_t>(pnt::kCircleFilled), 1);
+  const auto text = std::find_if(points.begin(), points.end(), [](const auto& p) { return p.text == "钻孔ZK1"; });
+  ASSERT_NE(text, points.end());
+  EXPECT_EQ(text->info.kind(), 0);
+  EXPECT_FLOAT_EQ(text->info.charHeight(), 2.5f);
+  EXPECT_FLOAT_EQ(text->info.charWidth(), 2.0f);
+  EXPECT_FLOAT_EQ(text->info.angle(), 30.0f);
+  EXPECT_EQ(text->nameText, "钻孔ZK1");
+  const auto block = std::find_if(points.begin(), points.end(), [](const auto& p) { return p.info.kind() == 5; });
+  ASSERT_NE(block, points.end());
+  EXPECT_FLOAT_EQ(block->info.Get<float>(pnt::kBoxWidth), 40.0f);
+  EXPECT_EQ(points.back().info.kind(), 1);
+  EXPECT_EQ(points.back().info.symbolNumber(), 7);
+
+  const std::vector<ImportedRegion> regions = Regions(targets_.region);
+  ASSERT_EQ(regions.size(), 7u);
+  ASSERT_EQ(regions[0].rings.size(), 2u);  // the square and its hole
+  EXPECT_EQ(regions[0].rings[0].size(), 5u);
+  EXPECT_EQ(regions[0].rings[1].size(), 5u);
+  EXPECT_EQ(regions[0].info.fillColour(), 9);  // red: 1 for lines, 9 for regions
+  EXPECT_EQ(regions[0].layerName, "WALL");
+  ASSERT_EQ(regions[1].rings.size(), 1u);  // four edges joined into one ring
+  EXPECT_EQ(regions[1].rings[0].front().x, regions[1].rings[0].back().x);
+  EXPECT_EQ(regions[3].rings[0].size(), 5u);
+}
+
 TEST_F(DxfImport, FourPassesGiveWhatOnePassGives) {
-  for (const char* fixture : {"r2018_utf8.dxf", "r12_escaped.dxf", "gdal_lines.dxf"}) {
+  for (const char* fixture :
+       {"r2018_utf8.dxf", "r12_escaped.dxf", "gdal_lines.dxf", "r2004_shapes_gbk.dxf", "gdal_shapes.dxf"}) {
     DxfReader oneReader(CadMap{}, CadMap{});
     ImportDxfFile(oneReader, test::FixturePath(fixture), targets_, FakeNearest);
-    const std::vector<ImportedLine> one = Lines(targets_.line);
+    std::vector<ImportedLine> one = Lines(targets_.line);
+    const std::vector<ImportedPoint> onePoints = Points(targets_.point);
+    std::vector<ImportedRegion> oneRegions = Regions(targets_.region);
     DxfReader fourReader(CadMap{}, CadMap{});
     const DxfReadResult result = ImportLargeDxfFile(fourReader, test::FixturePath(fixture), targets_, FakeNearest);
     EXPECT_TRUE(result.imported);
     EXPECT_TRUE(result.messages.empty());
-    const std::vector<ImportedLine> four = Lines(targets_.line);
+    std::vector<ImportedLine> four = Lines(targets_.line);
+    // Everything in pass order rather than file order.
+    auto lineKey = [](const ImportedLine& l) {
+      return std::tuple(l.vertices.front().x, l.vertices.front().y, l.vertices.size(), l.vertices.back().x);
+    };
+    auto byLineKey = [&](const ImportedLine& a, const ImportedLine& b) { return lineKey(a) < lineKey(b); };
+    std::stable_sort(one.begin(), one.end(), byLineKey);
+    std::stable_sort(four.begin(), four.end(), byLineKey);
+    // Points and regions: the same ones.
+    auto samePoints = [](std::vector<ImportedPoint> a, std::vector<ImportedPoint> b) {
+      auto key = [](const ImportedPoint& p) { return std::tuple(p.position.x, p.position.y, p.text, p.info.kind()); };
+      auto less = [&](const ImportedPoint& x, const ImportedPoint& y) { return key(x) < key(y); };
+      std::sort(a.begin(), a.end(), less);
+      std::sort(b.begin(), b.end(), less);
+      return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](const auto& x, const auto& y) {
+               return key(x) == key(y) && x.info.colour() == y.info.colour() && x.nameText == y.nameText;
+             });
+    };
+    EXPECT_TRUE(samePoints(onePoints, Points(targets_.point))) << fixture;
+    std::vector<ImportedRegion> fourRegions = Regions(targets_.region);
+    ASSERT_EQ(oneRegions.size(), fourRegions.size()) << fixture;
+    auto byFirstVertex = [](const ImportedRegion& a, const ImportedRegion& b) {
+      return std::pair(a.rings[0][0].x, a.rings[0][0].y) < std::pair(b.rings[0][0].x, b.rings[0][0].y);
+    };
+    std::sort(oneRegions.begin(), oneRegions.end(), byFirstVertex);
+    std::sort(fourRegions.begin(), fourRegions.end(), byFirstVertex);
+    for (std::size_t i = 0; i < oneRegions.size(); ++i) {
+      EXPECT_TRUE(SameRings(oneRegions[i].rings, fourRegions[i].rings)) << fixture;
+      EXPECT_EQ(oneRegions[i].info.fillColour(), fourRegions[i].info.fillColour());
+      EXPECT_EQ(oneRegions[i].layerName, fourRegions[i].layerName);
+    }
     ASSERT_EQ(one.size(), four.size()) << fixture;
-    ASSERT_FALSE(one.empty());
+    ASSERT_FALSE(one.empty() && onePoints.empty() && oneRegions.empty());
     for (std::size_t i = 0; i < one.size(); ++i) {
       ASSERT_EQ(one[i].vertices.size(), four[i].vertices.size());
       for (std::size_t v = 0; v < one[i].vertices.size(); ++v) {
@@ -220,6 +343,30 @@ TEST(DxfLayerFiles, SafeDistinctStems) {
       {"..", "__"},     {".", "_"},         {"", "__2"},        {"x\ny", "x_y"},  {".hidden", "_hidden"},
   };
   for (const auto& [name, stem] : cases) EXPECT_EQ(SafeDistinctFileStem(name, used), stem) << name;
+}
+
+}  // namespace
+}  // namespace zv::dxf
+
+namespace zv::dxf {
+namespace {
+
+TEST(DxfFolderConversion, CarriesPointsAndRegions) {
+  const fs::path root = fs::path(zv::test::TempRoot()) / "shapes";
+  fs::create_directories(root);
+  fs::copy_file(test::FixturePath("gdal_shapes.dxf"), root / "shapes.dxf");
+  const DxfFolderReport report = ConvertDxfFolder(root.string(), FakeNearest);
+  ASSERT_EQ(report.projects.size(), 1u);
+  EXPECT_TRUE(report.messages.empty());
+  EXPECT_EQ(ProjectItems(root / "SHAPES" / "SHAPES.mpj"),
+            (std::vector<std::string>{".\\ROAD.wt", ".\\断层.wt", ".\\ROAD.wp"}));
+  const WorkAreaSetHandle set = BasCreateWorkAreaSet(0);
+  const WorkAreaHandle road = BasLoadWorkArea(set, (root / "SHAPES" / "ROAD.wp").string());
+  ASSERT_NE(road, 0);
+  std::vector<std::vector<D_DOT>> rings;
+  ASSERT_TRUE(BasGetRegionRings(road, 1, &rings));
+  EXPECT_EQ(rings.size(), 2u);  // the polygon and its hole
+  BasFreeWorkAreaSet(set);
 }
 
 }  // namespace
