@@ -83,6 +83,11 @@ struct DxfTextRecord {
   int32_t attachment = 1;       // MTEXT group 71
   double lineSpacingFactor = 1.0;  // MTEXT group 44
   bool isMText = false;
+  // TEXT and ATTRIB justification: horizontal (72), vertical (73, ATTRIB 74)
+  // and the alignment point (11/21) they refer to.
+  int32_t horizontal = 0;
+  int32_t vertical = 0;
+  std::optional<D_DOT> alignmentPoint;
 };
 
 struct DxfInsertRecord {

@@ -20,6 +20,18 @@ constexpr double kRadian = 57.29577951308232;
 constexpr double kLineSpacingHeights = 1.6666666666666665;
 constexpr double kDefaultFrameWidth = 100.0;
 
+// TEXT justification (72: 0 left, 1 centre, 2 right, 3 aligned, 4 middle,
+// 5 fit; 73: 0 baseline, 1 bottom, 2 middle, 3 top) as the MTEXT attachment
+// point it anchors like; 0 for texts placed by their first point.
+int JustificationAttachment(int32_t horizontal, int32_t vertical) {
+  if (horizontal == 3 || horizontal == 5 || horizontal < 0 || horizontal > 5 || vertical < 0 || vertical > 3)
+    return 0;
+  if (horizontal == 0 && vertical == 0) return 0;
+  const int column = horizontal == 4 ? 1 : horizontal;
+  const int row = horizontal == 4 ? 1 : vertical == 3 ? 0 : vertical == 2 ? 1 : 2;
+  return row * 3 + column + 1;
+}
+
 }  // namespace
 
 DxfTextRecord ReadText(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
@@ -30,6 +42,7 @@ DxfTextRecord ReadText(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   double directionX = 0;
   bool hasDirection = false;
   double directionAngle = 0;
+  const int verticalCode = record.head.typeName == "ATTRIB" ? 74 : 73;
   while (groups.Next() && groups.code() != 0) {
     if (groups.code() != 6 && ReadHeadGroup(record.head, groups, decoder, true)) continue;
     switch (groups.code()) {
@@ -45,12 +58,16 @@ DxfTextRecord ReadText(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
       case 44: record.lineSpacingFactor = GroupDouble(groups.value()); break;
       case 50: record.rotationDegrees = GroupDouble(groups.value()); break;
       case 71: record.attachment = GroupInt(groups.value()); break;
+      case 72: record.horizontal = GroupInt(groups.value()); break;
       case 11: directionX = GroupDouble(groups.value()); break;
       case 21:
         directionAngle = std::atan2(GroupDouble(groups.value()), directionX) * kRadian;
         hasDirection = true;
+        record.alignmentPoint = D_DOT{directionX, GroupDouble(groups.value())};
         break;
-      default: break;
+      default:
+        if (groups.code() == verticalCode) record.vertical = GroupInt(groups.value());
+        break;
     }
   }
   if (record.isMText) {
@@ -101,6 +118,16 @@ void WriteText(const DxfTextRecord& record, DxfDrawContext& context) {
   point.height = record.height;
   point.width = record.widthFactor * record.height;
   point.angle = record.rotationDegrees;
+  // A justified text hangs from its alignment point: writers that cannot
+  // measure texts give that point as the first one too.
+  if (const int attachment = JustificationAttachment(record.horizontal, record.vertical);
+      attachment != 0 && record.alignmentPoint) {
+    D_DOT shift{0, 0};
+    AlignTextPosition(shift, point.height, display::DspStringWidth(record.text) * point.width, attachment);
+    const double a = point.angle / kRadian;
+    point.position = {record.alignmentPoint->x + shift.x * std::cos(a) - shift.y * std::sin(a),
+                      record.alignmentPoint->y + shift.x * std::sin(a) + shift.y * std::cos(a)};
+  }
   InObjectCoordinates(record.head, context, [&](DxfDrawContext& c) {
     c.sink.AppendPoint(point, {record.head.nameText, record.head.layer, record.height});
   });

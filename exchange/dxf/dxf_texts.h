@@ -15,7 +15,9 @@ class DxfTextDecoder;
 inline constexpr std::size_t kMTextNoteLimit = 50;
 
 // MTEXT rotation: group 50 in degrees, unless a direction vector 11/21 is
-// given, which wins. TEXT and ATTRIB rotation: group 50 in degrees.
+// given, which wins. TEXT and ATTRIB rotation: group 50 in degrees; a text
+// justified other than left, aligned or fit hangs from its alignment point
+// 11/21 by its justification (72 with 73, ATTRIB 74).
 DxfTextRecord ReadText(DxfGroupReader& groups, const DxfTextDecoder& decoder);
 
 // Nothing is written on a switched-off layer.

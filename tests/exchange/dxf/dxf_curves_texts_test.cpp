@@ -115,6 +115,35 @@ TEST(DxfCurves, EllipsesFromTheirParameters) {
   EXPECT_EQ(read.sink.lines[1].vertices.size(), 2u);
 }
 
+TEST(DxfTexts, JustifiedTextsHangFromTheirAlignmentPoint) {
+  // "AB" of height 2: one cell of width 2.
+  auto text = [](std::vector<Group> more) {
+    std::vector<Group> groups = {{0, "TEXT"}, {8, "A"}, {1, "AB"}, {10, "50"}, {20, "50"}, {40, "2"}};
+    groups.insert(groups.end(), more.begin(), more.end());
+    return groups;
+  };
+  struct Case {
+    std::vector<Group> groups;
+    D_DOT position;
+  };
+  const Case cases[] = {
+      {text({{72, "1"}, {11, "50"}, {21, "50"}, {73, "2"}}), {49, 49}},                // middle centre
+      {text({{72, "1"}, {11, "50"}, {21, "50"}, {73, "2"}, {50, "90"}}), {51, 49}},    // turned with the text
+      {text({{72, "2"}, {11, "60"}, {21, "50"}}), {58, 50}},                           // baseline right
+      {text({{72, "4"}, {11, "50"}, {21, "50"}}), {49, 49}},                           // middle
+      {text({{72, "5"}, {11, "70"}, {21, "50"}}), {50, 50}},                           // fit: the first point
+      {text({{11, "70"}, {21, "50"}}), {50, 50}},                                      // left: the first point
+      {{{0, "ATTRIB"}, {8, "A"}, {1, "AB"}, {10, "0"}, {20, "0"}, {40, "2"}, {72, "0"}, {11, "50"}, {21, "50"},
+        {73, "9"}, {74, "3"}}, {50, 48}},                                              // ATTRIB: top left by 74
+  };
+  for (const Case& c : cases) {
+    const auto read = ReadEntities(c.groups);
+    ASSERT_EQ(read.sink.points.size(), 1u);
+    EXPECT_NEAR(read.sink.points[0].point.position.x, c.position.x, 1e-9);
+    EXPECT_NEAR(read.sink.points[0].point.position.y, c.position.y, 1e-9);
+  }
+}
+
 TEST(DxfTexts, TextsAreNotesAtTheirInsertionPoint) {
   const auto read = ReadEntities({
       {0, "TEXT"}, {8, "A"}, {1, "ABC"}, {10, "10"}, {20, "20"}, {40, "2.5"}, {41, "0.8"}, {50, "30"},

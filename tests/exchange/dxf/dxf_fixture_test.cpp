@@ -146,7 +146,10 @@ TEST(DxfFixtures, EzdxfShapesInThreeReleases) {
     ASSERT_NE(borehole, nullptr);
     EXPECT_DOUBLE_EQ(borehole->angle, 30);
     EXPECT_DOUBLE_EQ(borehole->width, 2);
-    ASSERT_NE(FindText(sink, "中心°"), nullptr);
+    const DxfPoint* centred = FindText(sink, "中心°");
+    ASSERT_NE(centred, nullptr);  // middle centre at (50, 50): its corner left of and below it
+    EXPECT_LT(centred->position.x, 48);
+    EXPECT_NEAR(centred->position.y, 49, 1e-9);
     const DxfPoint* fault = FindText(sink, "断层F1 1/1/2/");
     ASSERT_NE(fault, nullptr);
     EXPECT_EQ(fault->kind, DxfPointKind::Note);
