@@ -1,8 +1,9 @@
 #pragma once
 // Reads one DXF file (text form, any release that keeps the section layout)
 // and hands its entities, one by one in file order, to an import sink. The
-// TABLES section gives the layers, the ENTITIES section the entities; the
-// HEADER gives the code page. A pass restricts the entity kinds read, so that
+// TABLES section gives the layers, the BLOCKS section the blocks that INSERT
+// entities place, the ENTITIES section the entities; the HEADER gives the
+// code page. A pass restricts the entity kinds read, so that
 // a file too large for one run can be read in four.
 //
 // A reader lives for one command: the layer numbering (and the mapping files)

@@ -121,14 +121,17 @@ void DxfWorkAreaSink::AppendRegion(std::span<const DxfRing> rings, const DxfRegi
                                    const DxfEntityAttributes& attributes) {
   std::vector<int32_t> arcs = {0};
   for (const DxfRing& ring : rings) {
-    if (arcs.size() > 1) arcs.push_back(0);
+    std::vector<int32_t> ids;
     for (const DxfRegionArc& arc : ring) {
       LIN_INFO& line = *BasGetDefaultLineParam();
       line.setLineKind(arc.curveFlag);
       const int32_t id = BasAppendLine(targets_.region, arc.vertices.data(), static_cast<int32_t>(arc.vertices.size()),
                                        line);
-      if (id > 0) arcs.push_back(id);
+      if (id > 0) ids.push_back(id);
     }
+    if (ids.empty()) continue;
+    if (arcs.size() > 1) arcs.push_back(0);
+    arcs.insert(arcs.end(), ids.begin(), ids.end());
   }
   if (arcs.size() < 2) return;
   REG_INFO& info = *BasGetDefaultRegionParam();
