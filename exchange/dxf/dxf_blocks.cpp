@@ -1,7 +1,9 @@
 #include "exchange/dxf/dxf_blocks.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "exchange/dxf/dxf_arcs.h"
 #include "exchange/dxf/dxf_cad_map.h"
 #include "exchange/dxf/dxf_code_page.h"
 #include "exchange/dxf/dxf_entities.h"
@@ -34,6 +36,34 @@ struct AdoptReference {
   template <class Record>
   void operator()(Record& r) const {
     Adopt(r.head, true);
+  }
+};
+
+// Roughly how many points writing the record makes, and a fixed cost of
+// any entity, so that the budget bounds the work whatever the entities are.
+struct RecordWeight {
+  static constexpr int64_t kEntityCost = 16;
+  static int64_t Span(double span, double turn, double step) {
+    if (span < 0) span += turn;
+    const double steps = span / step;
+    return kEntityCost + 2 + (std::isfinite(steps) && steps > 0 ? static_cast<int64_t>(std::min(steps, 65536.0)) : 0);
+  }
+  int64_t operator()(const DxfPolylineRecord& r) const { return kEntityCost + static_cast<int64_t>(r.vertices.size()) * 8; }
+  int64_t operator()(const DxfSplineRecord& r) const { return kEntityCost + static_cast<int64_t>(r.samples.size()); }
+  int64_t operator()(const DxfCircleRecord& r) const {
+    return r.isArc ? Span((r.endDegrees - r.startDegrees) * 0.017453292519943295, kTwoPi, kArcStep) : kEntityCost + 64;
+  }
+  int64_t operator()(const DxfEllipseRecord& r) const { return Span(r.endParameter - r.startParameter, kTwoPi, kArcStep); }
+  int64_t operator()(const DxfHatchRecord& r) const {
+    int64_t points = kEntityCost;
+    for (const auto& rings : r.regions)
+      for (const DxfRing& ring : rings)
+        for (const DxfRegionArc& arc : ring) points += static_cast<int64_t>(arc.vertices.size());
+    return points;
+  }
+  template <class Record>
+  int64_t operator()(const Record&) const {
+    return kEntityCost;
   }
 };
 
@@ -79,7 +109,7 @@ void ExpandBlock(const DxfInsertRecord& record, const std::vector<DxfBlockDefini
         Report(state, "块展开的图元太多,其余的块图元没有写入。");
         break;
       }
-      --state.budget;
+      state.budget -= std::visit(RecordWeight{}, entity);
       DxfRecord adopted = entity;
       std::visit(AdoptReference{record, name}, adopted);
       WriteRecord(adopted, inner);

@@ -39,8 +39,8 @@ class DxfBlocks {
 
 // Block references nest this deep at most.
 inline constexpr std::size_t kMaxBlockNesting = 64;
-// Entities the expansions of one file may write at most.
-inline constexpr int64_t kExpansionBudget = 2'000'000;
+// Points (roughly) the expansions of one file may write at most.
+inline constexpr int64_t kExpansionBudget = 100'000'000;
 
 DxfInsertRecord ReadInsert(DxfGroupReader& groups, const DxfTextDecoder& decoder);
 

@@ -66,11 +66,12 @@ class CheckedSink : public DxfImportSink {
 // The reading of one file.
 class FileReading {
  public:
-  FileReading(DxfLineSource& source, DxfLayerTable& layers, DxfDrawContext context, int pass, DxfProgress& progress)
+  FileReading(DxfLineSource& source, DxfLayerTable& layers, DxfDrawContext context, int pass, DxfProgress& progress,
+              int64_t expansionBudget)
       : groups_(source), layers_(layers), context_(context), pass_(pass), progress_(progress) {
     context_.blocks = &blocks_;
     context_.expansion = &expansion_;
-    expansion_.budget = kExpansionBudget;
+    expansion_.budget = expansionBudget;
   }
 
   void Run(bool utf8, DxfReadResult& result) {
@@ -248,7 +249,8 @@ DxfReader::DxfReader(CadMap lineMap, CadMap pointMap) : lineMap_(std::move(lineM
 namespace {
 
 DxfReadResult ReadSource(DxfLineSource& source, DxfLayerTable& layers, DxfLayerNumbers& numbers, const CadMap& lineMap,
-                         const CadMap& pointMap, DxfImportSink& sink, int pass, DxfProgress* progress) {
+                         const CadMap& pointMap, int64_t expansionBudget, DxfImportSink& sink, int pass,
+                         DxfProgress* progress) {
   DxfReadResult result;
   if (StartsWith(FirstBytes(source), kBinaryDxfSignature)) {
     result.messages.emplace_back(kBinaryDxf);
@@ -258,7 +260,7 @@ DxfReadResult ReadSource(DxfLineSource& source, DxfLayerTable& layers, DxfLayerN
   CheckedSink counting(sink);
   const bool utf8 = SourceIsUtf8(source);
   FileReading reading(source, layers, DxfDrawContext{layers, numbers, lineMap, counting, &pointMap}, pass,
-                      progress ? *progress : silent);
+                      progress ? *progress : silent, expansionBudget);
   reading.Run(utf8, result);
   result.entities = counting.count;
   return result;
@@ -275,12 +277,12 @@ DxfReadResult DxfReader::ReadFile(const std::string& path, DxfImportSink& sink, 
     return result;
   }
   DxfLineSource source(file);
-  return ReadSource(source, layers_, layerNumbers_, lineMap_, pointMap_, sink, pass, progress);
+  return ReadSource(source, layers_, layerNumbers_, lineMap_, pointMap_, expansionBudget_, sink, pass, progress);
 }
 
 DxfReadResult DxfReader::ReadBytes(std::string_view bytes, DxfImportSink& sink, int pass, DxfProgress* progress) {
   DxfLineSource source(bytes);
-  return ReadSource(source, layers_, layerNumbers_, lineMap_, pointMap_, sink, pass, progress);
+  return ReadSource(source, layers_, layerNumbers_, lineMap_, pointMap_, expansionBudget_, sink, pass, progress);
 }
 
 }  // namespace zv::dxf

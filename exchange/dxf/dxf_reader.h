@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "exchange/dxf/dxf_blocks.h"
 #include "exchange/dxf/dxf_cad_map.h"
 #include "exchange/dxf/dxf_layers.h"
 
@@ -50,6 +51,10 @@ class DxfReader {
   DxfReadResult ReadBytes(std::string_view bytes, DxfImportSink& sink, int pass = kAllPasses,
                           DxfProgress* progress = nullptr);
 
+  // Roughly how many points the block references of one file may write
+  // (kExpansionBudget unless set); what lies beyond is left out with a message.
+  void setExpansionBudget(int64_t points) { expansionBudget_ = points; }
+
   const DxfLayerNumbers& layerNumbers() const { return layerNumbers_; }
   // The layer table of the file read last.
   const DxfLayerTable& layers() const { return layers_; }
@@ -59,6 +64,7 @@ class DxfReader {
   CadMap pointMap_;
   DxfLayerNumbers layerNumbers_;
   DxfLayerTable layers_;
+  int64_t expansionBudget_ = kExpansionBudget;
 };
 
 // The message for a file that cannot be opened.

@@ -24,9 +24,10 @@ std::string DxfFileWithBlocks(const std::vector<Group>& layerEntries, const std:
   return GroupsText(all);
 }
 
-ReadOutcome ReadDxf(const std::string& dxf, const std::string& pointMap) {
+ReadOutcome ReadDxf(const std::string& dxf, const std::string& pointMap, int64_t expansionBudget) {
   ReadOutcome outcome;
   DxfReader reader(CadMap{}, CadMap::Parse(pointMap));
+  reader.setExpansionBudget(expansionBudget);
   outcome.result = reader.ReadBytes(dxf, outcome.sink);
   return outcome;
 }

@@ -71,6 +71,6 @@ struct ReadOutcome {
 };
 
 // Reads the DXF text with no line-type map and the given sub-graph map.
-ReadOutcome ReadDxf(const std::string& dxf, const std::string& pointMap = "");
+ReadOutcome ReadDxf(const std::string& dxf, const std::string& pointMap = "", int64_t expansionBudget = kExpansionBudget);
 
 }  // namespace zv::dxf::test
