@@ -1,11 +1,11 @@
 #include "exchange/dxf/dxf_reader.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 
 #include "exchange/dxf/dxf_blocks.h"
+#include "exchange/dxf/dxf_checked_sink.h"
 #include "exchange/dxf/dxf_code_page.h"
 #include "exchange/dxf/dxf_entities.h"
 #include "exchange/dxf/dxf_group_reader.h"
@@ -25,43 +25,6 @@ constexpr const char* kCannotOpen = "ZAVEDIZ不能独占使用该文件,请先�
 constexpr const char* kBinaryDxf = "这是二进制格式的DXF文件,只能读取文本格式的DXF文件。";
 constexpr const char* kNotDxf = "该文件不是DXF文件:文件中没有SECTION段。";
 constexpr const char* kNoEof = "DXF文件不完整(没有EOF结束标记),已读入文件结束之前的图元。";
-
-bool Finite(const D_DOT& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
-
-// Counts what reaches the sink, for the result, and keeps back what no
-// platform entity can hold: coordinates or sizes that overflowed, lines of
-// fewer than two vertices.
-class CheckedSink : public DxfImportSink {
- public:
-  explicit CheckedSink(DxfImportSink& inner) : inner_(inner) {}
-  void BeginImport() override { inner_.BeginImport(); }
-  void AppendLine(std::span<const D_DOT> vertices, const DxfLineStyle& style,
-                  const DxfEntityAttributes& attributes) override {
-    if (vertices.size() < 2 || !std::all_of(vertices.begin(), vertices.end(), Finite)) return;
-    ++count;
-    inner_.AppendLine(vertices, style, attributes);
-  }
-  void AppendPoint(const DxfPoint& point, const DxfEntityAttributes& attributes) override {
-    for (const double v : {point.position.x, point.position.y, point.angle, point.height, point.width,
-                           point.lineSpacing, point.frameWidth, point.radius})
-      if (!std::isfinite(v)) return;
-    ++count;
-    inner_.AppendPoint(point, attributes);
-  }
-  void AppendRegion(std::span<const DxfRing> rings, const DxfRegionStyle& style,
-                    const DxfEntityAttributes& attributes) override {
-    if (rings.empty()) return;
-    for (const DxfRing& ring : rings)
-      for (const DxfRegionArc& arc : ring)
-        if (arc.vertices.empty() || !std::all_of(arc.vertices.begin(), arc.vertices.end(), Finite)) return;
-    ++count;
-    inner_.AppendRegion(rings, style, attributes);
-  }
-  int64_t count = 0;
-
- private:
-  DxfImportSink& inner_;
-};
 
 // The reading of one file.
 class FileReading {
@@ -257,12 +220,12 @@ DxfReadResult ReadSource(DxfLineSource& source, DxfLayerTable& layers, DxfLayerN
     return result;
   }
   DxfProgress silent;
-  CheckedSink counting(sink);
+  CheckedSink checked(sink);
   const bool utf8 = SourceIsUtf8(source);
-  FileReading reading(source, layers, DxfDrawContext{layers, numbers, lineMap, counting, &pointMap}, pass,
+  FileReading reading(source, layers, DxfDrawContext{layers, numbers, lineMap, checked, &pointMap}, pass,
                       progress ? *progress : silent, expansionBudget);
   reading.Run(utf8, result);
-  result.entities = counting.count;
+  result.entities = checked.count();
   return result;
 }
 
