@@ -78,7 +78,7 @@ struct DxfTextRecord {
   std::string text;  // converted: TEXT specials, or MTEXT chunks and codes
   double x = 0, y = 0, z = 0;
   double height = 3.0;
-  double widthFactor = 1.0;     // MTEXT: the reference width
+  double widthFactor = 1.0;     // MTEXT: the reference width (41), 0 when absent
   double rotationDegrees = 0;
   int32_t attachment = 1;       // MTEXT group 71
   double lineSpacingFactor = 1.0;  // MTEXT group 44

@@ -1,5 +1,6 @@
 #include "exchange/dxf/dxf_texts.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "exchange/dxf/dxf_code_page.h"
@@ -38,6 +39,8 @@ DxfTextRecord ReadText(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   DxfTextRecord record;
   record.head.typeName = groups.value();
   record.isMText = record.head.typeName == "MTEXT";
+  // An MTEXT without a reference width (41) is not wrapped.
+  if (record.isMText) record.widthFactor = 0;
   std::string chunks;
   double directionX = 0;
   bool hasDirection = false;
@@ -83,6 +86,18 @@ DxfTextRecord ReadText(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
 
 namespace {
 
+// A frame as wide as the longest line, 100 at least, so that nothing wraps.
+double UnwrappedFrameWidth(const std::string& text, double height) {
+  double widest = 0;
+  std::size_t begin = 0;
+  while (begin <= text.size()) {
+    const std::size_t end = std::min(text.find("\r\n", begin), text.size());
+    widest = std::max(widest, display::DspStringWidth(std::string_view(text).substr(begin, end - begin)) * height);
+    begin = end + 2;
+  }
+  return std::max(kDefaultFrameWidth, widest);
+}
+
 void WriteMText(const DxfTextRecord& record, DxfDrawContext& context, DxfPoint& point) {
   const double h = record.height;
   AlignTextPosition(point.position, h, display::DspStringWidth(record.text) * h, record.attachment);
@@ -96,7 +111,7 @@ void WriteMText(const DxfTextRecord& record, DxfDrawContext& context, DxfPoint& 
     point.kind = DxfPointKind::TextBlock;
     point.position.y += h;
     point.lineSpacing = record.lineSpacingFactor * h * kLineSpacingHeights - h;
-    point.frameWidth = record.widthFactor != 0 ? record.widthFactor : kDefaultFrameWidth;
+    point.frameWidth = record.widthFactor != 0 ? record.widthFactor : UnwrappedFrameWidth(record.text, h);
   }
   context.sink.AppendPoint(point, {record.head.nameText, record.head.layer, h});
 }

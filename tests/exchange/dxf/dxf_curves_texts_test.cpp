@@ -209,13 +209,18 @@ TEST(DxfTexts, LongOrMultiLineMTextIsATextBlockOneHeightHigher) {
     EXPECT_EQ(p.position.y, c.kind == DxfPointKind::Note ? 20 : 22);  // bottom left: no shift
     EXPECT_EQ(read.sink.points[0].attributes.nameText, c.text);
     if (c.kind == DxfPointKind::TextBlock) {
-      // No group 44: single spacing; no group 41: the default frame width 1.
+      // No group 44: single spacing; no group 41: a frame that wraps nothing.
       EXPECT_NEAR(p.lineSpacing, 2 * 1.6666666666666665 - 2, 1e-12);
-      EXPECT_DOUBLE_EQ(p.frameWidth, 1.0);
+      EXPECT_DOUBLE_EQ(p.frameWidth, 100.0);
     } else {
       EXPECT_TRUE(p.setsSpacing);
     }
   }
+  // A long line without a reference width: the frame takes the whole line.
+  const auto wide = ReadEntities(MText(chinese24 + chinese24 + "\\Pb", {{40, "5"}}));
+  EXPECT_DOUBLE_EQ(wide.sink.points[0].point.frameWidth, 48.5 * 5);  // and the blank before the break
+  const auto given = ReadEntities(MText("a\\Pb", {{41, "30"}}));
+  EXPECT_DOUBLE_EQ(given.sink.points[0].point.frameWidth, 30);
   const auto stacked = ReadEntities(MText("1\\S1/2;"));
   EXPECT_EQ(stacked.sink.points[0].point.text, "1/1/2/");
 }
