@@ -102,13 +102,17 @@ DxfSplineRecord ReadSpline(DxfGroupReader& groups, const DxfTextDecoder& decoder
   DxfSplineRecord record;
   record.head = NewHead(groups);
   std::vector<D_DOT> control;
+  std::vector<D_DOT> fit;
   double pendingX = 0;
+  double pendingFitX = 0;
   int32_t declared = 0;
   while (groups.Next() && groups.code() != 0) {
     if (ReadHeadGroup(record.head, groups, decoder, true)) continue;
     switch (groups.code()) {
       case 10: pendingX = GroupDouble(groups.value()); break;
       case 20: control.push_back({pendingX, GroupDouble(groups.value())}); break;
+      case 11: pendingFitX = GroupDouble(groups.value()); break;
+      case 21: fit.push_back({pendingFitX, GroupDouble(groups.value())}); break;
       case 30: record.z = GroupDouble(groups.value()); break;
       case 70: record.flags = GroupInt(groups.value()); break;
       case 73: declared = GroupInt(groups.value()); break;
@@ -121,6 +125,8 @@ DxfSplineRecord ReadSpline(DxfGroupReader& groups, const DxfTextDecoder& decoder
     control.resize(std::min<std::size_t>(control.size(), static_cast<std::size_t>(declared)));
     record.samples = SampleUniformBSpline(control);
   }
+  // A spline given by its fit points only is drawn through them.
+  if (record.samples.empty() && fit.size() >= 2) record.samples = std::move(fit);
   return record;
 }
 

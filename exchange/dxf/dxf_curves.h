@@ -18,7 +18,8 @@ DxfPointRecord ReadPoint(DxfGroupReader& groups, const DxfTextDecoder& decoder);
 DxfCircleRecord ReadCircle(DxfGroupReader& groups, const DxfTextDecoder& decoder);
 DxfEllipseRecord ReadEllipse(DxfGroupReader& groups, const DxfTextDecoder& decoder);
 // The curve is the uniform cubic B-spline of the control points read, as
-// many as group 73 says at most; none without group 73.
+// many as group 73 says at most; none without group 73. A spline without
+// control points that gives fit points (11/21) runs through those.
 DxfSplineRecord ReadSpline(DxfGroupReader& groups, const DxfTextDecoder& decoder);
 
 // Nothing is written on a switched-off layer; a spline without samples

@@ -87,6 +87,7 @@ TEST(DxfCurves, SplinesUseTheControlPointsReadUpToTheirCount) {
       {{{73, "5"}}, 7, 10},             // only the first five
       {{{73, "7"}, {70, "1"}}, 3, 5},   // promises seven, gives three
       {{{73, "7"}}, 1, 0},              // one point is no curve
+      {{{74, "3"}, {11, "0"}, {21, "0"}, {11, "1"}, {21, "1"}, {11, "2"}, {21, "0"}}, 0, 3},  // fit points only
   };
   for (const Case& c : cases) {
     const auto read = ReadEntities(spline(c.head, c.pairs));
