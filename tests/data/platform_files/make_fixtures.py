@@ -119,7 +119,7 @@ def old_project():
     header = bytearray(1113)
     header[0:8] = b"GDMP`D29"
     struct.pack_into("<ih4d", header, 8, 9, 2, 0, 0, 1, 1)
-    header[46:46 + 11] = b"C:\\MAPGIS\\C"
+    header[46:46 + 11] = b"C:\\GISDAT\\C"
     header[686:746] = fixed("旧工程", 60)
     items = bytearray()
     for name in ("D:\\SURVEY\\FOREIGN.WL", ".\\foreign.wt"):
