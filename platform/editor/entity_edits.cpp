@@ -8,6 +8,7 @@
 #include "platform/data/geometry.h"
 #include "platform/editor/arc_faces.h"
 #include "platform/editors/nearest.h"
+#include "platform/view/entity_moves.h"
 
 namespace zv::editor {
 
@@ -104,30 +105,7 @@ int DeleteEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities) {
 }
 
 int TranslateEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities, double dx, double dy) {
-  std::vector<ENTITY_MSG> moving;
-  for (const ENTITY_MSG& e : Live(entities)) {
-    if (e.type != kRegionEntity) {
-      if (std::find(moving.begin(), moving.end(), e) == moving.end()) moving.push_back(e);
-      continue;
-    }
-    for (int32_t arc : ArcsOf(e.area, e.id)) {
-      const ENTITY_MSG a{e.area, kLineEntity, arc};
-      if (std::find(moving.begin(), moving.end(), a) == moving.end()) moving.push_back(a);
-    }
-  }
-  if (moving.empty() || (dx == 0.0 && dy == 0.0)) return 0;
-  undo.PushSelGraphics(moving.data(), static_cast<int32_t>(moving.size()), GisUndo::kChanged, 1);
-  for (const ENTITY_MSG& e : moving) {
-    if (e.type == kPointEntity) {
-      D_DOT at;
-      if (BasReadPointPos(e.area, e.id, &at)) BasWritePointPos(e.area, e.id, {at.x + dx, at.y + dy});
-    } else {
-      std::vector<D_DOT> v;
-      LIN_INFO info;
-      if (BasReadLine(e.area, e.id, &v, &info)) BasUpdateLine(e.area, e.id, Shifted(std::move(v), dx, dy), info);
-    }
-  }
-  return static_cast<int>(moving.size());
+  return ShiftEntities(undo, EntitiesToMove(entities), dx, dy);
 }
 
 std::vector<ENTITY_MSG> CopyEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities, double dx, double dy) {

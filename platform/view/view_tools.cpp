@@ -1,11 +1,11 @@
 #include "platform/view/view_tools.h"
 
 #include <cmath>
-#include <set>
 
 #include "platform/editors/nearest.h"
 #include "platform/view/gis_edit_view.h"
 #include "platform/display/kernel_driver.h"
+#include "platform/view/entity_moves.h"
 #include "platform/view/entity_outline.h"
 
 namespace zv {
@@ -15,10 +15,6 @@ namespace {
 // A press within this many pixels of a vertex takes the vertex.
 constexpr double kVertexPixels = 3.0;
 constexpr long kDragColour = 4;
-
-void Shift(std::vector<D_DOT>& v, double dx, double dy) {
-  for (D_DOT& d : v) d.x += dx, d.y += dy;
-}
 
 }  // namespace
 
@@ -157,38 +153,15 @@ void DragTool::Apply() {
     BasUpdateLine(dotLine_.area, dotLine_.id, v, info);
     return;
   }
-  // What moves: picked points and lines, and the arcs of picked regions.
-  std::vector<ENTITY_MSG> moving;
-  std::set<std::pair<WorkAreaHandle, int32_t>> arcs;
+  // What moves: picked points and lines, and the arcs of picked regions,
+  // as far as the mode takes each kind.
+  std::vector<ENTITY_MSG> picked;
   for (const ENTITY_MSG& e : m_pView->SelectionPool_().entries()) {
-    if (!BasIsEntityLive(e.area, e.type, e.id)) continue;
-    if (e.type == kPointEntity && (m_nMode == kPoints || m_nMode == kGraph)) moving.push_back(e);
-    if (e.type == kLineEntity && (m_nMode == kLines || m_nMode == kGraph)) moving.push_back(e);
-    if (e.type == kRegionEntity && m_nMode == kGraph) {
-      std::vector<int32_t> list;
-      if (BasReadRegion(e.area, e.id, &list, nullptr))
-        for (std::size_t i = 1; i < list.size(); ++i)
-          if (list[i] != 0) arcs.insert({e.area, std::abs(list[i])});
-    }
+    const bool taken = m_nMode == kGraph || (e.type == kPointEntity && m_nMode == kPoints) ||
+                       (e.type == kLineEntity && m_nMode == kLines);
+    if (taken) picked.push_back(e);
   }
-  for (const auto& [area, arc] : arcs) {
-    const ENTITY_MSG e{area, kLineEntity, arc};
-    if (std::find(moving.begin(), moving.end(), e) == moving.end()) moving.push_back(e);
-  }
-  if (moving.empty()) return;
-  undo.PushSelGraphics(moving.data(), static_cast<int32_t>(moving.size()), GisUndo::kChanged, 1);
-  for (const ENTITY_MSG& e : moving) {
-    if (e.type == kPointEntity) {
-      D_DOT at;
-      if (BasReadPointPos(e.area, e.id, &at)) BasWritePointPos(e.area, e.id, {at.x + dx, at.y + dy});
-    } else {
-      std::vector<D_DOT> v;
-      LIN_INFO info;
-      if (!BasReadLine(e.area, e.id, &v, &info)) continue;
-      Shift(v, dx, dy);
-      BasUpdateLine(e.area, e.id, v, info);
-    }
-  }
+  ShiftEntities(undo, EntitiesToMove(picked), dx, dy);
 }
 
 void DragTool::Finish() {

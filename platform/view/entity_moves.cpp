@@ -1,0 +1,51 @@
+#include "platform/view/entity_moves.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace zv {
+namespace {
+
+void AddOnce(std::vector<ENTITY_MSG>& list, const ENTITY_MSG& e) {
+  if (std::find(list.begin(), list.end(), e) == list.end()) list.push_back(e);
+}
+
+}  // namespace
+
+std::vector<ENTITY_MSG> EntitiesToMove(const std::vector<ENTITY_MSG>& picked) {
+  std::vector<ENTITY_MSG> moving;
+  std::vector<ENTITY_MSG> arcs;
+  for (const ENTITY_MSG& e : picked) {
+    if (!BasIsEntityLive(e.area, e.type, e.id)) continue;
+    if (e.type != kRegionEntity) {
+      AddOnce(moving, e);
+      continue;
+    }
+    std::vector<int32_t> list;
+    if (!BasReadRegion(e.area, e.id, &list, nullptr)) continue;
+    for (std::size_t i = 1; i < list.size(); ++i)
+      if (list[i] != 0) AddOnce(arcs, ENTITY_MSG{e.area, kLineEntity, std::abs(list[i])});
+  }
+  for (const ENTITY_MSG& a : arcs) AddOnce(moving, a);
+  return moving;
+}
+
+int ShiftEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities, double dx, double dy) {
+  if (entities.empty() || (dx == 0.0 && dy == 0.0)) return 0;
+  undo.PushSelGraphics(entities.data(), static_cast<int32_t>(entities.size()), GisUndo::kChanged, 1);
+  for (const ENTITY_MSG& e : entities) {
+    if (e.type == kPointEntity) {
+      D_DOT at;
+      if (BasReadPointPos(e.area, e.id, &at)) BasWritePointPos(e.area, e.id, {at.x + dx, at.y + dy});
+      continue;
+    }
+    std::vector<D_DOT> v;
+    LIN_INFO info;
+    if (!BasReadLine(e.area, e.id, &v, &info)) continue;
+    for (D_DOT& d : v) d.x += dx, d.y += dy;
+    BasUpdateLine(e.area, e.id, v, info);
+  }
+  return static_cast<int>(entities.size());
+}
+
+}  // namespace zv

@@ -1,0 +1,21 @@
+#pragma once
+// Moving entities by an offset, shared by the view's drag modes and the
+// editor's move commands. Regions move by their arcs.
+
+#include <vector>
+
+#include "platform/data/work_area.h"
+#include "platform/view/gis_undo.h"
+
+namespace zv {
+
+// The entities a move of `picked` shifts: its live points and lines, then
+// the arcs of its live regions, each once.
+std::vector<ENTITY_MSG> EntitiesToMove(const std::vector<ENTITY_MSG>& picked);
+
+// Shifts points and lines by (dx, dy), recorded before the change as one
+// changed-entities undo record; the number moved (0 for an empty list or a
+// zero offset, when nothing is recorded).
+int ShiftEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities, double dx, double dy);
+
+}  // namespace zv
