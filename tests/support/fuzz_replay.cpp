@@ -8,11 +8,14 @@
 #include <iterator>
 #include <vector>
 
+#include "tests/support/test_env.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
+  zv::test::IsolateEnvironment();
   size_t count = 0;
   for (int i = 1; i < argc; ++i) {
     std::vector<fs::path> files;
