@@ -1,18 +1,11 @@
 #include "framework/profile/profile_file.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <unistd.h>
 #include <vector>
 
+#include "framework/fileio/file_io.h"
 #include "framework/paths/path_resolver.h"
 #include "framework/text/encoding.h"
 #include "framework/text/numbers.h"
-
-namespace fs = std::filesystem;
 
 namespace zv {
 namespace {
@@ -32,9 +25,8 @@ std::string Trim(const std::string& s) {
 }
 
 bool ReadLines(const std::string& path, Lines& lines) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  if (!fileio::ReadWholeFile(path, bytes)) return false;
   std::string text = text::DecodeTextFile(bytes);
   auto firstLf = text.find('\n');
   if (firstLf != std::string::npos && (firstLf == 0 || text[firstLf - 1] != '\r')) lines.eol = "\n";
@@ -105,25 +97,6 @@ std::string CutToBytes(const std::string& utf8, std::size_t maxBytes) {
   return utf8.substr(0, end);
 }
 
-bool WriteAtomically(const std::string& path, const std::string& contents) {
-  std::error_code ec;
-  fs::path target(path);
-  if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-  std::string temp = path + ".XXXXXX";
-  int fd = mkstemp(temp.data());
-  if (fd < 0) return false;
-  bool ok = ::write(fd, contents.data(), contents.size()) == static_cast<ssize_t>(contents.size());
-  ok = (::fsync(fd) == 0) && ok;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) {
-    fs::permissions(temp, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read, ec);
-    fs::rename(temp, path, ec);
-    ok = !ec;
-  }
-  if (!ok) fs::remove(temp, ec);
-  return ok;
-}
-
 }  // namespace
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {}
@@ -171,7 +144,7 @@ bool ProfileFile::WriteString(const std::string& section, const std::string& key
     out += lines.items[i];
     if (i + 1 < lines.items.size() || lines.endsWithEol) out += lines.eol;
   }
-  return WriteAtomically(path, out);
+  return fileio::WriteFileAtomically(path, out);
 }
 
 bool ProfileFile::WriteInt(const std::string& section, const std::string& key, long value) const {

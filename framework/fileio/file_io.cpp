@@ -1,0 +1,90 @@
+#include "framework/fileio/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace zv::fileio {
+namespace {
+
+void SetError(std::string* error, const std::string& path, const char* what, int code) {
+  if (error) *error = path + ": " + what + ": " + std::strerror(code);
+}
+
+template <typename Container>
+bool ReadInto(const std::string& path, Container& bytes, std::string* error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    SetError(error, path, "cannot open", errno);
+    return false;
+  }
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    SetError(error, path, "cannot read", errno);
+    bytes.clear();
+    return false;
+  }
+  return true;
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string* error) {
+  return ReadInto(path, bytes, error);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error) {
+  return ReadInto(path, bytes, error);
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error) {
+  return WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), error);
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+  std::error_code ec;
+  const fs::path target(path);
+  if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+  std::string temporary = path + ".XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) {
+    SetError(error, path, "cannot save", errno);
+    return false;
+  }
+  // mkstemp creates the file for the owner only; a saved file gets the usual
+  // permissions, or keeps those of the file it replaces.
+  struct stat old{};
+  ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+  bool ok = WriteAll(fd, bytes.data(), bytes.size());
+  int code = errno;
+  ok = (::fsync(fd) == 0) && ok;
+  ok = (::close(fd) == 0) && ok;
+  if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) ok = false;
+  if (!ok) {
+    code = errno ? errno : code;
+    ::unlink(temporary.c_str());
+    SetError(error, path, "cannot save", code);
+  }
+  return ok;
+}
+
+}  // namespace zv::fileio
