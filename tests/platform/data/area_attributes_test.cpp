@@ -1,29 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "platform/data/work_area.h"
+#include "tests/support/work_areas_fixture.h"
 
 namespace zv {
 namespace {
 
-class AreaAttributes : public ::testing::Test {
+class AreaAttributes : public zv::test::WorkAreasTest {
  protected:
-  void SetUp() override {
-    set_ = BasCreateWorkAreaSet(0);
-    points_ = BasCreatePointWorkArea(set_);
-    lines_ = BasCreateLineWorkArea(set_);
-    regions_ = BasCreateRegionWorkArea(set_);
-  }
-  void TearDown() override { BasFreeWorkAreaSet(set_); }
-
   double Field(WorkAreaHandle area, int type, int32_t id, const char* name) {
     AttributeRecord record;
     double value = -1;
     if (BasReadAttribute(area, type, id, &record) != 1 || !BasGetFieldDouble(record, name, &value)) return -1;
     return value;
   }
-
-  WorkAreaSetHandle set_ = 0;
-  WorkAreaHandle points_ = 0, lines_ = 0, regions_ = 0;
 };
 
 TEST_F(AreaAttributes, NewAreasCarryTheCustomaryFields) {

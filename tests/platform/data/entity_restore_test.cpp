@@ -1,22 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/data/work_area.h"
+#include "tests/support/work_areas_fixture.h"
 
 namespace zv {
 namespace {
 
-class RestoreEntity : public ::testing::Test {
- protected:
-  void SetUp() override {
-    set_ = BasCreateWorkAreaSet(0);
-    points_ = BasCreatePointWorkArea(set_);
-    regions_ = BasCreateRegionWorkArea(set_);
-  }
-  void TearDown() override { BasFreeWorkAreaSet(set_); }
-
-  WorkAreaSetHandle set_ = 0;
-  WorkAreaHandle points_ = 0, regions_ = 0;
-};
+using RestoreEntity = zv::test::WorkAreasTest;
 
 TEST_F(RestoreEntity, DeletedPointComesBackWholeAtItsIdAndPlace) {
   PNT_INFO info;

@@ -5,30 +5,18 @@
 #include <climits>
 #include <numbers>
 
+#include "tests/support/work_areas_fixture.h"
+
 namespace zv {
 namespace {
 
-class WorkAreas : public ::testing::Test {
+class WorkAreas : public zv::test::WorkAreasTest {
  protected:
-  void SetUp() override {
-    set_ = BasCreateWorkAreaSet(0);
-    points_ = BasCreatePointWorkArea(set_);
-    lines_ = BasCreateLineWorkArea(set_);
-    regions_ = BasCreateRegionWorkArea(set_);
-    ASSERT_NE(points_, 0);
-    ASSERT_NE(lines_, 0);
-    ASSERT_NE(regions_, 0);
-  }
-  void TearDown() override { BasFreeWorkAreaSet(set_); }
-
   // A closed square arc in the region area, counter-clockwise.
   int32_t SquareArc(double x, double y, double size) {
     const std::vector<D_DOT> ring{{x, y}, {x + size, y}, {x + size, y + size}, {x, y + size}, {x, y}};
     return BasAppendLine(regions_, ring, LIN_INFO{});
   }
-
-  WorkAreaSetHandle set_ = 0;
-  WorkAreaHandle points_ = 0, lines_ = 0, regions_ = 0;
 };
 
 TEST_F(WorkAreas, HandlesAreNonZeroDistinctAndTyped) {

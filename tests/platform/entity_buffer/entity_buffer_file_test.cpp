@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "tests/support/test_env.h"
+#include "tests/support/work_areas_fixture.h"
 
 namespace zv {
 namespace {
@@ -24,19 +25,13 @@ int32_t CountAt(const std::string& bytes, std::size_t offset) {
   return bytes::ReadLe<int32_t>(reinterpret_cast<const uint8_t*>(bytes.data() + offset));
 }
 
-class EntityBufferFiles : public ::testing::Test {
+class EntityBufferFiles : public zv::test::WorkAreasTest {
  protected:
   void SetUp() override {
-    set_ = BasCreateWorkAreaSet(0);
-    points_ = BasCreatePointWorkArea(set_);
-    lines_ = BasCreateLineWorkArea(set_);
-    regions_ = BasCreateRegionWorkArea(set_);
+    WorkAreasTest::SetUp();
     path_ = zv::test::TempRoot() + "/BufferPnt.sec";
   }
-  void TearDown() override { BasFreeWorkAreaSet(set_); }
 
-  WorkAreaSetHandle set_ = 0;
-  WorkAreaHandle points_ = 0, lines_ = 0, regions_ = 0;
   std::string path_;
 };
 

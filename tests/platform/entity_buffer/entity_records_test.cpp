@@ -4,25 +4,17 @@
 
 #include <sstream>
 
+#include "tests/support/work_areas_fixture.h"
+
 namespace zv {
 namespace {
 
-class EntityRecords : public ::testing::Test {
+class EntityRecords : public zv::test::WorkAreasTest {
  protected:
-  void SetUp() override {
-    set_ = BasCreateWorkAreaSet(0);
-    points_ = BasCreatePointWorkArea(set_);
-    lines_ = BasCreateLineWorkArea(set_);
-    regions_ = BasCreateRegionWorkArea(set_);
-  }
-  void TearDown() override { BasFreeWorkAreaSet(set_); }
-
   int32_t Arc(double x) {
     return BasAppendLine(regions_, std::vector<D_DOT>{{x, 0}, {x + 1, 0}, {x + 1, 1}, {x, 0}}, LIN_INFO{});
   }
 
-  WorkAreaSetHandle set_ = 0;
-  WorkAreaHandle points_ = 0, lines_ = 0, regions_ = 0;
   std::ostringstream out_;
 };
 
