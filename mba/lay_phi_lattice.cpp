@@ -12,31 +12,33 @@ namespace {
 // Nodes whose accumulated weight stays below this are left empty.
 constexpr double kMinNodeWeight = 1e-6;
 
-// A point's cell (i, j) and its place (s, t) inside it.
+// A point's cell (i, j) and the weights of the cell's four nodes along x (bs)
+// and along y (bt) at the point's place inside it.
 struct CellPlace {
   int32_t i;
   int32_t j;
-  double s;
-  double t;
+  double bs[4];
+  double bt[4];
 };
 
-// The cell of lattice coordinates (u, v) on an m x n lattice, or nothing when
-// the point lies outside it (or is not a number). A point on the far edge
-// belongs to the last cell at s = 1 (or t = 1), which gives the same value as
-// the next cell at 0 without touching nodes beyond the lattice.
+// The cell of lattice coordinates (u, v) on an m x n lattice with its node
+// weights, or nothing when the point lies outside it (or is not a number). A
+// point on the far edge belongs to the last cell at s = 1 (or t = 1), which
+// gives the same value as the next cell at 0 without touching nodes beyond
+// the lattice.
 std::optional<CellPlace> LocateCell(double u, double v, int32_t m, int32_t n) {
   if (!(u >= 0.0 && u <= m && v >= 0.0 && v <= n)) {
     return std::nullopt;
   }
-  CellPlace place{static_cast<int32_t>(u), static_cast<int32_t>(v), 0.0, 0.0};
+  CellPlace place{static_cast<int32_t>(u), static_cast<int32_t>(v), {}, {}};
   if (place.i == m) {
     place.i = m - 1;
   }
   if (place.j == n) {
     place.j = n - 1;
   }
-  place.s = u - place.i;
-  place.t = v - place.j;
+  zembrol::CubicBSplineBasis(u - place.i, place.bs);
+  zembrol::CubicBSplineBasis(v - place.j, place.bt);
   return place;
 }
 
@@ -80,10 +82,8 @@ int32_t CLayPhiLattice::CalculatePhiIJ(const D_3DOT* samples, int32_t count, int
     if (!place) {
       return 0;
     }
-    double bs[4];
-    double bt[4];
-    zembrol::CubicBSplineBasis(place->s, bs);
-    zembrol::CubicBSplineBasis(place->t, bt);
+    const double* bs = place->bs;
+    const double* bt = place->bt;
     const double sumS = bs[0] * bs[0] + bs[1] * bs[1] + bs[2] * bs[2] + bs[3] * bs[3];
     const double sumT = bt[0] * bt[0] + bt[1] * bt[1] + bt[2] * bt[2] + bt[3] * bt[3];
     const double inverseSum = 1.0 / (sumS * sumT);
@@ -130,10 +130,8 @@ int32_t CLayPhiLattice::Evaluate(const D_RECT* domain, double x, double y, doubl
   if (!place) {
     return 0;
   }
-  double bs[4];
-  double bt[4];
-  zembrol::CubicBSplineBasis(place->s, bs);
-  zembrol::CubicBSplineBasis(place->t, bt);
+  const double* bs = place->bs;
+  const double* bt = place->bt;
   const size_t stride = static_cast<size_t>(m) + 3;
   double sum = 0.0;
   for (int l = 0; l < 4; ++l) {
