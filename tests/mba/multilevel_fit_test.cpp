@@ -8,10 +8,13 @@
 #include <vector>
 
 #include "mba/zembrol.h"
+#include "tests/mba/para_choice.h"
 #include "tests/mba/sample_sets.h"
 
 namespace {
 
+using zembrol::test::CallSetMultiBSplinePara;
+using zembrol::test::ParaChoice;
 using zembrol::test::ScatteredSamples;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -244,15 +247,7 @@ TEST(MbaMultilevelFit, CopiesOwnTheirLevelsDomainAndSamples) {
 }
 
 TEST(MbaMultilevelFit, ParameterDialogNeedsAWidgetApplication) {
-  int levels = -7;
-  int32_t m = -7;
-  int32_t n = -7;
-  int calcInvalid = -7;
-  int32_t initM = -7;
-  int32_t initN = -7;
-  EXPECT_EQ(CMutilBSplineObj::SetMultiBSplinePara(levels, m, n, calcInvalid, initM, initN), 0);
-  EXPECT_EQ(levels, -7);
-  EXPECT_EQ(initN, -7);
+  EXPECT_EQ(CallSetMultiBSplinePara(), (ParaChoice{.result = 0}));
 }
 
 }  // namespace

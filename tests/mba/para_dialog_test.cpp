@@ -7,32 +7,23 @@
 
 #include "mba/bspline_para_dlg.h"
 #include "mba/zembrol.h"
+#include "tests/mba/para_choice.h"
 
 namespace {
 
-struct Chosen {
-  int levels = -1;
-  int32_t m = -1;
-  int32_t n = -1;
-  int calcInvalid = -1;
-  int32_t initM = -1;
-  int32_t initN = -1;
-  int32_t result = -1;
-};
+using zembrol::test::ParaChoice;
 
 // Runs SetMultiBSplinePara with the dialog handed to driver instead of a user.
-Chosen RunDialog(CBSplineParaDlg::Driver driver) {
+ParaChoice RunDialog(CBSplineParaDlg::Driver driver) {
   CBSplineParaDlg::SetTestDriver(std::move(driver));
-  Chosen chosen;
-  chosen.result = CMutilBSplineObj::SetMultiBSplinePara(chosen.levels, chosen.m, chosen.n, chosen.calcInvalid,
-                                                        chosen.initM, chosen.initN);
+  const ParaChoice chosen = zembrol::test::CallSetMultiBSplinePara();
   CBSplineParaDlg::SetTestDriver({});
   return chosen;
 }
 
 TEST(MbaParaDialog, ShowsTheDefaultsAndCancelWritesNothing) {
   bool shown = false;
-  const Chosen chosen = RunDialog([&](CBSplineParaDlg& dialog) {
+  const ParaChoice chosen = RunDialog([&](CBSplineParaDlg& dialog) {
     shown = true;
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(dialog.isModal());
@@ -50,14 +41,11 @@ TEST(MbaParaDialog, ShowsTheDefaultsAndCancelWritesNothing) {
     dialog.CancelButton()->click();
   });
   EXPECT_TRUE(shown);
-  EXPECT_EQ(chosen.result, 0);
-  EXPECT_EQ(chosen.levels, -1);
-  EXPECT_EQ(chosen.m, -1);
-  EXPECT_EQ(chosen.initN, -1);
+  EXPECT_EQ(chosen, (ParaChoice{.result = 0}));
 }
 
 TEST(MbaParaDialog, OkWritesTheEditedValuesAndEveryCallStartsFromTheDefaults) {
-  const Chosen edited = RunDialog([](CBSplineParaDlg& dialog) {
+  const ParaChoice edited = RunDialog([](CBSplineParaDlg& dialog) {
     dialog.LevelsEdit()->setText("6");
     dialog.MEdit()->setText("12");
     dialog.NEdit()->setText(" 5 ");
@@ -66,26 +54,16 @@ TEST(MbaParaDialog, OkWritesTheEditedValuesAndEveryCallStartsFromTheDefaults) {
     dialog.InitNEdit()->setText("10");
     dialog.OkButton()->click();
   });
-  EXPECT_EQ(edited.result, 1);
-  EXPECT_EQ(edited.levels, 6);
-  EXPECT_EQ(edited.m, 12);
-  EXPECT_EQ(edited.n, 5);
-  EXPECT_EQ(edited.calcInvalid, 1);
-  EXPECT_EQ(edited.initM, 20);
-  EXPECT_EQ(edited.initN, 10);
+  EXPECT_EQ(edited,
+            (ParaChoice{.levels = 6, .m = 12, .n = 5, .calcInvalid = 1, .initM = 20, .initN = 10, .result = 1}));
 
-  const Chosen untouched = RunDialog([](CBSplineParaDlg& dialog) { dialog.OnOK(); });
-  EXPECT_EQ(untouched.result, 1);
-  EXPECT_EQ(untouched.levels, 4);
-  EXPECT_EQ(untouched.m, 8);
-  EXPECT_EQ(untouched.n, 8);
-  EXPECT_EQ(untouched.calcInvalid, 0);
-  EXPECT_EQ(untouched.initM, 0);
-  EXPECT_EQ(untouched.initN, 0);
+  const ParaChoice untouched = RunDialog([](CBSplineParaDlg& dialog) { dialog.OnOK(); });
+  EXPECT_EQ(untouched,
+            (ParaChoice{.levels = 4, .m = 8, .n = 8, .calcInvalid = 0, .initM = 0, .initN = 0, .result = 1}));
 }
 
 TEST(MbaParaDialog, BadValuesKeepTheDialogOpenWithAMessage) {
-  const Chosen chosen = RunDialog([](CBSplineParaDlg& dialog) {
+  const ParaChoice chosen = RunDialog([](CBSplineParaDlg& dialog) {
     dialog.LevelsEdit()->setText("101");
     dialog.OkButton()->click();
     EXPECT_TRUE(dialog.isVisible());
@@ -103,13 +81,11 @@ TEST(MbaParaDialog, BadValuesKeepTheDialogOpenWithAMessage) {
     dialog.InitMEdit()->setText("2");
     dialog.OnOK();
   });
-  EXPECT_EQ(chosen.result, 1);
-  EXPECT_EQ(chosen.levels, 100);
-  EXPECT_EQ(chosen.initM, 2);
+  EXPECT_EQ(chosen, (ParaChoice{.levels = 100, .m = 8, .n = 8, .calcInvalid = 0, .initM = 2, .initN = 0, .result = 1}));
 }
 
 TEST(MbaParaDialog, DialogLeftOpenByTheDriverIsCancelled) {
-  const Chosen chosen = RunDialog([](CBSplineParaDlg& dialog) { dialog.LevelsEdit()->setText("0"); });
+  const ParaChoice chosen = RunDialog([](CBSplineParaDlg& dialog) { dialog.LevelsEdit()->setText("0"); });
   EXPECT_EQ(chosen.result, 0);
   EXPECT_EQ(chosen.levels, -1);
 }
