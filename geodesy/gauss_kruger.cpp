@@ -72,6 +72,25 @@ const FootpointSeries& SeriesFor(double e2) {
   return series;
 }
 
+// The terms of latitude B both series are written in: t = tan B,
+// η² = e'² cos² B, W² = 1 - e² sin² B and the prime-vertical radius N = a / W.
+struct LatitudeTerms {
+  double cosB;
+  double t;
+  double t2;
+  double eta2;
+  double w2;
+  double n;
+};
+
+LatitudeTerms TermsAt(double e2, double a, double b) {
+  const double sinB = std::sin(b);
+  const double cosB = std::cos(b);
+  const double t = std::tan(b);
+  const double w2 = 1.0 - e2 * sinB * sinB;
+  return {cosB, t, t * t, cosB * cosB * e2 / (1.0 - e2), w2, a / std::sqrt(w2)};
+}
+
 }  // namespace
 
 double FootpointLatitude(double e2, double a, double x) {
@@ -87,12 +106,7 @@ void CGeoPoint::GaussForward(double e2, double a, double l0) {
   const double b = X();
   const double l = Y() - l0;
   const double arc = MeridianArc(e2, a, b);
-  const double cosB = std::cos(b);
-  const double t = std::tan(b);
-  const double t2 = t * t;
-  const double eta2 = cosB * cosB * e2 / (1.0 - e2);
-  const double sinB = std::sin(b);
-  const double n = a / std::sqrt(1.0 - e2 * sinB * sinB);
+  const auto [cosB, t, t2, eta2, w2, n] = TermsAt(e2, a, b);
   const double lc = l * cosB;  // l cos B, the series variable
   const double lc2 = lc * lc;
 
@@ -111,14 +125,8 @@ void CGeoPoint::GaussInverse(double e2, double a, double l0) {
   const double northing = X();
   const double y = Y() - kFalseEasting;
   const double bf = FootpointLatitude(e2, a, northing);
-  const double sinBf = std::sin(bf);
-  const double cosBf = std::cos(bf);
-  const double w2 = 1.0 - e2 * sinBf * sinBf;
+  const auto [cosBf, t, t2, eta2, w2, n] = TermsAt(e2, a, bf);
   const double m = a * (1.0 - e2) / std::sqrt(w2 * w2 * w2);
-  const double n = a / std::sqrt(w2);
-  const double t = std::tan(bf);
-  const double t2 = t * t;
-  const double eta2 = cosBf * cosBf * e2 / (1.0 - e2);
   const double n3 = n * n * n;
   const double n5 = n3 * n * n;
   const double y2 = y * y;
