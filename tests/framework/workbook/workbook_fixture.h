@@ -11,7 +11,7 @@ namespace zv::workbook::testing {
 
 // A committed fixture of this folder's data (tests/data/workbook).
 inline std::string FixturePath(const std::string& name) {
-  return std::string(ZV_TEST_DATA_DIR) + "/workbook/" + name;
+  return zv::test::DataPath("workbook/" + name);
 }
 
 struct OpenedBook {
