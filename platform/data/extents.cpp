@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "framework/paths/path_resolver.h"
 #include "framework/text/encoding.h"
 #include "platform/data/geometry.h"
 #include "platform/data/work_area_store.h"
@@ -163,10 +164,9 @@ int BasTransformWorkArea(WorkAreaHandle handle, int operation, double a, double 
 int BasGetFileKind(std::string_view path) {
   const auto dot = path.rfind('.');
   if (dot == std::string_view::npos) return -1;
-  std::string ext(path.substr(dot));
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+  const std::string ext(path.substr(dot));
   constexpr std::pair<const char*, int> kKinds[] = {{".wl", 0}, {".wt", 1}, {".wp", 2}, {".mpj", 9}};
-  for (const auto& [name, kind] : kKinds) if (ext == name) return kind;
+  for (const auto& [name, kind] : kKinds) if (paths::EqualsIgnoreCase(ext, name)) return kind;
   return -1;
 }
 
