@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "framework/text/numbers.h"
 #include "framework/workbook/cell_text.h"
 #include "framework/workbook/workbook_error.h"
 
@@ -136,9 +137,14 @@ workbook::Worksheet Sheets::Item(const std::string& name) const {
 workbook::Worksheet Sheets::Add(int count) const {
   auto& data = *book_->data;
   // New sheets count on from the number of sheets, as the programs name them.
-  int number = static_cast<int>(data.sheets.size());
-  for (const auto& sheet : data.sheets)
-    if (sheet->name.rfind("Sheet", 0) == 0) number = std::max(number, std::atoi(sheet->name.c_str() + 5));
+  // A number too large to count on from (read from a file) is passed over.
+  constexpr long kLargestSheetNumber = 1'000'000'000;
+  long number = static_cast<long>(data.sheets.size());
+  for (const auto& sheet : data.sheets) {
+    if (sheet->name.rfind("Sheet", 0) != 0) continue;
+    const long used = num::ParseLong(std::string_view(sheet->name).substr(5));
+    if (used < kLargestSheetNumber) number = std::max(number, used);
+  }
   const int at = std::clamp(data.activeSheet, 0, static_cast<int>(data.sheets.size()));
   std::shared_ptr<SheetData> first;
   for (int i = 0; i < std::max(1, count); ++i) {

@@ -117,6 +117,25 @@ TEST(Session, AddedSheetsGoBeforeTheActiveOneAndBecomeActive) {
   EXPECT_EQ(excel.ActiveSheet()->Name(), "Sheet1");
 }
 
+TEST(Session, AddedSheetsCountOnFromTheLargestNumberUnlessItIsTooLarge) {
+  const struct {
+    const char* existing;
+    const char* added;
+  } cases[] = {
+      {"Sheet7", "Sheet8"},
+      {"Sheet999999999", "Sheet1000000000"},
+      {"Sheet2147483647", "Sheet2"},
+      {"Sheet99999999999999999999", "Sheet2"},
+  };
+  for (const auto& c : cases) {
+    auto session = std::make_shared<Session>();
+    const Application excel(session, Flavour::kExcel);
+    const Workbook book = excel.Workbooks().Add();
+    book.Sheets().Item(1).SetName(c.existing);
+    EXPECT_EQ(book.Sheets().Add().Name(), c.added) << c.existing;
+  }
+}
+
 TEST(Session, ReadersTakeTheTopLeftCellOfASelectionInBothFlavours) {
   // The selection C4:E6 was dragged from E6 up and to the left.
   for (const Flavour flavour : {Flavour::kExcel, Flavour::kEt}) {
