@@ -56,11 +56,15 @@ void RefreshExtents(MapProject& project) {
   if (any) project.file.SetProjectExtent({all.xmin, all.ymin, all.xmax, all.ymax});
 }
 
+// Point, line and region files open as work areas; other items (images,
+// network files...) are kept in the project without one.
+bool OpensAsWorkArea(int fileKind) { return fileKind >= kLineArea && fileKind <= kRegionArea; }
+
 // The work area for a file: loaded when it exists, new and empty (named
 // after the file) when it does not; 0 for kinds we do not open.
 WorkAreaHandle OpenArea(MapProject& project, const std::string& path, files::FileReport* report) {
   const int kind = BasGetFileKind(path);
-  if (kind < 0 || kind > kRegionArea) return 0;
+  if (!OpensAsWorkArea(kind)) return 0;
   std::error_code ec;
   if (std::filesystem::exists(path, ec)) {
     files::FileReport local;
@@ -116,17 +120,12 @@ MapProject* PrjOpen(const std::string& path, int, int, files::FileReport* report
   project->path = path;
   for (const files::ProjectItem& item : project->file.items) {
     const std::string itemPath = files::ResolveItemPath(path, item.FileName());
-    const int kind = BasGetFileKind(itemPath);
+    // A project opens without the files it names that are gone (OpenArea
+    // would make them new and empty).
     std::error_code ec;
-    WorkAreaHandle area = 0;
-    if (kind >= 0 && kind <= kRegionArea) {
-      if (std::filesystem::exists(itemPath, ec)) {
-        area = OpenArea(*project, itemPath, &r);
-      } else {
-        r.warnings.push_back(itemPath + ": 文件不存在");
-      }
-    }
-    project->areas.push_back(area);
+    const bool gone = OpensAsWorkArea(BasGetFileKind(itemPath)) && !std::filesystem::exists(itemPath, ec);
+    if (gone) r.warnings.push_back(itemPath + ": 文件不存在");
+    project->areas.push_back(gone ? 0 : OpenArea(*project, itemPath, &r));
   }
   return project;
 }
@@ -148,8 +147,7 @@ int PrjAddItem(MapProject* project, const std::string& path, int, int position, 
   const std::string full = std::filesystem::absolute(path).lexically_normal().string();
   files::ProjectItem item = files::NewProjectItem(StoredName(*project, full));
   const WorkAreaHandle area = OpenArea(*project, full, report);
-  const int kind = BasGetFileKind(full);
-  if (area == 0 && kind >= 0 && kind <= kRegionArea) return -1;  // a vector file that cannot be read
+  if (area == 0 && OpensAsWorkArea(BasGetFileKind(full))) return -1;  // a vector file that cannot be read
   const int count = PrjGetItemCount(project);
   const int at = position < 0 || position > count ? count : position;
   project->file.items.insert(project->file.items.begin() + at, item);
