@@ -50,7 +50,7 @@ std::optional<D_RECT> FitDomain(const D_3DOT* samples, int32_t count, const D_RE
 
 }  // namespace
 
-CMutilBSplineObj::CMutilBSplineObj() : calcInvalid(false), m(0), n(0), levelCount(0), sampleCount(0) {}
+CMutilBSplineObj::CMutilBSplineObj() : calcInvalid(false) {}
 
 CMutilBSplineObj::CMutilBSplineObj(const CMutilBSplineObj& other) = default;
 
@@ -87,18 +87,14 @@ int32_t CMutilBSplineObj::CalculateAllLayPhiIJ1(const D_3DOT* input, int32_t cou
   } catch (const std::bad_alloc&) {
     return 0;
   }
-  m = firstM;
-  n = firstN;
   calcInvalid = fillEmpty;
   domain = *fitDomain;
   samples = std::move(sampleSet);
-  sampleCount = static_cast<int32_t>(samples.size());
   return FitLevels(levelsWanted, firstM, firstN);
 }
 
 int32_t CMutilBSplineObj::FitLevels(int32_t count, int32_t firstM, int32_t firstN) {
   levels.clear();
-  levelCount = 0;
   try {
     levels.reserve(static_cast<size_t>(count));
     std::vector<D_3DOT> residual = samples;
@@ -106,7 +102,7 @@ int32_t CMutilBSplineObj::FitLevels(int32_t count, int32_t firstM, int32_t first
     int64_t cellsY = firstN;
     for (int32_t level = 0; level < count; ++level, cellsX *= 2, cellsY *= 2) {
       CLayPhiLattice lattice;
-      if (!lattice.CalculatePhiIJ(residual.data(), sampleCount, static_cast<int32_t>(cellsX),
+      if (!lattice.CalculatePhiIJ(residual.data(), GetSampleCount(), static_cast<int32_t>(cellsX),
                                   static_cast<int32_t>(cellsY), &*domain)) {
         return 0;
       }
@@ -121,7 +117,6 @@ int32_t CMutilBSplineObj::FitLevels(int32_t count, int32_t firstM, int32_t first
         }
       }
       levels.push_back(std::move(lattice));
-      levelCount = static_cast<int32_t>(levels.size());
     }
   } catch (const std::bad_alloc&) {
     return 0;

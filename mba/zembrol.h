@@ -60,12 +60,12 @@ class ZEMBROL_API CMutilBSplineObj {
   // the levels evaluated so far). With no levels z is 0 and the result 3.
   int32_t GetMBAInterpolateValue(double x, double y, double& z) const;
 
-  int32_t GetLevelCount() const { return levelCount; }
+  int32_t GetLevelCount() const { return static_cast<int32_t>(levels.size()); }
   const CLayPhiLattice& GetLevel(int32_t index) const { return levels[static_cast<size_t>(index)]; }
   // The domain of the last fit, or null before the first.
   const D_RECT* GetDomain() const { return domain ? &*domain : nullptr; }
   // The sample set of the last fit: the input followed by the generated samples.
-  int32_t GetSampleCount() const { return sampleCount; }
+  int32_t GetSampleCount() const { return static_cast<int32_t>(samples.size()); }
   const D_3DOT* GetSamples() const { return samples.data(); }
   bool GetCalcInvalid() const { return calcInvalid; }
 
@@ -80,12 +80,8 @@ class ZEMBROL_API CMutilBSplineObj {
 
   std::vector<CLayPhiLattice> levels;
   bool calcInvalid;
-  int32_t m;
-  int32_t n;
-  int32_t levelCount;
   std::optional<D_RECT> domain;
   std::vector<D_3DOT> samples;
-  int32_t sampleCount;
 };
 
 #endif  // ZEMBROL_H
