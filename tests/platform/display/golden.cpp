@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/display/system_library.h"
 
 namespace zv::test {
 namespace {
@@ -13,6 +14,11 @@ std::string GoldenPath(const std::string& name) { return DisplayDataPath("golden
 
 std::string DisplayDataPath(const std::string& relative) {
   return std::string(ZV_TEST_DATA_DIR) + "/display/" + relative;
+}
+
+QRgb LibraryRgb(long colour) {
+  const display::Rgb c = display::CurrentLibrary().Colours().ToRgb(colour);
+  return qRgb(c.r, c.g, c.b);
 }
 
 QImage BlankImage(int width, int height) {

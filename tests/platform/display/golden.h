@@ -12,6 +12,9 @@ namespace zv::test {
 // (so the tests run from any working folder).
 std::string DisplayDataPath(const std::string& relative);
 
+// The pixel colour a colour number of the current library draws with.
+QRgb LibraryRgb(long colour);
+
 // A white image of the given size.
 QImage BlankImage(int width, int height);
 

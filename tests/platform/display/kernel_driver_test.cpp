@@ -55,8 +55,7 @@ TEST(KernelDriver, PlainModeDrawsTheColourNumbersColour) {
     EXPECT_FALSE(driver.Toggles());
     driver._Line(0, 10, 19, 10, 3);
   }
-  const Rgb red = CurrentLibrary().Colours().ToRgb(6);
-  EXPECT_EQ(image.pixel(10, 10), qRgb(red.r, red.g, red.b));
+  EXPECT_EQ(image.pixel(10, 10), zv::test::LibraryRgb(6));
 }
 
 }  // namespace

@@ -9,11 +9,6 @@
 namespace zv::display {
 namespace {
 
-QRgb RgbOf(long colour) {
-  const Rgb c = CurrentLibrary().Colours().ToRgb(colour);
-  return qRgb(c.r, c.g, c.b);
-}
-
 // Three region items, each one filled square over the same spot.
 class ProjectRender : public ::testing::Test {
  protected:
@@ -70,7 +65,7 @@ TEST_F(ProjectRender, ItemsDrawInItemOrderLeavingOutHiddenAndOutOfScaleItems) {
   for (const Case& c : cases) {
     PrjSetItemState(project_, 1, c.state);
     PrjSetItemScaleRange(project_, 1, c.minimum, c.maximum);
-    EXPECT_EQ(CentreAtScale2(), RgbOf(c.expected)) << c.what;
+    EXPECT_EQ(CentreAtScale2(), zv::test::LibraryRgb(c.expected)) << c.what;
   }
 }
 

@@ -2,28 +2,15 @@
 
 #include <limits>
 
-#include "platform/data/work_area.h"
 #include "platform/display/work_area_renderer.h"
 #include "tests/platform/display/golden.h"
+#include "tests/support/work_areas_fixture.h"
 
 namespace zv::display {
 namespace {
 
-QRgb RgbOf(long colour) {
-  const Rgb c = CurrentLibrary().Colours().ToRgb(colour);
-  return qRgb(c.r, c.g, c.b);
-}
-
-class WorkAreaRender : public ::testing::Test {
+class WorkAreaRender : public zv::test::WorkAreasTest {
  protected:
-  void SetUp() override {
-    set_ = BasCreateWorkAreaSet(0);
-    regions_ = BasCreateRegionWorkArea(set_);
-    lines_ = BasCreateLineWorkArea(set_);
-    points_ = BasCreatePointWorkArea(set_);
-  }
-  void TearDown() override { BasFreeWorkAreaSet(set_); }
-
   // A square region [x, x + size] x [y, y + size] filled with a colour.
   int32_t Square(double x, double y, double size, long colour, int16_t layer = 0) {
     LIN_INFO arc;
@@ -54,9 +41,6 @@ class WorkAreaRender : public ::testing::Test {
     renderer.Draw(driver, switches);
     return image;
   }
-
-  WorkAreaSetHandle set_ = 0;
-  WorkAreaHandle regions_ = 0, lines_ = 0, points_ = 0;
 };
 
 TEST_F(WorkAreaRender, EntitiesDrawInDisplayOrder) {
@@ -64,11 +48,11 @@ TEST_F(WorkAreaRender, EntitiesDrawInDisplayOrder) {
   const int32_t blue = Square(15, 15, 20, 2);
   WorkAreaRenderer renderer(regions_);
   const QPoint overlap(40, 100 - 40);  // map (20, 20)
-  EXPECT_EQ(Render(renderer).pixel(overlap), RgbOf(2));
+  EXPECT_EQ(Render(renderer).pixel(overlap), zv::test::LibraryRgb(2));
   ASSERT_TRUE(BasBringToFront(regions_, kRegionEntity, {red}));
-  EXPECT_EQ(Render(renderer).pixel(overlap), RgbOf(6));
+  EXPECT_EQ(Render(renderer).pixel(overlap), zv::test::LibraryRgb(6));
   ASSERT_TRUE(BasSendToBack(regions_, kRegionEntity, {red}));
-  EXPECT_EQ(Render(renderer).pixel(overlap), RgbOf(2));
+  EXPECT_EQ(Render(renderer).pixel(overlap), zv::test::LibraryRgb(2));
   (void)blue;
 }
 
@@ -83,7 +67,7 @@ TEST_F(WorkAreaRender, OnlyVisibleEntitiesOnLayersThatAreOnDraw) {
   const QImage image = Render(renderer);
   EXPECT_EQ(renderer.DrawnCount(), 1);
   for (int x = 0; x < 100; ++x)
-    for (int y = 0; y < 100; ++y) ASSERT_NE(image.pixel(x, y), RgbOf(6));
+    for (int y = 0; y < 100; ++y) ASSERT_NE(image.pixel(x, y), zv::test::LibraryRgb(6));
 }
 
 TEST_F(WorkAreaRender, IndexFollowsAppendsUpdatesAndDeletes) {
