@@ -14,14 +14,6 @@ namespace zv::editor {
 
 namespace {
 
-std::vector<int32_t> ArcsOf(WorkAreaHandle area, int32_t region) {
-  std::vector<int32_t> list, arcs;
-  if (!BasReadRegion(area, region, &list, nullptr)) return arcs;
-  for (std::size_t i = 1; i < list.size(); ++i)
-    if (list[i] != 0) arcs.push_back(std::abs(list[i]));
-  return arcs;
-}
-
 // The arcs of the first ring of an arc list, without their direction.
 std::set<int32_t> OuterRingArcs(const std::vector<int32_t>& list) {
   std::set<int32_t> arcs;
@@ -34,7 +26,7 @@ bool ArcUsedElsewhere(WorkAreaHandle area, int32_t arc, const std::set<int32_t>&
   BasGetRegionCount(area, &live, &bound);
   for (int32_t r = 1; r < bound; ++r) {
     if (regionsGoing.count(r) || !BasIsEntityLive(area, kRegionEntity, r)) continue;
-    const std::vector<int32_t> arcs = ArcsOf(area, r);
+    const std::vector<int32_t> arcs = RegionArcs(area, r);
     if (std::find(arcs.begin(), arcs.end(), arc) != arcs.end()) return true;
   }
   return false;
@@ -49,17 +41,12 @@ int DeleteOne(const ENTITY_MSG& e) {
   }
 }
 
-// The live entities, regions' arcs added once after them when `withArcs`.
+// The live entities of a list, each once.
 std::vector<ENTITY_MSG> Live(const std::vector<ENTITY_MSG>& entities) {
   std::vector<ENTITY_MSG> out;
   for (const ENTITY_MSG& e : entities)
     if (BasIsEntityLive(e.area, e.type, e.id) && std::find(out.begin(), out.end(), e) == out.end()) out.push_back(e);
   return out;
-}
-
-std::vector<D_DOT> Shifted(std::vector<D_DOT> v, double dx, double dy) {
-  for (D_DOT& d : v) d.x += dx, d.y += dy;
-  return v;
 }
 
 bool IsClosed(const std::vector<D_DOT>& v) {
@@ -88,7 +75,7 @@ int DeleteEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities) {
   const std::size_t picked = going.size();
   for (const auto& [area, regions] : regionsGoing)
     for (int32_t region : regions)
-      for (int32_t arc : ArcsOf(area, region)) {
+      for (int32_t arc : RegionArcs(area, region)) {
         const ENTITY_MSG e{area, kLineEntity, arc};
         if (std::find(going.begin(), going.end(), e) == going.end() && !ArcUsedElsewhere(area, arc, regions))
           going.push_back(e);
@@ -111,17 +98,11 @@ int TranslateEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities, do
 std::vector<ENTITY_MSG> CopyEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities, double dx, double dy) {
   std::vector<ENTITY_MSG> copies;
   for (const ENTITY_MSG& e : Live(entities)) {
-    if (e.type == kPointEntity) {
-      const int32_t id = BasCopyEntity(e.area, kPointEntity, e.id, e.area);
-      D_DOT at;
-      if (id && BasReadPointPos(e.area, id, &at)) BasWritePointPos(e.area, id, {at.x + dx, at.y + dy});
-      if (id) copies.push_back({e.area, kPointEntity, id});
-    } else if (e.type == kLineEntity) {
-      const int32_t id = BasCopyEntity(e.area, kLineEntity, e.id, e.area);
-      std::vector<D_DOT> v;
-      LIN_INFO info;
-      if (id && BasReadLine(e.area, id, &v, &info)) BasUpdateLine(e.area, id, Shifted(std::move(v), dx, dy), info);
-      if (id) copies.push_back({e.area, kLineEntity, id});
+    if (e.type == kPointEntity || e.type == kLineEntity) {
+      const int32_t id = BasCopyEntity(e.area, e.type, e.id, e.area);
+      if (!id) continue;
+      copies.push_back({e.area, e.type, id});
+      ShiftEntity(copies.back(), dx, dy);
     } else if (e.type == kRegionEntity) {
       std::vector<int32_t> list;
       REG_INFO info;
@@ -132,11 +113,9 @@ std::vector<ENTITY_MSG> CopyEntities(GisUndo& undo, const std::vector<ENTITY_MSG
         const int32_t arc = std::abs(list[i]);
         if (!arcCopy.count(arc)) {
           const int32_t id = BasCopyEntity(e.area, kLineEntity, arc, e.area);
-          std::vector<D_DOT> v;
-          LIN_INFO linfo;
-          if (id && BasReadLine(e.area, id, &v, &linfo)) BasUpdateLine(e.area, id, Shifted(std::move(v), dx, dy), linfo);
           arcCopy[arc] = id;
           if (id) copies.push_back({e.area, kLineEntity, id});
+          if (id) ShiftEntity(copies.back(), dx, dy);
         }
         list[i] = list[i] < 0 ? -arcCopy[arc] : arcCopy[arc];
       }

@@ -12,6 +12,27 @@ void AddOnce(std::vector<ENTITY_MSG>& list, const ENTITY_MSG& e) {
 
 }  // namespace
 
+std::vector<int32_t> RegionArcs(WorkAreaHandle area, int32_t region) {
+  std::vector<int32_t> list, arcs;
+  if (!BasReadRegion(area, region, &list, nullptr)) return arcs;
+  for (std::size_t i = 1; i < list.size(); ++i)
+    if (list[i] != 0) arcs.push_back(std::abs(list[i]));
+  return arcs;
+}
+
+void ShiftEntity(const ENTITY_MSG& e, double dx, double dy) {
+  if (e.type == kPointEntity) {
+    D_DOT at;
+    if (BasReadPointPos(e.area, e.id, &at)) BasWritePointPos(e.area, e.id, {at.x + dx, at.y + dy});
+    return;
+  }
+  std::vector<D_DOT> v;
+  LIN_INFO info;
+  if (!BasReadLine(e.area, e.id, &v, &info)) return;
+  for (D_DOT& d : v) d.x += dx, d.y += dy;
+  BasUpdateLine(e.area, e.id, v, info);
+}
+
 std::vector<ENTITY_MSG> EntitiesToMove(const std::vector<ENTITY_MSG>& picked) {
   std::vector<ENTITY_MSG> moving;
   std::vector<ENTITY_MSG> arcs;
@@ -21,10 +42,7 @@ std::vector<ENTITY_MSG> EntitiesToMove(const std::vector<ENTITY_MSG>& picked) {
       AddOnce(moving, e);
       continue;
     }
-    std::vector<int32_t> list;
-    if (!BasReadRegion(e.area, e.id, &list, nullptr)) continue;
-    for (std::size_t i = 1; i < list.size(); ++i)
-      if (list[i] != 0) AddOnce(arcs, ENTITY_MSG{e.area, kLineEntity, std::abs(list[i])});
+    for (int32_t arc : RegionArcs(e.area, e.id)) AddOnce(arcs, ENTITY_MSG{e.area, kLineEntity, arc});
   }
   for (const ENTITY_MSG& a : arcs) AddOnce(moving, a);
   return moving;
@@ -33,18 +51,7 @@ std::vector<ENTITY_MSG> EntitiesToMove(const std::vector<ENTITY_MSG>& picked) {
 int ShiftEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities, double dx, double dy) {
   if (entities.empty() || (dx == 0.0 && dy == 0.0)) return 0;
   undo.PushSelGraphics(entities.data(), static_cast<int32_t>(entities.size()), GisUndo::kChanged, 1);
-  for (const ENTITY_MSG& e : entities) {
-    if (e.type == kPointEntity) {
-      D_DOT at;
-      if (BasReadPointPos(e.area, e.id, &at)) BasWritePointPos(e.area, e.id, {at.x + dx, at.y + dy});
-      continue;
-    }
-    std::vector<D_DOT> v;
-    LIN_INFO info;
-    if (!BasReadLine(e.area, e.id, &v, &info)) continue;
-    for (D_DOT& d : v) d.x += dx, d.y += dy;
-    BasUpdateLine(e.area, e.id, v, info);
-  }
+  for (const ENTITY_MSG& e : entities) ShiftEntity(e, dx, dy);
   return static_cast<int>(entities.size());
 }
 

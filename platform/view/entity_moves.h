@@ -9,6 +9,13 @@
 
 namespace zv {
 
+// The arcs a region names, without their direction, in list order (none
+// when it cannot be read).
+std::vector<int32_t> RegionArcs(WorkAreaHandle area, int32_t region);
+
+// Shifts one point or line by (dx, dy), with no undo record.
+void ShiftEntity(const ENTITY_MSG& e, double dx, double dy);
+
 // The entities a move of `picked` shifts: its live points and lines, then
 // the arcs of its live regions, each once.
 std::vector<ENTITY_MSG> EntitiesToMove(const std::vector<ENTITY_MSG>& picked);
