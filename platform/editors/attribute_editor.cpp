@@ -1,7 +1,6 @@
 #include "platform/editors/attribute_editor.h"
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -10,18 +9,11 @@
 #include <string>
 
 #include "framework/prompts/prompts.h"
+#include "platform/editors/ok_cancel_buttons.h"
 
 namespace zv {
 
 namespace {
-
-QDialogButtonBox* AddButtons(QDialog& dialog, QVBoxLayout* layout) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  layout->addWidget(buttons);
-  return buttons;
-}
 
 QTableWidgetItem* Cell(const QString& text, bool editable) {
   auto* item = new QTableWidgetItem(text);
@@ -68,7 +60,7 @@ int EditEntityAttribute(WorkAreaHandle area, int entityType, int32_t id, const Q
     table->setItem(i, 1, Cell(before.back(), editable));
   }
   layout->addWidget(table);
-  AddButtons(dialog, layout);
+  AddOkCancelButtons(dialog, layout);
   if (prompt::Current().Exec(dialog) != QDialog::Accepted) return 2;
   for (int i = 1; i < static_cast<int>(structure.fields.size()); ++i) {
     const QString now = table->item(i, 1)->text();
@@ -119,7 +111,7 @@ int EditAttributeStructure(WorkAreaHandle area, int entityType, const QString& t
   });
   layout->addWidget(add);
   layout->addWidget(remove);
-  AddButtons(dialog, layout);
+  AddOkCancelButtons(dialog, layout);
   if (prompt::Current().Exec(dialog) != QDialog::Accepted) return 2;
 
   CATT_STRU edited;

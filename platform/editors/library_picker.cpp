@@ -1,13 +1,13 @@
 #include "platform/editors/library_picker.h"
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QListWidget>
 #include <QVBoxLayout>
 
 #include "framework/prompts/prompts.h"
 #include "platform/display/entity_display.h"
 #include "platform/display/system_library.h"
+#include "platform/editors/ok_cancel_buttons.h"
 
 namespace zv {
 
@@ -92,11 +92,8 @@ int PickLibraryItem(LibraryKind kind, int current, QWidget* parent) {
     if (n == current) list->setCurrentItem(item);
   }
   layout->addWidget(list);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  AddOkCancelButtons(dialog, layout);
   QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
-  layout->addWidget(buttons);
   if (prompt::Current().Exec(dialog) != QDialog::Accepted || !list->currentItem()) return -1;
   return list->currentItem()->data(Qt::UserRole).toInt();
 }

@@ -1,7 +1,6 @@
 #include "platform/editors/param_editor.h"
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -14,6 +13,7 @@
 
 #include "framework/prompts/prompts.h"
 #include "platform/editors/library_picker.h"
+#include "platform/editors/ok_cancel_buttons.h"
 #include "platform/editors/param_fields.h"
 
 namespace zv {
@@ -75,10 +75,7 @@ int EditRecord(uint8_t* record, const std::vector<ShownParamField>& fields, cons
     boxes.push_back(box);
   }
   layout->addLayout(form);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  layout->addWidget(buttons);
+  AddOkCancelButtons(dialog, layout);
   if (prompt::Current().Exec(dialog) != QDialog::Accepted) return 2;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     // A value left as shown keeps its bytes (a float shown with 6 decimals

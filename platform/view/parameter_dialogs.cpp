@@ -1,13 +1,13 @@
 // The dialogs of the select/display switches and of the system parameters.
 #include <QCheckBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QVBoxLayout>
 #include <array>
 
 #include "framework/prompts/prompts.h"
+#include "platform/editors/ok_cancel_buttons.h"
 #include "platform/view/gis_edit_view.h"
 
 namespace zv {
@@ -20,14 +20,6 @@ constexpr std::array<const char*, kSelectParmCount> kSwitchTexts = {
 
 constexpr std::array<const char*, kSystemParmCount> kSystemTexts = {
     "平行线距离", "结点搜索半径", "缓冲半径", "光滑半径", "限制半径", "抽稀比率"};
-
-QDialogButtonBox* AddButtons(QDialog& dialog, QVBoxLayout* layout) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  layout->addWidget(buttons);
-  return buttons;
-}
 
 }  // namespace
 
@@ -42,7 +34,7 @@ bool CGisEditView::SelectSysSelectParm() {
     boxes[static_cast<std::size_t>(i)]->setChecked(selectParms_[i] != 0);
     layout->addWidget(boxes[static_cast<std::size_t>(i)]);
   }
-  AddButtons(dialog, layout);
+  AddOkCancelButtons(dialog, layout);
   if (prompt::Current().Exec(dialog) != QDialog::Accepted) return false;
   std::array<int16_t, kSelectParmCount> values{};
   for (int i = 0; i < kSelectParmCount; ++i) {
@@ -71,7 +63,7 @@ bool CGisEditView::EditSystemParm() {
     fields[static_cast<std::size_t>(i)] = field;
   }
   layout->addLayout(form);
-  AddButtons(dialog, layout);
+  AddOkCancelButtons(dialog, layout);
   if (prompt::Current().Exec(dialog) != QDialog::Accepted) return false;
   for (int i = 0; i < kSystemParmCount; ++i) systemParms_[i] = fields[static_cast<std::size_t>(i)]->value();
   return true;
