@@ -15,17 +15,11 @@ namespace {
 
 constexpr double kDegree = 0.017453292519943295;
 
-DxfEntityHead NewHead(const DxfGroupReader& groups) {
-  DxfEntityHead head;
-  head.typeName = groups.value();
-  return head;
-}
-
 }  // namespace
 
 DxfPointRecord ReadPoint(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   DxfPointRecord record;
-  record.head = NewHead(groups);
+  record.head.typeName = groups.value();
   while (groups.Next() && groups.code() != 0) {
     if (ReadHeadGroup(record.head, groups, decoder, true)) continue;
     const double v = GroupDouble(groups.value());
@@ -43,7 +37,7 @@ DxfPointRecord ReadPoint(DxfGroupReader& groups, const DxfTextDecoder& decoder) 
 
 DxfCircleRecord ReadCircle(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   DxfCircleRecord record;
-  record.head = NewHead(groups);
+  record.head.typeName = groups.value();
   record.isArc = record.head.typeName == "ARC";
   record.endDegrees = record.isArc ? 0.0 : 360.0;
   while (groups.Next() && groups.code() != 0) {
@@ -70,7 +64,7 @@ DxfCircleRecord ReadCircle(DxfGroupReader& groups, const DxfTextDecoder& decoder
 
 DxfEllipseRecord ReadEllipse(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   DxfEllipseRecord record;
-  record.head = NewHead(groups);
+  record.head.typeName = groups.value();
   while (groups.Next() && groups.code() != 0) {
     if (ReadHeadGroup(record.head, groups, decoder, true)) continue;
     const double v = GroupDouble(groups.value());
@@ -100,7 +94,7 @@ DxfEllipseRecord ReadEllipse(DxfGroupReader& groups, const DxfTextDecoder& decod
 
 DxfSplineRecord ReadSpline(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   DxfSplineRecord record;
-  record.head = NewHead(groups);
+  record.head.typeName = groups.value();
   std::vector<D_DOT> control;
   std::vector<D_DOT> fit;
   double pendingX = 0;

@@ -20,12 +20,6 @@ constexpr int32_t kPolyfaceMesh = 64;
 constexpr int32_t kVertexFrameControl = 16;
 constexpr int32_t kVertexPolyface = 128;
 
-DxfEntityHead NewHead(const DxfGroupReader& groups) {
-  DxfEntityHead head;
-  head.typeName = groups.value();
-  return head;
-}
-
 // Entities in object coordinates with a negative extrusion lie mirrored: x
 // and the sense of every arc turn round.
 void Mirror(std::vector<BulgeVertex>& vertices) {
@@ -75,7 +69,7 @@ bool ReadHeadGroup(DxfEntityHead& head, const DxfGroupReader& groups, const DxfT
 
 DxfLineRecord ReadLine(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   DxfLineRecord record;
-  record.head = NewHead(groups);
+  record.head.typeName = groups.value();
   while (groups.Next() && groups.code() != 0) {
     if (ReadHeadGroup(record.head, groups, decoder, true)) continue;
     const double v = GroupDouble(groups.value());
@@ -95,7 +89,7 @@ DxfLineRecord ReadLine(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
 
 DxfPolylineRecord ReadLwPolyline(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   DxfPolylineRecord record;
-  record.head = NewHead(groups);
+  record.head.typeName = groups.value();
   record.startWidth = 0.1;
   while (groups.Next() && groups.code() != 0) {
     if (ReadHeadGroup(record.head, groups, decoder, false)) continue;
@@ -130,7 +124,7 @@ DxfPolylineRecord ReadLwPolyline(DxfGroupReader& groups, const DxfTextDecoder& d
 
 DxfPolylineRecord ReadPolyline(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   DxfPolylineRecord record;
-  record.head = NewHead(groups);
+  record.head.typeName = groups.value();
   while (groups.Next() && groups.code() != 0) {
     if (ReadHeadGroup(record.head, groups, decoder, false)) continue;
     switch (groups.code()) {
