@@ -29,6 +29,22 @@ void Mirror(std::vector<BulgeVertex>& vertices) {
   }
 }
 
+// Groups LWPOLYLINE and POLYLINE read alike: the flags and the default
+// start and end widths, where a zero width keeps the default. False when the
+// code is none of them.
+bool ReadPolylineGroup(DxfPolylineRecord& record, const DxfGroupReader& groups) {
+  switch (groups.code()) {
+    case 70: record.flags = GroupInt(groups.value()); return true;
+    case 40:
+      if (const double w = GroupDouble(groups.value()); w != 0) record.startWidth = w;
+      return true;
+    case 41:
+      if (const double w = GroupDouble(groups.value()); w != 0) record.endWidth = w;
+      return true;
+    default: return false;
+  }
+}
+
 // One VERTEX entity; entered with (0, "VERTEX") current.
 void ReadVertex(DxfGroupReader& groups, DxfPolylineRecord& record) {
   BulgeVertex vertex;
@@ -92,7 +108,7 @@ DxfPolylineRecord ReadLwPolyline(DxfGroupReader& groups, const DxfTextDecoder& d
   record.head.typeName = groups.value();
   record.startWidth = 0.1;
   while (groups.Next() && groups.code() != 0) {
-    if (ReadHeadGroup(record.head, groups, decoder, false)) continue;
+    if (ReadHeadGroup(record.head, groups, decoder, false) || ReadPolylineGroup(record, groups)) continue;
     switch (groups.code()) {
       case 90: {
         const int32_t declared = GroupInt(groups.value());
@@ -106,15 +122,8 @@ DxfPolylineRecord ReadLwPolyline(DxfGroupReader& groups, const DxfTextDecoder& d
       case 42:
         if (!record.vertices.empty()) record.vertices.back().bulge = GroupDouble(groups.value());
         break;
-      case 70: record.flags = GroupInt(groups.value()); break;
       case 43: record.constantWidth = GroupDouble(groups.value()); break;
       case 38: record.elevation = GroupDouble(groups.value()); break;
-      case 40:
-        if (const double w = GroupDouble(groups.value()); w != 0) record.startWidth = w;
-        break;
-      case 41:
-        if (const double w = GroupDouble(groups.value()); w != 0) record.endWidth = w;
-        break;
       default: break;
     }
   }
@@ -126,18 +135,8 @@ DxfPolylineRecord ReadPolyline(DxfGroupReader& groups, const DxfTextDecoder& dec
   DxfPolylineRecord record;
   record.head.typeName = groups.value();
   while (groups.Next() && groups.code() != 0) {
-    if (ReadHeadGroup(record.head, groups, decoder, false)) continue;
-    switch (groups.code()) {
-      case 30: record.elevation = GroupDouble(groups.value()); break;
-      case 70: record.flags = GroupInt(groups.value()); break;
-      case 40:
-        if (const double w = GroupDouble(groups.value()); w != 0) record.startWidth = w;
-        break;
-      case 41:
-        if (const double w = GroupDouble(groups.value()); w != 0) record.endWidth = w;
-        break;
-      default: break;
-    }
+    if (ReadHeadGroup(record.head, groups, decoder, false) || ReadPolylineGroup(record, groups)) continue;
+    if (groups.code() == 30) record.elevation = GroupDouble(groups.value());
   }
   while (groups.Is0("VERTEX")) ReadVertex(groups, record);
   if (groups.Is0("SEQEND")) {
