@@ -38,6 +38,13 @@ bool EnsureOpenWorkbook(const QString& missingText) {
   return true;
 }
 
+// The running program shown with a new workbook.
+Started StartWithNewWorkbook(Flavour flavour) {
+  Application app(RunningProgram(), flavour);
+  app.SetVisible(true);
+  return {app, app.Workbooks().Add()};
+}
+
 }  // namespace
 
 std::optional<Application> AttachExcel(const QString& missingText) {
@@ -57,17 +64,9 @@ std::optional<EtAttachment> AttachEt() {
   return EtAttachment{app, *sheet};
 }
 
-Started StartExcel() {
-  Application app(RunningProgram(), Flavour::kExcel);
-  app.SetVisible(true);
-  return {app, app.Workbooks().Add()};
-}
+Started StartExcel() { return StartWithNewWorkbook(Flavour::kExcel); }
 
-Started StartEt() {
-  Application app(RunningProgram(), Flavour::kEt);
-  app.SetVisible(true);
-  return {app, app.Workbooks().Add()};
-}
+Started StartEt() { return StartWithNewWorkbook(Flavour::kEt); }
 
 Application StartPrivateExcel() {
   Application app(std::make_shared<Session>(), Flavour::kExcel);

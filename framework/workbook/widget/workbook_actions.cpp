@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "framework/prompts/prompts.h"
+#include "framework/workbook/widget/spreadsheet_program.h"
 #include "framework/workbook/workbook_error.h"
 #include "framework/workbook/xlsx_writer.h"
 
@@ -25,7 +26,7 @@ bool SaveWorkbookAs(Session& session, const std::shared_ptr<Book>& book) {
     session.SaveAs(book, path.toStdString());
     return true;
   } catch (const WorkbookError& error) {
-    prompt::Message(QString::fromUtf8(error.what()), prompt::kIconWarning);
+    ReportWorkbookError(error);
     return false;
   }
 }
@@ -41,7 +42,7 @@ QString OpenInDesktopProgram(const std::shared_ptr<Book>& book) {
     try {
       WriteXlsx(*book->data, path.toStdString());
     } catch (const WorkbookError& error) {
-      prompt::Message(QString::fromUtf8(error.what()), prompt::kIconWarning);
+      ReportWorkbookError(error);
       return {};
     }
   }
