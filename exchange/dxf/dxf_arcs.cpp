@@ -93,7 +93,6 @@ int EllipseArcByParam(double cx, double cy, double mx, double my, double ratio, 
 
 int EllipseArcByAngle(double cx, double cy, double mx, double my, double ratio, double start, double end,
                       std::vector<D_DOT>& out, double step) {
-  constexpr double kDegree = 0.017453292519943295;
   if (end - start < 0) end += 360.0;
   const int count = SampleCount(start, end, step);
   const double rotation = std::atan2(my, mx);

@@ -11,6 +11,7 @@ namespace zv::dxf {
 
 inline constexpr double kArcStep = 0.1;
 inline constexpr double kTwoPi = 6.283185307179586;
+inline constexpr double kDegree = 0.017453292519943295;
 
 // Points of a counter-clockwise arc from `start` to `end` (radians; an end
 // below the start has 2π added): n = (end − start) / step truncated, n + 2

@@ -51,7 +51,7 @@ struct RecordWeight {
   int64_t operator()(const DxfPolylineRecord& r) const { return kEntityCost + static_cast<int64_t>(r.vertices.size()) * 8; }
   int64_t operator()(const DxfSplineRecord& r) const { return kEntityCost + static_cast<int64_t>(r.samples.size()); }
   int64_t operator()(const DxfCircleRecord& r) const {
-    return r.isArc ? Span((r.endDegrees - r.startDegrees) * 0.017453292519943295, kTwoPi, kArcStep) : kEntityCost + 64;
+    return r.isArc ? Span((r.endDegrees - r.startDegrees) * kDegree, kTwoPi, kArcStep) : kEntityCost + 64;
   }
   int64_t operator()(const DxfEllipseRecord& r) const { return Span(r.endParameter - r.startParameter, kTwoPi, kArcStep); }
   int64_t operator()(const DxfHatchRecord& r) const {

@@ -11,11 +11,6 @@
 #include "exchange/dxf/dxf_linear_readers.h"
 
 namespace zv::dxf {
-namespace {
-
-constexpr double kDegree = 0.017453292519943295;
-
-}  // namespace
 
 DxfPointRecord ReadPoint(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   DxfPointRecord record;

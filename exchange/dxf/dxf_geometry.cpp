@@ -2,10 +2,11 @@
 
 #include <cmath>
 
+#include "exchange/dxf/dxf_arcs.h"
+
 namespace zv::dxf {
 namespace {
 
-constexpr double kDegree = 0.017453292519943295;
 constexpr int kSamplesPerSpan = 6;
 
 D_DOT SpanPoint(const D_DOT& p0, const D_DOT& p1, const D_DOT& p2, const D_DOT& p3, double t) {

@@ -14,7 +14,6 @@
 namespace zv::dxf {
 namespace {
 
-constexpr double kDegree = 0.017453292519943295;
 constexpr int32_t kPathExternal = 1;
 constexpr int32_t kPathPolyline = 2;
 // Pattern sizes are the pattern scale times this.

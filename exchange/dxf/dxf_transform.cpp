@@ -2,12 +2,9 @@
 
 #include <cmath>
 
+#include "exchange/dxf/dxf_arcs.h"
+
 namespace zv::dxf {
-namespace {
-
-constexpr double kDegree = 0.017453292519943295;
-
-}  // namespace
 
 DxfAffine DxfAffine::After(const DxfAffine& inner) const {
   return {a * inner.a + b * inner.c, a * inner.b + b * inner.d, c * inner.a + d * inner.c, c * inner.b + d * inner.d,
