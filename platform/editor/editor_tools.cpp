@@ -6,6 +6,7 @@
 #include "platform/display/kernel_driver.h"
 #include "platform/editor/entity_edits.h"
 #include "platform/editors/nearest.h"
+#include "platform/view/entity_moves.h"
 #include "platform/view/entity_outline.h"
 #include "platform/view/gis_edit_view.h"
 

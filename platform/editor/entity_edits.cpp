@@ -49,10 +49,6 @@ std::vector<ENTITY_MSG> Live(const std::vector<ENTITY_MSG>& entities) {
   return out;
 }
 
-bool IsClosed(const std::vector<D_DOT>& v) {
-  return v.size() >= 4 && v.front().x == v.back().x && v.front().y == v.back().y;
-}
-
 }  // namespace
 
 int32_t AppendPoint(GisUndo& undo, WorkAreaHandle area, const D_DOT& at, std::string_view text, const PNT_INFO& info) {
@@ -155,20 +151,6 @@ bool DeleteVertexNear(GisUndo& undo, WorkAreaHandle area, int32_t line, const D_
   const ENTITY_MSG e{area, kLineEntity, line};
   undo.PushSelGraphics(&e, 1, GisUndo::kChanged, 1);
   v.erase(v.begin() + hit.index);
-  return BasUpdateLine(area, line, v, info) != 0;
-}
-
-bool MoveVertex(GisUndo& undo, WorkAreaHandle area, int32_t line, int32_t index, const D_DOT& to) {
-  std::vector<D_DOT> v;
-  LIN_INFO info;
-  if (!BasReadLine(area, line, &v, &info) || index < 0 || index >= static_cast<int32_t>(v.size())) return false;
-  const ENTITY_MSG e{area, kLineEntity, line};
-  undo.PushSelGraphics(&e, 1, GisUndo::kChanged, 1);
-  // A closed line keeps its ends together.
-  const bool closed = IsClosed(v);
-  v[static_cast<std::size_t>(index)] = to;
-  if (closed && index == 0) v.back() = to;
-  if (closed && index + 1 == static_cast<int32_t>(v.size())) v.front() = to;
   return BasUpdateLine(area, line, v, info) != 0;
 }
 

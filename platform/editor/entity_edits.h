@@ -27,8 +27,6 @@ std::vector<ENTITY_MSG> CopyEntities(GisUndo& undo, const std::vector<ENTITY_MSG
 bool InsertVertexNear(GisUndo& undo, WorkAreaHandle area, int32_t line, const D_DOT& p);
 // Removes the vertex nearest to `p`; a line keeps at least two vertices.
 bool DeleteVertexNear(GisUndo& undo, WorkAreaHandle area, int32_t line, const D_DOT& p);
-// Moves one vertex (0-based) of a line.
-bool MoveVertex(GisUndo& undo, WorkAreaHandle area, int32_t line, int32_t index, const D_DOT& to);
 // Turns the line's direction.
 bool ReverseLine(GisUndo& undo, WorkAreaHandle area, int32_t line);
 

@@ -48,6 +48,19 @@ std::vector<ENTITY_MSG> EntitiesToMove(const std::vector<ENTITY_MSG>& picked) {
   return moving;
 }
 
+bool MoveVertex(GisUndo& undo, WorkAreaHandle area, int32_t line, int32_t index, const D_DOT& to) {
+  std::vector<D_DOT> v;
+  LIN_INFO info;
+  if (!BasReadLine(area, line, &v, &info) || index < 0 || index >= static_cast<int32_t>(v.size())) return false;
+  const ENTITY_MSG e{area, kLineEntity, line};
+  undo.PushSelGraphics(&e, 1, GisUndo::kChanged, 1);
+  const bool closed = v.size() >= 4 && v.front().x == v.back().x && v.front().y == v.back().y;
+  v[static_cast<std::size_t>(index)] = to;
+  if (closed && index == 0) v.back() = to;
+  if (closed && index + 1 == static_cast<int32_t>(v.size())) v.front() = to;
+  return BasUpdateLine(area, line, v, info) != 0;
+}
+
 int ShiftEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities, double dx, double dy) {
   if (entities.empty() || (dx == 0.0 && dy == 0.0)) return 0;
   undo.PushSelGraphics(entities.data(), static_cast<int32_t>(entities.size()), GisUndo::kChanged, 1);

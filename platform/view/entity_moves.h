@@ -20,6 +20,11 @@ void ShiftEntity(const ENTITY_MSG& e, double dx, double dy);
 // the arcs of its live regions, each once.
 std::vector<ENTITY_MSG> EntitiesToMove(const std::vector<ENTITY_MSG>& picked);
 
+// Moves one vertex (0-based) of a line, recorded as a changed-entity undo
+// record; a closed line keeps its ends together. False when the line or the
+// vertex is not there.
+bool MoveVertex(GisUndo& undo, WorkAreaHandle area, int32_t line, int32_t index, const D_DOT& to);
+
 // Shifts points and lines by (dx, dy), recorded before the change as one
 // changed-entities undo record; the number moved (0 for an empty list or a
 // zero offset, when nothing is recorded).

@@ -145,12 +145,7 @@ void DragTool::Apply() {
   if (dx == 0.0 && dy == 0.0) return;
   GisUndo& undo = m_pView->GetUndo();
   if (m_nMode == kLineDot) {
-    std::vector<D_DOT> v;
-    LIN_INFO info;
-    if (!BasReadLine(dotLine_.area, dotLine_.id, &v, &info) || dotIndex_ >= static_cast<int32_t>(v.size())) return;
-    undo.PushSelGraphics(&dotLine_, 1, GisUndo::kChanged, 1);
-    v[static_cast<std::size_t>(dotIndex_)] = now_;
-    BasUpdateLine(dotLine_.area, dotLine_.id, v, info);
+    MoveVertex(undo, dotLine_.area, dotLine_.id, dotIndex_, now_);
     return;
   }
   // What moves: picked points and lines, and the arcs of picked regions,

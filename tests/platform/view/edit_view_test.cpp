@@ -319,6 +319,22 @@ TEST_F(ViewTest, DraggingAVertexOfAPickedLine) {
   EXPECT_DOUBLE_EQ(v[0].x, 100);
 }
 
+TEST_F(ViewTest, DraggingTheEndOfAClosedLineKeepsItClosed) {
+  const int32_t l = AddLine({{100, 100}, {200, 100}, {200, 200}, {100, 100}});
+  view->SelectLine();
+  Click({150, 100});
+  ASSERT_EQ(view->PoolCount(), 1);
+  view->MoveLineDot();
+  Drag({101, 101}, {90, 80});
+  std::vector<D_DOT> v;
+  BasReadLine(lin, l, &v, nullptr);
+  ASSERT_EQ(v.size(), 4u);
+  for (const D_DOT& end : {v.front(), v.back()}) {
+    EXPECT_DOUBLE_EQ(end.x, 90);
+    EXPECT_DOUBLE_EQ(end.y, 80);
+  }
+}
+
 TEST_F(ViewTest, DisplayOrderOfThePickedEntities) {
   AddPoint({10, 10});
   AddPoint({20, 20});
