@@ -7,6 +7,7 @@
 #include "framework/prompts/scripted_prompts.h"
 #include "tests/exchange/dxf/dxf_test_support.h"
 #include "tests/support/test_env.h"
+#include "tests/support/work_areas_fixture.h"
 
 namespace zv::dxf {
 namespace {
@@ -15,20 +16,18 @@ namespace fs = std::filesystem;
 using prompt::ScopedScriptedPrompts;
 using prompt::ScriptedPrompts;
 
-class DxfImportCommands : public ::testing::Test {
+class DxfImportCommands : public zv::test::WorkAreasTest {
  protected:
   void SetUp() override {
-    set_ = BasCreateWorkAreaSet(0);
-    view_ = {BasCreatePointWorkArea(set_), BasCreateLineWorkArea(set_), BasCreateRegionWorkArea(set_)};
-    BasAppendLine(view_.line, std::vector<D_DOT>{{0, 0}, {1, 1}}, LIN_INFO{});
+    WorkAreasTest::SetUp();
+    view_ = {points_, lines_, regions_};
+    BasAppendLine(lines_, std::vector<D_DOT>{{0, 0}, {1, 1}}, LIN_INFO{});
   }
-  void TearDown() override { BasFreeWorkAreaSet(set_); }
   int32_t Lines() const {
     int32_t live = 0, bound = 0;
-    BasGetLineCount(view_.line, &live, &bound);
+    BasGetLineCount(lines_, &live, &bound);
     return live;
   }
-  WorkAreaSetHandle set_ = 0;
   DxfTargets view_;
 };
 

@@ -14,6 +14,7 @@
 #include "platform/progress/progress.h"
 #include "tests/exchange/dxf/dxf_test_support.h"
 #include "tests/support/test_env.h"
+#include "tests/support/work_areas_fixture.h"
 
 namespace zv::dxf {
 namespace {
@@ -24,13 +25,12 @@ namespace fs = std::filesystem;
 // import never gives), other colours a number from their bytes.
 int32_t FakeNearest(uint32_t rgb) { return rgb == 0xFF0000 ? 9 : static_cast<int32_t>(rgb % 997) + 10; }
 
-class DxfImport : public ::testing::Test {
+class DxfImport : public zv::test::WorkAreasTest {
  protected:
   void SetUp() override {
-    set_ = BasCreateWorkAreaSet(0);
-    targets_ = {BasCreatePointWorkArea(set_), BasCreateLineWorkArea(set_), BasCreateRegionWorkArea(set_)};
+    WorkAreasTest::SetUp();
+    targets_ = {points_, lines_, regions_};
   }
-  void TearDown() override { BasFreeWorkAreaSet(set_); }
 
   int32_t LineCount() const {
     int32_t live = 0, bound = 0;
@@ -38,7 +38,6 @@ class DxfImport : public ::testing::Test {
     return live;
   }
 
-  WorkAreaSetHandle set_ = 0;
   DxfTargets targets_;
 };
 
@@ -344,12 +343,6 @@ TEST(DxfLayerFiles, SafeDistinctStems) {
   };
   for (const auto& [name, stem] : cases) EXPECT_EQ(SafeDistinctFileStem(name, used), stem) << name;
 }
-
-}  // namespace
-}  // namespace zv::dxf
-
-namespace zv::dxf {
-namespace {
 
 TEST(DxfFolderConversion, CarriesPointsAndRegions) {
   const fs::path root = fs::path(zv::test::TempRoot()) / "shapes";
