@@ -1,7 +1,7 @@
 // DXF files come from anywhere: any bytes must read to the end without a
 // crash, a hang or unbounded memory, and everything handed on must be sane.
-// Mapped block names are tried as well. The same bytes also go through the text-code converters and the mapping
-// file parser.
+// Mapped block names are tried as well. The same bytes also go through the
+// text-code converters and the mapping file parser.
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -20,7 +20,7 @@ class CheckingSink : public zv::dxf::DxfImportSink {
   void AppendLine(std::span<const D_DOT> vertices, const zv::dxf::DxfLineStyle& style,
                   const zv::dxf::DxfEntityAttributes& attributes) override {
     if (vertices.size() < 2) __builtin_trap();
-    if (!zv::text::IsValidUtf8(attributes.layerName) || !zv::text::IsValidUtf8(attributes.nameText)) __builtin_trap();
+    CheckText(attributes);
     if (!(style.penWidth >= 0 && std::isfinite(style.penWidth))) __builtin_trap();
     CheckVertices(vertices);
   }
