@@ -135,7 +135,7 @@ DxfInsertRecord ReadInsert(DxfGroupReader& groups, const DxfTextDecoder& decoder
   DxfInsertRecord record;
   record.head.typeName = groups.value();
   while (groups.Next() && groups.code() != 0) {
-    if (groups.code() != 6 && ReadHeadGroup(record.head, groups, decoder, true)) continue;
+    if (ReadHeadGroup(record.head, groups, decoder, {.lineTypeName = false})) continue;
     const double v = GroupDouble(groups.value());
     switch (groups.code()) {
       case 2: record.head.nameText = decoder.Decode(groups.value()); break;

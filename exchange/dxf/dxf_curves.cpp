@@ -16,7 +16,7 @@ DxfPointRecord ReadPoint(DxfGroupReader& groups, const DxfTextDecoder& decoder) 
   DxfPointRecord record;
   record.head.typeName = groups.value();
   while (groups.Next() && groups.code() != 0) {
-    if (ReadHeadGroup(record.head, groups, decoder, true)) continue;
+    if (ReadHeadGroup(record.head, groups, decoder)) continue;
     const double v = GroupDouble(groups.value());
     switch (groups.code()) {
       case 10: record.x = v; break;
@@ -36,7 +36,7 @@ DxfCircleRecord ReadCircle(DxfGroupReader& groups, const DxfTextDecoder& decoder
   record.isArc = record.head.typeName == "ARC";
   record.endDegrees = record.isArc ? 0.0 : 360.0;
   while (groups.Next() && groups.code() != 0) {
-    if (ReadHeadGroup(record.head, groups, decoder, true)) continue;
+    if (ReadHeadGroup(record.head, groups, decoder)) continue;
     const double v = GroupDouble(groups.value());
     switch (groups.code()) {
       case 10: record.cx = v; break;
@@ -61,7 +61,7 @@ DxfEllipseRecord ReadEllipse(DxfGroupReader& groups, const DxfTextDecoder& decod
   DxfEllipseRecord record;
   record.head.typeName = groups.value();
   while (groups.Next() && groups.code() != 0) {
-    if (ReadHeadGroup(record.head, groups, decoder, true)) continue;
+    if (ReadHeadGroup(record.head, groups, decoder)) continue;
     const double v = GroupDouble(groups.value());
     switch (groups.code()) {
       case 10: record.cx = v; break;
@@ -96,7 +96,7 @@ DxfSplineRecord ReadSpline(DxfGroupReader& groups, const DxfTextDecoder& decoder
   double pendingFitX = 0;
   int32_t declared = 0;
   while (groups.Next() && groups.code() != 0) {
-    if (ReadHeadGroup(record.head, groups, decoder, true)) continue;
+    if (ReadHeadGroup(record.head, groups, decoder)) continue;
     switch (groups.code()) {
       case 10: pendingX = GroupDouble(groups.value()); break;
       case 20: control.push_back({pendingX, GroupDouble(groups.value())}); break;

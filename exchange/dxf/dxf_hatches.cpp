@@ -224,7 +224,7 @@ DxfHatchRecord ReadHatch(DxfGroupReader& groups, const DxfTextDecoder& decoder) 
       }
       continue;
     }
-    if (code != 6 && ReadHeadGroup(record.head, groups, decoder, true)) continue;
+    if (ReadHeadGroup(record.head, groups, decoder, {.lineTypeName = false})) continue;
     switch (code) {
       case 2: record.head.nameText = decoder.Decode(groups.value()); break;
       case 70: record.solidFill = GroupInt(groups.value()); break;
@@ -246,7 +246,7 @@ DxfSolidRecord ReadSolid(DxfGroupReader& groups, const DxfTextDecoder& decoder) 
   D_DOT corners[4] = {};
   bool hasFourth = false;
   while (groups.Next() && groups.code() != 0) {
-    if (ReadHeadGroup(record.head, groups, decoder, true)) continue;
+    if (ReadHeadGroup(record.head, groups, decoder)) continue;
     const int code = groups.code();
     const double v = GroupDouble(groups.value());
     if (code >= 10 && code <= 13) corners[code - 10].x = v;

@@ -66,9 +66,12 @@ void ReadVertex(DxfGroupReader& groups, DxfPolylineRecord& record) {
 }  // namespace
 
 bool ReadHeadGroup(DxfEntityHead& head, const DxfGroupReader& groups, const DxfTextDecoder& decoder,
-                   bool readsWeight) {
+                   DxfHeadGroups optional) {
   switch (groups.code()) {
-    case 6: head.nameText = decoder.Decode(groups.value()); return true;
+    case 6:
+      if (!optional.lineTypeName) return false;
+      head.nameText = decoder.Decode(groups.value());
+      return true;
     case 8: head.layer = decoder.Decode(groups.value()); return true;
     case 62:
       if (auto colour = EntityColourFromAci(GroupInt(groups.value()))) head.colour = colour;
@@ -76,7 +79,7 @@ bool ReadHeadGroup(DxfEntityHead& head, const DxfGroupReader& groups, const DxfT
     case 420: head.colour = DxfColour::Rgb(GroupInt(groups.value())); return true;
     case 230: head.mirrored = GroupDouble(groups.value()) < 0; return true;
     case 370:
-      if (!readsWeight) return false;
+      if (!optional.weight) return false;
       head.weight = GroupInt(groups.value());
       return true;
     default: return false;
@@ -87,7 +90,7 @@ DxfLineRecord ReadLine(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   DxfLineRecord record;
   record.head.typeName = groups.value();
   while (groups.Next() && groups.code() != 0) {
-    if (ReadHeadGroup(record.head, groups, decoder, true)) continue;
+    if (ReadHeadGroup(record.head, groups, decoder)) continue;
     const double v = GroupDouble(groups.value());
     switch (groups.code()) {
       case 10: record.x1 = v; break;
@@ -108,7 +111,7 @@ DxfPolylineRecord ReadLwPolyline(DxfGroupReader& groups, const DxfTextDecoder& d
   record.head.typeName = groups.value();
   record.startWidth = 0.1;
   while (groups.Next() && groups.code() != 0) {
-    if (ReadHeadGroup(record.head, groups, decoder, false) || ReadPolylineGroup(record, groups)) continue;
+    if (ReadHeadGroup(record.head, groups, decoder, {.weight = false}) || ReadPolylineGroup(record, groups)) continue;
     switch (groups.code()) {
       case 90: {
         const int32_t declared = GroupInt(groups.value());
@@ -135,7 +138,7 @@ DxfPolylineRecord ReadPolyline(DxfGroupReader& groups, const DxfTextDecoder& dec
   DxfPolylineRecord record;
   record.head.typeName = groups.value();
   while (groups.Next() && groups.code() != 0) {
-    if (ReadHeadGroup(record.head, groups, decoder, false) || ReadPolylineGroup(record, groups)) continue;
+    if (ReadHeadGroup(record.head, groups, decoder, {.weight = false}) || ReadPolylineGroup(record, groups)) continue;
     if (groups.code() == 30) record.elevation = GroupDouble(groups.value());
   }
   while (groups.Is0("VERTEX")) ReadVertex(groups, record);

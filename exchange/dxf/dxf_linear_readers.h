@@ -12,10 +12,17 @@ namespace zv::dxf {
 class DxfGroupReader;
 class DxfTextDecoder;
 
-// Groups every kind reads (6, 8, 62, 420, 230 and, when `readsWeight`,
-// 370). False when the code is none of them.
+// The head groups that not every kind reads: kinds whose name text comes
+// from a group of their own leave group 6 to their own reading.
+struct DxfHeadGroups {
+  bool weight = true;        // 370
+  bool lineTypeName = true;  // 6, into the name text
+};
+
+// Groups every kind reads (8, 62, 420, 230) and those of `optional`. False
+// when the code is none of them.
 bool ReadHeadGroup(DxfEntityHead& head, const DxfGroupReader& groups, const DxfTextDecoder& decoder,
-                   bool readsWeight);
+                   DxfHeadGroups optional = {});
 
 DxfLineRecord ReadLine(DxfGroupReader& groups, const DxfTextDecoder& decoder);
 DxfPolylineRecord ReadLwPolyline(DxfGroupReader& groups, const DxfTextDecoder& decoder);

@@ -47,7 +47,7 @@ DxfTextRecord ReadText(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   double directionAngle = 0;
   const int verticalCode = record.head.typeName == "ATTRIB" ? 74 : 73;
   while (groups.Next() && groups.code() != 0) {
-    if (groups.code() != 6 && ReadHeadGroup(record.head, groups, decoder, true)) continue;
+    if (ReadHeadGroup(record.head, groups, decoder, {.lineTypeName = false})) continue;
     switch (groups.code()) {
       case 1: record.head.nameText = decoder.Decode(groups.value()); break;
       case 3: chunks += decoder.Decode(groups.value()); break;
