@@ -16,9 +16,7 @@ namespace {
 
 using namespace files;
 
-// ZV_TEST_DATA_DIR is defined for this test program itself; the support
-// library's DataPath does not see it.
-std::string Fixture(const std::string& name) { return std::string(ZV_TEST_DATA_DIR) + "/platform_files/" + name; }
+std::string Fixture(const std::string& name) { return zv::test::DataPath("platform_files/" + name); }
 
 VectorFile Load(const std::string& path) {
   VectorFile file;

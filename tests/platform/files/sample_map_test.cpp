@@ -11,13 +11,14 @@
 #include "platform/files/project_file.h"
 #include "platform/files/vector_file_codec.h"
 #include "platform/files/work_area_file.h"
+#include "tests/support/test_env.h"
 
 namespace zv {
 namespace {
 
 using namespace files;
 
-std::string SamplePath(const std::string& name) { return std::string(ZV_TEST_DATA_DIR) + "/../../data/samples/" + name; }
+std::string SamplePath(const std::string& name) { return zv::test::DataPath("../../data/samples/" + name); }
 
 VectorFile LoadSample(const std::string& name) {
   VectorFile file;
