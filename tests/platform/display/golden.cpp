@@ -4,17 +4,14 @@
 #include <string>
 
 #include "platform/display/system_library.h"
+#include "tests/support/test_env.h"
 
 namespace zv::test {
 namespace {
 
-std::string GoldenPath(const std::string& name) { return DisplayDataPath("golden/" + name + ".png"); }
+std::string GoldenPath(const std::string& name) { return DataPath("display/golden/" + name + ".png"); }
 
 }  // namespace
-
-std::string DisplayDataPath(const std::string& relative) {
-  return std::string(ZV_TEST_DATA_DIR) + "/display/" + relative;
-}
 
 QRgb LibraryRgb(long colour) {
   const display::Rgb c = display::CurrentLibrary().Colours().ToRgb(colour);

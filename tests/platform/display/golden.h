@@ -8,10 +8,6 @@
 
 namespace zv::test {
 
-// A file of tests/data/display, by the path the test program was built with
-// (so the tests run from any working folder).
-std::string DisplayDataPath(const std::string& relative);
-
 // The pixel colour a colour number of the current library draws with.
 QRgb LibraryRgb(long colour);
 

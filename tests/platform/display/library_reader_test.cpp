@@ -12,7 +12,7 @@ namespace zv::display {
 namespace {
 
 std::string Bytes(const std::string& name) {
-  std::ifstream in(zv::test::DisplayDataPath("lib/" + name), std::ios::binary);
+  std::ifstream in(zv::test::DataPath("display/lib/" + name), std::ios::binary);
   std::stringstream s;
   s << in.rdbuf();
   return s.str();
@@ -119,7 +119,7 @@ TEST(SymbolLibrary, NumbersSharingAnOffsetShareOneDecodedEntry) {
 }
 
 TEST(SystemLibrary, FindsFilesWithoutRegardToCaseAndNamesPatterns) {
-  const SystemLibrary library = SystemLibrary::Load(zv::test::DisplayDataPath("lib"));
+  const SystemLibrary library = SystemLibrary::Load(zv::test::DataPath("display/lib"));
   EXPECT_EQ(library.SubgraphCount(), 4);
   EXPECT_EQ(library.LineTypeCount(), 3);
   EXPECT_EQ(library.SubStyleCount(1), 2);
@@ -181,7 +181,7 @@ TEST(DisplayCalls, AnswerFromTheCurrentLibraryAndFollowAFolderChange) {
   EXPECT_EQ(DspRgbToColorIndex(r, g, b), 6);
   DspColorToCmyk(1, &k, &c, &m, &y);
   EXPECT_EQ(k, 255);
-  SetLibraryFolder(zv::test::DisplayDataPath("lib"));
+  SetLibraryFolder(zv::test::DataPath("display/lib"));
   EXPECT_EQ(DspGetSubgraphCount(), 4);
   EXPECT_EQ(DspGetLineTypeCount(), 3);
   EXPECT_EQ(DspGetSubStyleCount(1), 2);
