@@ -151,8 +151,8 @@ void ConvertFolderLevel(const fs::path& folder, const RgbToColourNumber& nearest
       continue;
     }
     if (!IsDxfFile(entry)) continue;
-    for (const WorkAreaHandle area : {areas.targets().point, areas.targets().line, areas.targets().region})
-      BasClearWorkArea(area, 0);
+    // The sink empties the areas when the file turns out to be a DXF file;
+    // those of a file that is not are never saved.
     DxfWorkAreaSink sink(areas.targets(), nearest);
     const DxfReadResult result = reader.ReadFile(entry.path().string(), sink, kAllPasses, progress);
     const std::string path = entry.path().string();

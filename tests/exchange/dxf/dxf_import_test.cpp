@@ -344,6 +344,24 @@ TEST(DxfLayerFiles, SafeDistinctStems) {
   for (const auto& [name, stem] : cases) EXPECT_EQ(SafeDistinctFileStem(name, used), stem) << name;
 }
 
+TEST(DxfFolderConversion, EachFileOfAFolderKeepsOnlyItsOwnEntities) {
+  const fs::path root = fs::path(zv::test::TempRoot()) / "pair";
+  fs::create_directories(root);
+  std::ofstream(root / "a.dxf") << LinesOn({"WALL", "WALL", "ROAD"});
+  std::ofstream(root / "b.dxf") << "no drawing here\n";
+  std::ofstream(root / "c.dxf") << LinesOn({"WALL"});
+  const DxfFolderReport report = ConvertDxfFolder(root.string(), FakeNearest);
+  ASSERT_EQ(report.projects.size(), 2u);
+  EXPECT_EQ(ProjectItems(root / "C" / "C.mpj"), (std::vector<std::string>{".\\WALL.wl"}));
+  const WorkAreaSetHandle set = BasCreateWorkAreaSet(0);
+  const WorkAreaHandle wall = BasLoadWorkArea(set, (root / "C" / "WALL.wl").string());
+  ASSERT_NE(wall, 0);
+  int32_t live = 0, bound = 0;
+  BasGetLineCount(wall, &live, &bound);
+  EXPECT_EQ(live, 1);
+  BasFreeWorkAreaSet(set);
+}
+
 TEST(DxfFolderConversion, CarriesPointsAndRegions) {
   const fs::path root = fs::path(zv::test::TempRoot()) / "shapes";
   fs::create_directories(root);
