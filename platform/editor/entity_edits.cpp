@@ -21,15 +21,16 @@ std::set<int32_t> OuterRingArcs(const std::vector<int32_t>& list) {
   return arcs;
 }
 
-bool ArcUsedElsewhere(WorkAreaHandle area, int32_t arc, const std::set<int32_t>& regionsGoing) {
+// The arcs the live regions of an area other than `regionsGoing` still name.
+std::set<int32_t> ArcsKept(WorkAreaHandle area, const std::set<int32_t>& regionsGoing) {
+  std::set<int32_t> kept;
   int32_t live = 0, bound = 0;
   BasGetRegionCount(area, &live, &bound);
   for (int32_t r = 1; r < bound; ++r) {
     if (regionsGoing.count(r) || !BasIsEntityLive(area, kRegionEntity, r)) continue;
-    const std::vector<int32_t> arcs = RegionArcs(area, r);
-    if (std::find(arcs.begin(), arcs.end(), arc) != arcs.end()) return true;
+    for (int32_t arc : RegionArcs(area, r)) kept.insert(arc);
   }
-  return false;
+  return kept;
 }
 
 int DeleteOne(const ENTITY_MSG& e) {
@@ -69,13 +70,14 @@ int DeleteEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities) {
   for (const ENTITY_MSG& e : going)
     if (e.type == kRegionEntity) regionsGoing[e.area].insert(e.id);
   const std::size_t picked = going.size();
-  for (const auto& [area, regions] : regionsGoing)
+  for (const auto& [area, regions] : regionsGoing) {
+    const std::set<int32_t> kept = ArcsKept(area, regions);
     for (int32_t region : regions)
       for (int32_t arc : RegionArcs(area, region)) {
         const ENTITY_MSG e{area, kLineEntity, arc};
-        if (std::find(going.begin(), going.end(), e) == going.end() && !ArcUsedElsewhere(area, arc, regions))
-          going.push_back(e);
+        if (!kept.count(arc) && std::find(going.begin(), going.end(), e) == going.end()) going.push_back(e);
       }
+  }
   if (going.empty()) return 0;
   undo.PushSelGraphics(going.data(), static_cast<int32_t>(going.size()), GisUndo::kDeleted, 1);
   // Regions before the arcs they name.

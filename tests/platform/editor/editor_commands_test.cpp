@@ -155,6 +155,11 @@ TEST_F(EditorCommandTest, EachCommandDrivenByTheMouseChangesTheAreasAndUndoesInO
        }},
       {379, [](EditorCommandTest& t) { t.prompts->AnswerDialog(SetParam("fillColour", 15)); t.Click({280, 80}); }, {"R1 c15"}, {}},
       {390, [](EditorCommandTest& t) { t.Click({280, 80}); }, {"A2 "}, {"R1 ", "A1 "}},
+      {390, [](EditorCommandTest& t) { t.Click({280, 80}); }, {"A1 ", "A2 "}, {},
+       [](EditorCommandTest& t) {  // a second region over the same arc keeps it
+         REG_INFO info;
+         BasAppendRegion(t.reg, {0, 1}, info);
+       }},
       {407, [](EditorCommandTest& t) { t.Drag({280, 80}, {280, 20}); }, {"R1 c7 L0 1\n", "R2 c7 L0 3\n", "A3 250,-10"}, {}},
       {465, [](EditorCommandTest& t) { t.view->ChangeCurLay(2); t.Drag({90, 90}, {210, 160}); }, {"L1 c1 L2 "}, {}},
       {466, [](EditorCommandTest& t) { t.view->ChangeCurLay(5); t.Click({280, 80}); }, {"R1 c7 L5 1"}, {}},
