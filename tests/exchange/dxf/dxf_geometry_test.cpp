@@ -141,7 +141,9 @@ TEST(DxfArcs, EllipseSamplersByParameterAndByAngle) {
   for (int i : {0, 30, 90, 150, 181}) {
     const D_DOT& p = byAngle[static_cast<std::size_t>(i)];
     EXPECT_NEAR(p.x * p.x / 16 + p.y * p.y / 4, 1.0, 1e-9) << i;
-    if (i > 0 && i < 180) EXPECT_NEAR(std::atan2(p.y, p.x) * 180 / M_PI, std::min(i, 180), 1e-9);
+    if (i > 0 && i < 180) {
+      EXPECT_NEAR(std::atan2(p.y, p.x) * 180 / M_PI, std::min(i, 180), 1e-9);
+    }
   }
   // Huge spans are bounded.
   std::vector<D_DOT> bounded;

@@ -113,7 +113,9 @@ TEST(DxfHatches, EdgeCountsAreNeverTrusted) {
   for (const Case& c : cases) {
     const auto read = Read(Hatch(c.paths, c.pathCount));
     ASSERT_EQ(read.sink.regions.size(), c.regions);
-    if (c.regions) EXPECT_EQ(read.sink.regions[0].rings.size(), c.rings);
+    if (c.regions) {
+      EXPECT_EQ(read.sink.regions[0].rings.size(), c.rings);
+    }
   }
 }
 
