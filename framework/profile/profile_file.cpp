@@ -91,10 +91,7 @@ SectionSpan FindSection(const Lines& lines, const std::string& section) {
 }
 
 std::string CutToBytes(const std::string& utf8, std::size_t maxBytes) {
-  if (utf8.size() <= maxBytes) return utf8;
-  std::size_t end = maxBytes;
-  while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) --end;
-  return utf8.substr(0, end);
+  return utf8.substr(0, text::Utf8CutLength(utf8, maxBytes));
 }
 
 }  // namespace

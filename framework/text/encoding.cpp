@@ -139,6 +139,13 @@ std::string CutToGbkBytes(std::string_view utf8, std::size_t maxBytes) {
   return std::string(utf8.substr(0, end));
 }
 
+std::size_t Utf8CutLength(std::string_view utf8, std::size_t maxBytes) {
+  if (utf8.size() <= maxBytes) return utf8.size();
+  std::size_t n = maxBytes;
+  while (n > 0 && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80) --n;
+  return n;
+}
+
 double WidthInCharUnits(std::string_view utf8) { return static_cast<double>(GbkLength(utf8)) / 2.0; }
 
 std::size_t CharacterCount(std::string_view utf8) {

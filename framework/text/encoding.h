@@ -24,6 +24,10 @@ std::size_t GbkLength(std::string_view utf8);
 // cuts only between characters.
 std::string CutToGbkBytes(std::string_view utf8, std::size_t maxBytes);
 
+// The length of the longest prefix of the UTF-8 text with at most maxBytes
+// bytes that ends between characters.
+std::size_t Utf8CutLength(std::string_view utf8, std::size_t maxBytes);
+
 // The platform's text width in character units: GBK bytes / 2, so a Chinese
 // character is one unit and an ASCII character half a unit.
 double WidthInCharUnits(std::string_view utf8);

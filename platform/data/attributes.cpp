@@ -297,9 +297,7 @@ std::size_t BasReadFieldValue(const AttributeRecord& record, std::string_view na
   const uint8_t* at = record.bytes.data() + field->offset;
   if (field->type == kFieldString) {
     const std::string value = ReadString(*field, at);
-    // Cut at a character boundary of the UTF-8 bytes.
-    std::size_t n = std::min(value.size(), size - 1);
-    while (n > 0 && n < value.size() && (static_cast<uint8_t>(value[n]) & 0xC0) == 0x80) --n;
+    const std::size_t n = text::Utf8CutLength(value, size - 1);
     std::memcpy(buffer, value.data(), n);
     static_cast<char*>(buffer)[n] = '\0';
     return n + 1;

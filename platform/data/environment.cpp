@@ -6,6 +6,7 @@
 #include "framework/paths/app_folder.h"
 #include "framework/paths/path_resolver.h"
 #include "framework/profile/profile_file.h"
+#include "framework/text/encoding.h"
 
 namespace zv {
 namespace {
@@ -53,8 +54,7 @@ std::string EnvironmentRecord::path(std::size_t offset) const {
 
 void EnvironmentRecord::setPath(std::size_t offset, const std::string& path) {
   if (offset + env::kPathBytes > kSize) return;
-  std::size_t n = std::min(path.size(), env::kPathBytes - 1);
-  while (n > 0 && n < path.size() && (static_cast<uint8_t>(path[n]) & 0xC0) == 0x80) --n;
+  const std::size_t n = text::Utf8CutLength(path, env::kPathBytes - 1);
   std::memset(bytes + offset, 0, env::kPathBytes);
   std::memcpy(bytes + offset, path.data(), n);
 }

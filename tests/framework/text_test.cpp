@@ -73,6 +73,10 @@ TEST(Text, CutsOnlyBetweenCharacters) {
     EXPECT_EQ(CutToGbkBytes(c.text, c.max), c.expected);
     EXPECT_LE(GbkLength(CutToGbkBytes(c.text, c.max)), c.max);
   }
+  // The same rule on UTF-8 bytes: 剖 takes three.
+  EXPECT_EQ(Utf8CutLength("ab剖面", 4), 2u);
+  EXPECT_EQ(Utf8CutLength("ab剖面", 5), 5u);
+  EXPECT_EQ(Utf8CutLength("ab", 10), 2u);
 }
 
 TEST(Text, DetectsUtf8AgainstGb18030) {
