@@ -12,15 +12,40 @@ std::string GroupsText(const std::vector<Group>& groups, const std::string& line
   return text;
 }
 
+namespace {
+
+void AppendSection(std::vector<Group>& all, const char* name, const std::vector<Group>& groups) {
+  all.insert(all.end(), {{0, "SECTION"}, {2, name}});
+  all.insert(all.end(), groups.begin(), groups.end());
+  all.push_back({0, "ENDSEC"});
+}
+
+std::vector<Group> LayerTable(const std::vector<Group>& entries) {
+  std::vector<Group> table = {{0, "TABLE"}, {2, "LAYER"}};
+  table.insert(table.end(), entries.begin(), entries.end());
+  table.push_back({0, "ENDTAB"});
+  return table;
+}
+
+}  // namespace
+
 std::string DxfFileWithBlocks(const std::vector<Group>& layerEntries, const std::vector<Group>& blocks,
                               const std::vector<Group>& entities) {
-  std::vector<Group> all = {{0, "SECTION"}, {2, "TABLES"}, {0, "TABLE"}, {2, "LAYER"}};
-  all.insert(all.end(), layerEntries.begin(), layerEntries.end());
-  all.insert(all.end(), {{0, "ENDTAB"}, {0, "ENDSEC"}, {0, "SECTION"}, {2, "BLOCKS"}});
-  all.insert(all.end(), blocks.begin(), blocks.end());
-  all.insert(all.end(), {{0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}});
-  all.insert(all.end(), entities.begin(), entities.end());
-  all.insert(all.end(), {{0, "ENDSEC"}, {0, "EOF"}});
+  std::vector<Group> all;
+  AppendSection(all, "TABLES", LayerTable(layerEntries));
+  AppendSection(all, "BLOCKS", blocks);
+  AppendSection(all, "ENTITIES", entities);
+  all.push_back({0, "EOF"});
+  return GroupsText(all);
+}
+
+std::string DxfFile(const std::vector<Group>& layerEntries, const std::vector<Group>& entities,
+                    const std::vector<Group>& header) {
+  std::vector<Group> all;
+  if (!header.empty()) AppendSection(all, "HEADER", header);
+  AppendSection(all, "TABLES", LayerTable(layerEntries));
+  AppendSection(all, "ENTITIES", entities);
+  all.push_back({0, "EOF"});
   return GroupsText(all);
 }
 
@@ -30,22 +55,6 @@ ReadOutcome ReadDxf(const std::string& dxf, const std::string& pointMap, int64_t
   reader.setExpansionBudget(expansionBudget);
   outcome.result = reader.ReadBytes(dxf, outcome.sink);
   return outcome;
-}
-
-std::string DxfFile(const std::vector<Group>& layerEntries, const std::vector<Group>& entities,
-                    const std::vector<Group>& header) {
-  std::vector<Group> all;
-  if (!header.empty()) {
-    all.insert(all.end(), {{0, "SECTION"}, {2, "HEADER"}});
-    all.insert(all.end(), header.begin(), header.end());
-    all.push_back({0, "ENDSEC"});
-  }
-  all.insert(all.end(), {{0, "SECTION"}, {2, "TABLES"}, {0, "TABLE"}, {2, "LAYER"}});
-  all.insert(all.end(), layerEntries.begin(), layerEntries.end());
-  all.insert(all.end(), {{0, "ENDTAB"}, {0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}});
-  all.insert(all.end(), entities.begin(), entities.end());
-  all.insert(all.end(), {{0, "ENDSEC"}, {0, "EOF"}});
-  return GroupsText(all);
 }
 
 }  // namespace zv::dxf::test
