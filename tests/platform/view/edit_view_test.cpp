@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/view/view_tools.h"
@@ -306,32 +307,32 @@ TEST_F(ViewTest, DraggingThePoolMovesItAsOneUndoStepAndResumesSelecting) {
 }
 
 TEST_F(ViewTest, DraggingAVertexOfAPickedLine) {
-  const int32_t l = AddLine({{100, 100}, {200, 100}, {300, 150}});
-  view->SelectLine();
-  Click({150, 100});
-  ASSERT_EQ(view->PoolCount(), 1);
-  view->MoveLineDot();
-  Drag({201, 101}, {220, 130});
-  std::vector<D_DOT> v;
-  BasReadLine(lin, l, &v, nullptr);
-  EXPECT_DOUBLE_EQ(v[1].x, 220);
-  EXPECT_DOUBLE_EQ(v[1].y, 130);
-  EXPECT_DOUBLE_EQ(v[0].x, 100);
-}
-
-TEST_F(ViewTest, DraggingTheEndOfAClosedLineKeepsItClosed) {
-  const int32_t l = AddLine({{100, 100}, {200, 100}, {200, 200}, {100, 100}});
-  view->SelectLine();
-  Click({150, 100});
-  ASSERT_EQ(view->PoolCount(), 1);
-  view->MoveLineDot();
-  Drag({101, 101}, {90, 80});
-  std::vector<D_DOT> v;
-  BasReadLine(lin, l, &v, nullptr);
-  ASSERT_EQ(v.size(), 4u);
-  for (const D_DOT& end : {v.front(), v.back()}) {
-    EXPECT_DOUBLE_EQ(end.x, 90);
-    EXPECT_DOUBLE_EQ(end.y, 80);
+  using Dots = std::vector<std::pair<double, double>>;
+  struct Case {
+    const char* what;
+    std::vector<D_DOT> line;
+    D_DOT pick, from, to;
+    Dots expected;
+  };
+  const Case cases[] = {
+      {"inner vertex", {{100, 100}, {200, 100}, {300, 150}}, {150, 100}, {201, 101}, {220, 130},
+       {{100, 100}, {220, 130}, {300, 150}}},
+      {"end of a closed line: both ends move", {{100, 200}, {200, 200}, {200, 280}, {100, 200}}, {150, 200},
+       {101, 201}, {90, 180}, {{90, 180}, {200, 200}, {200, 280}, {90, 180}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const int32_t l = AddLine(c.line);
+    view->SelectLine();
+    Click(c.pick);
+    ASSERT_EQ(view->PoolCount(), 1);
+    view->MoveLineDot();
+    Drag(c.from, c.to);
+    std::vector<D_DOT> v;
+    BasReadLine(lin, l, &v, nullptr);
+    Dots moved;
+    for (const D_DOT& d : v) moved.emplace_back(d.x, d.y);
+    EXPECT_EQ(moved, c.expected);
   }
 }
 
