@@ -8,7 +8,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "platform/files/file_io.h"
+#include "framework/fileio/file_io.h"
 #include "platform/files/vector_file_codec.h"
 #include "platform/files/work_area_file.h"
 
@@ -123,7 +123,7 @@ template <const std::string& (*Path)(), int Entities>
 void BM_ReadBytesOnly(benchmark::State& state) {
   for (auto _ : state) {
     std::vector<std::uint8_t> bytes;
-    benchmark::DoNotOptimize(ReadWholeFile(Path(), bytes, nullptr));
+    benchmark::DoNotOptimize(zv::fileio::ReadWholeFile(Path(), bytes, nullptr));
   }
   Report(state, Path(), Entities);
 }

@@ -1,9 +1,9 @@
 #include "common/entity_buffer/entity_buffer_file.h"
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
+#include <sstream>
+
+#include "framework/fileio/file_io.h"
 
 namespace zv {
 namespace {
@@ -41,26 +41,13 @@ int32_t WriteCountedRecords(std::ostream& out, RecordWriter write, WorkAreaHandl
   return out ? written : -1;
 }
 
-// Writes through a temporary file beside `path`, renamed over it when
-// `body` succeeded.
+// Builds the file in memory with `body` and saves it atomically when `body`
+// succeeded; the number `body` returns, or −1.
 int32_t WriteFileAtomically(const std::string& path, const std::function<int32_t(std::ostream&)>& body,
                             std::string* error) {
-  const std::string temporary = path + ".tmp";
-  int32_t result = -1;
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      SetText(error, "无法写入文件: " + path);
-      return -1;
-    }
-    result = body(out);
-    out.flush();
-    if (!out) result = -1;
-  }
-  std::error_code ec;
-  if (result >= 0) std::filesystem::rename(temporary, path, ec);
-  if (result < 0 || ec) {
-    std::filesystem::remove(temporary, ec);
+  std::ostringstream out(std::ios::binary);
+  const int32_t result = body(out);
+  if (result < 0 || !out || !fileio::WriteFileAtomically(path, out.view())) {
     SetText(error, "写入文件失败: " + path);
     return -1;
   }
@@ -68,13 +55,9 @@ int32_t WriteFileAtomically(const std::string& path, const std::function<int32_t
 }
 
 bool ReadWholeFile(const std::string& path, std::string* bytes, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    SetText(error, "无法打开文件: " + path);
-    return false;
-  }
-  bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
+  if (fileio::ReadWholeFile(path, *bytes)) return true;
+  SetText(error, "无法打开文件: " + path);
+  return false;
 }
 
 // Reads up to `count` records with `read`; a short file ends the list with

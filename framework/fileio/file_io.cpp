@@ -6,11 +6,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-
-namespace fs = std::filesystem;
 
 namespace zv::fileio {
 namespace {
@@ -61,9 +58,6 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-  std::error_code ec;
-  const fs::path target(path);
-  if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
   std::string temporary = path + ".XXXXXX";
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) {

@@ -2,7 +2,7 @@
 // Whole-file reads and atomic writes. A save goes to a temporary file beside
 // the target and is renamed over it only when everything was written and
 // flushed to disk, so a failed or interrupted save leaves the old file as it
-// was. Missing parent folders are created.
+// was. The target's folder must exist.
 
 #include <cstdint>
 #include <span>

@@ -1,5 +1,6 @@
 #include "framework/profile/profile_file.h"
 
+#include <filesystem>
 #include <vector>
 
 #include "framework/fileio/file_io.h"
@@ -141,6 +142,10 @@ bool ProfileFile::WriteString(const std::string& section, const std::string& key
     out += lines.items[i];
     if (i + 1 < lines.items.size() || lines.endsWithEol) out += lines.eol;
   }
+  // A settings file may be the first thing written in a new data folder.
+  std::error_code ec;
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  if (!parent.empty()) std::filesystem::create_directories(parent, ec);
   return fileio::WriteFileAtomically(path, out);
 }
 

@@ -8,7 +8,7 @@
 #include "framework/text/encoding.h"
 #include "framework/text/numbers.h"
 #include "platform/files/byte_order.h"
-#include "platform/files/file_io.h"
+#include "framework/fileio/file_io.h"
 
 namespace zv::files {
 namespace {
@@ -198,12 +198,12 @@ std::vector<std::uint8_t> EncodeProjectFile(const ProjectFile& project) {
 bool LoadProjectFile(const std::string& path, ProjectFile& project, FileReport& report) {
   std::vector<std::uint8_t> bytes;
   report = FileReport{};
-  if (!ReadWholeFile(path, bytes, &report.error)) return false;
+  if (!fileio::ReadWholeFile(path, bytes, &report.error)) return false;
   return DecodeProjectFile(bytes, path, project, report);
 }
 
 bool SaveProjectFile(const std::string& path, const ProjectFile& project, std::string* error) {
-  return WriteFileAtomically(path, EncodeProjectFile(project), error);
+  return fileio::WriteFileAtomically(path, EncodeProjectFile(project), error);
 }
 
 std::string ResolveItemPath(const std::string& projectPath, const std::string& itemFileName) {

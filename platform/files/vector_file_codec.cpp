@@ -8,7 +8,7 @@
 
 #include "framework/text/numbers.h"
 #include "platform/files/byte_order.h"
-#include "platform/files/file_io.h"
+#include "framework/fileio/file_io.h"
 
 namespace zv::files {
 namespace {
@@ -379,7 +379,7 @@ bool EncodeVectorFile(const VectorFile& file, std::vector<std::uint8_t>& bytes, 
 bool LoadVectorFile(const std::string& path, VectorFile& file, FileReport& report) {
   std::vector<std::uint8_t> bytes;
   report = FileReport{};
-  if (!ReadWholeFile(path, bytes, &report.error)) return false;
+  if (!fileio::ReadWholeFile(path, bytes, &report.error)) return false;
   return DecodeVectorFile(bytes, path, file, report);
 }
 
@@ -389,7 +389,7 @@ bool SaveVectorFile(const std::string& path, const VectorFile& file, std::string
     if (error) *error = path + ": " + *error;
     return false;
   }
-  return WriteFileAtomically(path, bytes, error);
+  return fileio::WriteFileAtomically(path, bytes, error);
 }
 
 bool SniffVectorFileKind(std::span<const std::uint8_t> bytes, FileKind& kind) {

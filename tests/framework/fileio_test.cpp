@@ -12,7 +12,8 @@ namespace fs = std::filesystem;
 using namespace zv::fileio;
 
 TEST(FileIo, SavesReplaceTheFileWholeAndLeaveNoTemporary) {
-  const std::string folder = zv::test::TempRoot() + "/save/sub";
+  const std::string folder = zv::test::TempRoot() + "/save";
+  fs::create_directories(folder);
   const std::string path = folder + "/a.bin";
   std::string error;
   ASSERT_TRUE(WriteFileAtomically(path, std::string_view("first\0x", 7), &error)) << error;
@@ -28,10 +29,12 @@ TEST(FileIo, SavesReplaceTheFileWholeAndLeaveNoTemporary) {
 TEST(FileIo, AFailedSaveKeepsTheOldFileAndSaysWhy) {
   const std::string path = zv::test::TempRoot() + "/keep.txt";
   ASSERT_TRUE(WriteFileAtomically(path, std::string_view("old")));
-  // The target is a folder's place taken by a file: nothing can be saved under it.
+  // A folder's place taken by a file, and a folder that does not exist:
+  // nothing can be saved there.
   std::string error;
   EXPECT_FALSE(WriteFileAtomically(path + "/inner.txt", std::string_view("new"), &error));
   EXPECT_NE(error.find(path + "/inner.txt"), std::string::npos);
+  EXPECT_FALSE(WriteFileAtomically(zv::test::TempRoot() + "/no/such/folder.txt", std::string_view("new")));
   std::vector<std::uint8_t> bytes;
   ASSERT_TRUE(ReadWholeFile(path, bytes));
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "old");

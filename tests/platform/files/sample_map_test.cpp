@@ -6,8 +6,8 @@
 #include <cmath>
 #include <filesystem>
 
+#include "framework/fileio/file_io.h"
 #include "platform/files/byte_order.h"
-#include "platform/files/file_io.h"
 #include "platform/files/project_file.h"
 #include "platform/files/vector_file_codec.h"
 #include "platform/files/work_area_file.h"
@@ -27,7 +27,7 @@ VectorFile LoadSample(const std::string& name) {
   EXPECT_THAT(report.warnings, ::testing::IsEmpty());
   std::vector<std::uint8_t> original, again;
   std::string error;
-  EXPECT_TRUE(ReadWholeFile(SamplePath(name), original, &error));
+  EXPECT_TRUE(fileio::ReadWholeFile(SamplePath(name), original, &error));
   EXPECT_TRUE(EncodeVectorFile(file, again, &error));
   EXPECT_EQ(again, original) << name << " does not write back to the same bytes";
   return file;
@@ -98,7 +98,7 @@ TEST(SampleMap, ProjectNamesTheThreeFiles) {
   }
   std::vector<std::uint8_t> original;
   std::string error;
-  ASSERT_TRUE(ReadWholeFile(SamplePath("HILLS.MPJ"), original, &error));
+  ASSERT_TRUE(fileio::ReadWholeFile(SamplePath("HILLS.MPJ"), original, &error));
   EXPECT_EQ(EncodeProjectFile(project), original);
 }
 

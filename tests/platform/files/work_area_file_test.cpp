@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
+#include "framework/fileio/file_io.h"
 #include "platform/files/byte_order.h"
-#include "platform/files/file_io.h"
 #include "platform/files/vector_file_codec.h"
 #include "platform/files/work_area_file.h"
 #include "tests/platform/files/sample_vector_files.h"
@@ -22,7 +22,7 @@ std::string Path(const std::string& name) { return zv::test::TempRoot() + "/" + 
 std::vector<std::uint8_t> Bytes(const std::string& path) {
   std::vector<std::uint8_t> bytes;
   std::string error;
-  EXPECT_TRUE(files::ReadWholeFile(path, bytes, &error)) << error;
+  EXPECT_TRUE(fileio::ReadWholeFile(path, bytes, &error)) << error;
   return bytes;
 }
 
@@ -199,7 +199,7 @@ TEST_F(WorkAreaFileTest, BrokenEntitiesAreSkippedAndTheRestLoads) {
   const std::uint32_t arcs = files::GetLe<std::uint32_t>(&bytes[657]);
   files::PutLe<std::int32_t>(&bytes[arcs + 2 * 57 + 14], 1 << 26);  // arc 2 (the hole) outside the pool
   std::string error;
-  ASSERT_TRUE(files::WriteFileAtomically(Path("BROKEN.WP"), bytes, &error));
+  ASSERT_TRUE(fileio::WriteFileAtomically(Path("BROKEN.WP"), bytes, &error));
   FileReport report;
   const WorkAreaHandle area = BasLoadWorkArea(set_, Path("BROKEN.WP"), &report);
   ASSERT_NE(area, 0) << report.error;
