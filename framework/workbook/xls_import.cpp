@@ -55,7 +55,7 @@ std::string ProfileUrl() {
   const char* home = std::getenv("HOME");
   fs::path folder = cache && *cache ? fs::path(cache) : fs::path(home ? home : "/tmp") / ".cache";
   folder /= "zavediz/libreoffice-profile";
-  return "file://" + folder.string();
+  return FileUrl(folder.string());
 }
 
 bool RunWithTimeout(std::vector<std::string> arguments) {
@@ -226,6 +226,23 @@ std::unique_ptr<WorkbookData> ReadXlsViaFreexl(const std::string& path, const Re
 std::string XlsWithoutLibreOfficeNotice() {
   return "读取 .xls/.et 工作簿的公式结果、数字格式、边框和合并单元格需要安装 LibreOffice（libreoffice-calc）；"
          "现在只读入了其中的数值和文字。";
+}
+
+std::string FileUrl(const std::string& path) {
+  static const char* kHex = "0123456789ABCDEF";
+  std::string url = "file://";
+  for (const unsigned char c : path) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '/' ||
+                       c == '-' || c == '_' || c == '.' || c == '~';
+    if (plain) {
+      url += static_cast<char>(c);
+    } else {
+      url += '%';
+      url += kHex[c >> 4];
+      url += kHex[c & 0xF];
+    }
+  }
+  return url;
 }
 
 }  // namespace zv::workbook

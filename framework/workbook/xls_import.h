@@ -28,4 +28,8 @@ std::unique_ptr<WorkbookData> ReadXlsViaFreexl(const std::string& path, const Re
 // What the user is told once when .xls files are read without LibreOffice.
 std::string XlsWithoutLibreOfficeNotice();
 
+// The file URL of a local path, its bytes percent-encoded where a URL may not
+// hold them (blanks, non-ASCII names), as LibreOffice's -env options expect.
+std::string FileUrl(const std::string& path);
+
 }  // namespace zv::workbook

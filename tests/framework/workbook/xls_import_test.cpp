@@ -17,6 +17,12 @@ std::string Shown(const WorkbookData& book, int sheet, int row, int column) {
   return DisplayText(book, book.sheets[static_cast<std::size_t>(sheet)]->Find(row, column));
 }
 
+TEST(XlsImport, FileUrlsEncodeBlanksAndChineseNames) {
+  EXPECT_EQ(FileUrl("/home/user/.cache/x"), "file:///home/user/.cache/x");
+  EXPECT_EQ(FileUrl("/home/my user/地质"), "file:///home/my%20user/%E5%9C%B0%E8%B4%A8");
+  EXPECT_EQ(FileUrl("/a%b#c"), "file:///a%25b%23c");
+}
+
 TEST(XlsImport, FreexlReadsValuesTextsAndDates) {
   const auto book = ReadXlsViaFreexl(testing::FixturePath("calc_cases.xls"), {});
   ASSERT_EQ(book->sheets.size(), 3u);
