@@ -33,15 +33,6 @@ std::set<int32_t> ArcsKept(WorkAreaHandle area, const std::set<int32_t>& regions
   return kept;
 }
 
-int DeleteOne(const ENTITY_MSG& e) {
-  switch (e.type) {
-    case kPointEntity: return BasDeletePoint(e.area, e.id);
-    case kLineEntity: return BasDeleteLine(e.area, e.id);
-    case kRegionEntity: return BasDeleteRegion(e.area, e.id);
-    default: return 0;
-  }
-}
-
 // The live entities of a list, each once.
 std::vector<ENTITY_MSG> Live(const std::vector<ENTITY_MSG>& entities) {
   std::vector<ENTITY_MSG> out;
@@ -83,9 +74,9 @@ int DeleteEntities(GisUndo& undo, const std::vector<ENTITY_MSG>& entities) {
   // Regions before the arcs they name.
   int deleted = 0;
   for (std::size_t i = 0; i < going.size(); ++i)
-    if (going[i].type == kRegionEntity && DeleteOne(going[i]) && i < picked) ++deleted;
+    if (going[i].type == kRegionEntity && DeleteEntity(going[i]) && i < picked) ++deleted;
   for (std::size_t i = 0; i < going.size(); ++i)
-    if (going[i].type != kRegionEntity && DeleteOne(going[i]) && i < picked) ++deleted;
+    if (going[i].type != kRegionEntity && DeleteEntity(going[i]) && i < picked) ++deleted;
   return deleted;
 }
 

@@ -64,4 +64,13 @@ bool RestoreEntity(const EntitySnapshot& s) {
   return true;
 }
 
+int DeleteEntity(const ENTITY_MSG& e) {
+  switch (e.type) {
+    case kPointEntity: return BasDeletePoint(e.area, e.id);
+    case kLineEntity: return BasDeleteLine(e.area, e.id);
+    case kRegionEntity: return BasDeleteRegion(e.area, e.id);
+    default: return 0;
+  }
+}
+
 }  // namespace zv

@@ -26,4 +26,7 @@ std::optional<EntitySnapshot> CaptureEntity(const ENTITY_MSG& entity, const std:
 // at its id when deleted. False when its work area is gone.
 bool RestoreEntity(const EntitySnapshot& snapshot);
 
+// Deletes a point, line or region; 0 when it was not there.
+int DeleteEntity(const ENTITY_MSG& entity);
+
 }  // namespace zv

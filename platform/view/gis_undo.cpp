@@ -95,12 +95,7 @@ std::vector<ENTITY_MSG> GisUndo::Undo() {
   std::vector<ENTITY_MSG> touched;
   for (auto record = step.records.rbegin(); record != step.records.rend(); ++record) {
     for (auto e = record->appended.rbegin(); e != record->appended.rend(); ++e) {
-      switch (e->type) {
-        case kPointEntity: BasDeletePoint(e->area, e->id); break;
-        case kLineEntity: BasDeleteLine(e->area, e->id); break;
-        case kRegionEntity: BasDeleteRegion(e->area, e->id); break;
-        default: break;
-      }
+      DeleteEntity(*e);
       touched.push_back(*e);
     }
     // Regions name their arcs, so arcs come back before the regions.
