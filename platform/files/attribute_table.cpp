@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstring>
 
+#include "framework/bytes/little_endian.h"
 #include "framework/paths/path_resolver.h"
 #include "framework/text/encoding.h"
 #include "framework/text/numbers.h"
-#include "platform/files/byte_order.h"
 
 namespace zv::files {
 namespace {
@@ -45,13 +45,13 @@ std::optional<std::size_t> FieldPosition(const AttributeTable& table, std::size_
 }
 
 std::string FormatDate(const std::uint8_t* p) {
-  const int year = GetLe<std::int16_t>(p), month = p[2], day = p[3];
+  const int year = bytes::ReadLe<std::int16_t>(p), month = p[2], day = p[3];
   if (year == 0 && month == 0 && day == 0) return {};
   return num::Format("%04d-%02d-%02d", year, month, day);
 }
 
 std::string FormatTime(const std::uint8_t* p) {
-  const double seconds = GetLe<double>(p + 2);
+  const double seconds = bytes::ReadLe<double>(p + 2);
   if (p[0] == 0 && p[1] == 0 && seconds == 0) return {};
   return num::Format("%02d:%02d:%02d", p[0], p[1], std::isfinite(seconds) ? static_cast<int>(seconds) : 0);
 }
@@ -75,10 +75,10 @@ std::vector<long> NumberParts(std::string_view text) {
 void PutNumber(std::uint8_t* p, FieldType type, double value) {
   switch (type) {
     case FieldType::Byte: p[0] = static_cast<std::uint8_t>(std::clamp(value, 0.0, 255.0)); break;
-    case FieldType::Short: PutLe<std::int16_t>(p, static_cast<std::int16_t>(std::clamp(value, -32768.0, 32767.0))); break;
-    case FieldType::Long: PutLe<std::int32_t>(p, static_cast<std::int32_t>(std::clamp(value, -2147483648.0, 2147483647.0))); break;
-    case FieldType::Float: PutLe<float>(p, static_cast<float>(value)); break;
-    case FieldType::Double: PutLe<double>(p, value); break;
+    case FieldType::Short: bytes::WriteLe<std::int16_t>(p, static_cast<std::int16_t>(std::clamp(value, -32768.0, 32767.0))); break;
+    case FieldType::Long: bytes::WriteLe<std::int32_t>(p, static_cast<std::int32_t>(std::clamp(value, -2147483648.0, 2147483647.0))); break;
+    case FieldType::Float: bytes::WriteLe<float>(p, static_cast<float>(value)); break;
+    case FieldType::Double: bytes::WriteLe<double>(p, value); break;
     default: break;
   }
 }
@@ -92,29 +92,29 @@ int StorageSizeOf(std::uint8_t type, int displayLength) {
 }
 
 std::string AttributeField::Name() const { return GbkField(bytes.data(), kNameBytes); }
-std::int32_t AttributeField::Offset() const { return GetLe<std::int32_t>(&bytes[21]); }
-std::int16_t AttributeField::StorageSize() const { return GetLe<std::int16_t>(&bytes[25]); }
-std::int16_t AttributeField::DisplayLength() const { return GetLe<std::int16_t>(&bytes[27]); }
-std::int16_t AttributeField::EditFlag() const { return GetLe<std::int16_t>(&bytes[30]); }
-std::int16_t AttributeField::Number() const { return GetLe<std::int16_t>(&bytes[33]); }
+std::int32_t AttributeField::Offset() const { return bytes::ReadLe<std::int32_t>(&bytes[21]); }
+std::int16_t AttributeField::StorageSize() const { return bytes::ReadLe<std::int16_t>(&bytes[25]); }
+std::int16_t AttributeField::DisplayLength() const { return bytes::ReadLe<std::int16_t>(&bytes[27]); }
+std::int16_t AttributeField::EditFlag() const { return bytes::ReadLe<std::int16_t>(&bytes[30]); }
+std::int16_t AttributeField::Number() const { return bytes::ReadLe<std::int16_t>(&bytes[33]); }
 
 void AttributeField::SetName(std::string_view utf8) {
   const std::string gbk = text::ToGbk(text::CutToGbkBytes(utf8, kNameBytes - 1));
   std::fill_n(bytes.begin(), kNameBytes, 0);
   std::memcpy(bytes.data(), gbk.data(), gbk.size());
 }
-void AttributeField::SetOffset(std::int32_t offset) { PutLe(&bytes[21], offset); }
-void AttributeField::SetNumber(std::int16_t number) { PutLe(&bytes[33], number); }
+void AttributeField::SetOffset(std::int32_t offset) { bytes::WriteLe(&bytes[21], offset); }
+void AttributeField::SetNumber(std::int16_t number) { bytes::WriteLe(&bytes[33], number); }
 
 AttributeField MakeField(std::string_view utf8Name, FieldType type, int displayLength, int decimals) {
   AttributeField field;
   field.SetName(utf8Name);
   field.bytes[20] = static_cast<std::uint8_t>(type);
-  PutLe<std::int16_t>(&field.bytes[25], static_cast<std::int16_t>(StorageSizeOf(field.bytes[20], displayLength)));
-  PutLe<std::int16_t>(&field.bytes[27], static_cast<std::int16_t>(displayLength));
+  bytes::WriteLe<std::int16_t>(&field.bytes[25], static_cast<std::int16_t>(StorageSizeOf(field.bytes[20], displayLength)));
+  bytes::WriteLe<std::int16_t>(&field.bytes[27], static_cast<std::int16_t>(displayLength));
   field.bytes[29] = static_cast<std::uint8_t>(decimals);
   const bool floating = type == FieldType::Float || type == FieldType::Double;
-  PutLe<std::int16_t>(&field.bytes[30], floating ? 2 : 1);
+  bytes::WriteLe<std::int16_t>(&field.bytes[30], floating ? 2 : 1);
   return field;
 }
 
@@ -129,7 +129,7 @@ AttributeTable NewAttributeTable(const std::vector<AttributeField>& fields, int 
   table.present = true;
   std::memcpy(&table.header[0], kMarker, 2);
   std::memcpy(&table.header[320], kMarker, 2);
-  PutLe<std::int16_t>(&table.header[2], static_cast<std::int16_t>(year));
+  bytes::WriteLe<std::int16_t>(&table.header[2], static_cast<std::int16_t>(year));
   table.header[4] = static_cast<std::uint8_t>(month);
   table.header[5] = static_cast<std::uint8_t>(day);
   table.records.assign(1, 0);
@@ -180,12 +180,12 @@ std::optional<double> FieldNumber(const AttributeTable& table, std::size_t recor
   switch (static_cast<FieldType>(table.fields[field].Type())) {
     case FieldType::String: return num::ParseDouble(GbkField(p, static_cast<std::size_t>(table.fields[field].StorageSize())));
     case FieldType::Byte: return p[0];
-    case FieldType::Short: return GetLe<std::int16_t>(p);
-    case FieldType::Long: return GetLe<std::int32_t>(p);
-    case FieldType::Float: return GetLe<float>(p);
-    case FieldType::Double: return GetLe<double>(p);
-    case FieldType::Date: return GetLe<std::int16_t>(p) * 10000.0 + p[2] * 100.0 + p[3];
-    case FieldType::Time: return p[0] * 3600.0 + p[1] * 60.0 + GetLe<double>(p + 2);
+    case FieldType::Short: return bytes::ReadLe<std::int16_t>(p);
+    case FieldType::Long: return bytes::ReadLe<std::int32_t>(p);
+    case FieldType::Float: return bytes::ReadLe<float>(p);
+    case FieldType::Double: return bytes::ReadLe<double>(p);
+    case FieldType::Date: return bytes::ReadLe<std::int16_t>(p) * 10000.0 + p[2] * 100.0 + p[3];
+    case FieldType::Time: return p[0] * 3600.0 + p[1] * 60.0 + bytes::ReadLe<double>(p + 2);
   }
   return std::nullopt;
 }
@@ -230,7 +230,7 @@ bool SetFieldText(AttributeTable& table, std::size_t record, std::size_t field, 
     }
     case FieldType::Date: {
       const std::vector<long> parts = NumberParts(utf8);
-      PutLe<std::int16_t>(p, static_cast<std::int16_t>(parts[0]));
+      bytes::WriteLe<std::int16_t>(p, static_cast<std::int16_t>(parts[0]));
       p[2] = static_cast<std::uint8_t>(parts[1]);
       p[3] = static_cast<std::uint8_t>(parts[2]);
       return true;
@@ -239,7 +239,7 @@ bool SetFieldText(AttributeTable& table, std::size_t record, std::size_t field, 
       const std::vector<long> parts = NumberParts(utf8);
       p[0] = static_cast<std::uint8_t>(parts[0]);
       p[1] = static_cast<std::uint8_t>(parts[1]);
-      PutLe<double>(p + 2, static_cast<double>(parts[2]));
+      bytes::WriteLe<double>(p + 2, static_cast<double>(parts[2]));
       return true;
     }
     default:
@@ -261,7 +261,7 @@ AttributeTable DecodeAttributeTable(std::span<const std::uint8_t> section, const
   if (std::memcmp(section.data(), kMarker, 2) != 0)
     warnings.push_back(where + ": attribute table without its marker");
 
-  long fieldCount = GetLe<std::int16_t>(&table.header[322]);
+  long fieldCount = bytes::ReadLe<std::int16_t>(&table.header[322]);
   const std::size_t fieldsFit = (section.size() - AttributeTable::kHeaderSize) / AttributeField::kSize;
   if (fieldCount < 0 || static_cast<std::size_t>(fieldCount) > fieldsFit) {
     warnings.push_back(where + ": " + num::FormatInt(fieldCount) + " field descriptors announced, " +
@@ -279,8 +279,8 @@ AttributeTable DecodeAttributeTable(std::span<const std::uint8_t> section, const
   // The record length is an i16 field (some writers leave junk in the two
   // bytes after it), so no record is longer than 65535 bytes, however large
   // an i32 read there would be.
-  const long length = GetLe<std::uint16_t>(&table.header[328]);
-  long count = GetLe<std::int32_t>(&table.header[324]);
+  const long length = bytes::ReadLe<std::uint16_t>(&table.header[328]);
+  long count = bytes::ReadLe<std::int32_t>(&table.header[324]);
   const std::size_t available = section.size() - recordsBegin;
   if (length <= 0) {
     if (count > 0) warnings.push_back(where + ": attribute records of length " + num::FormatInt(length) + "; records dropped");
@@ -313,11 +313,11 @@ void EncodeAttributeTable(const AttributeTable& table, std::vector<std::uint8_t>
   std::array<std::uint8_t, AttributeTable::kHeaderSize> header = table.header;
   const auto fieldCount = static_cast<std::int16_t>(table.fields.size());
   const auto recordCount = static_cast<std::int32_t>(table.RecordCount());
-  PutLe<std::int32_t>(&header[12], static_cast<std::int32_t>(AttributeTable::kHeaderSize + AttributeField::kSize * table.fields.size()));
-  PutLe<std::int32_t>(&header[16], std::max(recordCount - 1, 0));
-  PutLe<std::int16_t>(&header[322], fieldCount);
-  PutLe<std::int32_t>(&header[324], recordCount);
-  PutLe<std::int32_t>(&header[328], static_cast<std::int32_t>(table.recordLength));
+  bytes::WriteLe<std::int32_t>(&header[12], static_cast<std::int32_t>(AttributeTable::kHeaderSize + AttributeField::kSize * table.fields.size()));
+  bytes::WriteLe<std::int32_t>(&header[16], std::max(recordCount - 1, 0));
+  bytes::WriteLe<std::int16_t>(&header[322], fieldCount);
+  bytes::WriteLe<std::int32_t>(&header[324], recordCount);
+  bytes::WriteLe<std::int32_t>(&header[328], static_cast<std::int32_t>(table.recordLength));
   out.insert(out.end(), header.begin(), header.end());
   for (const AttributeField& field : table.fields) out.insert(out.end(), field.bytes.begin(), field.bytes.end());
   out.insert(out.end(), table.records.begin(), table.records.begin() + static_cast<long>(recordCount) * static_cast<long>(table.recordLength));

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <filesystem>
 
+#include "framework/bytes/little_endian.h"
+#include "framework/fileio/file_io.h"
 #include "framework/paths/path_resolver.h"
 #include "framework/text/encoding.h"
 #include "framework/text/numbers.h"
-#include "platform/files/byte_order.h"
-#include "framework/fileio/file_io.h"
 
 namespace zv::files {
 namespace {
@@ -57,14 +57,14 @@ void WriteGbk(std::uint8_t* bytes, std::size_t size, std::string_view utf8) {
 }
 
 Extent ReadExtent(const std::uint8_t* p) {
-  return {GetLe<double>(p), GetLe<double>(p + 8), GetLe<double>(p + 16), GetLe<double>(p + 24)};
+  return {bytes::ReadLe<double>(p), bytes::ReadLe<double>(p + 8), bytes::ReadLe<double>(p + 16), bytes::ReadLe<double>(p + 24)};
 }
 
 void WriteExtent(std::uint8_t* p, const Extent& e) {
-  PutLe(p, e.xmin);
-  PutLe(p + 8, e.ymin);
-  PutLe(p + 16, e.xmax);
-  PutLe(p + 24, e.ymax);
+  bytes::WriteLe(p, e.xmin);
+  bytes::WriteLe(p + 8, e.ymin);
+  bytes::WriteLe(p + 16, e.xmax);
+  bytes::WriteLe(p + 24, e.ymax);
 }
 
 std::string WithSlashes(std::string name) {
@@ -90,12 +90,12 @@ std::string ProjectItem::Description() const { return ReadGbk(&bytes[kItemDescri
 void ProjectItem::SetDescription(std::string_view utf8) { WriteGbk(&bytes[kItemDescription], kNameBytes, utf8); }
 Extent ProjectItem::LayerExtent() const { return ReadExtent(&bytes[kItemExtent]); }
 void ProjectItem::SetLayerExtent(const Extent& extent) { WriteExtent(&bytes[kItemExtent], extent); }
-double ProjectItem::MinScale() const { return GetLe<double>(&bytes[kItemMinScale]); }
-double ProjectItem::MaxScale() const { return GetLe<double>(&bytes[kItemMaxScale]); }
+double ProjectItem::MinScale() const { return bytes::ReadLe<double>(&bytes[kItemMinScale]); }
+double ProjectItem::MaxScale() const { return bytes::ReadLe<double>(&bytes[kItemMaxScale]); }
 
 void ProjectItem::SetScaleRange(double minimum, double maximum) {
-  PutLe(&bytes[kItemMinScale], minimum);
-  PutLe(&bytes[kItemMaxScale], maximum);
+  bytes::WriteLe(&bytes[kItemMinScale], minimum);
+  bytes::WriteLe(&bytes[kItemMaxScale], maximum);
 }
 
 ProjectItem NewProjectItem(std::string_view utf8FileName) {
@@ -118,15 +118,15 @@ void ProjectFile::SetProjectExtent(const Extent& extent) { WriteExtent(&header[k
 ProjectFile NewProjectFile() {
   ProjectFile project;
   std::memcpy(project.header.data(), kTag, 8);
-  PutLe(&project.header[8], kProjectType);
-  PutLe(&project.header[kFirstItemOffset], static_cast<std::int32_t>(ProjectFile::kHeaderSize));
-  PutLe(&project.header[kPageScaleX], 1.0);
-  PutLe(&project.header[kPageScaleY], 1.0);
-  PutLe(&project.header[kPageWidth], 1024.0);
-  PutLe(&project.header[kPageHeight], 768.0);
-  PutLe(project.MapParameters() + kMapScale, 1.0);
-  PutLe(project.MapParameters() + kMapGraphicFactorX, 1.0);
-  PutLe(project.MapParameters() + kMapGraphicFactorY, 1.0);
+  bytes::WriteLe(&project.header[8], kProjectType);
+  bytes::WriteLe(&project.header[kFirstItemOffset], static_cast<std::int32_t>(ProjectFile::kHeaderSize));
+  bytes::WriteLe(&project.header[kPageScaleX], 1.0);
+  bytes::WriteLe(&project.header[kPageScaleY], 1.0);
+  bytes::WriteLe(&project.header[kPageWidth], 1024.0);
+  bytes::WriteLe(&project.header[kPageHeight], 768.0);
+  bytes::WriteLe(project.MapParameters() + kMapScale, 1.0);
+  bytes::WriteLe(project.MapParameters() + kMapGraphicFactorX, 1.0);
+  bytes::WriteLe(project.MapParameters() + kMapGraphicFactorY, 1.0);
   project.trailingOrigin = ProjectFile::kHeaderSize;
   return project;
 }
@@ -145,11 +145,11 @@ bool DecodeProjectFile(std::span<const std::uint8_t> bytes, const std::string& n
     return false;
   }
   std::memcpy(project.header.data(), bytes.data(), ProjectFile::kHeaderSize);
-  if (GetLe<std::int32_t>(&project.header[8]) != kProjectType)
-    report.warnings.push_back(name + ": file type " + num::FormatInt(GetLe<std::int32_t>(&project.header[8])) +
+  if (bytes::ReadLe<std::int32_t>(&project.header[8]) != kProjectType)
+    report.warnings.push_back(name + ": file type " + num::FormatInt(bytes::ReadLe<std::int32_t>(&project.header[8])) +
                               " instead of 9");
 
-  std::int64_t first = GetLe<std::int32_t>(&project.header[kFirstItemOffset]);
+  std::int64_t first = bytes::ReadLe<std::int32_t>(&project.header[kFirstItemOffset]);
   if (first < static_cast<std::int64_t>(ProjectFile::kHeaderSize) || first > static_cast<std::int64_t>(bytes.size())) {
     report.warnings.push_back(name + ": first item offset " + num::FormatInt(static_cast<long>(first)) +
                               " outside the file; items read from " + num::FormatInt(ProjectFile::kHeaderSize));
@@ -157,7 +157,7 @@ bool DecodeProjectFile(std::span<const std::uint8_t> bytes, const std::string& n
   }
   project.preamble.assign(bytes.begin() + ProjectFile::kHeaderSize, bytes.begin() + first);
 
-  const long announced = GetLe<std::int16_t>(&project.header[kItemCount]);
+  const long announced = bytes::ReadLe<std::int16_t>(&project.header[kItemCount]);
   const std::size_t fit = (bytes.size() - static_cast<std::size_t>(first)) / ProjectItem::kSize;
   std::size_t count = static_cast<std::size_t>(std::max<long>(announced, 0));
   if (announced < 0 || count > fit) {
@@ -180,12 +180,12 @@ std::vector<std::uint8_t> EncodeProjectFile(const ProjectFile& project) {
   std::array<std::uint8_t, ProjectFile::kHeaderSize> header = project.header;
   const std::uint64_t first = ProjectFile::kHeaderSize + project.preamble.size();
   const std::uint64_t itemsEnd = first + project.items.size() * ProjectItem::kSize;
-  PutLe(&header[kItemCount], static_cast<std::int16_t>(project.items.size()));
-  PutLe(&header[kFirstItemOffset], static_cast<std::int32_t>(first));
+  bytes::WriteLe(&header[kItemCount], static_cast<std::int16_t>(project.items.size()));
+  bytes::WriteLe(&header[kFirstItemOffset], static_cast<std::int32_t>(first));
   for (std::size_t field : kBlockOffsets) {
-    const std::int64_t offset = GetLe<std::int32_t>(&header[field]);
+    const std::int64_t offset = bytes::ReadLe<std::int32_t>(&header[field]);
     if (offset > 0 && static_cast<std::uint64_t>(offset) >= project.trailingOrigin)
-      PutLe(&header[field], static_cast<std::int32_t>(offset + static_cast<std::int64_t>(itemsEnd) -
+      bytes::WriteLe(&header[field], static_cast<std::int32_t>(offset + static_cast<std::int64_t>(itemsEnd) -
                                                       static_cast<std::int64_t>(project.trailingOrigin)));
   }
   std::vector<std::uint8_t> bytes(header.begin(), header.end());

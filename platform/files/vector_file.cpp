@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/bytes/little_endian.h"
 #include "framework/text/encoding.h"
-#include "platform/files/byte_order.h"
 
 namespace zv::files {
 namespace {
@@ -53,14 +53,14 @@ void Include(Extent& extent, bool& any, double x, double y) {
 
 }  // namespace
 
-double PointRecord::X() const { return GetLe<double>(&bytes[7]); }
-double PointRecord::Y() const { return GetLe<double>(&bytes[15]); }
-double PointRecord::Z() const { return GetLe<double>(&bytes[23]); }
+double PointRecord::X() const { return bytes::ReadLe<double>(&bytes[7]); }
+double PointRecord::Y() const { return bytes::ReadLe<double>(&bytes[15]); }
+double PointRecord::Z() const { return bytes::ReadLe<double>(&bytes[23]); }
 
 void PointRecord::SetPosition(double x, double y, double z) {
-  PutLe(&bytes[7], x);
-  PutLe(&bytes[15], y);
-  PutLe(&bytes[23], z);
+  bytes::WriteLe(&bytes[7], x);
+  bytes::WriteLe(&bytes[15], y);
+  bytes::WriteLe(&bytes[23], z);
 }
 
 std::string PointRecord::Text() const {
@@ -81,14 +81,14 @@ LineRecord LineRecord::New() {
   return line;
 }
 
-std::int32_t ArcTopology::StartNode() const { return GetLe<std::int32_t>(&bytes[0]); }
-std::int32_t ArcTopology::EndNode() const { return GetLe<std::int32_t>(&bytes[4]); }
-std::int32_t ArcTopology::LeftRegion() const { return GetLe<std::int32_t>(&bytes[8]); }
-std::int32_t ArcTopology::RightRegion() const { return GetLe<std::int32_t>(&bytes[12]); }
+std::int32_t ArcTopology::StartNode() const { return bytes::ReadLe<std::int32_t>(&bytes[0]); }
+std::int32_t ArcTopology::EndNode() const { return bytes::ReadLe<std::int32_t>(&bytes[4]); }
+std::int32_t ArcTopology::LeftRegion() const { return bytes::ReadLe<std::int32_t>(&bytes[8]); }
+std::int32_t ArcTopology::RightRegion() const { return bytes::ReadLe<std::int32_t>(&bytes[12]); }
 
 void ArcTopology::SetRegions(std::int32_t left, std::int32_t right) {
-  PutLe(&bytes[8], left);
-  PutLe(&bytes[12], right);
+  bytes::WriteLe(&bytes[8], left);
+  bytes::WriteLe(&bytes[12], right);
 }
 
 std::string_view ExtensionOf(FileKind kind) { return kExtensions[static_cast<int>(kind)]; }
@@ -98,11 +98,11 @@ VectorFile NewVectorFile(FileKind kind) {
   file.kind = kind;
   std::memcpy(file.header.data(), "WMAP`D2", 7);
   file.header[7] = static_cast<std::uint8_t>('1' + static_cast<int>(kind));  // "WMAP`D21" is a line file
-  PutLe(&file.header[8], static_cast<std::int32_t>(kind));
+  bytes::WriteLe(&file.header[8], static_cast<std::int32_t>(kind));
   std::uint8_t* map = file.MapParameters();
-  PutLe(map + kScale, 1.0);
-  PutLe(map + kGraphicFactorX, 1.0);
-  PutLe(map + kGraphicFactorY, 1.0);
+  bytes::WriteLe(map + kScale, 1.0);
+  bytes::WriteLe(map + kGraphicFactorX, 1.0);
+  bytes::WriteLe(map + kGraphicFactorY, 1.0);
   switch (kind) {
     case FileKind::Point:
       file.points.resize(1);

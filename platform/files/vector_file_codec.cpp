@@ -6,9 +6,9 @@
 #include <cstring>
 #include <limits>
 
-#include "framework/text/numbers.h"
-#include "platform/files/byte_order.h"
+#include "framework/bytes/little_endian.h"
 #include "framework/fileio/file_io.h"
+#include "framework/text/numbers.h"
 
 namespace zv::files {
 namespace {
@@ -102,9 +102,9 @@ class Reader {
       return Fail("truncated header (" + Str(static_cast<long>(bytes_.size())) + " bytes, at least " +
                   Str(kMinHeader) + " needed)");
     if (!SniffVectorFileKind(bytes_, file_.kind)) return Fail("not a point, line or region file (wrong magic)");
-    if (GetLe<std::int32_t>(&bytes_[8]) != static_cast<std::int32_t>(file_.kind))
-      Warn("file kind " + Str(GetLe<std::int32_t>(&bytes_[8])) + " does not match its magic; the magic is used");
-    directory_ = GetLe<std::int32_t>(&bytes_[12]);
+    if (bytes::ReadLe<std::int32_t>(&bytes_[8]) != static_cast<std::int32_t>(file_.kind))
+      Warn("file kind " + Str(bytes::ReadLe<std::int32_t>(&bytes_[8])) + " does not match its magic; the magic is used");
+    directory_ = bytes::ReadLe<std::int32_t>(&bytes_[12]);
     if (directory_ < 0 || static_cast<std::uint64_t>(directory_) + kEntrySize > bytes_.size())
       return Fail("section directory at offset " + Str(directory_) + " lies outside the file (" +
                   Str(static_cast<long>(bytes_.size())) + " bytes)");
@@ -120,8 +120,8 @@ class Reader {
       const std::uint64_t at = static_cast<std::uint64_t>(directory_) + i * kEntrySize;
       if (at + kEntrySize > bytes_.size()) break;
       const std::uint8_t* entry = &bytes_[at];
-      if (GetLe<std::uint16_t>(entry + 8) != kEntryMarker) break;
-      const std::uint64_t offset = GetLe<std::uint32_t>(entry), size = GetLe<std::uint32_t>(entry + 4);
+      if (bytes::ReadLe<std::uint16_t>(entry + 8) != kEntryMarker) break;
+      const std::uint64_t offset = bytes::ReadLe<std::uint32_t>(entry), size = bytes::ReadLe<std::uint32_t>(entry + 4);
       if (size == 0) continue;
       if (offset >= bytes_.size()) {
         Warn("section " + Str(static_cast<long>(i)) + " lies past the end of the file; ignored");
@@ -153,8 +153,8 @@ class Reader {
     file_.points = ReadSlots<PointRecord>(sections_[kRecords], "point");
     for (std::size_t id = 1; id < file_.points.size(); ++id) {
       PointRecord& point = file_.points[id];
-      const std::int64_t length = GetLe<std::int16_t>(&point.bytes[1]);
-      const std::int64_t offset = GetLe<std::int32_t>(&point.bytes[3]);
+      const std::int64_t length = bytes::ReadLe<std::int16_t>(&point.bytes[1]);
+      const std::int64_t offset = bytes::ReadLe<std::int32_t>(&point.bytes[3]);
       if (BlockInside(offset, length, 1, pool.size())) {
         point.gbkText.assign(reinterpret_cast<const char*>(pool.data()) + offset, static_cast<std::size_t>(length));
       } else if (point.Live()) {
@@ -169,8 +169,8 @@ class Reader {
     file_.lines = ReadSlots<LineRecord>(sections_[kRecords], word);
     for (std::size_t id = 1; id < file_.lines.size(); ++id) {
       LineRecord& line = file_.lines[id];
-      const std::int64_t count = GetLe<std::int32_t>(&line.bytes[10]);
-      const std::int64_t offset = GetLe<std::int32_t>(&line.bytes[14]);
+      const std::int64_t count = bytes::ReadLe<std::int32_t>(&line.bytes[10]);
+      const std::int64_t offset = bytes::ReadLe<std::int32_t>(&line.bytes[14]);
       if (BlockInside(offset, count, kVertexSize, pool.size())) {
         line.vertices.resize(static_cast<std::size_t>(count));
         if (count > 0) std::memcpy(line.vertices.data(), pool.data() + offset, static_cast<std::size_t>(count) * kVertexSize);
@@ -193,8 +193,8 @@ class Reader {
     file_.regions = ReadSlots<RegionRecord>(sections_[kRegionRecords], "region");
     for (std::size_t id = 1; id < file_.regions.size(); ++id) {
       RegionRecord& region = file_.regions[id];
-      const std::int64_t count = GetLe<std::int32_t>(&region.bytes[1]);
-      const std::int64_t offset = GetLe<std::int32_t>(&region.bytes[5]);
+      const std::int64_t count = bytes::ReadLe<std::int32_t>(&region.bytes[1]);
+      const std::int64_t offset = bytes::ReadLe<std::int32_t>(&region.bytes[5]);
       const std::string label = "region " + Str(static_cast<long>(id));
       if (!BlockInside(offset, count, sizeof(std::int32_t), pool.size())) {
         if (region.Live()) {
@@ -204,10 +204,10 @@ class Reader {
         continue;
       }
       // A list may lack its leading total; a negative first entry can only be an arc.
-      const bool totalMissing = count > 0 && GetLe<std::int32_t>(pool.data() + offset) < 0;
+      const bool totalMissing = count > 0 && bytes::ReadLe<std::int32_t>(pool.data() + offset) < 0;
       if (totalMissing && region.Live()) Warn(label + ": arc list without its leading total; all entries taken as arcs");
       for (std::int64_t i = totalMissing ? 0 : 1; i < count; ++i)
-        region.arcs.push_back(GetLe<std::int32_t>(pool.data() + offset + i * 4));
+        region.arcs.push_back(bytes::ReadLe<std::int32_t>(pool.data() + offset + i * 4));
       if (region.Live()) DropMissingArcs(region, label);
     }
   }
@@ -264,9 +264,9 @@ class Writer {
     for (const auto& section : sections_) {
       std::array<std::uint8_t, kEntrySize> entry{};
       const auto size = static_cast<std::uint32_t>(section.size());
-      PutLe<std::uint32_t>(&entry[0], size ? offset : 0);
-      PutLe<std::uint32_t>(&entry[4], size);
-      PutLe<std::uint16_t>(&entry[8], kEntryMarker);
+      bytes::WriteLe<std::uint32_t>(&entry[0], size ? offset : 0);
+      bytes::WriteLe<std::uint32_t>(&entry[4], size);
+      bytes::WriteLe<std::uint16_t>(&entry[8], kEntryMarker);
       out.insert(out.end(), entry.begin(), entry.end());
       offset += size;
     }
@@ -293,8 +293,8 @@ class Writer {
     for (std::size_t id = 0; id < std::max<std::size_t>(file_.points.size(), 1); ++id) {
       PointRecord point = id < file_.points.size() ? file_.points[id] : PointRecord{};
       const std::size_t length = std::min<std::size_t>(point.gbkText.size(), 32767);
-      PutLe<std::int16_t>(&point.bytes[1], static_cast<std::int16_t>(length));
-      PutLe<std::int32_t>(&point.bytes[3], PoolOffset(length));
+      bytes::WriteLe<std::int16_t>(&point.bytes[1], static_cast<std::int16_t>(length));
+      bytes::WriteLe<std::int32_t>(&point.bytes[3], PoolOffset(length));
       pool.insert(pool.end(), point.gbkText.begin(), point.gbkText.begin() + static_cast<long>(length));
       records.insert(records.end(), point.bytes.begin(), point.bytes.end());
     }
@@ -309,8 +309,8 @@ class Writer {
     records.reserve(std::max<std::size_t>(file_.lines.size(), 1) * LineRecord::kSize);
     for (std::size_t id = 0; id < std::max<std::size_t>(file_.lines.size(), 1); ++id) {
       LineRecord line = id < file_.lines.size() ? file_.lines[id] : LineRecord{};
-      PutLe<std::int32_t>(&line.bytes[10], static_cast<std::int32_t>(line.vertices.size()));
-      PutLe<std::int32_t>(&line.bytes[14], PoolOffset(line.vertices.size()));
+      bytes::WriteLe<std::int32_t>(&line.bytes[10], static_cast<std::int32_t>(line.vertices.size()));
+      bytes::WriteLe<std::int32_t>(&line.bytes[14], PoolOffset(line.vertices.size()));
       const auto* raw = reinterpret_cast<const std::uint8_t*>(line.vertices.data());
       pool.insert(pool.end(), raw, raw + line.vertices.size() * kVertexSize);
       records.insert(records.end(), line.bytes.begin(), line.bytes.end());
@@ -323,14 +323,14 @@ class Writer {
     for (std::size_t id = 0; id < std::max<std::size_t>(file_.regions.size(), 1); ++id) {
       RegionRecord region = id < file_.regions.size() ? file_.regions[id] : RegionRecord{};
       const std::size_t items = region.arcs.empty() ? 0 : region.arcs.size() + 1;
-      PutLe<std::int32_t>(&region.bytes[1], static_cast<std::int32_t>(items));
-      PutLe<std::int32_t>(&region.bytes[5], PoolOffset(items));
+      bytes::WriteLe<std::int32_t>(&region.bytes[1], static_cast<std::int32_t>(items));
+      bytes::WriteLe<std::int32_t>(&region.bytes[5], PoolOffset(items));
       if (items) {
         std::uint8_t item[4];
-        PutLe<std::int32_t>(item, ArcListTotal(file_, region.arcs));
+        bytes::WriteLe<std::int32_t>(item, ArcListTotal(file_, region.arcs));
         pool.insert(pool.end(), item, item + 4);
         for (std::int32_t arc : region.arcs) {
-          PutLe<std::int32_t>(item, arc);
+          bytes::WriteLe<std::int32_t>(item, arc);
           pool.insert(pool.end(), item, item + 4);
         }
       }
@@ -341,19 +341,19 @@ class Writer {
   void WriteHeader(std::vector<std::uint8_t>& out) const {
     std::array<std::uint8_t, VectorFile::kHeaderSize> header = file_.header;
     WriteMagic(header.data(), file_.kind);
-    PutLe<std::int32_t>(&header[8], static_cast<std::int32_t>(file_.kind));
-    PutLe<std::int32_t>(&header[12], static_cast<std::int32_t>(VectorFile::kHeaderSize));
-    PutLe<std::int32_t>(&header[16], static_cast<std::int32_t>(VectorFile::kDirectoryEntries));
+    bytes::WriteLe<std::int32_t>(&header[8], static_cast<std::int32_t>(file_.kind));
+    bytes::WriteLe<std::int32_t>(&header[12], static_cast<std::int32_t>(VectorFile::kHeaderSize));
+    bytes::WriteLe<std::int32_t>(&header[16], static_cast<std::int32_t>(VectorFile::kDirectoryEntries));
     const std::size_t slots = file_.kind == FileKind::Point ? file_.points.size() : file_.lines.size();
-    PutLe<std::int32_t>(&header[260], static_cast<std::int32_t>(slots > 0 ? slots - 1 : 0));
-    if (sections_[kNodes].empty()) PutLe<std::int32_t>(&header[268], 0);  // no node section, no nodes
+    bytes::WriteLe<std::int32_t>(&header[260], static_cast<std::int32_t>(slots > 0 ? slots - 1 : 0));
+    if (sections_[kNodes].empty()) bytes::WriteLe<std::int32_t>(&header[268], 0);  // no node section, no nodes
     if (file_.kind == FileKind::Region)
-      PutLe<std::int32_t>(&header[276], static_cast<std::int32_t>(file_.regions.size() > 0 ? file_.regions.size() - 1 : 0));
+      bytes::WriteLe<std::int32_t>(&header[276], static_cast<std::int32_t>(file_.regions.size() > 0 ? file_.regions.size() - 1 : 0));
     const Extent extent = ComputeExtent(file_);
-    PutLe(&header[304], extent.xmin);
-    PutLe(&header[312], extent.ymin);
-    PutLe(&header[320], extent.xmax);
-    PutLe(&header[328], extent.ymax);
+    bytes::WriteLe(&header[304], extent.xmin);
+    bytes::WriteLe(&header[312], extent.ymin);
+    bytes::WriteLe(&header[320], extent.xmax);
+    bytes::WriteLe(&header[328], extent.ymax);
     out.insert(out.end(), header.begin(), header.end());
   }
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <memory>
 
+#include "framework/bytes/little_endian.h"
 #include "framework/text/numbers.h"
-#include "platform/files/byte_order.h"
 #include "platform/files/vector_file_codec.h"
 
 namespace zv {
@@ -64,10 +64,10 @@ AttributeField Descriptor(const CFIELD_HEAD& head, std::size_t number, const Att
   field.SetName(head.name);
   field.bytes[20] = head.type;
   field.SetOffset(head.offset);
-  files::PutLe<std::int16_t>(&field.bytes[25], head.storage);
-  files::PutLe<std::int16_t>(&field.bytes[27], head.length);
+  bytes::WriteLe<std::int16_t>(&field.bytes[25], head.storage);
+  bytes::WriteLe<std::int16_t>(&field.bytes[27], head.length);
   field.bytes[29] = static_cast<std::uint8_t>(head.decimals);
-  files::PutLe<std::int16_t>(&field.bytes[30], head.editFlag);
+  bytes::WriteLe<std::int16_t>(&field.bytes[30], head.editFlag);
   field.bytes[32] = head.printFlag;
   field.SetNumber(static_cast<std::int16_t>(number));
   return field;

@@ -1,8 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "framework/bytes/little_endian.h"
 #include "platform/files/attribute_table.h"
-#include "platform/files/byte_order.h"
 
 namespace zv::files {
 namespace {
@@ -96,12 +96,12 @@ TEST(AttributeTable, EncodesAndDecodesTheSameBytes) {
   std::vector<std::uint8_t> bytes;
   EncodeAttributeTable(table, bytes);
   EXPECT_EQ(bytes.size(), 348u + 8 * 39 + 3 * 44);
-  EXPECT_EQ(GetLe<std::int32_t>(&bytes[12]), 348 + 8 * 39);
-  EXPECT_EQ(GetLe<std::int16_t>(&bytes[322]), 8);
-  EXPECT_EQ(GetLe<std::int32_t>(&bytes[324]), 3);
-  EXPECT_EQ(GetLe<std::int16_t>(&bytes[328]), 44);
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&bytes[12]), 348 + 8 * 39);
+  EXPECT_EQ(bytes::ReadLe<std::int16_t>(&bytes[322]), 8);
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&bytes[324]), 3);
+  EXPECT_EQ(bytes::ReadLe<std::int16_t>(&bytes[328]), 44);
   EXPECT_EQ(bytes[320], 0x60);
-  EXPECT_EQ(GetLe<std::int16_t>(&bytes[2]), 2026);
+  EXPECT_EQ(bytes::ReadLe<std::int16_t>(&bytes[2]), 2026);
 
   std::vector<std::string> warnings;
   const AttributeTable read = DecodeAttributeTable(bytes, "T", warnings);
@@ -144,9 +144,9 @@ TEST(AttributeTable, MendsDamagedTables) {
     SCOPED_TRACE(c.name);
     std::vector<std::uint8_t> bytes = good;
     if (c.width == 2)
-      PutLe(&bytes[c.at], static_cast<std::int16_t>(c.value));
+      bytes::WriteLe(&bytes[c.at], static_cast<std::int16_t>(c.value));
     else
-      PutLe(&bytes[c.at], c.value);
+      bytes::WriteLe(&bytes[c.at], c.value);
     std::vector<std::string> warnings;
     const AttributeTable read = DecodeAttributeTable(bytes, "LINES.WL: line attributes", warnings);
     EXPECT_TRUE(read.present);

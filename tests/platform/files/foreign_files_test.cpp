@@ -5,7 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/files/byte_order.h"
+#include "framework/bytes/little_endian.h"
 #include "platform/files/project_file.h"
 #include "platform/files/vector_file_codec.h"
 #include "platform/files/work_area_file.h"
@@ -48,11 +48,11 @@ TEST(ForeignFiles, LineFileFromAnotherWriter) {
     EXPECT_EQ(file.lines[3].vertices.size(), 1u);
     EXPECT_EQ(file.lines[1].bytes[3], 1);
     EXPECT_EQ(file.lines[4].bytes[9], 9);
-    EXPECT_EQ(GetLe<std::int32_t>(&file.lines[4].bytes[26]), 11);
+    EXPECT_EQ(bytes::ReadLe<std::int32_t>(&file.lines[4].bytes[26]), 11);
     EXPECT_EQ(file.header[20], 1);
     EXPECT_EQ(file.header[90], 71);
     EXPECT_EQ(file.header[336], 0x11);
-    EXPECT_EQ(GetLe<double>(file.MapParameters() + 52), 200000);
+    EXPECT_EQ(bytes::ReadLe<double>(file.MapParameters() + 52), 200000);
     EXPECT_EQ(file.keptSections.at(6).size(), 160u);
     EXPECT_EQ(file.keptSections.at(7).size(), 20u);
 
@@ -74,8 +74,8 @@ TEST(ForeignFiles, PointFileFromAnotherWriter) {
     EXPECT_EQ(file.points[1].gbkText.size(), 6u);
     EXPECT_EQ(file.points[2].Text(), "AB\xEF\xBF\xBD CD");
     EXPECT_EQ(file.points[3].Kind(), 2);
-    EXPECT_EQ(GetLe<double>(&file.points[3].bytes[33]), 1.5);
-    EXPECT_EQ(GetLe<std::int16_t>(&file.points[3].bytes[83]), 4);
+    EXPECT_EQ(bytes::ReadLe<double>(&file.points[3].bytes[33]), 1.5);
+    EXPECT_EQ(bytes::ReadLe<std::int16_t>(&file.points[3].bytes[83]), 4);
     EXPECT_FALSE(file.attributes.present);
   }
 }
@@ -127,7 +127,7 @@ TEST(ForeignFiles, OldProjectWithAbsolutePathsAndALayerDictionary) {
   EXPECT_EQ(std::string(bytes.end() - 12, bytes.end() - 3), "LAYERDICT");
   project.items.pop_back();
   const std::vector<std::uint8_t> shorter = EncodeProjectFile(project);
-  const auto dictionary = static_cast<std::size_t>(GetLe<std::int32_t>(&shorter[746]));
+  const auto dictionary = static_cast<std::size_t>(bytes::ReadLe<std::int32_t>(&shorter[746]));
   EXPECT_EQ(std::string(shorter.begin() + static_cast<long>(dictionary), shorter.begin() + static_cast<long>(dictionary) + 9),
             "LAYERDICT");
 }

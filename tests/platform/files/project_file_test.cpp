@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/files/byte_order.h"
+#include "framework/bytes/little_endian.h"
 #include "platform/files/project_file.h"
 #include "tests/support/test_env.h"
 
@@ -31,8 +31,8 @@ TEST(ProjectFile, ThreeItemsRoundTrip) {
   const std::vector<std::uint8_t> bytes = EncodeProjectFile(project);
   ASSERT_EQ(bytes.size(), 1113u + 3 * 400);
   EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 8), "WMAP`D2:");
-  EXPECT_EQ(GetLe<std::int16_t>(&bytes[12]), 3);
-  EXPECT_EQ(GetLe<std::int32_t>(&bytes[750]), 1113);
+  EXPECT_EQ(bytes::ReadLe<std::int16_t>(&bytes[12]), 3);
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&bytes[750]), 1113);
   EXPECT_EQ(bytes[816 + 18], 5);
 
   ProjectFile read;
@@ -68,8 +68,8 @@ TEST(ProjectFile, KeepsUnknownItemsAndMovesTrailingBlocksWithTheItems) {
   std::vector<std::uint8_t> bytes = EncodeProjectFile(project);
   const std::int32_t dictionary = static_cast<std::int32_t>(bytes.size());
   for (std::uint8_t b : {'D', 'I', 'C', 'T', 'L', 'E', 'G'}) bytes.push_back(b);
-  PutLe(&bytes[746], dictionary);
-  PutLe(&bytes[812], dictionary + 4);
+  bytes::WriteLe(&bytes[746], dictionary);
+  bytes::WriteLe(&bytes[812], dictionary + 4);
   std::memcpy(bytes.data(), "GDMP`D29", 8);
 
   ProjectFile read;
@@ -82,10 +82,10 @@ TEST(ProjectFile, KeepsUnknownItemsAndMovesTrailingBlocksWithTheItems) {
 
   read.items.erase(read.items.begin());
   const std::vector<std::uint8_t> shorter = EncodeProjectFile(read);
-  const std::int32_t moved = GetLe<std::int32_t>(&shorter[746]);
+  const std::int32_t moved = bytes::ReadLe<std::int32_t>(&shorter[746]);
   EXPECT_EQ(moved, dictionary - 400);
   EXPECT_EQ(std::string(shorter.begin() + moved, shorter.begin() + moved + 4), "DICT");
-  EXPECT_EQ(std::string(shorter.begin() + GetLe<std::int32_t>(&shorter[812]), shorter.end()), "LEG");
+  EXPECT_EQ(std::string(shorter.begin() + bytes::ReadLe<std::int32_t>(&shorter[812]), shorter.end()), "LEG");
 }
 
 TEST(ProjectFile, FailsOrMendsDamagedFiles) {
@@ -104,7 +104,7 @@ TEST(ProjectFile, FailsOrMendsDamagedFiles) {
   EXPECT_THAT(report.warnings, ::testing::ElementsAre(HasSubstr("3 items announced, 2 read")));
 
   std::vector<std::uint8_t> badFirst = good;
-  PutLe<std::int32_t>(&badFirst[750], 1 << 30);
+  bytes::WriteLe<std::int32_t>(&badFirst[750], 1 << 30);
   ASSERT_TRUE(DecodeProjectFile(badFirst, "/p/A.MPJ", read, report));
   EXPECT_EQ(read.items.size(), 3u);
   EXPECT_THAT(report.warnings, ::testing::ElementsAre(HasSubstr("first item offset 1073741824")));

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <filesystem>
 
+#include "framework/bytes/little_endian.h"
 #include "framework/fileio/file_io.h"
-#include "platform/files/byte_order.h"
 #include "platform/files/project_file.h"
 #include "platform/files/vector_file_codec.h"
 #include "platform/files/work_area_file.h"
@@ -43,9 +43,9 @@ double Length(const std::vector<Vertex>& vertices) {
 TEST(SampleMap, ContoursEveryTenMetresWithTheirElevation) {
   const VectorFile file = LoadSample("CONTOUR.WL");
   EXPECT_EQ(file.kind, FileKind::Line);
-  EXPECT_EQ(GetLe<double>(file.MapParameters() + 52), 10000);  // scale
+  EXPECT_EQ(bytes::ReadLe<double>(file.MapParameters() + 52), 10000);  // scale
   EXPECT_EQ(file.MapParameters()[18], 5);                      // Gauss-Krueger
-  EXPECT_EQ(GetLe<double>(file.MapParameters() + 108), 38500000);  // zone 38
+  EXPECT_EQ(bytes::ReadLe<double>(file.MapParameters() + 108), 38500000);  // zone 38
   const int elevation = file.attributes.FindField("高程");
   ASSERT_GE(elevation, 0);
   EXPECT_EQ(file.attributes.fields[static_cast<std::size_t>(elevation)].Type(), static_cast<int>(FieldType::Double));

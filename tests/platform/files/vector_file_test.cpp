@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/files/byte_order.h"
+#include "framework/bytes/little_endian.h"
 #include "platform/files/vector_file_codec.h"
 #include "tests/platform/files/sample_vector_files.h"
 #include "tests/support/test_env.h"
@@ -18,10 +18,10 @@ using testing::SampleFile;
 using ::testing::HasSubstr;
 
 std::uint32_t SectionOffset(const std::vector<std::uint8_t>& bytes, int index) {
-  return GetLe<std::uint32_t>(&bytes[GetLe<std::int32_t>(&bytes[12]) + 10 * index]);
+  return bytes::ReadLe<std::uint32_t>(&bytes[bytes::ReadLe<std::int32_t>(&bytes[12]) + 10 * index]);
 }
 std::uint32_t SectionSize(const std::vector<std::uint8_t>& bytes, int index) {
-  return GetLe<std::uint32_t>(&bytes[GetLe<std::int32_t>(&bytes[12]) + 10 * index + 4]);
+  return bytes::ReadLe<std::uint32_t>(&bytes[bytes::ReadLe<std::int32_t>(&bytes[12]) + 10 * index + 4]);
 }
 
 VectorFile Decode(const std::vector<std::uint8_t>& bytes, FileReport& report) {
@@ -81,31 +81,31 @@ INSTANTIATE_TEST_SUITE_P(AllKinds, VectorFileRoundTrip,
 TEST(VectorFileWriter, KeepsHeaderCountsExtentAndDirectoryCurrent) {
   const std::vector<std::uint8_t> bytes = Encode(testing::SampleRegionFile());
   EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 8), "WMAP`D23");
-  EXPECT_EQ(GetLe<std::int32_t>(&bytes[8]), 2);
-  EXPECT_EQ(GetLe<std::int32_t>(&bytes[12]), 657);
-  EXPECT_EQ(GetLe<std::int32_t>(&bytes[260]), 3);  // arcs
-  EXPECT_EQ(GetLe<std::int32_t>(&bytes[276]), 2);  // regions
-  EXPECT_EQ(GetLe<double>(&bytes[304]), 0);
-  EXPECT_EQ(GetLe<double>(&bytes[320]), 30);
-  EXPECT_EQ(GetLe<double>(&bytes[328]), 10);
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(GetLe<std::uint16_t>(&bytes[657 + 10 * i + 8]), 0xFFFF) << i;
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&bytes[8]), 2);
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&bytes[12]), 657);
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&bytes[260]), 3);  // arcs
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&bytes[276]), 2);  // regions
+  EXPECT_EQ(bytes::ReadLe<double>(&bytes[304]), 0);
+  EXPECT_EQ(bytes::ReadLe<double>(&bytes[320]), 30);
+  EXPECT_EQ(bytes::ReadLe<double>(&bytes[328]), 10);
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(bytes::ReadLe<std::uint16_t>(&bytes[657 + 10 * i + 8]), 0xFFFF) << i;
   EXPECT_EQ(SectionSize(bytes, 0), 4u * 57);
   EXPECT_EQ(SectionSize(bytes, 3), 4u * 24);
   EXPECT_EQ(SectionSize(bytes, 8), 3u * 40);
 
   // The node count stays only with the node section it counts.
   VectorFile withNodes = testing::SampleRegionFile();
-  PutLe<std::int32_t>(&withNodes.header[268], 7);
-  EXPECT_EQ(GetLe<std::int32_t>(&Encode(withNodes)[268]), 0);
+  bytes::WriteLe<std::int32_t>(&withNodes.header[268], 7);
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&Encode(withNodes)[268]), 0);
   withNodes.keptSections[4] = {1, 2, 3};
-  EXPECT_EQ(GetLe<std::int32_t>(&Encode(withNodes)[268]), 7);
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&Encode(withNodes)[268]), 7);
 
   // Region 1: arcs 1 and 2 (5 vertices each) in two rings -> 12 points to draw.
   const std::uint32_t record = SectionOffset(bytes, 8) + 40;
-  const std::uint32_t list = SectionOffset(bytes, 1) + GetLe<std::int32_t>(&bytes[record + 5]);
-  EXPECT_EQ(GetLe<std::int32_t>(&bytes[record + 1]), 4);
-  EXPECT_EQ(GetLe<std::int32_t>(&bytes[list]), 12);
-  EXPECT_EQ(GetLe<std::int32_t>(&bytes[list + 12]), 2);
+  const std::uint32_t list = SectionOffset(bytes, 1) + bytes::ReadLe<std::int32_t>(&bytes[record + 5]);
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&bytes[record + 1]), 4);
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&bytes[list]), 12);
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&bytes[list + 12]), 2);
 }
 
 TEST(VectorFileReader, KeepsUnknownBytesAndReadsADirectoryAnywhere) {
@@ -121,10 +121,10 @@ TEST(VectorFileReader, KeepsUnknownBytesAndReadsADirectoryAnywhere) {
   moved.insert(moved.end(), bytes.begin() + 657 + 160, bytes.end());
   const auto directory = static_cast<std::int32_t>(moved.size());
   moved.insert(moved.end(), bytes.begin() + 657, bytes.begin() + 657 + 160);
-  PutLe(&moved[12], directory);
+  bytes::WriteLe(&moved[12], directory);
   for (int i = 0; i < 16; ++i) {
     std::uint8_t* entry = &moved[directory + 10 * i];
-    if (GetLe<std::uint32_t>(entry + 4)) PutLe(entry, GetLe<std::uint32_t>(entry) - 160);
+    if (bytes::ReadLe<std::uint32_t>(entry + 4)) bytes::WriteLe(entry, bytes::ReadLe<std::uint32_t>(entry) - 160);
   }
 
   FileReport report;
@@ -143,7 +143,7 @@ struct BrokenCase {
   std::function<void(const VectorFile&)> check;
 };
 
-void PutAt(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t value) { PutLe(&bytes[at], value); }
+void PutAt(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t value) { bytes::WriteLe(&bytes[at], value); }
 
 const BrokenCase kBrokenCases[] = {
     {"line vertices past the pool", FileKind::Line,
@@ -170,7 +170,7 @@ const BrokenCase kBrokenCases[] = {
      }},
     {"arc list naming a missing arc", FileKind::Region,
      [](auto& b) {
-       const std::uint32_t list = SectionOffset(b, 1) + GetLe<std::int32_t>(&b[SectionOffset(b, 8) + 40 + 5]);
+       const std::uint32_t list = SectionOffset(b, 1) + bytes::ReadLe<std::int32_t>(&b[SectionOffset(b, 8) + 40 + 5]);
        PutAt(b, list + 12, -77);
      },
      "region 1: arcs -77 do not exist",
@@ -182,7 +182,7 @@ const BrokenCase kBrokenCases[] = {
      [](auto& b) {
        const std::uint32_t record = SectionOffset(b, 8) + 2 * 40;
        PutAt(b, record + 1, 1);
-       PutAt(b, SectionOffset(b, 1) + GetLe<std::int32_t>(&b[record + 5]), -3);
+       PutAt(b, SectionOffset(b, 1) + bytes::ReadLe<std::int32_t>(&b[record + 5]), -3);
      },
      "region 2: arc list without its leading total",
      [](const VectorFile& f) { EXPECT_EQ(f.regions[2].arcs, (std::vector<std::int32_t>{-3})); }},
@@ -225,12 +225,12 @@ TEST(VectorFileReader, FailsOnUnreadableStructureNamingFileAndFault) {
       {"garbage", [] { return std::vector<std::uint8_t>(2000, 0x41); }, "wrong magic"},
       {"directory past the end", [&] {
          auto b = good;
-         PutLe<std::int32_t>(&b[12], static_cast<std::int32_t>(b.size() - 4));
+         bytes::WriteLe<std::int32_t>(&b[12], static_cast<std::int32_t>(b.size() - 4));
          return b;
        }, "section directory at offset"},
       {"negative directory", [&] {
          auto b = good;
-         PutLe<std::int32_t>(&b[12], -1);
+         bytes::WriteLe<std::int32_t>(&b[12], -1);
          return b;
        }, "section directory at offset -1 lies outside the file"},
   };

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
+#include "framework/bytes/little_endian.h"
 #include "framework/fileio/file_io.h"
-#include "platform/files/byte_order.h"
 #include "platform/files/vector_file_codec.h"
 #include "platform/files/work_area_file.h"
 #include "tests/platform/files/sample_vector_files.h"
@@ -61,8 +61,8 @@ TEST_F(WorkAreaFileTest, LoadsPointsWithTextsParametersAndAttributes) {
   const files::VectorFile sample = files::testing::SamplePointFile();
   const files::PointRecord& source = sample.points[3];
   ASSERT_EQ(BasReadPoint(area, 3, &position, &text, &info), 1);
-  EXPECT_EQ(info.colour(), files::GetLe<std::int32_t>(&source.bytes[75]));
-  EXPECT_EQ(info.layer(), files::GetLe<std::int16_t>(&source.bytes[83]));
+  EXPECT_EQ(info.colour(), bytes::ReadLe<std::int32_t>(&source.bytes[75]));
+  EXPECT_EQ(info.layer(), bytes::ReadLe<std::int16_t>(&source.bytes[83]));
   EXPECT_EQ(text, "Fault F3");
   EXPECT_EQ(BasReadPoint(area, 2, &position, &text, &info), 0);  // deleted in the file
 
@@ -163,12 +163,12 @@ TEST_F(WorkAreaFileTest, NewAreasSaveTheirParametersAtTheRecordOffsets) {
   ASSERT_EQ(read.lines.size(), 3u);
   EXPECT_FALSE(read.lines[1].Live());
   const auto& record = read.lines[2].bytes;
-  EXPECT_EQ(files::GetLe<std::int16_t>(&record[22]), 7);
-  EXPECT_EQ(files::GetLe<std::int32_t>(&record[26]), 0x01020304);
-  EXPECT_EQ(files::GetLe<float>(&record[30]), 0.25f);
-  EXPECT_EQ(files::GetLe<std::int16_t>(&record[47]), 12);
+  EXPECT_EQ(bytes::ReadLe<std::int16_t>(&record[22]), 7);
+  EXPECT_EQ(bytes::ReadLe<std::int32_t>(&record[26]), 0x01020304);
+  EXPECT_EQ(bytes::ReadLe<float>(&record[30]), 0.25f);
+  EXPECT_EQ(bytes::ReadLe<std::int16_t>(&record[47]), 12);
   EXPECT_EQ(record[1], 2);  // what other writers put in the unknown bytes
-  EXPECT_EQ(files::GetLe<double>(read.MapParameters() + 52), 10000);
+  EXPECT_EQ(bytes::ReadLe<double>(read.MapParameters() + 52), 10000);
   EXPECT_EQ(read.MapParameters()[18], 5);
   const int length = read.attributes.FindField("长度");
   ASSERT_GE(length, 0);
@@ -196,8 +196,8 @@ TEST_F(WorkAreaFileTest, RefusesWhatCannotBeSavedOrLoaded) {
 
 TEST_F(WorkAreaFileTest, BrokenEntitiesAreSkippedAndTheRestLoads) {
   std::vector<std::uint8_t> bytes = files::testing::Encode(files::testing::SampleRegionFile());
-  const std::uint32_t arcs = files::GetLe<std::uint32_t>(&bytes[657]);
-  files::PutLe<std::int32_t>(&bytes[arcs + 2 * 57 + 14], 1 << 26);  // arc 2 (the hole) outside the pool
+  const std::uint32_t arcs = bytes::ReadLe<std::uint32_t>(&bytes[657]);
+  bytes::WriteLe<std::int32_t>(&bytes[arcs + 2 * 57 + 14], 1 << 26);  // arc 2 (the hole) outside the pool
   std::string error;
   ASSERT_TRUE(fileio::WriteFileAtomically(Path("BROKEN.WP"), bytes, &error));
   FileReport report;
