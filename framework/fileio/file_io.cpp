@@ -6,8 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace zv::fileio {
 namespace {
@@ -16,16 +14,28 @@ void SetError(std::string* error, const std::string& path, const char* what, int
   if (error) *error = path + ": " + what + ": " + std::strerror(code);
 }
 
+// One read of the whole file into a buffer sized from the file's length.
 template <typename Container>
 bool ReadInto(const std::string& path, Container& bytes, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat info{};
+  if (fd < 0 || ::fstat(fd, &info) != 0) {
     SetError(error, path, "cannot open", errno);
+    if (fd >= 0) ::close(fd);
     return false;
   }
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    SetError(error, path, "cannot read", errno);
+  bytes.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::read(fd, reinterpret_cast<char*>(bytes.data()) + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  const int code = errno;
+  ::close(fd);
+  if (done != bytes.size()) {
+    SetError(error, path, "cannot read", code);
     bytes.clear();
     return false;
   }
