@@ -8,8 +8,8 @@
 #include <charconv>
 #include <string>
 
+#include "framework/prompts/ok_cancel_buttons.h"
 #include "framework/prompts/prompts.h"
-#include "platform/editors/ok_cancel_buttons.h"
 
 namespace zv {
 

@@ -4,10 +4,10 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "framework/prompts/ok_cancel_buttons.h"
 #include "framework/prompts/prompts.h"
 #include "platform/display/entity_display.h"
 #include "platform/display/system_library.h"
-#include "platform/editors/ok_cancel_buttons.h"
 
 namespace zv {
 

@@ -11,9 +11,9 @@
 #include <limits>
 #include <vector>
 
+#include "framework/prompts/ok_cancel_buttons.h"
 #include "framework/prompts/prompts.h"
 #include "platform/editors/library_picker.h"
-#include "platform/editors/ok_cancel_buttons.h"
 #include "platform/editors/param_fields.h"
 
 namespace zv {

@@ -1,12 +1,12 @@
 #include "platform/environment/environment_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "framework/prompts/ok_cancel_buttons.h"
 #include "framework/prompts/prompts.h"
 #include "platform/data/environment.h"
 
@@ -18,12 +18,9 @@ EnvironmentDialog::EnvironmentDialog(QWidget* parent) : QDialog(parent) {
   AddRow(grid, 0, QStringLiteral("矢量字库目录:"), env::kChineseFontFolder);
   AddRow(grid, 1, QStringLiteral("工作目录:"), env::kWorkingFolder);
   AddRow(grid, 2, QStringLiteral("系统库目录:"), env::kSystemLibraryFolder);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addWidget(buttons);
+  AddOkCancelButtons(*this, layout);
   setMinimumWidth(520);
 }
 

@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "framework/prompts/ok_cancel_buttons.h"
 #include "framework/prompts/prompts.h"
-#include "platform/editors/ok_cancel_buttons.h"
 #include "platform/view/gis_edit_view.h"
 
 namespace zv {

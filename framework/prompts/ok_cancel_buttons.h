@@ -1,5 +1,5 @@
 #pragma once
-// The OK / Cancel row at the foot of the editors' modal dialogs.
+// The OK / Cancel row at the foot of the program's modal dialogs.
 
 #include <QBoxLayout>
 #include <QDialog>
