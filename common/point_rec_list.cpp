@@ -6,38 +6,24 @@ namespace {
 constexpr double kColumnTolerance = 0.0001;
 }
 
-CPointRecList::CPointRecList() : head_(new PointRecNode) {}
-
-CPointRecList::~CPointRecList() {
-  RemoveAll();
-  delete head_;
-}
-
-bool CPointRecList::IsEmpty() const { return head_->next == nullptr; }
-
 bool CPointRecList::RemoveAll() {
-  if (!head_) return false;
-  PointRecNode* node = head_->next;
-  while (node) {
-    PointRecNode* next = node->next;
-    delete node;
-    node = next;
-  }
-  head_->next = nullptr;
-  count_ = 0;
+  records_.clear();
   return true;
 }
 
-CPointRecList::PointRecNode* CPointRecList::NodeAt(int32_t position) const {
-  if (position < 0) return nullptr;
-  PointRecNode* node = head_;
-  for (int32_t i = 0; i < position && node; ++i) node = node->next;
-  return node;
+const CPointRecList::PointRec* CPointRecList::RecordAt(int32_t position) const {
+  if (position < 1 || position > GetCount()) return nullptr;
+  return &records_[static_cast<size_t>(position - 1)];
+}
+
+CPointRecList::PointRec* CPointRecList::RecordAt(int32_t position) {
+  return const_cast<PointRec*>(static_cast<const CPointRecList*>(this)->RecordAt(position));
 }
 
 bool CPointRecList::GetAt(int32_t position, int32_t& id, double& x, double& y) const {
   std::string name;
-  return GetAtWithName(position, id, x, y, name);
+  double value;
+  return GetAtFull(position, id, x, y, name, value);
 }
 
 bool CPointRecList::GetAtWithName(int32_t position, int32_t& id, double& x, double& y, std::string& name) const {
@@ -47,60 +33,58 @@ bool CPointRecList::GetAtWithName(int32_t position, int32_t& id, double& x, doub
 
 bool CPointRecList::GetAtFull(int32_t position, int32_t& id, double& x, double& y, std::string& name,
                               double& value) const {
-  const PointRecNode* n = NodeAt(position);
-  if (!n) return false;
-  id = n->id;
-  x = n->x;
-  y = n->y;
-  name = n->name;
-  value = n->value;
+  const PointRec* r = RecordAt(position);
+  if (!r) return false;
+  id = r->id;
+  x = r->x;
+  y = r->y;
+  name = r->name;
+  value = r->value;
   return true;
 }
 
 bool CPointRecList::GetAtStrings(int32_t position, int32_t& id, std::string& name, std::string& text, int32_t& a,
                                  int32_t& b) const {
-  const PointRecNode* n = NodeAt(position);
-  if (!n) return false;
-  id = n->id;
-  name = n->name;
-  text = n->text;
-  a = n->a;
-  b = n->b;
+  const PointRec* r = RecordAt(position);
+  if (!r) return false;
+  id = r->id;
+  name = r->name;
+  text = r->text;
+  a = r->a;
+  b = r->b;
   return true;
 }
 
 bool CPointRecList::SetAt(int32_t position, int32_t id, const std::string& name, const std::string& text, int32_t a,
                           int32_t b) {
-  PointRecNode* n = NodeAt(position);
-  if (!n) return false;
-  n->id = id;
-  n->name = name;
-  n->text = text;
-  n->a = a;
-  n->b = b;
+  PointRec* r = RecordAt(position);
+  if (!r) return false;
+  r->id = id;
+  r->name = name;
+  r->text = text;
+  r->a = a;
+  r->b = b;
   return true;
 }
 
 bool CPointRecList::InsertAt(int32_t position, int32_t id, double x, double y, const std::string& name, double value) {
-  if (position < 1 || position > count_ + 1) return false;
-  PointRecNode* before = NodeAt(position - 1);
-  auto* node = new PointRecNode;
-  node->id = id;
-  node->x = x;
-  node->y = y;
-  node->name = name;
-  node->value = value;
-  node->next = before->next;
-  before->next = node;
-  ++count_;
+  if (position < 1 || position > GetCount() + 1) return false;
+  PointRec record;
+  record.id = id;
+  record.x = x;
+  record.y = y;
+  record.name = name;
+  record.value = value;
+  records_.insert(records_.begin() + (position - 1), std::move(record));
   return true;
 }
 
 int CPointRecList::AddSorted(int32_t id, double x, double y, const std::string& name) {
   int32_t position = 1;
-  for (const PointRecNode* n = head_->next; n; n = n->next, ++position) {
-    const bool sameColumn = std::fabs(n->x - x) < kColumnTolerance;
-    if ((!sameColumn && n->x > x) || (sameColumn && y < n->y)) break;
+  for (const PointRec& r : records_) {
+    const bool sameColumn = std::fabs(r.x - x) < kColumnTolerance;
+    if ((!sameColumn && r.x > x) || (sameColumn && y < r.y)) break;
+    ++position;
   }
   InsertAt(position, id, x, y, name, 0.0);
   return 1;
@@ -108,7 +92,10 @@ int CPointRecList::AddSorted(int32_t id, double x, double y, const std::string& 
 
 int CPointRecList::AddSortedEx(int32_t id, double x, double y, const std::string& name, double value) {
   int32_t position = 1;
-  for (const PointRecNode* n = head_->next; n && !(n->value > value); n = n->next) ++position;
+  for (const PointRec& r : records_) {
+    if (r.value > value) break;
+    ++position;
+  }
   InsertAt(position, id, x, y, name, value);
   return 1;
 }

@@ -1,21 +1,22 @@
 #pragma once
-// A small ordered list of point records (section points along the section
-// line, picked points, labelled values). Positions are 1-based; position 0 is
-// the sentinel head. Every positional access walks from the head, so callers
-// that visit all records by position do quadratic work; the lists are short.
+// An ordered list of point records (section points along the section line,
+// crossings, picked points, labelled values). Positions are 1-based. The
+// records lie in one array: reading by position and appending at the end
+// (InsertAt(count + 1, …)) take constant time, so callers may walk long lists
+// by position; inserting elsewhere moves the records behind.
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CPointRecList {
  public:
-  CPointRecList();
-  ~CPointRecList();
+  CPointRecList() = default;
   CPointRecList(const CPointRecList&) = delete;
   CPointRecList& operator=(const CPointRecList&) = delete;
 
-  bool IsEmpty() const;
-  int32_t GetCount() const { return count_; }
+  bool IsEmpty() const { return records_.empty(); }
+  int32_t GetCount() const { return static_cast<int32_t>(records_.size()); }
   bool RemoveAll();
 
   // Reads record `position`; false (outputs untouched) past the end.
@@ -39,7 +40,7 @@ class CPointRecList {
   int AddSortedEx(int32_t id, double x, double y, const std::string& name, double value);
 
  private:
-  struct PointRecNode {
+  struct PointRec {
     int32_t id = 0;
     double value = 0.0;
     double x = 0.0;
@@ -48,14 +49,11 @@ class CPointRecList {
     std::string text;
     int32_t a = 0;
     int32_t b = 0;
-    int32_t reserved1 = 0;
-    int32_t reserved2 = 0;
-    PointRecNode* next = nullptr;
   };
 
-  // The node at `position` (0 = sentinel), or null past the end.
-  PointRecNode* NodeAt(int32_t position) const;
+  // The record at 1-based `position`, or null outside 1 .. count.
+  const PointRec* RecordAt(int32_t position) const;
+  PointRec* RecordAt(int32_t position);
 
-  PointRecNode* head_;
-  int32_t count_ = 0;
+  std::vector<PointRec> records_;
 };

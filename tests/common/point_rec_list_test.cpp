@@ -35,6 +35,7 @@ TEST(PointRecList, PositionsAreOneBasedAndBounded) {
   std::string name = "untouched";
   EXPECT_FALSE(list.GetAt(4, id, x, y));
   EXPECT_FALSE(list.GetAtFull(-1, id, x, y, name, value));
+  EXPECT_FALSE(list.GetAt(0, id, x, y));  // positions start at 1
   EXPECT_EQ(id, -1);
   EXPECT_EQ(name, "untouched");
   EXPECT_TRUE(list.GetAtFull(1, id, x, y, name, value));
