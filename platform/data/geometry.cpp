@@ -12,6 +12,11 @@ double BasCoordDistance(double x1, double y1, double x2, double y2) { return std
 
 double BasSegmentAngle(const D_DOT& a, const D_DOT& b) { return BasCoordAngle(a.x, a.y, b.x, b.y); }
 
+double BasLineDirection(const D_DOT& a, const D_DOT& b) {
+  const double angle = std::atan2(b.y - a.y, b.x - a.x);
+  return angle == -std::numbers::pi ? std::numbers::pi : angle;
+}
+
 double BasCoordAngle(double x1, double y1, double x2, double y2) {
   if (x1 == x2 && y1 == y2) return 0.0;
   double angle = std::atan2(y2 - y1, x2 - x1);

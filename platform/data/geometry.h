@@ -14,6 +14,9 @@ double BasCoordDistance(double x1, double y1, double x2, double y2);
 // The direction of the segment a → b in [0, 2π); 0 when a and b coincide.
 double BasSegmentAngle(const D_DOT& a, const D_DOT& b);
 double BasCoordAngle(double x1, double y1, double x2, double y2);
+// The direction of the line a → b in (−π, π]: its sign tells whether the line
+// heads north or south; 0 when a and b coincide.
+double BasLineDirection(const D_DOT& a, const D_DOT& b);
 // The length of the polyline through the first `count` vertices.
 double BasPolylineLength(const D_DOT* vertices, int32_t count);
 double BasPolylineLength(const std::vector<D_DOT>& vertices);

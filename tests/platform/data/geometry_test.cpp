@@ -18,6 +18,20 @@ TEST(Geometry, SegmentAngleRunsOnceAroundFromEast) {
   EXPECT_NEAR(BasCoordAngle(1, 1, 1, 3), kPi / 2, 1e-12);
 }
 
+TEST(Geometry, LineDirectionIsSignedAndEndsAtPi) {
+  struct Case { D_DOT from, to; double angle; };
+  const Case cases[] = {
+      {{0, 0}, {1, 0}, 0},           {{0, 0}, {1, 1}, kPi / 4},       {{0, 0}, {0, 1}, kPi / 2},
+      {{0, 0}, {-1, 1}, 0.75 * kPi}, {{0, 0}, {-1, 0}, kPi},          {{0, 0}, {-1, -0.0}, kPi},
+      {{0, 0}, {-1, -1}, -0.75 * kPi}, {{0, 0}, {0, -1}, -kPi / 2},   {{0, 0}, {1, -1}, -kPi / 4},
+      {{5, 5}, {5, 5}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.to.x << "," << c.to.y);
+    EXPECT_NEAR(BasLineDirection(c.from, c.to), c.angle, 1e-12);
+  }
+}
+
 TEST(Geometry, DistancesAndLengths) {
   EXPECT_DOUBLE_EQ(BasPointDistance({0, 0}, {3, 4}), 5);
   EXPECT_DOUBLE_EQ(BasCoordDistance(1, 1, 4, 5), 5);
