@@ -1,0 +1,53 @@
+#pragma once
+// The outline of a clipping call: the union of the polygons its lines
+// bound, prepared for many inside tests, with its boundary edges for cutting
+// lines.
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/data/work_area.h"
+#include "platform/topology/geos_handle.h"
+
+namespace zv::topo {
+
+struct Edge {
+  D_DOT a, b;
+  double minX, minY, maxX, maxY;
+};
+
+class ClipOutline {
+ public:
+  // Empty when the area is no line area or its lines bound nothing.
+  static std::optional<ClipOutline> FromArea(const GeosContext& c, WorkAreaHandle outline);
+  ~ClipOutline();
+  ClipOutline(ClipOutline&& other) noexcept;
+  ClipOutline(const ClipOutline&) = delete;
+  ClipOutline& operator=(const ClipOutline&) = delete;
+  ClipOutline& operator=(ClipOutline&&) = delete;
+
+  const GEOSGeometry* shape() const { return shape_.get(); }
+  // Inside, on the outline, or within `tolerance` of it.
+  bool Covers(const D_DOT& p, double tolerance) const;
+  const std::vector<Edge>& edges() const { return edges_; }
+
+ private:
+  ClipOutline(const GeosContext& c, Geom shape);
+  const GeosContext* context_;
+  Geom shape_;
+  const GEOSPreparedGeometry* prepared_ = nullptr;
+  std::vector<Edge> edges_;
+};
+
+// What every clipping call shares: the checks (handles valid, the outline
+// a line area, source and target of `areaType`, the mode built, the
+// tolerance not negative), the outline, the target's structures gaining the
+// source's fields, and one batch over the source's live ids of
+// `entityType`. `clip` appends the results of one entity and returns how
+// many. The total appended, −1 when a check fails or the outline bounds
+// nothing.
+using ClipOne = std::function<int32_t(const GeosContext&, const ClipOutline&, int32_t id)>;
+int32_t ClipEach(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle target, double tolerance, int mode,
+                 int areaType, int entityType, const ClipOne& clip);
+
+}  // namespace zv::topo

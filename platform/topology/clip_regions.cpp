@@ -1,0 +1,75 @@
+// Regions are intersected with the outline through GEOS and rebuilt from the
+// rings of the result: one closed arc per ring.
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/data/geometry.h"
+#include "platform/topology/clip_copy.h"
+#include "platform/topology/clip_outline.h"
+#include "platform/topology/topology.h"
+
+namespace zv {
+namespace {
+
+// The ring as a closed arc turning the wanted way.
+std::vector<D_DOT> OrientedRing(const topo::GeosContext& c, const GEOSGeometry* ring, bool counterClockwise) {
+  std::vector<D_DOT> v = topo::Vertices(c, ring);
+  if ((BasPolygonArea(v.data(), static_cast<int32_t>(v.size())) > 0) != counterClockwise) std::reverse(v.begin(), v.end());
+  return v;
+}
+
+// The source region's first arc, whose parameters and attributes the new
+// arcs take; 0 when it has none that reads.
+int32_t FirstArc(const std::vector<int32_t>& arcs, WorkAreaHandle area) {
+  for (std::size_t i = 1; i < arcs.size(); ++i) {
+    if (arcs[i] != 0 && BasIsEntityLive(area, kLineEntity, std::abs(arcs[i]))) return std::abs(arcs[i]);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int32_t TopoClipRegions(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle target, double tolerance,
+                        int mode) {
+  return topo::ClipEach(
+      outline, source, target, tolerance, mode, kRegionArea, kRegionEntity,
+      [&](const topo::GeosContext& c, const topo::ClipOutline& shape, int32_t id) -> int32_t {
+        std::vector<int32_t> arcs;
+        std::vector<std::vector<D_DOT>> rings;
+        REG_INFO info;
+        if (!BasReadRegion(source, id, &arcs, &info) || !BasGetRegionRings(source, id, &rings)) return 0;
+        topo::Geom polygon = topo::MakePolygon(c, rings);
+        if (!polygon) return 0;
+        topo::Geom clipped = topo::Own(c, GEOSIntersection_r(c.get(), polygon.get(), shape.shape()));
+        std::vector<const GEOSGeometry*> parts;
+        topo::CollectPolygons(c, clipped.get(), &parts);
+        const int32_t arcSource = FirstArc(arcs, source);
+        LIN_INFO arcInfo = *BasGetDefaultLineParam();
+        if (arcSource != 0) BasReadLineParam(source, arcSource, &arcInfo);
+        int32_t appended = 0;
+        for (const GEOSGeometry* part : parts) {
+          double area = 0;
+          if (GEOSArea_r(c.get(), part, &area) != 1 || area <= 0 || area < tolerance * tolerance) continue;
+          std::vector<std::vector<D_DOT>> newRings{OrientedRing(c, GEOSGetExteriorRing_r(c.get(), part), true)};
+          const int holes = GEOSGetNumInteriorRings_r(c.get(), part);
+          for (int h = 0; h < holes; ++h)
+            newRings.push_back(OrientedRing(c, GEOSGetInteriorRingN_r(c.get(), part, h), false));
+          std::vector<int32_t> list{0};
+          for (const std::vector<D_DOT>& ring : newRings) {
+            const int32_t arc = BasAppendLine(target, ring, arcInfo);
+            if (arc == 0) continue;
+            if (arcSource != 0) topo::CopyAttribute(source, kLineEntity, arcSource, target, arc);
+            if (list.size() > 1) list.push_back(0);
+            list.push_back(arc);
+          }
+          if (list.size() < 2) continue;
+          const int32_t added = BasAppendRegion(target, list, info);
+          if (added == 0) continue;
+          topo::CopyAttribute(source, kRegionEntity, id, target, added);
+          ++appended;
+        }
+        return appended;
+      });
+}
+
+}  // namespace zv

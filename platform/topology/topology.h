@@ -1,0 +1,50 @@
+#pragma once
+// Clipping a work area's points, lines or regions by an outline.
+//
+// The outline is a line work area: each live line of it, closed from its
+// last vertex back to its first, bounds a polygon; where several lines or a
+// self-crossing line overlap, their union is the outline. Lines with fewer
+// than three distinct vertices bound nothing.
+//
+// Each call appends to `target` new entities for what of `source` lies
+// inside the outline (mode kTopoKeepInside); the source is never changed and
+// what the target held stays. Results carry the graphic parameters, texts
+// and attribute values of the entity they came from; the target's attribute
+// structure gains, at its end, every field of the source's structure that it
+// lacks, so no value is lost ("长度", "面积" and "周长" are measured again).
+//
+//  - Points: kept when their position lies inside, on the outline or within
+//    `tolerance` of it.
+//  - Lines: cut where they cross the outline; each stretch inside (a stretch
+//    along the outline counts as inside) becomes one new line running in the
+//    source's direction through the source's own vertices. Stretches shorter
+//    than `tolerance` are dropped.
+//  - Regions: each region (its first ring the boundary, the others holes)
+//    intersected with the outline; every polygon of the result becomes one
+//    new region, rebuilt as one arc per ring (outer ring counter-clockwise,
+//    holes clockwise, each arc closed) and the arc list {total, outer, 0,
+//    hole, 0, hole, ...}. The arcs take the parameters and attributes of the
+//    source region's first arc. Polygons smaller than tolerance² are dropped.
+//
+// The number of entities appended (regions for TopoClipRegions), or −1 when
+// a handle is invalid, an area has the wrong type (outline: line area;
+// source and target: point areas, line areas, region areas), the mode is not
+// one that is built, the tolerance is negative or the outline bounds
+// nothing.
+#include <cstdint>
+
+#include "platform/data/work_area.h"
+
+namespace zv {
+
+// Keep what lies inside the outline.
+inline constexpr int kTopoKeepInside = 4;
+
+int32_t TopoClipPoints(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle target, double tolerance,
+                       int mode);
+int32_t TopoClipLines(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle target, double tolerance,
+                      int mode);
+int32_t TopoClipRegions(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle target, double tolerance,
+                        int mode);
+
+}  // namespace zv

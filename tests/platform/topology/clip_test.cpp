@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/data/geometry.h"
+#include "platform/topology/topology.h"
+#include "tests/support/work_areas_fixture.h"
+
+namespace zv {
+namespace {
+
+using Polyline = std::vector<D_DOT>;
+
+std::string Text(const Polyline& v) {
+  std::string out;
+  char buf[64];
+  for (const D_DOT& p : v) {
+    std::snprintf(buf, sizeof buf, "%s(%g %g)", out.empty() ? "" : " ", p.x, p.y);
+    out += buf;
+  }
+  return out;
+}
+
+class TopoClip : public test::WorkAreasTest {
+ protected:
+  void SetUp() override {
+    WorkAreasTest::SetUp();
+    outline_ = BasCreateLineWorkArea(set_);
+    pointsOut_ = BasCreatePointWorkArea(set_);
+    linesOut_ = BasCreateLineWorkArea(set_);
+    regionsOut_ = BasCreateRegionWorkArea(set_);
+  }
+  // The outline as users draw it: a closed line.
+  void Outline(Polyline v) { BasAppendLine(outline_, v, LIN_INFO{}); }
+  void Square() { Outline({{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}}); }
+
+  std::vector<std::string> Lines(WorkAreaHandle area) {
+    std::vector<std::string> out;
+    int32_t live = 0, bound = 0;
+    BasGetLineCount(area, &live, &bound);
+    Polyline v;
+    for (int32_t id = 1; id < bound; ++id)
+      if (BasReadLine(area, id, &v, nullptr)) out.push_back(Text(v));
+    return out;
+  }
+
+  void AddField(WorkAreaHandle area, int type, const char* name) {
+    CFIELD_HEAD field;
+    field.name = name;
+    field.type = kFieldString;
+    field.length = 20;
+    ASSERT_GE(BasInsertField(area, type, field), 0);
+  }
+  void SetName(WorkAreaHandle area, int type, int32_t id, const char* value) {
+    AttributeRecord record;
+    ASSERT_EQ(BasReadAttribute(area, type, id, &record), 1);
+    ASSERT_TRUE(BasSetFieldByName(record, "名称", value));
+    ASSERT_EQ(BasWriteAttribute(area, type, id, record), 1);
+  }
+  std::string Name(WorkAreaHandle area, int type, int32_t id) {
+    AttributeRecord record;
+    std::string text;
+    if (BasReadAttribute(area, type, id, &record) != 1 || !BasGetFieldText(record, "名称", &text)) return "?";
+    return text;
+  }
+
+  WorkAreaHandle outline_ = 0, pointsOut_ = 0, linesOut_ = 0, regionsOut_ = 0;
+};
+
+TEST_F(TopoClip, PointsInsideOnOrWithinToleranceAreKeptWithTextParametersAndAttributes) {
+  Square();
+  AddField(points_, kPointEntity, "名称");
+  struct Case {
+    D_DOT at;
+    bool kept;
+  };
+  const Case cases[] = {{{5, 5}, true},     {{15, 5}, false},     {{10, 5}, true},
+                        {{10.005, 5}, true}, {{10.02, 5}, false}, {{-3, -3}, false}};
+  for (const Case& c : cases) {
+    PNT_INFO info;
+    info.setCharHeight(2.5f);
+    const int32_t id = BasAppendPoint(points_, c.at, "点" + std::to_string(c.at.x), info);
+    SetName(points_, kPointEntity, id, "甲");
+  }
+  ASSERT_EQ(TopoClipPoints(outline_, points_, pointsOut_, 0.01, kTopoKeepInside), 3);
+  std::vector<double> xs;
+  for (int32_t id = 1; id <= 3; ++id) {
+    D_DOT p;
+    std::string text;
+    PNT_INFO info;
+    ASSERT_EQ(BasReadPoint(pointsOut_, id, &p, &text, &info), 1);
+    xs.push_back(p.x);
+    EXPECT_EQ(text, "点" + std::to_string(p.x));
+    EXPECT_FLOAT_EQ(info.charHeight(), 2.5f);
+    EXPECT_EQ(Name(pointsOut_, kPointEntity, id), "甲");
+  }
+  EXPECT_EQ(xs, (std::vector<double>{5, 10, 10.005}));
+  int32_t live = 0, bound = 0;
+  BasGetPointCount(points_, &live, &bound);
+  EXPECT_EQ(live, 6) << "the source stays as it was";
+}
+
+TEST_F(TopoClip, LinesAreCutAtTheOutlineKeepingDirectionAndVertices) {
+  // A square with a notch cut from its top: (4,6)-(6,6) is the notch's floor.
+  Outline({{0, 0}, {10, 0}, {10, 10}, {6, 10}, {6, 6}, {4, 6}, {4, 10}, {0, 10}, {0, 0}});
+  struct Case {
+    const char* name;
+    Polyline source;
+    std::vector<std::string> pieces;
+  };
+  const std::vector<Case> cases = {
+      {"wholly inside", {{1, 1}, {3, 2}, {9, 1}}, {"(1 1) (3 2) (9 1)"}},
+      {"crossing", {{-5, 5}, {15, 5}}, {"(0 5) (10 5)"}},
+      {"crossing backwards", {{15, 5}, {-5, 5}}, {"(10 5) (0 5)"}},
+      {"through the notch", {{-2, 8}, {12, 8}}, {"(0 8) (4 8)", "(6 8) (10 8)"}},
+      {"out and back in", {{2, 2}, {12, 2}, {12, 4}, {2, 4}}, {"(2 2) (10 2)", "(10 4) (2 4)"}},
+      {"along the outline", {{0, -5}, {0, 15}}, {"(0 0) (0 10)"}},
+      {"outside", {{20, 20}, {30, 30}}, {}},
+      {"closed, cut open at its start", {{8, 2}, {14, 2}, {14, 4}, {8, 4}, {8, 2}}, {"(10 4) (8 4) (8 2) (10 2)"}},
+      {"shorter inside than the tolerance", {{9.995, 5}, {20, 5}}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    BasClearWorkArea(lines_);
+    BasClearWorkArea(linesOut_);
+    LIN_INFO info;
+    info.setColour(7);
+    BasAppendLine(lines_, c.source, info);
+    EXPECT_EQ(TopoClipLines(outline_, lines_, linesOut_, 0.01, kTopoKeepInside), static_cast<int32_t>(c.pieces.size()));
+    EXPECT_EQ(Lines(linesOut_), c.pieces);
+    LIN_INFO got;
+    if (!c.pieces.empty() && BasReadLineParam(linesOut_, 1, &got)) {
+      EXPECT_EQ(got.colour(), 7);
+    }
+  }
+}
+
+TEST_F(TopoClip, LineAttributesFollowEveryPiece) {
+  Outline({{0, 0}, {10, 0}, {10, 10}, {6, 10}, {6, 6}, {4, 6}, {4, 10}, {0, 10}, {0, 0}});
+  AddField(lines_, kLineEntity, "名称");
+  const int32_t id = BasAppendLine(lines_, Polyline{{-2, 8}, {12, 8}}, LIN_INFO{});
+  SetName(lines_, kLineEntity, id, "断层F1");
+  ASSERT_EQ(TopoClipLines(outline_, lines_, linesOut_, 0.01, kTopoKeepInside), 2);
+  for (int32_t piece : {1, 2}) EXPECT_EQ(Name(linesOut_, kLineEntity, piece), "断层F1");
+  AttributeRecord record;
+  double length = 0;
+  ASSERT_EQ(BasReadAttribute(linesOut_, kLineEntity, 1, &record), 1);
+  ASSERT_TRUE(BasGetFieldDouble(record, "长度", &length));
+  EXPECT_DOUBLE_EQ(length, 4) << "measured again on the piece";
+}
+
+TEST_F(TopoClip, RegionsAreRebuiltAsClosedArcsWithTheirHoles) {
+  Square();
+  AddField(regions_, kRegionEntity, "名称");
+  REG_INFO info;
+  info.setFillColour(42);
+  LIN_INFO arcInfo;
+  arcInfo.setColour(3);
+  // A frame from −5 to 15 with a hole from 3 to 7: clipped, the square keeps the hole.
+  const int32_t shell = BasAppendLine(regions_, Polyline{{-5, -5}, {15, -5}, {15, 15}, {-5, 15}, {-5, -5}}, arcInfo);
+  const int32_t hole = BasAppendLine(regions_, Polyline{{3, 3}, {3, 7}, {7, 7}, {7, 3}, {3, 3}}, arcInfo);
+  const int32_t region = BasAppendRegion(regions_, {0, shell, 0, hole}, info);
+  SetName(regions_, kRegionEntity, region, "采区");
+
+  ASSERT_EQ(TopoClipRegions(outline_, regions_, regionsOut_, 0.01, kTopoKeepInside), 1);
+  std::vector<int32_t> arcs;
+  REG_INFO got;
+  ASSERT_EQ(BasReadRegion(regionsOut_, 1, &arcs, &got), 1);
+  EXPECT_EQ(got.fillColour(), 42);
+  EXPECT_EQ(Name(regionsOut_, kRegionEntity, 1), "采区");
+  ASSERT_EQ(arcs.size(), 4u);
+  EXPECT_EQ(arcs[2], 0);
+  EXPECT_DOUBLE_EQ(BasRegionArea(regionsOut_, 1), 100 - 16);
+  Polyline outer, inner;
+  LIN_INFO outerInfo;
+  ASSERT_EQ(BasReadLine(regionsOut_, arcs[1], &outer, &outerInfo), 1);
+  ASSERT_EQ(BasReadLine(regionsOut_, arcs[3], &inner, nullptr), 1);
+  EXPECT_EQ(outerInfo.colour(), 3);
+  EXPECT_EQ(outer.front().x, outer.back().x);
+  EXPECT_EQ(outer.front().y, outer.back().y);
+  EXPECT_GT(BasPolygonArea(outer.data(), static_cast<int32_t>(outer.size())), 0) << "outer ring counter-clockwise";
+  EXPECT_LT(BasPolygonArea(inner.data(), static_cast<int32_t>(inner.size())), 0) << "hole clockwise";
+}
+
+TEST_F(TopoClip, ARegionCutInTwoGivesTwoRegionsAndOneOutsideNone) {
+  // A U-shaped outline: its two arms cut a bar across them in two.
+  Outline({{0, 0}, {10, 0}, {10, 10}, {7, 10}, {7, 3}, {3, 3}, {3, 10}, {0, 10}, {0, 0}});
+  const int32_t bar = BasAppendLine(regions_, Polyline{{-1, 5}, {11, 5}, {11, 8}, {-1, 8}, {-1, 5}}, LIN_INFO{});
+  BasAppendRegion(regions_, {0, bar}, REG_INFO{});
+  const int32_t far = BasAppendLine(regions_, Polyline{{20, 20}, {30, 20}, {30, 30}, {20, 20}}, LIN_INFO{});
+  BasAppendRegion(regions_, {0, far}, REG_INFO{});
+  ASSERT_EQ(TopoClipRegions(outline_, regions_, regionsOut_, 0.01, kTopoKeepInside), 2);
+  EXPECT_DOUBLE_EQ(BasRegionArea(regionsOut_, 1) + BasRegionArea(regionsOut_, 2), 18);
+}
+
+TEST_F(TopoClip, BadArgumentsAndOutlinesThatBoundNothingFail) {
+  Square();
+  BasAppendPoint(points_, {5, 5}, "", PNT_INFO{});
+  EXPECT_EQ(TopoClipPoints(outline_, points_, pointsOut_, 0.01, 5), -1) << "keep-outside is not built";
+  EXPECT_EQ(TopoClipPoints(outline_, points_, pointsOut_, -1, kTopoKeepInside), -1);
+  EXPECT_EQ(TopoClipPoints(outline_, lines_, pointsOut_, 0.01, kTopoKeepInside), -1);
+  EXPECT_EQ(TopoClipLines(outline_, lines_, regionsOut_, 0.01, kTopoKeepInside), -1);
+  EXPECT_EQ(TopoClipRegions(points_, regions_, regionsOut_, 0.01, kTopoKeepInside), -1);
+  EXPECT_EQ(TopoClipPoints(0, points_, pointsOut_, 0.01, kTopoKeepInside), -1);
+
+  WorkAreaHandle flat = BasCreateLineWorkArea(set_);
+  BasAppendLine(flat, Polyline{{0, 0}, {10, 0}, {0, 0}}, LIN_INFO{});
+  EXPECT_EQ(TopoClipPoints(flat, points_, pointsOut_, 0.01, kTopoKeepInside), -1);
+  WorkAreaHandle empty = BasCreateLineWorkArea(set_);
+  EXPECT_EQ(TopoClipPoints(empty, points_, pointsOut_, 0.01, kTopoKeepInside), -1);
+  EXPECT_NE(BasIsWorkAreaEmpty(pointsOut_), 0);
+}
+
+TEST_F(TopoClip, AnOpenOrSelfCrossingOutlineStillBoundsItsArea) {
+  // Not closed by the user, and drawn as a bow tie: both lobes count.
+  Outline({{0, 0}, {10, 10}, {10, 0}, {0, 10}});
+  for (D_DOT p : {D_DOT{1, 5}, D_DOT{9, 5}, D_DOT{5, 1}}) BasAppendPoint(points_, p, "", PNT_INFO{});
+  EXPECT_EQ(TopoClipPoints(outline_, points_, pointsOut_, 0.01, kTopoKeepInside), 2);
+}
+
+}  // namespace
+}  // namespace zv
