@@ -1,23 +1,16 @@
 #include <QApplication>
-#include <QStringList>
 
-#include "app/app_settings.h"
-#include "app/main_window.h"
-#include "framework/prompts/prompts.h"
+#include "app/module_registry.h"
+#include "app/zavediz_app.h"
 #include "platform/progress/progress_window.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  QApplication qtApp(argc, argv);
   QApplication::setApplicationName(QStringLiteral("zavediz"));
-  zv::LoadSettings(0);
-  zv::LoadSettings(1);
-  zv::MainWindow window;
-  zv::prompt::SetMainWindow(&window);
+  zv::RegisterModules();
   zv::InstallProgressWindow();
-  window.showMaximized();
-  // One optional project named on the command line; no empty document
-  // otherwise.
-  const QStringList args = QApplication::arguments();
-  if (args.size() > 1) window.OpenProject(args.at(1));
+  zv::CZavedizApp app;
+  // A file named on the command line that cannot be opened ends the start.
+  if (!app.InitInstance(QApplication::arguments())) return 1;
   return QApplication::exec();
 }

@@ -26,6 +26,7 @@ enum Style : unsigned {
   kIconWarning = 0x30,
   kIconInformation = 0x40,
   kIconMask = 0xF0,
+  kDefaultButton2 = 0x100,  // the second button is the default (No of Yes/No/Cancel)
 };
 
 enum Answer : int { kAnswerOk = 1, kAnswerCancel = 2, kAnswerRetry = 4, kAnswerYes = 6, kAnswerNo = 7 };

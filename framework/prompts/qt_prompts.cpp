@@ -50,7 +50,15 @@ int AnswerFor(int button) {
 int QtPrompts::Message(const QString& text, const QString& caption, unsigned style) {
   const ButtonSet set = ButtonsFor(style);
   QMessageBox box(IconFor(style), caption, text, set.buttons, GetMainWnd());
-  box.setDefaultButton(set.defaultButton);
+  QMessageBox::StandardButton defaultButton = set.defaultButton;
+  if (style & kDefaultButton2) {
+    for (QMessageBox::StandardButton b : {QMessageBox::No, QMessageBox::Cancel})
+      if (set.buttons & b) {
+        defaultButton = b;
+        break;
+      }
+  }
+  box.setDefaultButton(defaultButton);
   const int button = box.exec();
   // Closing the box counts as its escape button, as on the original system.
   if (button == QMessageBox::NoButton) return (set.buttons & QMessageBox::Cancel) ? kAnswerCancel : kAnswerOk;

@@ -28,7 +28,7 @@ int ScriptedPrompts::Message(const QString& text, const QString& caption, unsign
   if (Take(answer)) return answer;
   switch (style & kButtonsMask) {
     case kYesNo:
-    case kYesNoCancel: return kAnswerYes;
+    case kYesNoCancel: return (style & kDefaultButton2) ? kAnswerNo : kAnswerYes;
     case kRetryCancel: return kAnswerRetry;
     default: return kAnswerOk;
   }

@@ -1,7 +1,7 @@
 #pragma once
 // The seam in tests: answers come from a script queued beforehand, and every
 // question is recorded. A question with no answer queued gets the default
-// (the first button of a message box; cancel for pickers and dialogs).
+// (the default button of a message box; cancel for pickers and dialogs).
 
 #include <QString>
 #include <QStringList>

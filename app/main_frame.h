@@ -1,0 +1,41 @@
+#pragma once
+// The program's main frame: the MDI frame with the menus of the active
+// template (106 when no document is open), the spreadsheet program's workbook
+// window in a dock, and the close of the whole program, which asks every
+// document (and about unsaved new workbooks) before anything closes.
+// Receivers of private messages that are not built yet are taken by one
+// silent receiver (RecordSilentReceivers), so their senders' posts succeed.
+
+#include "framework/docview/mdi_frame.h"
+
+class QDockWidget;
+
+namespace zv {
+
+class CMainFrame : public docview::CMDIFrameWnd {
+ public:
+  explicit CMainFrame(QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  std::string_view CommandClass() const override { return "CMainFrame"; }
+
+  // Records the silent receiver for every message entry still empty.
+  void RecordSilentReceivers();
+
+  // The attribute bar (built with the frame's bars; nothing to show yet).
+  void ShowAttributeBar(int show) {}
+
+  // Shows and raises the workbook window of the running spreadsheet program.
+  void ShowWorkbookWindow();
+
+  // Asks every document and the unsaved new workbooks; false stops the exit.
+  bool OnClose() override;
+
+  static void RegisterCommands();
+
+ private:
+  QObject* silentReceiver_;
+  QDockWidget* workbookDock_ = nullptr;
+};
+
+}  // namespace zv

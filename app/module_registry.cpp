@@ -1,0 +1,20 @@
+#include "app/module_registry.h"
+
+#include "app/main_frame.h"
+#include "app/zavediz_app.h"
+#include "framework/docview/win_app.h"
+#include "views/stand_in_views.h"
+
+namespace zv {
+
+void RegisterModules() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  docview::CWinApp::RegisterCommands();
+  CZavedizApp::RegisterCommands();
+  CMainFrame::RegisterCommands();
+  RegisterStandInViews();
+}
+
+}  // namespace zv

@@ -1,0 +1,40 @@
+#include "common/globals/program_globals.h"
+
+namespace zv {
+
+QString& DataSourceName() {
+  static QString value = QStringLiteral("kof");
+  return value;
+}
+
+QString& CurrentFilePath() {
+  static QString value;
+  return value;
+}
+
+QString& CurrentWorkspaceFileName() {
+  static QString value;
+  return value;
+}
+
+QString& SharedText() {
+  static QString value;
+  return value;
+}
+
+QString& BackgroundPicturePath() {
+  static QString value;
+  return value;
+}
+
+int& SnapEnabled() {
+  static int value = 0;
+  return value;
+}
+
+int& OrthoEnabled() {
+  static int value = 0;
+  return value;
+}
+
+}  // namespace zv

@@ -1,0 +1,27 @@
+#pragma once
+// The program's few global values that views, tools and panes read without
+// knowing the application. Each lives for the whole run; everything runs on
+// the user-interface thread.
+
+#include <QString>
+
+namespace zv {
+
+// The ODBC data source of the borehole database.
+QString& DataSourceName();  // "kof" at start
+// The last registered database, the last opened point, line or region file;
+// emptied by 新建文件.
+QString& CurrentFilePath();
+// The upper-cased file name of the last closed file document; a code-menu
+// pick also writes its code here.
+QString& CurrentWorkspaceFileName();
+// One text used in turn by the main frame's search box and the code menus.
+QString& SharedText();
+// The background picture of the MDI client ([OTHER] "BACKPIC"), kept apart
+// from SharedText so a search does not replace the picture.
+QString& BackgroundPicturePath();
+// Cursor snapping and ortho, flipped by the application's commands.
+int& SnapEnabled();
+int& OrthoEnabled();
+
+}  // namespace zv

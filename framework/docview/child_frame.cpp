@@ -1,0 +1,46 @@
+#include "framework/docview/child_frame.h"
+
+#include <QCloseEvent>
+#include <algorithm>
+
+#include "framework/docview/document.h"
+#include "framework/docview/view.h"
+
+namespace zv::docview {
+
+CChildFrame::CChildFrame(CDocument* document, CView* view) : document_(document), view_(view) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWidget(view->Widget());
+  document_->frames_.push_back(this);
+}
+
+CChildFrame::~CChildFrame() {
+  if (document_ != nullptr) std::erase(document_->frames_, this);
+}
+
+void CChildFrame::CloseFromDocument() {
+  closingFromDocument_ = true;
+  if (document_ != nullptr) std::erase(document_->frames_, this);
+  document_ = nullptr;
+  close();
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+  if (closingFromDocument_ || document_ == nullptr) {
+    QMdiSubWindow::closeEvent(event);
+    return;
+  }
+  // Only the last frame of a document asks and closes the document.
+  if (document_->Frames().size() > 1) {
+    QMdiSubWindow::closeEvent(event);
+    return;
+  }
+  if (!document_->CanCloseFrame(this)) {
+    event->ignore();
+    return;
+  }
+  event->ignore();  // the document's close step closes this frame
+  document_->OnCloseDocument();
+}
+
+}  // namespace zv::docview

@@ -1,0 +1,148 @@
+#include "tests/app/app_fixture.h"
+
+#include "common/globals/program_globals.h"
+#include "framework/docview/doc_template.h"
+#include "platform/project/map_project.h"
+
+namespace zv::test {
+namespace {
+
+using RoutingTest = SampleAppTest;
+
+TEST_F(RoutingTest, FilesGoWhereTheirExtensionAndTheActiveDocumentSay) {
+  MessageRecorder panes;
+  panes.RecordFor({msg::PaneEntry::kStrataList});
+  struct Case {
+    const char* name;
+    QString path;
+    bool withProject;   // a plan document is active
+    bool addedToProject;
+    int sectionDocs;    // section documents open afterwards
+    int shellCalls;
+  };
+  const Case cases[] = {
+      {"line file, no document", Copy("CONTOUR.WL", "A.wl"), false, false, 1, 0},
+      {"upper-case line file, no document", Copy("CONTOUR.WL", "B.WL"), false, false, 1, 0},
+      {"region file, no document", Copy("AREAS.WP", "C.wp"), false, false, 1, 0},
+      {"point file, no document", Copy("POINTS.WT", "D.wt"), false, false, 1, 0},
+      {"line file into the project", Copy("CONTOUR.WL", "E.wl"), true, true, 0, 0},
+      {"point file into the project", Copy("POINTS.WT", "F.WT"), true, true, 0, 0},
+      {"text file to the shell", Copy("POINTS.WT", "notes.txt"), false, false, 0, 1},
+      {"backup of a project to the shell", Copy("HILLS.MPJ", "x.mpj.bak"), false, false, 0, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    app_->CloseAllDocuments();
+    Settle();
+    panes.Take();
+    const int shellBefore = static_cast<int>(shell_.opened().size());
+    CZavedizDoc* plan = nullptr;
+    int itemsBefore = 0;
+    if (c.withProject) {
+      plan = dynamic_cast<CZavedizDoc*>(app_->OpenDocumentFile(File("HILLS.MPJ")));
+      ASSERT_NE(plan, nullptr);
+      itemsBefore = PrjGetItemCount(plan->GetProject());
+    }
+    docview::CDocument* result = app_->OpenDocumentFile(c.path);
+    EXPECT_EQ(static_cast<int>(app_->ZavedizTemplate()->Documents().size()), c.sectionDocs);
+    EXPECT_EQ(static_cast<int>(shell_.opened().size()) - shellBefore, c.shellCalls);
+    if (c.addedToProject) {
+      EXPECT_EQ(result, nullptr);
+      EXPECT_EQ(PrjGetItemCount(plan->GetProject()), itemsBefore + 1);
+      const std::vector<Posted> posted = panes.Take();
+      ASSERT_EQ(posted.size(), 1u);
+      EXPECT_EQ(posted[0].message, msg::kRefillList);
+      EXPECT_EQ(posted[0].lParam, PrjGetItemArea(plan->GetProject(), itemsBefore));
+    }
+    if (c.sectionDocs == 1) {
+      ASSERT_NE(result, nullptr);
+      EXPECT_EQ(result->GetDocTemplate(), app_->ZavedizTemplate());
+      EXPECT_EQ(CurrentFilePath(), c.path);
+      EXPECT_EQ(frame().commandMenus().shownMenu(), 141);
+    }
+  }
+  EXPECT_TRUE(script_->Messages().empty());
+  // The document itself refuses any other kind of file.
+  app_->CloseAllDocuments();
+  EXPECT_EQ(app_->FrameworkOpenDocumentFile(folder_ + QStringLiteral("x.mpj.bak")), nullptr);
+  EXPECT_TRUE(docs().empty());
+}
+
+TEST_F(RoutingTest, AFileAlreadyOpenIsActivatedNotOpenedAgain) {
+  docview::CDocument* line = app_->OpenDocumentFile(Copy("CONTOUR.WL", "G.wl"));
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(app_->OpenDocumentFile(folder_ + QStringLiteral("./G.wl")), line);
+  docview::CDocument* first = app_->OpenDocumentFile(File("HILLS.MPJ"));
+  line->ActivateFirstFrame();
+  EXPECT_EQ(frame().GetActiveDocument(), line);
+  EXPECT_EQ(app_->OpenDocumentFile(File("HILLS.MPJ")), first);
+  EXPECT_EQ(frame().GetActiveDocument(), first);
+  EXPECT_EQ(app_->ProjectTemplate()->Documents().size(), 1u);
+}
+
+TEST_F(RoutingTest, PathLengthsAre127CharactersAtMost) {
+  // A folder name that brings the path to exactly 127 and 128 characters.
+  auto pathOf = [this](int length) {
+    const QString tail = QStringLiteral("/X.wl");
+    QString dir = QString::fromStdString(TempRoot()) + QStringLiteral("/L");
+    dir += QString(length - dir.size() - tail.size(), QLatin1Char('d'));
+    QDir().mkpath(dir);
+    QFile::copy(File("CONTOUR.WL"), dir + tail);
+    return dir + tail;
+  };
+  const QString p127 = pathOf(127), p128 = pathOf(128);
+  ASSERT_EQ(p127.size(), 127);
+  ASSERT_EQ(p128.size(), 128);
+  EXPECT_NE(app_->OpenDocumentFile(p127), nullptr);
+  EXPECT_EQ(app_->OpenDocumentFile(p128), nullptr);
+  EXPECT_EQ(script_->Messages(), std::vector<QString>{QStringLiteral("路径太长，无法读取文件！")});
+
+  // 打开 stops at the first path too long; the files before it stay open.
+  app_->CloseAllDocuments();
+  Settle();
+  script_->AnswerFiles({File("HILLS.MPJ"), p128, p127});
+  frame().RunCommand(57601);
+  EXPECT_EQ(docs().size(), 1u);
+  EXPECT_EQ(script_->Messages().back(), QStringLiteral("路径太深，无法读取文件！"));
+  // A missing file ends the run silently.
+  script_->AnswerFiles({folder_ + QStringLiteral("none.wl"), p127});
+  frame().RunCommand(57601);
+  EXPECT_EQ(docs().size(), 1u);
+  EXPECT_EQ(script_->Messages().size(), 2u);
+}
+
+TEST_F(RoutingTest, TabMessagesActivateTheDocumentTheyName) {
+  docview::CDocument* line = app_->OpenDocumentFile(Copy("CONTOUR.WL", "H.wl"));
+  docview::CDocument* point = app_->OpenDocumentFile(Copy("POINTS.WT", "I.wt"));
+  CZavedizDoc* plan = dynamic_cast<CZavedizDoc*>(app_->OpenDocumentFile(File("HILLS.MPJ")));
+  ASSERT_TRUE(plan && line && point);
+  auto post = [](std::intptr_t l) {
+    msg::PostApplicationMessage(msg::kActivateDocument, 0, l);
+    QCoreApplication::sendPostedEvents();
+  };
+  post(0);
+  EXPECT_EQ(frame().GetActiveDocument(), plan);
+  // lParam 1 searches once; the document found is remembered.
+  post(1);
+  EXPECT_EQ(frame().GetActiveDocument(), line);
+  EXPECT_EQ(app_->LastZavedizDocument(), line);
+  post(0);
+  post(1);
+  EXPECT_EQ(frame().GetActiveDocument(), line);
+  // lParam 2: the document whose file name holds the workspace name.
+  CurrentWorkspaceFileName() = QStringLiteral("I.wt");
+  post(2);
+  EXPECT_EQ(frame().GetActiveDocument(), point);
+  EXPECT_EQ(app_->LastZavedizDocument(), point);
+  CurrentWorkspaceFileName() = QStringLiteral("I.WT");  // compared with case
+  post(0);
+  post(2);
+  EXPECT_EQ(frame().GetActiveDocument(), plan);
+  for (std::intptr_t other : {3, -1}) {
+    post(other);
+    EXPECT_EQ(frame().GetActiveDocument(), plan);
+  }
+}
+
+}  // namespace
+}  // namespace zv::test

@@ -1,0 +1,64 @@
+#pragma once
+// The one document class of both templates: it owns the platform project its
+// views edit (null until a project is created or opened). Opening takes a
+// ".mpj" (the project) or a ".wt", ".wl", ".wp" file (shown by the section
+// view); anything else is refused. Closing tells the side panes which kind of
+// document is current now, through private messages.
+//
+// The application's hooks it uses: `SkipProjectDialog` (set by 新建文件 so
+// the next new document asks nothing; cleared by every new document) and
+// docview::CWinApp::DocumentClosing, by which the application forgets a
+// closing document.
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "framework/docview/document.h"
+#include "platform/data/work_area.h"
+#include "platform/project/map_project.h"
+
+namespace zv {
+
+class CGisEditView;
+
+// The application's new-document switch (0 at start).
+bool& SkipProjectDialog();
+
+class CZavedizDoc : public docview::CDocument {
+ public:
+  CZavedizDoc();
+  ~CZavedizDoc() override;
+
+  bool OnNewDocument() override;
+  bool OnOpenDocument(const QString& path) override;
+  bool CanCloseFrame(docview::CChildFrame* frame) override;
+  void OnCloseDocument() override;
+
+  MapProject* GetProject() const { return project_; }
+
+  // Whether a path or title names a point, line or region file (its last three
+  // characters, upper-cased, are ".WT", ".WL" or ".WP").
+  static bool IsMapFileName(const QString& name);
+  // A file document (a map file, or one whose stem and title stem differ),
+  // as opposed to a project document.
+  bool IsFileDocument() const;
+
+  // The work areas this document would lose on close: the project's items
+  // and what its section views show.
+  std::vector<WorkAreaHandle> Areas() const;
+
+ private:
+  // Asks about unsaved changes and saves on Yes; false when the close is to
+  // stop (Cancel, a failed save, or an area that may not be saved).
+  bool ConfirmClose();
+  bool SaveChanges(const std::vector<WorkAreaHandle>& modified);
+
+  MapProject* project_ = nullptr;
+};
+
+// The first document (flag 0) whose title names a map file, or (flag 1) the
+// first whose title does not; null when none.
+CZavedizDoc* FindDocumentByExtension(int flag);
+
+}  // namespace zv
