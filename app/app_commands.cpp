@@ -5,6 +5,7 @@
 
 #include "app/app_settings.h"
 #include "app/main_frame.h"
+#include "app/options/option_pages.h"
 #include "app/zavediz_app.h"
 #include "common/globals/program_globals.h"
 #include "framework/commands/menu_rows.h"
@@ -53,6 +54,12 @@ void OnOpenMapFiles(cmd::CommandTarget& t) {
   }
 }
 
+// The option sheet opens on the page the command names, after reloading
+// the settings that page group reads.
+void OnToolOptions(cmd::CommandTarget&) { options::RunOptionSheet(QStringLiteral("工具参数设置"), 0, 1); }
+void OnBoreholeOptions(cmd::CommandTarget&) { options::RunOptionSheet(QStringLiteral("钻孔参数设置"), 1, 0); }
+void OnZavedizOptions(cmd::CommandTarget&) { options::RunOptionSheet(QStringLiteral("剖面参数设置"), 2, 0); }
+
 void OnToggleSnap(cmd::CommandTarget&) { SnapEnabled() = SnapEnabled() ? 0 : 1; }
 cmd::CommandUpdate OnUpdateToggleSnap(cmd::CommandTarget&) { return {true, SnapEnabled() != 0, {}}; }
 
@@ -99,6 +106,9 @@ void OnOpenSurveySheet(cmd::CommandTarget&) { OpenDataSheet({"SECPMINFO.xls"}, "
 constexpr cmd::CommandRow kRows[] = {
     cmd::Handler(32808, OnFileNewZavediz, "OnFileNewZavediz"),
     cmd::Handler(57601, OnOpenMapFiles, "OnOpenMapFiles"),
+    cmd::Handler(32976, OnToolOptions, "OnToolOptions"),
+    cmd::Handler(33213, OnBoreholeOptions, "OnBoreholeOptions"),
+    cmd::Handler(33371, OnZavedizOptions, "OnZavedizOptions"),
     cmd::Handler(33068, OnToggleSnap, "OnToggleSnap", OnUpdateToggleSnap),
     cmd::Handler(33120, OnToggleOrtho, "OnToggleOrtho", OnUpdateToggleOrtho),
     cmd::Handler(33172, OnLoadBackgroundPicture, "OnLoadBackgroundPicture"),

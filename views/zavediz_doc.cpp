@@ -62,7 +62,11 @@ bool& SkipProjectDialog() {
   return skip;
 }
 
-CZavedizDoc::CZavedizDoc() = default;
+CZavedizDoc::CZavedizDoc() {
+  // Slots keep their numbers for life; a reset only frees them.
+  for (std::size_t i = 0; i < section_.boreholes.size(); ++i) section_.boreholes[i].number = static_cast<int16_t>(i + 1);
+  for (std::size_t i = 0; i < section_.trenches.size(); ++i) section_.trenches[i].number = static_cast<int16_t>(i + 1);
+}
 
 CZavedizDoc::~CZavedizDoc() {
   PrjClose(project_);

@@ -17,6 +17,7 @@
 #include "framework/docview/document.h"
 #include "platform/data/work_area.h"
 #include "platform/project/map_project.h"
+#include "zavediz/section_data/section_data.h"
 
 namespace zv {
 
@@ -37,6 +38,13 @@ class CZavedizDoc : public docview::CDocument {
 
   MapProject* GetProject() const { return project_; }
 
+  // The section being built from this plan document (the section commands
+  // fill it, the section view draws from it).
+  zavediz::SectionData& Section() { return section_; }
+  const zavediz::SectionData& Section() const { return section_; }
+  // Starts a new section line; `withTitleBlock` also forgets the header.
+  void ResetZavedizData(bool withTitleBlock) { zavediz::ResetZavedizData(section_, withTitleBlock); }
+
   // Whether a path or title names a point, line or region file (its last three
   // characters, upper-cased, are ".WT", ".WL" or ".WP").
   static bool IsMapFileName(const QString& name);
@@ -54,6 +62,7 @@ class CZavedizDoc : public docview::CDocument {
   bool ConfirmClose();
   bool SaveChanges(const std::vector<WorkAreaHandle>& modified);
 
+  zavediz::SectionData section_;
   MapProject* project_ = nullptr;
 };
 
