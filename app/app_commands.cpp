@@ -11,6 +11,7 @@
 #include "framework/commands/menu_rows.h"
 #include "framework/docview/doc_template.h"
 #include "framework/messages/pane_window_table.h"
+#include "framework/odbc/odbc_installer.h"
 #include "framework/paths/app_folder.h"
 #include "framework/prompts/prompts.h"
 #include "framework/shell/shell_open.h"
@@ -60,6 +61,24 @@ void OnToolOptions(cmd::CommandTarget&) { options::RunOptionSheet(QStringLiteral
 void OnBoreholeOptions(cmd::CommandTarget&) { options::RunOptionSheet(QStringLiteral("钻孔参数设置"), 1, 0); }
 void OnZavedizOptions(cmd::CommandTarget&) { options::RunOptionSheet(QStringLiteral("剖面参数设置"), 2, 0); }
 
+// 连接数据源: the borehole database becomes the program's data source.
+void OnConnectDataSource(cmd::CommandTarget&) {
+  prompt::FileRequest request;
+  request.title = QStringLiteral("注册数据源");
+  request.defaultExtension = QStringLiteral("*.MDB");
+  request.filter = QStringLiteral("Data Files(*.MDB)|*.MDB|All Files(*.*)|*.*||");
+  request.folder = QString::fromStdString(paths::GetAppFolder()) + QStringLiteral("zavediz");
+  request.overwritePrompt = true;
+  const QString path = prompt::ChooseFile(request);
+  if (path.isEmpty()) return;
+  if (!odbc::RegisterDataSource(DataSourceName().toStdString(), path.toStdString())) {
+    prompt::Message(QStringLiteral("注册数据源失败......"));
+    return;
+  }
+  CurrentFilePath() = path;
+  prompt::Message(QStringLiteral("数据源注册成功！！！"));
+}
+
 void OnToggleSnap(cmd::CommandTarget&) { SnapEnabled() = SnapEnabled() ? 0 : 1; }
 cmd::CommandUpdate OnUpdateToggleSnap(cmd::CommandTarget&) { return {true, SnapEnabled() != 0, {}}; }
 
@@ -106,6 +125,7 @@ void OnOpenSurveySheet(cmd::CommandTarget&) { OpenDataSheet({"SECPMINFO.xls"}, "
 constexpr cmd::CommandRow kRows[] = {
     cmd::Handler(32808, OnFileNewZavediz, "OnFileNewZavediz"),
     cmd::Handler(57601, OnOpenMapFiles, "OnOpenMapFiles"),
+    cmd::Handler(32963, OnConnectDataSource, "OnConnectDataSource"),
     cmd::Handler(32976, OnToolOptions, "OnToolOptions"),
     cmd::Handler(33213, OnBoreholeOptions, "OnBoreholeOptions"),
     cmd::Handler(33371, OnZavedizOptions, "OnZavedizOptions"),
