@@ -32,5 +32,7 @@ void BaseGisTool::Stop() {
 }
 
 void IgnoreDrawHook(KernelDriver*) {}
+void IgnoreMessage(unsigned, CPoint) {}
+void StopActiveTool(BaseGisTool& tool, unsigned, CPoint) { tool.Stop(); }
 
 }  // namespace zv

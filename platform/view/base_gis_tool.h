@@ -100,5 +100,10 @@ class BaseGisTool {
 
 // The default drawing hook, which draws nothing.
 void IgnoreDrawHook(KernelDriver* dc);
+// The mouse handler of a mode that ignores the event.
+void IgnoreMessage(unsigned flags, CPoint point);
+// The right-button handler of a mode whose right button only ends the
+// interaction: the tool's own Stop.
+void StopActiveTool(BaseGisTool& tool, unsigned flags, CPoint point);
 
 }  // namespace zv
