@@ -1,11 +1,27 @@
 // The click-driven construction modes: the closed figures and curves
 // (103, 105 to 110, 112, 118) and the perpendicular polyline (102).
 #include "common/construction_figures.h"
+#include "common/dialogs/value_input_dlg.h"
 #include "common/tool_geometry.h"
+#include "framework/text/numbers.h"
 #include "platform/view/gis_edit_view.h"
 #include "tools/edit_aid/sec_edit_aid_tool.h"
 
 namespace zv::tools {
+
+namespace {
+
+constexpr int16_t kRegularPolygon = 118;
+constexpr int16_t kSideCountDialog = 7;
+
+// The side count the user types, or 0 when the dialog is cancelled.
+int AskSideCount() {
+  CValueInputDlg dialog(kSideCountDialog);
+  if (dialog.DoModal() != QDialog::Accepted) return 0;
+  return num::ParseInt(dialog.Value().toStdString());
+}
+
+}  // namespace
 
 std::vector<std::vector<D_DOT>> CSecEditAidTool::FigurePreview(const D_DOT& cursor) const {
   const FigureMode* mode = FindFigureMode(m_nMode);
@@ -39,6 +55,14 @@ void CSecEditAidTool::FigureDown(unsigned, CPoint point) {
   typed_.Clear();
   ++clicks_;
   vertices_.push_back(at);
+  if (m_nMode == kRegularPolygon && index == 0) {
+    // Without a polygon to draw the next click starts again.
+    sides_ = AskSideCount();
+    if (sides_ < 3) {
+      ResetFigure();
+      return;
+    }
+  }
   ShowPreview(FigurePreview(at));
 }
 

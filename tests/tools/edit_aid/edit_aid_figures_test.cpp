@@ -1,11 +1,14 @@
 // Every construction mode by mouse on a view: the vertices each worked
 // example appends, and one undo step per figure that removes exactly it.
 #include <QAction>
+#include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <algorithm>
 #include <cmath>
 
 #include "common/snapped_point.h"
+#include "framework/prompts/scripted_prompts.h"
 #include "tests/tools/edit_aid/edit_aid_fixture.h"
 
 namespace zv::tools::test {
@@ -343,6 +346,51 @@ TEST_F(EditAidTest, MenuStartsEachBuiltConstructionMode) {
   EXPECT_GE(offered, 16);
   EXPECT_FALSE(CSecEditAidTool::IsBuilt(104));
   EXPECT_FALSE(CSecEditAidTool::IsBuilt(113));
+}
+
+}  // namespace
+}  // namespace zv::tools::test
+
+namespace zv::tools::test {
+namespace {
+
+TEST_F(EditAidTest, RegularPolygonAsksForItsSideCount) {
+  prompt::ScopedScriptedPrompts script;
+  auto answer = [&](const char* sides) {
+    script->AnswerDialog([sides](QDialog& d) {
+      d.findChild<QLineEdit*>("control202")->setText(sides);
+      d.accept();
+      return -1;
+    });
+  };
+  Start(118);
+  answer("4");
+  Click({0, 0});
+  Click({1, 0});
+  ASSERT_EQ(LineCount(), 1);
+  ExpectVertices(LastLine(), {{1, 0}, {0, -1}, {-1, 0}, {0, 1}, {1, 0}});
+  view->Undo();
+  EXPECT_EQ(LineCount(), 0);
+
+  // A cancelled dialog or fewer than three sides: the next click starts again.
+  Click({50, 50});
+  EXPECT_EQ(Tool()->Running(), 0);
+  answer("2");
+  Click({50, 50});
+  EXPECT_EQ(Tool()->Running(), 0);
+
+  // The circumradius typed towards the cursor.
+  answer("6");
+  Click({100, 100});
+  Move({100, 150});
+  Type("10");
+  Click({0, 0});
+  ASSERT_EQ(LineCount(), 1);
+  const std::vector<D_DOT> hexagon = LastLine();
+  ASSERT_EQ(hexagon.size(), 7u);
+  ExpectVertices({hexagon[0]}, {{100, 110}});
+  for (const D_DOT& p : hexagon) EXPECT_NEAR(std::hypot(p.x - 100, p.y - 100), 10, 1e-9);
+  EXPECT_EQ(script->PendingAnswers(), 0);
 }
 
 }  // namespace
