@@ -3,6 +3,7 @@
 #include "app/main_frame.h"
 #include "app/zavediz_app.h"
 #include "framework/docview/win_app.h"
+#include "tools/edit_aid/edit_aid_commands.h"
 #include "views/stand_in_views.h"
 
 namespace zv {
@@ -15,6 +16,7 @@ void RegisterModules() {
   CZavedizApp::RegisterCommands();
   CMainFrame::RegisterCommands();
   RegisterStandInViews();
+  tools::RegisterEditAidCommands();
 }
 
 }  // namespace zv

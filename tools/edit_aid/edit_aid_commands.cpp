@@ -1,18 +1,36 @@
 #include "tools/edit_aid/edit_aid_commands.h"
 
+#include "framework/commands/menu_rows.h"
 #include "tools/edit_aid/sec_edit_aid_tool.h"
 
 namespace zv::tools {
 
 namespace {
 
+template <int16_t Mode>
+void Launch(cmd::CommandTarget& target) {
+  if (auto* view = dynamic_cast<CGisEditView*>(&target)) StartEditAidTool(*view, Mode);
+}
+
+// Until the views' right-button menu carries its construction section, the
+// construction commands sit in a menu of their own.
 constexpr EditAidCommand kCommands[] = {
-    {32940, "造折线", 100},        {32941, "造流线", 101},       {32942, "正交线", 102},
-    {32943, "造矩形", 103},        {32944, "造双线", 104},       {32945, "造平行四边形", 105},
-    {32946, "造椭圆", 106},        {32947, "圆心半径造圆", 107}, {32948, "造内切圆", 108},
-    {32949, "造外接圆", 109},      {32950, "圆心半径造弧", 110}, {32951, "三点造弧", 112},
-    {32952, "造正交矩形", 113},    {33520, "大括号", 114},       {33522, "线上加箭头", 115},
-    {33525, "箭头线", 116},        {33593, "正多边形", 118},     {33428, "直接绘制区", -10},
+    {32940, "造图/造折线", 100, Launch<100>},
+    {32941, "造图/造流线", 101, Launch<101>},
+    {32942, "造图/正交线", 102, Launch<102>},
+    {32943, "造图/造矩形", 103, Launch<103>},
+    {32945, "造图/造平行四边形", 105, Launch<105>},
+    {33593, "造图/正多边形", 118, Launch<118>},
+    {32946, "造图/造椭圆", 106, Launch<106>},
+    {32947, "造图/圆心半径造圆", 107, Launch<107>},
+    {32948, "造图/造内切圆", 108, Launch<108>},
+    {32949, "造图/造外接圆", 109, Launch<109>},
+    {32950, "造图/圆心半径造弧", 110, Launch<110>},
+    {32951, "造图/三点造弧", 112, Launch<112>},
+    {33520, "造图/大括号", 114, Launch<114>},
+    {33522, "造图/线上加箭头", 115, Launch<115>},
+    {33525, "造图/箭头线", 116, Launch<116>},
+    {33428, "&R区编辑/直接绘制区", -10, Launch<-10>},
 };
 
 }  // namespace
@@ -24,12 +42,15 @@ void StartEditAidTool(CGisEditView& view, int16_t mode, int32_t flag) {
   view.SetExtTool(new CSecEditAidTool(&view, mode, flag));
 }
 
-void AddConstructionCommands(QMenu& menu, CGisEditView& view) {
-  for (const EditAidCommand& command : kCommands) {
-    if (!CSecEditAidTool::IsBuilt(command.mode)) continue;
-    const int16_t mode = command.mode;
-    menu.addAction(QString::fromUtf8(command.text), &view, [&view, mode] { StartEditAidTool(view, mode); });
+void RegisterEditAidCommands() {
+  std::vector<cmd::CommandRow> commands;
+  std::vector<cmd::MenuRow> items;
+  for (const EditAidCommand& c : kCommands) {
+    commands.push_back(cmd::Handler(c.id, c.launch, "CSecEditAidTool"));
+    for (int menu : {cmd::kMenuPlan, cmd::kMenuSection}) items.push_back({menu, c.path, c.id, nullptr});
   }
+  for (const char* view : {"CSecToolView", "CSecPrjToolView"}) cmd::Registry().AddRows(view, commands);
+  cmd::Menus().AddRows(items);
 }
 
 }  // namespace zv::tools

@@ -1,13 +1,12 @@
 // Every construction mode by mouse on a view: the vertices each worked
 // example appends, and one undo step per figure that removes exactly it.
-#include <QAction>
 #include <QDialog>
 #include <QLineEdit>
-#include <QMenu>
 #include <algorithm>
 #include <cmath>
 
 #include "common/snapped_point.h"
+#include "framework/commands/menu_rows.h"
 #include "framework/prompts/scripted_prompts.h"
 #include "tests/tools/edit_aid/edit_aid_fixture.h"
 
@@ -327,23 +326,31 @@ TEST_F(EditAidTest, StateLineAndRunning) {
 namespace zv::tools::test {
 namespace {
 
-TEST_F(EditAidTest, MenuStartsEachBuiltConstructionMode) {
-  QMenu menu;
-  AddConstructionCommands(menu, *view);
-  int offered = 0;
+// A section tool view as the command tables route to it.
+class SectionTarget : public CGisEditView, public cmd::CommandTarget {
+ public:
+  std::string_view CommandClass() const override { return "CSecToolView"; }
+};
+
+TEST_F(EditAidTest, CommandsStartTheirModesFromBothViewsAndMenus) {
+  RegisterEditAidCommands();
+  SectionTarget section;
   for (const EditAidCommand& command : ConstructionCommands()) {
-    SCOPED_TRACE(command.text);
-    QAction* action = nullptr;
-    for (QAction* a : menu.actions())
-      if (a->text() == QString::fromUtf8(command.text)) action = a;
-    EXPECT_EQ(action != nullptr, CSecEditAidTool::IsBuilt(command.mode));
-    if (!action) continue;
-    ++offered;
-    action->trigger();
-    ASSERT_NE(Tool(), nullptr);
-    EXPECT_EQ(Tool()->mode(), command.mode);
+    SCOPED_TRACE(command.path);
+    EXPECT_TRUE(CSecEditAidTool::IsBuilt(command.mode));
+    for (const char* viewClass : {"CSecToolView", "CSecPrjToolView"})
+      EXPECT_NE(cmd::Registry().Find(viewClass, command.id).row, nullptr) << viewClass;
+    ASSERT_EQ(cmd::Execute({&section}, command.id), cmd::RunResult::kRan);
+    auto* tool = dynamic_cast<CSecEditAidTool*>(section.GetExtTool());
+    ASSERT_NE(tool, nullptr);
+    EXPECT_EQ(tool->mode(), command.mode);
+    EXPECT_EQ(tool->flag(), 1);
+    for (int menu : {cmd::kMenuPlan, cmd::kMenuSection}) {
+      int items = 0;
+      for (const cmd::MenuRow& row : cmd::Menus().RowsOf(menu)) items += row.id == command.id;
+      EXPECT_EQ(items, 1) << menu;
+    }
   }
-  EXPECT_GE(offered, 16);
   EXPECT_FALSE(CSecEditAidTool::IsBuilt(104));
   EXPECT_FALSE(CSecEditAidTool::IsBuilt(113));
 }
