@@ -1,0 +1,22 @@
+#pragma once
+// The texts the plan-side section commands show, as the user sees them.
+
+namespace zv::zavediz {
+
+inline constexpr const char* kLineTooShortMessage = "线段长度太短，请先确定剖面线长度！";
+inline constexpr const char* kNoContoursMessage = "找不到地形线！！！";
+inline constexpr const char* kNothingCrossedMessage = "没有等高线和剖面相交，不画！！！";
+inline constexpr const char* kTerrainStoredMessage = "存储地形数据成功！！！";
+inline constexpr const char* kNoElevationFieldMessage =
+    "找不到高程属性数据，请检查地形线文件高程属性,或者当前文件不是地形线文件。";
+inline constexpr const char* kTooFewProfilePointsMessage = "有高程的等高线交点少于两个，无法生成地形剖面！";
+inline constexpr const char* kOutsideSectionMessage = "位置不在勘探线范围之内PRJ！！！";
+inline constexpr const char* kBadScalesMessage = "比例尺数据错误！";
+
+inline constexpr const char* kOpenProjectFirstMessage = "请先打开工程文件！！！";
+inline constexpr const char* kContoursNotCurrentMessage = "可能地形线不是当前文件！请先设置地形线为当前文件。";
+inline constexpr const char* kElevationStructureMessage = "读取高程属性结构失败，请手工设置高程属性。";
+inline constexpr const char* kCrossedTwiceMessage = "等高线只能有一个高程值！";
+inline constexpr const char* kNoLinesCrossedMessage = "没有线，赋什么高程值！";
+
+}  // namespace zv::zavediz
