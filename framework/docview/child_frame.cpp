@@ -39,8 +39,10 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  event->ignore();  // the document's close step closes this frame
+  // The document's close step lets go of this frame (a nested close does
+  // nothing while this one runs), so the frame closes with this event.
   document_->OnCloseDocument();
+  QMdiSubWindow::closeEvent(event);
 }
 
 }  // namespace zv::docview

@@ -153,6 +153,8 @@ TEST_F(CloseTest, AModifiedSectionFileIsAskedAboutWhenItsFrameCloses) {
   line->Frames().front()->close();
   Settle();
   EXPECT_TRUE(docs().empty());
+  EXPECT_TRUE(frame().MdiArea()->subWindowList().isEmpty());
+  EXPECT_EQ(frame().commandMenus().shownMenu(), 106);
 }
 
 }  // namespace

@@ -92,6 +92,21 @@ TEST_F(AppTest, ShortcutKeysRunTheirCommandsButNotKeysTypedIntoATextField) {
   EXPECT_EQ(OrthoEnabled(), 1);
 }
 
+TEST_F(AppTest, ABoundLaterCommandIsHiddenAndItsKeyOnlyNamesIt) {
+  static const cmd::CommandRow rows[] = {cmd::BoundLater(39999, "OnLater")};
+  static const cmd::MenuRow items[] = {{cmd::kMenuNoDocument, "&O设置/以后的命令", 39999, "Ctrl+F12"}};
+  cmd::Registry().AddRows("CMainFrame", rows);
+  cmd::Menus().AddRows(items);
+  ASSERT_TRUE(Start());
+  QMenu* options = Find(frame().menuBar(), QStringLiteral("&O设置"));
+  frame().commandMenus().Refresh(*options);
+  EXPECT_FALSE(Item(options, QStringLiteral("以后的命令"))->isVisible());
+  frame().show();
+  QApplication::setActiveWindow(&frame());
+  QTest::keyClick(&frame(), Qt::Key_F12, Qt::ControlModifier);
+  EXPECT_EQ(frame().statusBar()->currentMessage(), QStringLiteral("“以后的命令”暂不可用"));
+}
+
 TEST_F(AppTest, OrthoPostsToBothToolViews) {
   ASSERT_TRUE(Start());
   MessageRecorder views;
