@@ -121,7 +121,9 @@ void SaveLayerFiles(const fs::path& folder, const std::string& title, const DxfT
         report.messages.push_back(path.string() + ": " + BasLastSaveError());
         continue;
       }
-      if (PrjAddItem(project, path.string(), 0, -1) < 0) report.messages.push_back(path.string() + ": 不能加入工程");
+      files::FileReport added;
+      if (PrjAddItem(project, path.string(), 0, -1, &added) < 0)
+        report.messages.push_back(added.error.empty() ? path.string() + ": 不能加入工程" : added.error);
     }
   }
   std::string error;

@@ -29,7 +29,7 @@ std::size_t DecodeCharacterCode(std::string_view text, std::size_t pos, std::str
   if (kind == 'U') {
     const long c = HexAt(text, pos + 3, 4);
     if (c < 0) return 0;
-    AppendUtf8(out, static_cast<uint32_t>(c));
+    text::AppendUtf8(out, static_cast<char32_t>(c));
     return 7;
   }
   const long c = HexAt(text, pos + 4, 4);

@@ -7,10 +7,6 @@
 
 namespace zv::dxf {
 
-// Appends the character; surrogates, NUL and values beyond U+10FFFF become
-// U+FFFD.
-void AppendUtf8(std::string& out, uint32_t c);
-
 // `count` hex digits at `pos` as a number, or −1.
 long HexAt(std::string_view text, std::size_t pos, std::size_t count);
 

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 namespace zv::fileio {
 namespace {
@@ -53,6 +55,32 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
   return true;
 }
 
+// The file a save must replace: a symbolic link is followed (link by link,
+// a relative link from its own folder) so the link stays and its target
+// takes the new bytes. A dangling link names the file to create.
+std::string SaveTarget(const std::string& path) {
+  namespace fs = std::filesystem;
+  fs::path target = path;
+  for (int hops = 0; hops < 40; ++hops) {  // as the kernel's own limit on link chains
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(target, ec))) break;
+    const fs::path link = fs::read_symlink(target, ec);
+    if (ec) break;
+    target = link.is_absolute() ? link : target.parent_path() / link;
+  }
+  return target.string();
+}
+
+// The mode a new file gets from the process's umask, read without changing
+// it (changing it even briefly would race with other threads creating files).
+mode_t NewFileMode() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("Umask:", 0) == 0) return 0666 & ~static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+  return 0644;
+}
+
 }  // namespace
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string* error) {
@@ -68,21 +96,23 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-  std::string temporary = path + ".XXXXXX";
+  const std::string target = SaveTarget(path);
+  std::string temporary = target + ".XXXXXX";
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) {
     SetError(error, path, "cannot save", errno);
     return false;
   }
-  // mkstemp creates the file for the owner only; a saved file gets the usual
-  // permissions, or keeps those of the file it replaces.
+  // mkstemp creates the file for the owner only; a saved file keeps the
+  // permissions of the file it replaces, and a new one gets what the umask
+  // gives.
   struct stat old{};
-  ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+  ::fchmod(fd, ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode());
   bool ok = WriteAll(fd, bytes.data(), bytes.size());
   int code = errno;
   ok = (::fsync(fd) == 0) && ok;
   ok = (::close(fd) == 0) && ok;
-  if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) ok = false;
+  if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) ok = false;
   if (!ok) {
     code = errno ? errno : code;
     ::unlink(temporary.c_str());

@@ -2,7 +2,9 @@
 // Whole-file reads and atomic writes. A save goes to a temporary file beside
 // the target and is renamed over it only when everything was written and
 // flushed to disk, so a failed or interrupted save leaves the old file as it
-// was. The target's folder must exist.
+// was. The target's folder must exist. Saving through a symbolic link writes
+// the file it points to and keeps the link; a replaced file keeps its
+// permission bits, a new one gets those the umask allows.
 
 #include <cstdint>
 #include <span>

@@ -15,7 +15,10 @@ struct Lines {
   std::vector<std::string> items;
   const char* eol = "\r\n";  // what Windows writes; a file that uses LF keeps LF
   bool endsWithEol = true;
+  text::TextEncoding encoding = text::TextEncoding::Utf8;  // UTF-16 files stay UTF-16
 };
+
+enum class ReadResult { Read, Missing, Unreadable };
 
 std::string Trim(const std::string& s) {
   const char* blanks = " \t\r\n";
@@ -25,9 +28,14 @@ std::string Trim(const std::string& s) {
   return s.substr(b, e - b + 1);
 }
 
-bool ReadLines(const std::string& path, Lines& lines) {
+ReadResult ReadLines(const std::string& path, Lines& lines) {
   std::string bytes;
-  if (!fileio::ReadWholeFile(path, bytes)) return false;
+  if (!fileio::ReadWholeFile(path, bytes)) {
+    std::error_code ec;
+    const bool missing = !std::filesystem::exists(path, ec) && !ec;
+    return missing ? ReadResult::Missing : ReadResult::Unreadable;
+  }
+  lines.encoding = text::DetectEncoding(bytes);
   std::string text = text::DecodeTextFile(bytes);
   auto firstLf = text.find('\n');
   if (firstLf != std::string::npos && (firstLf == 0 || text[firstLf - 1] != '\r')) lines.eol = "\n";
@@ -41,7 +49,7 @@ bool ReadLines(const std::string& path, Lines& lines) {
     if (lf == std::string::npos) break;
     start = lf + 1;
   }
-  return true;
+  return ReadResult::Read;
 }
 
 // "[name]" -> name; empty when the line is no section header.
@@ -103,7 +111,7 @@ std::string ProfileFile::GetString(const std::string& section, const std::string
                                    std::size_t bufferSize) const {
   const std::size_t limit = bufferSize > 0 ? bufferSize - 1 : 0;
   Lines lines;
-  if (!ReadLines(paths::Resolve(path_), lines)) return CutToBytes(defaultValue, limit);
+  if (ReadLines(paths::Resolve(path_), lines) != ReadResult::Read) return CutToBytes(defaultValue, limit);
   SectionSpan span = FindSection(lines, section);
   if (span.header != std::string::npos) {
     for (std::size_t i = span.header + 1; i < span.end; ++i) {
@@ -117,7 +125,8 @@ std::string ProfileFile::GetString(const std::string& section, const std::string
 bool ProfileFile::WriteString(const std::string& section, const std::string& key, const std::string& value) const {
   const std::string path = paths::Resolve(path_);
   Lines lines;
-  ReadLines(path, lines);
+  // A file that is there but cannot be read would lose every other key.
+  if (ReadLines(path, lines) == ReadResult::Unreadable) return false;
   const std::string entry = key + "=" + value;
   SectionSpan span = FindSection(lines, section);
   if (span.header == std::string::npos) {
@@ -146,7 +155,7 @@ bool ProfileFile::WriteString(const std::string& section, const std::string& key
   std::error_code ec;
   const std::filesystem::path parent = std::filesystem::path(path).parent_path();
   if (!parent.empty()) std::filesystem::create_directories(parent, ec);
-  return fileio::WriteFileAtomically(path, out);
+  return fileio::WriteFileAtomically(path, text::EncodeTextFile(out, lines.encoding));
 }
 
 bool ProfileFile::WriteInt(const std::string& section, const std::string& key, long value) const {

@@ -9,9 +9,13 @@
 //   - a write changes the value in place and keeps every other line
 //     (comments, other keys and sections, line endings); a new key goes to
 //     the end of its section, a new section to the end of the file;
-//   - a missing or unreadable file is no error: reads give the default.
-// The file is read as UTF-8 (or GB18030 when it is not valid UTF-8) and
-// written as UTF-8, through a temporary file that replaces the old one.
+//   - a missing or unreadable file is no error for reads: they give the
+//     default. A write to a file that is there but cannot be read fails and
+//     leaves it untouched.
+// The file is read as UTF-16 when it starts with a UTF-16 byte-order mark
+// (and written back so, mark included), else as UTF-8 (or GB18030 when it is
+// not valid UTF-8) and written as UTF-8, through a temporary file that
+// replaces the old one.
 
 #include <cstddef>
 #include <string>
@@ -29,7 +33,7 @@ class ProfileFile {
   std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue,
                         std::size_t bufferSize = 256) const;
 
-  // Writes one value in place; false when the file cannot be written.
+  // Writes one value in place; false when the file cannot be read or written.
   bool WriteString(const std::string& section, const std::string& key, const std::string& value) const;
 
   bool WriteInt(const std::string& section, const std::string& key, long value) const;      // "%d"

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include "framework/text/utf16.h"
+
 namespace zv::text {
 namespace {
 
@@ -157,6 +159,25 @@ std::size_t CharacterCount(std::string_view utf8) {
   return count;
 }
 
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c == 0 || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = 0xFFFD;
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
 bool IsValidUtf8(std::string_view bytes) {
   const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t n = bytes.size();
@@ -195,9 +216,13 @@ bool IsValidUtf8(std::string_view bytes) {
 
 namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 }
 
 TextEncoding DetectEncoding(std::string_view bytes) {
+  if (bytes.substr(0, 2) == kUtf16LeBom) return TextEncoding::Utf16Le;
+  if (bytes.substr(0, 2) == kUtf16BeBom) return TextEncoding::Utf16Be;
   if (bytes.substr(0, 3) == kUtf8Bom || IsValidUtf8(bytes)) return TextEncoding::Utf8;
   return TextEncoding::Gb18030;
 }
@@ -223,6 +248,9 @@ std::string ToValidUtf8(std::string_view bytes) {
 }
 
 std::string DecodeTextFile(std::string_view bytes) {
+  const TextEncoding encoding = DetectEncoding(bytes);
+  if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be)
+    return Utf16ToUtf8(bytes.substr(2), encoding == TextEncoding::Utf16Le ? ByteOrder::Little : ByteOrder::Big);
   if (bytes.substr(0, 3) == kUtf8Bom) {
     // Editors that add a mark to a file that already has one leave several.
     while (bytes.substr(0, 3) == kUtf8Bom) bytes.remove_prefix(3);
@@ -230,6 +258,12 @@ std::string DecodeTextFile(std::string_view bytes) {
   }
   if (IsValidUtf8(bytes)) return std::string(bytes);
   return FromGbk(bytes);
+}
+
+std::string EncodeTextFile(std::string_view utf8, TextEncoding encoding) {
+  if (encoding == TextEncoding::Utf16Le) return std::string(kUtf16LeBom) + Utf8ToUtf16(utf8, ByteOrder::Little);
+  if (encoding == TextEncoding::Utf16Be) return std::string(kUtf16BeBom) + Utf8ToUtf16(utf8, ByteOrder::Big);
+  return std::string(utf8);
 }
 
 }  // namespace zv::text

@@ -35,13 +35,18 @@ double WidthInCharUnits(std::string_view utf8);
 // The platform's character count: every character counts one.
 std::size_t CharacterCount(std::string_view utf8);
 
+// Appends the character as UTF-8; surrogates, NUL and values beyond
+// U+10FFFF become U+FFFD.
+void AppendUtf8(std::string& out, char32_t c);
+
 // True when the bytes are well-formed UTF-8.
 bool IsValidUtf8(std::string_view bytes);
 
-enum class TextEncoding { Utf8, Gb18030 };
+enum class TextEncoding { Utf8, Gb18030, Utf16Le, Utf16Be };
 
-// UTF-8 when the bytes carry a UTF-8 byte-order mark or are valid UTF-8,
-// else GB18030.
+// UTF-16 when the bytes start with its byte-order mark (FF FE little-endian,
+// FE FF big-endian); UTF-8 when they carry a UTF-8 byte-order mark or are
+// valid UTF-8; else GB18030.
 TextEncoding DetectEncoding(std::string_view bytes);
 
 // The bytes with every malformed UTF-8 sequence replaced by U+FFFD.
@@ -51,5 +56,10 @@ std::string ToValidUtf8(std::string_view bytes);
 // The result is always valid UTF-8, even when a BOM promised more than the
 // bytes keep.
 std::string DecodeTextFile(std::string_view bytes);
+
+// The bytes of a text file that keeps the encoding it was read in: UTF-16
+// with its byte-order mark; UTF-8 for the others (the program writes no
+// GB18030 text files).
+std::string EncodeTextFile(std::string_view utf8, TextEncoding encoding);
 
 }  // namespace zv::text

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/text/numbers.h"
 #include "platform/data/geometry.h"
 #include "platform/data/work_area_store.h"
 
@@ -126,12 +127,16 @@ int BasReadAttributeStructure(WorkAreaHandle handle, int entityType, CATT_STRU* 
 
 namespace {
 int ReplaceStructure(WorkAreaHandle handle, int entityType, CATT_STRU structure, bool keepLayout) {
+  detail::SetRefusal({});
   WorkArea* area = AreaHolding(handle, entityType);
   if (!area) return 0;
   if (keepLayout) {
     if (!AdoptStructureLayout(structure)) return 0;
   } else {
     LayOutStructure(structure);
+    if (structure.recordLength > kMaxAttributeRecordLength)
+      return detail::Refuse("属性记录长 " + num::FormatInt(structure.recordLength) + " 字节，超过文件能存的 " +
+                            num::FormatInt(kMaxAttributeRecordLength) + " 字节；属性结构未修改");
   }
   auto target = std::make_shared<const CATT_STRU>(std::move(structure));
   detail::WithStore(*area, entityType, [&](auto& store) {

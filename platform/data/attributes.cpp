@@ -19,10 +19,6 @@ constexpr const char* kTypeNames[] = {"字符型", "字节型", "短整型", "�
 
 constexpr std::size_t kMaxNameBytes = 19;
 
-// Far above any table the platform writes (its record length is 16-bit); a
-// larger one is a broken file, not a reason to allocate gigabytes.
-constexpr int32_t kMaxRecordLength = 1 << 20;
-
 // Fixed storage widths by type; 0 means "by the field length".
 constexpr int16_t kTypeWidths[] = {0, 1, 2, 4, 4, 8, 4, 10, 2};
 
@@ -172,7 +168,7 @@ void LayOutStructure(CATT_STRU& structure) {
 
 bool AdoptStructureLayout(CATT_STRU& structure) {
   auto& fields = structure.fields;
-  if (structure.recordLength < 1 || structure.recordLength > kMaxRecordLength) return false;
+  if (structure.recordLength < 1 || structure.recordLength > kMaxAttributeRecordLength) return false;
   for (const CFIELD_HEAD& field : fields) {
     if (field.offset < 1 || field.storage <= 0 || field.offset + field.storage > structure.recordLength) return false;
   }
@@ -182,6 +178,7 @@ bool AdoptStructureLayout(CATT_STRU& structure) {
     added.storage = FieldStorageSize(added.type, added.length);
     added.offset = std::max<int32_t>(structure.recordLength, 1);
     structure.recordLength = added.offset + added.storage;
+    if (structure.recordLength > kMaxAttributeRecordLength) return false;
     fields.insert(fields.begin(), added);
   } else if (id != fields.begin()) {
     std::rotate(fields.begin(), id, id + 1);

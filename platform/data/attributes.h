@@ -65,6 +65,11 @@ struct CFIELD_HEAD {
 // numbers, dates and times, `length` (at least 1) for the other types.
 int16_t FieldStorageSize(uint8_t type, int16_t length);
 
+// The longest record the platform's attribute tables hold: their record
+// length is a 16-bit field. A structure with a longer record is refused, so
+// what a work area holds always saves and reads back whole.
+inline constexpr int32_t kMaxAttributeRecordLength = 65535;
+
 struct CATT_STRU {
   std::vector<CFIELD_HEAD> fields;
   int32_t recordLength = 1;  // bytes of a record, the live flag included
@@ -86,7 +91,7 @@ void LayOutStructure(CATT_STRU& structure);
 // making sure "ID" is field 0: an "ID" elsewhere moves to the front of the
 // list with its offset; a missing one is added at the end of the record.
 // False when a field lies outside the record or the record length is not
-// between 1 and 1 MiB.
+// between 1 and kMaxAttributeRecordLength.
 bool AdoptStructureLayout(CATT_STRU& structure);
 
 // The structure a new work area gives an entity type (0 line or arc,

@@ -1,6 +1,8 @@
 // Appending, reading, updating and deleting points, lines and regions.
 #include <algorithm>
 
+#include "framework/text/encoding.h"
+#include "framework/text/numbers.h"
 #include "platform/data/work_area_store.h"
 
 namespace zv {
@@ -28,6 +30,19 @@ int32_t AppendSlot(WorkArea& area, int entityType, Store& store, Slot slot) {
   detail::InitRecord(area, entityType, id);
   detail::NoteChange(area, entityType, ChangeKind::Appended, {id});
   return id;
+}
+
+// Whether a point file can hold the text; refuses it (for BasLastRefusal)
+// when not, rather than let the save cut it.
+bool PointTextFits(std::string_view text) {
+  const std::size_t bytes = zv::text::GbkLength(text);
+  if (bytes <= kMaxPointTextBytes) {
+    detail::SetRefusal({});
+    return true;
+  }
+  detail::Refuse("注释文本长 " + num::FormatInt(static_cast<long>(bytes)) + " 字节，超过点文件能存的 " +
+                 num::FormatInt(static_cast<long>(kMaxPointTextBytes)) + " 字节");
+  return false;
 }
 
 // Marks the slot deleted; the caller tells of it.
@@ -92,7 +107,7 @@ int32_t BasAppendDeletedId(WorkAreaHandle handle, int entityType) {
 
 int32_t BasAppendPoint(WorkAreaHandle handle, const D_DOT& position, std::string_view text, const PNT_INFO& info) {
   WorkArea* area = AreaHolding(handle, kPointEntity);
-  if (!area) return 0;
+  if (!PointTextFits(text) || !area) return 0;
   return AppendSlot(*area, kPointEntity, area->points, detail::PointSlot{true, position, std::string(text), info, {}});
 }
 
@@ -113,7 +128,7 @@ int BasReadPointPos(WorkAreaHandle handle, int32_t id, D_DOT* position) {
 int BasUpdatePoint(WorkAreaHandle handle, int32_t id, const D_DOT& position, std::string_view text, const PNT_INFO& info) {
   WorkArea* area = AreaHolding(handle, kPointEntity);
   detail::PointSlot* slot = area ? area->points.Live(id) : nullptr;
-  if (!slot) return 0;
+  if (!PointTextFits(text) || !slot) return 0;
   slot->position = position;
   slot->text = text;
   slot->info = info;

@@ -36,6 +36,7 @@
 //  - One thread: work areas are used from the thread that made them.
 
 #include <any>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -111,13 +112,27 @@ int32_t BasAppendDeletedId(WorkAreaHandle area, int entityType);
 // Non-zero when the id names a live entity of that type.
 int BasIsEntityLive(WorkAreaHandle area, int entityType, int32_t id);
 
+// ---- Refusals ----------------------------------------------------------------
+
+// Why the last append, update or structure change was refused because the
+// platform's files could not hold the result, in words for the user (empty
+// when that call was not refused for such a reason). Callers show it after a
+// failed call; the library refuses rather than let a save cut the data.
+std::string BasLastRefusal();
+
 // ---- Points -----------------------------------------------------------------
 
-// The new id, 0 on failure (not a point area).
+// The most GBK bytes a point's text may have: the point file stores its
+// length in 16 bits. A longer text is refused by append and update.
+inline constexpr std::size_t kMaxPointTextBytes = 32767;
+
+// The new id, 0 on failure (not a point area, or a text longer than
+// kMaxPointTextBytes: BasLastRefusal says so).
 int32_t BasAppendPoint(WorkAreaHandle area, const D_DOT& position, std::string_view text, const PNT_INFO& info);
 // Any output may be null.
 int BasReadPoint(WorkAreaHandle area, int32_t id, D_DOT* position, std::string* text, PNT_INFO* info);
 int BasReadPointPos(WorkAreaHandle area, int32_t id, D_DOT* position);
+// Fails, leaving the point as it was, for a text longer than kMaxPointTextBytes.
 int BasUpdatePoint(WorkAreaHandle area, int32_t id, const D_DOT& position, std::string_view text, const PNT_INFO& info);
 int BasWritePointPos(WorkAreaHandle area, int32_t id, const D_DOT& position);
 int BasDeletePoint(WorkAreaHandle area, int32_t id);
@@ -220,13 +235,16 @@ void BasResetDefaultParams();
 // line area type 0, a region area types 2 and 0).
 int BasReadAttributeStructure(WorkAreaHandle area, int entityType, CATT_STRU* structure);
 // Replaces the structure (laid out by LayOutStructure, so "ID" is field 0);
-// every record keeps the values of fields whose names stay.
+// every record keeps the values of fields whose names stay. Refused (0, and
+// BasLastRefusal says why) when a record would be longer than
+// kMaxAttributeRecordLength; the old structure and records then stay.
 int BasSetAttributeStructure(WorkAreaHandle area, int entityType, const CATT_STRU& structure);
 // The same, keeping the given offsets and record length (a file's layout);
 // used by the file codec.
 int BasAdoptAttributeStructure(WorkAreaHandle area, int entityType, const CATT_STRU& structure);
 // Adds one field at its `position` (−1 or past the end: at the end; never
-// before "ID"). The new field's index, −1 on failure.
+// before "ID"). The new field's index, −1 on failure (refused as above when
+// the record would grow too long).
 int BasInsertField(WorkAreaHandle area, int entityType, const CFIELD_HEAD& field);
 // Deletes a field by index; field 0 ("ID") cannot be deleted.
 int BasDeleteField(WorkAreaHandle area, int entityType, int index);

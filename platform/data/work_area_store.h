@@ -92,6 +92,14 @@ struct WorkArea {
   }
 };
 
+// Sets what BasLastRefusal tells; an empty text clears it. Refuse returns 0
+// so a call can `return Refuse(...)`.
+void SetRefusal(std::string text);
+inline int Refuse(std::string text) {
+  SetRefusal(std::move(text));
+  return 0;
+}
+
 // The open work area of a handle, or null.
 WorkArea* FindArea(WorkAreaHandle handle);
 

@@ -60,8 +60,15 @@ void SelectGraphics(CGisEditView& v) { v.SelectGraphics(); }
 
 // ---- entering points
 
+// Tells the user why the data library refused a change (a text or record
+// its files cannot hold); silent when it gave no reason.
+void TellRefusal() {
+  if (!BasLastRefusal().empty()) prompt::Message(QString::fromStdString(BasLastRefusal()));
+}
+
 void PlacePoint(CGisEditView& v, const D_DOT& at, const QString& text, int kind) {
-  editor::AppendPoint(v.GetUndo(), v.GetCurrentPntArea(), at, text.toStdString(), NewPointInfo(v, kind));
+  if (!editor::AppendPoint(v.GetUndo(), v.GetCurrentPntArea(), at, text.toStdString(), NewPointInfo(v, kind)))
+    TellRefusal();
 }
 
 void MakePoint(CGisEditView& v) {
@@ -243,7 +250,10 @@ void UpdateWord(CGisEditView& v) {
     QString edited = QString::fromStdString(text);
     if (!AskText(QStringLiteral("修改文本"), QStringLiteral("文本:"), &edited)) return;
     view.GetUndo().PushSelGraphics(&e, 1, GisUndo::kChanged, 1);
-    BasUpdatePoint(e.area, e.id, at, edited.toStdString(), info);
+    if (!BasUpdatePoint(e.area, e.id, at, edited.toStdString(), info)) {
+      view.GetUndo().Undo();  // nothing changed: no step to undo
+      TellRefusal();
+    }
   });
 }
 

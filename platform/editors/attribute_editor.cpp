@@ -132,7 +132,9 @@ int EditAttributeStructure(WorkAreaHandle area, int entityType, const QString& t
     edited.fields.push_back(f);
   }
   LayOutStructure(edited);
-  return BasSetAttributeStructure(area, entityType, edited) ? 1 : 2;
+  if (BasSetAttributeStructure(area, entityType, edited)) return 1;
+  if (!BasLastRefusal().empty()) prompt::Message(QString::fromStdString(BasLastRefusal()));
+  return 2;
 }
 
 }  // namespace zv

@@ -276,9 +276,9 @@ AttributeTable DecodeAttributeTable(std::span<const std::uint8_t> section, const
   }
 
   const std::size_t recordsBegin = AttributeTable::kHeaderSize + static_cast<std::size_t>(fieldCount) * AttributeField::kSize;
-  // The record length is an i16 field (some writers leave junk in the two
+  // The record length is a 16-bit field (some writers leave junk in the two
   // bytes after it), so no record is longer than 65535 bytes, however large
-  // an i32 read there would be.
+  // an i32 read there would be. The writer keeps to the same width.
   const long length = bytes::ReadLe<std::uint16_t>(&table.header[328]);
   long count = bytes::ReadLe<std::int32_t>(&table.header[324]);
   const std::size_t available = section.size() - recordsBegin;
@@ -308,8 +308,9 @@ AttributeTable DecodeAttributeTable(std::span<const std::uint8_t> section, const
   return table;
 }
 
-void EncodeAttributeTable(const AttributeTable& table, std::vector<std::uint8_t>& out) {
-  if (!table.present) return;
+bool EncodeAttributeTable(const AttributeTable& table, std::vector<std::uint8_t>& out) {
+  if (!table.present) return true;
+  if (table.recordLength > AttributeTable::kMaxRecordLength) return false;
   std::array<std::uint8_t, AttributeTable::kHeaderSize> header = table.header;
   const auto fieldCount = static_cast<std::int16_t>(table.fields.size());
   const auto recordCount = static_cast<std::int32_t>(table.RecordCount());
@@ -317,11 +318,15 @@ void EncodeAttributeTable(const AttributeTable& table, std::vector<std::uint8_t>
   bytes::WriteLe<std::int32_t>(&header[16], std::max(recordCount - 1, 0));
   bytes::WriteLe<std::int16_t>(&header[322], fieldCount);
   bytes::WriteLe<std::int32_t>(&header[324], recordCount);
-  bytes::WriteLe<std::int32_t>(&header[328], static_cast<std::int32_t>(table.recordLength));
+  // Readers that take the length as an i32 agree while the two bytes after
+  // it are zero.
+  bytes::WriteLe<std::uint16_t>(&header[328], static_cast<std::uint16_t>(table.recordLength));
+  bytes::WriteLe<std::uint16_t>(&header[330], 0);
   out.insert(out.end(), header.begin(), header.end());
   for (const AttributeField& field : table.fields) out.insert(out.end(), field.bytes.begin(), field.bytes.end());
   out.insert(out.end(), table.records.begin(), table.records.begin() + static_cast<long>(recordCount) * static_cast<long>(table.recordLength));
   out.insert(out.end(), table.trailing.begin(), table.trailing.end());
+  return true;
 }
 
 }  // namespace zv::files

@@ -60,6 +60,8 @@ AttributeField MakeField(std::string_view utf8Name, FieldType type, int displayL
 
 struct AttributeTable {
   static constexpr std::size_t kHeaderSize = 348;
+  // The record length is a 16-bit field of the header.
+  static constexpr std::size_t kMaxRecordLength = 65535;
 
   // False for a file section of size 0: the entity kind has no table.
   bool present = false;
@@ -113,7 +115,8 @@ AttributeTable DecodeAttributeTable(std::span<const std::uint8_t> section, const
 
 // Appends the table's section bytes (nothing for an absent table). The field
 // count, record count, record length and definition-area size are written
-// from the table itself.
-void EncodeAttributeTable(const AttributeTable& table, std::vector<std::uint8_t>& out);
+// from the table itself. False, appending nothing, for records longer than
+// kMaxRecordLength: the file could not say how long they are.
+bool EncodeAttributeTable(const AttributeTable& table, std::vector<std::uint8_t>& out);
 
 }  // namespace zv::files

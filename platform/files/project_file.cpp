@@ -85,7 +85,21 @@ bool KindFromName(const std::string& name, FileKind& kind) {
 }  // namespace
 
 std::string ProjectItem::FileName() const { return ReadGbk(&bytes[kItemName], kNameBytes); }
-void ProjectItem::SetFileName(std::string_view utf8) { WriteGbk(&bytes[kItemName], kNameBytes, utf8); }
+bool ProjectItem::SetFileName(std::string_view utf8) {
+  if (!ItemFileNameProblem(utf8).empty()) return false;
+  WriteGbk(&bytes[kItemName], kNameBytes, utf8);
+  return true;
+}
+
+std::string ItemFileNameProblem(std::string_view utf8) {
+  bool lossy = false;
+  const std::size_t length = text::ToGbk(utf8, &lossy).size();
+  if (lossy) return "路径中有 GBK 不能表示的字符，工程文件存不下";
+  if (length > ProjectItem::kNameBytes - 1)
+    return "路径长 " + num::FormatInt(static_cast<long>(length)) + " 字节，工程文件最多存 " +
+           num::FormatInt(static_cast<long>(ProjectItem::kNameBytes - 1)) + " 字节";
+  return {};
+}
 std::string ProjectItem::Description() const { return ReadGbk(&bytes[kItemDescription], kNameBytes); }
 void ProjectItem::SetDescription(std::string_view utf8) { WriteGbk(&bytes[kItemDescription], kNameBytes, utf8); }
 Extent ProjectItem::LayerExtent() const { return ReadExtent(&bytes[kItemExtent]); }

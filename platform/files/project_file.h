@@ -32,7 +32,9 @@ struct ProjectItem {
   void SetState(std::uint8_t state) { bytes[1] = state; }
   // The file name as stored (UTF-8; usually ".\NAME.WT").
   std::string FileName() const;
-  void SetFileName(std::string_view utf8);
+  // False, leaving the name as it was, when the field cannot hold the name
+  // whole (ItemFileNameProblem says why): a cut name would name another file.
+  bool SetFileName(std::string_view utf8);
   std::string Description() const;
   void SetDescription(std::string_view utf8);
   Extent LayerExtent() const;
@@ -43,7 +45,12 @@ struct ProjectItem {
   void SetScaleRange(double minimum, double maximum);
 };
 
-// A new item for a file: the kind code written is the vector file kind
+// Why an item's name field cannot hold the name whole: its GBK form is
+// longer than 127 bytes, or it has characters GBK cannot hold. Empty when
+// it fits.
+std::string ItemFileNameProblem(std::string_view utf8);
+
+// A new item for a file (its name must fit, see ItemFileNameProblem): the kind code written is the vector file kind
 // (0 line, 1 point, 2 region) taken from the extension, 0xFF for anything
 // else; state 2 (editable); the description is the file's base name.
 ProjectItem NewProjectItem(std::string_view utf8FileName);

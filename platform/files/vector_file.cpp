@@ -12,8 +12,6 @@
 namespace zv::files {
 namespace {
 
-constexpr std::size_t kMaxTextBytes = 32767;  // the record's i16 length
-
 // Offsets inside the map-parameter record.
 constexpr std::size_t kScale = 52;
 constexpr std::size_t kGraphicFactorX = 153;
@@ -69,7 +67,7 @@ std::string PointRecord::Text() const {
   return text::FromGbk(stored);
 }
 
-void PointRecord::SetText(std::string_view utf8) { gbkText = text::ToGbk(text::CutToGbkBytes(utf8, kMaxTextBytes)); }
+void PointRecord::SetText(std::string_view utf8) { gbkText = text::ToGbk(utf8); }
 
 LineRecord LineRecord::New() {
   LineRecord line;

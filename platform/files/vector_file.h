@@ -39,6 +39,8 @@ struct PointRecord {
   static constexpr std::size_t kSize = 93;
   static constexpr std::size_t kParamOffset = 31;
   static constexpr std::size_t kParamSize = kSize - kParamOffset;
+  // The text's length is an i16 of the record.
+  static constexpr std::size_t kMaxTextBytes = 32767;
 
   std::array<std::uint8_t, kSize> bytes{};
   // The text's bytes in the string pool as stored (GBK, possibly with
@@ -54,8 +56,8 @@ struct PointRecord {
   std::uint8_t Kind() const { return bytes[31]; }
   // UTF-8, trailing NULs dropped.
   std::string Text() const;
-  // Stored as GBK, cut at a character boundary to the 32767 bytes a record
-  // can address.
+  // Stored as GBK, whole: a text longer than kMaxTextBytes makes the save
+  // fail rather than be cut.
   void SetText(std::string_view utf8);
 };
 

@@ -238,14 +238,18 @@ class Writer {
 
   bool Write(std::vector<std::uint8_t>& out, std::string* error) {
     if (file_.kind == FileKind::Point) {
-      WritePoints();
+      if (!WritePoints(error)) return false;
     } else {
       WriteLines();
       WriteFixed(file_.topology, sections_[kTopology]);
     }
     if (file_.kind == FileKind::Region) WriteRegions();
-    EncodeAttributeTable(file_.attributes, sections_[kAttributes]);
-    if (file_.kind == FileKind::Region) EncodeAttributeTable(file_.regionAttributes, sections_[kRegionAttributes]);
+    if (!EncodeAttributeTable(file_.attributes, sections_[kAttributes]) ||
+        (file_.kind == FileKind::Region && !EncodeAttributeTable(file_.regionAttributes, sections_[kRegionAttributes]))) {
+      if (error) *error = "attribute records longer than the " + num::FormatInt(static_cast<long>(AttributeTable::kMaxRecordLength)) +
+                          " bytes the file can hold";
+      return false;
+    }
     for (const auto& [index, bytes] : file_.keptSections)
       if (index >= 0 && index < static_cast<int>(sections_.size()) && !Interpreted(file_.kind, index))
         sections_[index] = bytes;
@@ -286,18 +290,25 @@ class Writer {
     return size ? static_cast<std::int32_t>(sections_[kPool].size()) : 0;
   }
 
-  void WritePoints() {
+  bool WritePoints(std::string* error) {
     std::vector<std::uint8_t>& pool = sections_[kPool];
     std::vector<std::uint8_t>& records = sections_[kRecords];
     records.reserve(std::max<std::size_t>(file_.points.size(), 1) * PointRecord::kSize);
     for (std::size_t id = 0; id < std::max<std::size_t>(file_.points.size(), 1); ++id) {
       PointRecord point = id < file_.points.size() ? file_.points[id] : PointRecord{};
-      const std::size_t length = std::min<std::size_t>(point.gbkText.size(), 32767);
+      const std::size_t length = point.gbkText.size();
+      if (length > PointRecord::kMaxTextBytes) {
+        if (error) *error = "point " + num::FormatInt(static_cast<long>(id)) + ": text of " +
+                            num::FormatInt(static_cast<long>(length)) + " bytes, longer than the " +
+                            num::FormatInt(static_cast<long>(PointRecord::kMaxTextBytes)) + " the file can hold";
+        return false;
+      }
       bytes::WriteLe<std::int16_t>(&point.bytes[1], static_cast<std::int16_t>(length));
       bytes::WriteLe<std::int32_t>(&point.bytes[3], PoolOffset(length));
       pool.insert(pool.end(), point.gbkText.begin(), point.gbkText.begin() + static_cast<long>(length));
       records.insert(records.end(), point.bytes.begin(), point.bytes.end());
     }
+    return true;
   }
 
   void WriteLines() {

@@ -29,16 +29,27 @@ std::string StoredName(const MapProject& project, const std::string& filePath) {
   return files::ItemFileNameFor(project.path, filePath);
 }
 
+// Why the project file cannot name the file; empty when it can.
+std::string NameProblem(const MapProject& project, const std::string& filePath) {
+  const std::string problem = files::ItemFileNameProblem(StoredName(project, filePath));
+  return problem.empty() ? problem : filePath + ": " + problem;
+}
+
 // Items whose work area now has another file (saved elsewhere, or named
-// before the project had a path) take that file's name.
-void RefreshItemNames(MapProject& project) {
+// before the project had a path) take that file's name. An item whose name
+// the project file cannot hold keeps its old one (its work area keeps the
+// path); the first such item is told.
+std::string RefreshItemNames(MapProject& project) {
+  std::string problem;
   for (std::size_t i = 0; i < project.file.items.size(); ++i) {
     const std::string file = BasGetWorkAreaFileName(project.areas[i]);
     if (file.empty()) continue;
     files::ProjectItem& item = project.file.items[i];
     const std::string current = project.path.empty() ? item.FileName() : files::ResolveItemPath(project.path, item.FileName());
-    if (current != file) item.SetFileName(StoredName(project, file));
+    if (current != file && !item.SetFileName(StoredName(project, file)) && problem.empty())
+      problem = NameProblem(project, file);
   }
+  return problem;
 }
 
 // Takes the extents of the items from their work areas, and the project's
@@ -135,7 +146,10 @@ int PrjSave(MapProject* project, std::string* error) {
     if (error) *error = "工程没有文件名";
     return 0;
   }
-  RefreshItemNames(*project);
+  if (const std::string problem = RefreshItemNames(*project); !problem.empty()) {
+    if (error) *error = problem;
+    return 0;
+  }
   RefreshExtents(*project);
   if (!files::SaveProjectFile(project->path, project->file, error)) return 0;
   project->changed = false;
@@ -145,6 +159,10 @@ int PrjSave(MapProject* project, std::string* error) {
 int PrjAddItem(MapProject* project, const std::string& path, int, int position, files::FileReport* report) {
   if (!project || path.empty()) return -1;
   const std::string full = std::filesystem::absolute(path).lexically_normal().string();
+  if (const std::string problem = NameProblem(*project, full); !problem.empty()) {
+    if (report) report->error = problem;
+    return -1;
+  }
   files::ProjectItem item = files::NewProjectItem(StoredName(*project, full));
   const WorkAreaHandle area = OpenArea(*project, full, report);
   if (area == 0 && OpensAsWorkArea(BasGetFileKind(full))) return -1;  // a vector file that cannot be read

@@ -50,13 +50,17 @@ std::string PrjGetFileName(const MapProject* project);
 MapProject* PrjOpen(const std::string& path, int reserved1 = 0, int reserved2 = 0,
                     files::FileReport* report = nullptr);
 // Writes the ".mpj" (item extents taken from their work areas first); 1 on
-// success. Fails without a path.
+// success. Fails without a path, or when an item's file name cannot be held
+// by the project file (`error` names the item).
 int PrjSave(MapProject* project, std::string* error = nullptr);
 
 // Adds an item for the file at `path` (an existing file is loaded; a point,
 // line or region file not yet on disk gets a new empty work area that will
 // be saved under that path) at `position` (−1: at the end). The item's index,
-// −1 on failure. The reserved argument is ignored, as callers pass 0.
+// −1 on failure: a file that cannot be read, or a name the project file
+// cannot hold (relative to the project's folder when it lies below it, else
+// absolute; `report->error` names the item). The reserved argument is
+// ignored, as callers pass 0.
 int PrjAddItem(MapProject* project, const std::string& path, int reserved = 0, int position = -1,
                files::FileReport* report = nullptr);
 // Removes an item and releases its work area.

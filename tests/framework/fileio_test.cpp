@@ -41,3 +41,42 @@ TEST(FileIo, AFailedSaveKeepsTheOldFileAndSaysWhy) {
   EXPECT_FALSE(ReadWholeFile(zv::test::TempRoot() + "/missing", bytes, &error));
   EXPECT_NE(error.find("missing"), std::string::npos);
 }
+
+TEST(FileIo, SavingThroughALinkWritesItsTargetAndKeepsTheLink) {
+  const std::string folder = zv::test::TempRoot() + "/links";
+  fs::create_directories(folder + "/real");
+  const std::string target = folder + "/real/map.wt";
+  ASSERT_TRUE(WriteFileAtomically(target, std::string_view("old")));
+  ::chmod(target.c_str(), 0640);
+  fs::create_symlink("real/map.wt", folder + "/relative.wt");  // relative to the link's folder
+  fs::create_symlink(folder + "/relative.wt", folder + "/chain.wt");
+  for (const char* link : {"/relative.wt", "/chain.wt"}) {
+    SCOPED_TRACE(link);
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(folder + link, std::string_view(link), &error)) << error;
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder + link)));
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(target, bytes));
+    EXPECT_EQ(bytes, link);
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  }
+  // No temporary left beside the link or the target.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder + "/real"), fs::directory_iterator()), 1);
+}
+
+TEST(FileIo, NewFilesGetTheModeTheUmaskGives) {
+  const std::string folder = zv::test::TempRoot() + "/umask";
+  fs::create_directories(folder);
+  const mode_t saved = ::umask(0);
+  for (const mode_t mask : {mode_t{022}, mode_t{077}, mode_t{002}}) {
+    ::umask(mask);
+    const std::string path = folder + "/new" + std::to_string(mask);
+    ASSERT_TRUE(WriteFileAtomically(path, std::string_view("x")));
+    struct stat info{};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0666 & ~mask) << std::oct << mask;
+  }
+  ::umask(saved);
+}

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -155,4 +158,53 @@ TEST(ProfileFile, GbkFileIsReadAndNumbersAreWrittenInTheCLocale) {
   EXPECT_EQ(file.GetString("A", "strap", ""), "-2");
   EXPECT_EQ(file.GetString("A", "width", ""), "0.100000");
   EXPECT_EQ(file.GetString("A", "name", ""), "地质");
+}
+
+namespace {
+
+// The UTF-16 bytes of an ASCII-and-BMP text, with its byte-order mark.
+std::string Utf16(const std::u16string& text, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char16_t unit : text) {
+    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? high : low;
+    bytes += bigEndian ? low : high;
+  }
+  return bytes;
+}
+
+}  // namespace
+
+TEST(ProfileFile, Utf16FilesAreReadAndWrittenBackInTheirOwnEncoding) {
+  for (bool bigEndian : {false, true}) {
+    SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+    const std::string path = Write(bigEndian ? "be.ini" : "le.ini", Utf16(u"[A]\r\nname=地质\r\ncount=3\r\n", bigEndian));
+    const ProfileFile file(path);
+    EXPECT_EQ(file.GetString("A", "name", ""), "地质");
+    EXPECT_EQ(file.GetString("a", "COUNT", ""), "3");
+    EXPECT_TRUE(file.WriteString("A", "count", "4"));
+    EXPECT_TRUE(file.WriteString("B", "剖面", "是"));
+    EXPECT_EQ(Read(path), Utf16(u"[A]\r\nname=地质\r\ncount=4\r\n\r\n[B]\r\n剖面=是\r\n", bigEndian));
+  }
+}
+
+// Root reads any file, so the unreadable file is tried as an unprivileged
+// user in a child process.
+TEST(ProfileFile, AFileThatCannotBeReadIsNeverOverwritten) {
+  const std::string folder = zv::test::TempRoot() + "/locked";
+  fs::create_directories(folder);
+  fs::permissions(zv::test::TempRoot(), fs::perms::others_exec, fs::perm_options::add);
+  fs::permissions(folder, fs::perms::all);
+  const std::string path = Write("locked/Zavediz.ini", "[A]\r\nkeep=1\r\nmore=2\r\n");
+  fs::permissions(path, fs::perms::none);
+  EXPECT_EXIT(
+      {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(2);
+        const ProfileFile file(path);
+        const bool wrote = file.WriteString("A", "new", "3");
+        std::_Exit(wrote || file.GetString("A", "keep", "default") != "default" ? 1 : 0);
+      },
+      ::testing::ExitedWithCode(0), "");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Read(path), "[A]\r\nkeep=1\r\nmore=2\r\n");
 }

@@ -154,5 +154,52 @@ TEST_F(Projects, MissingFilesAndBadCallsAreReportedNotFatal) {
   PrjClose(nullptr);
 }
 
+// A folder name of `characters` Chinese characters (two GBK bytes each).
+std::string LongName(int characters) {
+  std::string name;
+  for (int i = 0; i < characters; ++i) name += i % 2 ? "层" : "岩";
+  return name;
+}
+
+TEST_F(Projects, ItemPathsTheFileCannotHoldAreRefusedNotCut) {
+  project_ = PrjCreate(0);
+  ASSERT_TRUE(PrjSetPath(project_, folder_ + "/sample.mpj"));
+  // Below the project's folder the name is stored relative, so a long
+  // absolute path still fits ...
+  const std::string near = folder_ + "/" + LongName(55);
+  std::filesystem::create_directories(near);
+  ASSERT_GT(near.size(), 127u);
+  ASSERT_EQ(PrjAddItem(project_, near + "/NEAR.WT"), 0);
+  BasAppendPoint(PrjGetItemArea(project_, 0), {1, 2}, "近", PNT_INFO{});
+  ASSERT_EQ(BasSaveWorkArea(PrjGetItemArea(project_, 0), near + "/NEAR.WT", kSavePathComplete), 1);
+  // ... while a relative name that is itself too long is refused, by name.
+  const std::string deep = near + "/" + LongName(20);
+  std::filesystem::create_directories(deep);
+  files::FileReport report;
+  EXPECT_EQ(PrjAddItem(project_, deep + "/DEEP.WL", 0, -1, &report), -1);
+  EXPECT_NE(report.error.find(deep + "/DEEP.WL"), std::string::npos) << report.error;
+  EXPECT_NE(report.error.find("127"), std::string::npos) << report.error;
+  EXPECT_EQ(PrjGetItemCount(project_), 1);
+  std::string error;
+  ASSERT_EQ(PrjSave(project_, &error), 1) << error;
+
+  // A work area saved where the project cannot name it fails the project's
+  // save, which leaves the file on disk as it was.
+  const std::string far = zv::test::TempRoot() + "/far/" + LongName(60);
+  std::filesystem::create_directories(far);
+  ASSERT_EQ(BasSaveWorkArea(PrjGetItemArea(project_, 0), far + "/FAR.WT", kSavePathComplete), 1);
+  EXPECT_EQ(PrjSave(project_, &error), 0);
+  EXPECT_NE(error.find(far + "/FAR.WT"), std::string::npos) << error;
+
+  MapProject* opened = PrjOpen(folder_ + "/sample.mpj");
+  ASSERT_NE(opened, nullptr);
+  ASSERT_EQ(PrjGetItemCount(opened), 1);
+  EXPECT_EQ(PrjGetItemPath(opened, 0), near + "/NEAR.WT");
+  int32_t live = 0;
+  BasGetPointCount(PrjGetItemArea(opened, 0), &live, nullptr);
+  EXPECT_EQ(live, 1);
+  PrjClose(opened);
+}
+
 }  // namespace
 }  // namespace zv
