@@ -143,7 +143,10 @@ std::string CExprCalculator::Calculate(std::string_view text) {
   SetExpression(text);
   if (!CheckSyntax() || !ToPostfix()) return std::string(kExprSyntaxErrorText);
   if (EvaluatePostfix() != kExprOk) return std::string(kExprEvaluationErrorText);
-  return num::Format("%.10lf", GetResult());
+  // A result that shows as zero shows no sign (−0, or −1e-12 from sin(−180)).
+  std::string shown = num::Format("%.10lf", GetResult());
+  if (shown == "-0.0000000000") shown.erase(0, 1);
+  return shown;
 }
 
 const char* CExprCalculator::SetExpression(std::string_view text) {

@@ -20,11 +20,17 @@ enum ExprFault : int {
   kLogOfNonPositive = 7,
   kSqrtOfNegative = 8,
   kNotFinite = 9,  // overflow or an undefined value (inf, nan)
+  kTanOfRightAngle = 10,  // tan of an odd multiple of 90°
   kOperandMissing = -1,
 };
 
 inline constexpr double kRadiansPerDegree = 0.017453292519943295;
 inline constexpr double kDegreesPerRadian = 57.29577951308232;
+// How close, in degrees, an angle must come to an odd multiple of 90° for
+// its tangent to count as undefined (and to a multiple of 180° for its
+// tangent to count as zero): π/180 is not exact in binary, so tan(90) would
+// otherwise give 1.6e16 and cot(180) −8.2e15.
+inline constexpr double kRightAngleTolerance = 1e-9;
 
 struct ExprFunction {
   const char* name;

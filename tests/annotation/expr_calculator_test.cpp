@@ -73,6 +73,13 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"pow(0,(-1))", kEval}, Case{"exp(1000)", kEval}, Case{"sqrt((-4))", kEval},
         Case{"pow((-2),0.5)", kEval}, Case{"exp(1000)-exp(1000)", kEval}, Case{"1/exp(1000)", kEval},
         Case{"sinh(100000)", kEval},
+        // Tangents of right angles are undefined, cotangents of straight ones
+        // too, however pi/180 rounds; near them the value stands.
+        Case{"tan(90)", kEval}, Case{"tan(270)", kEval}, Case{"tan(-90)", kEval}, Case{"tan(90.0000000001)", kEval},
+        Case{"tan(-630)", kEval}, Case{"2*tan(90)-1", kEval}, Case{"cot(180)", kEval}, Case{"cot(-360)", kEval},
+        Case{"tan(89.9)", "572.9572133543"}, Case{"tan(180)", "0.0000000000"}, Case{"cot(90)", "0.0000000000"},
+        // Zero shows no sign.
+        Case{"-0", "0.0000000000"}, Case{"0*(-1)", "0.0000000000"}, Case{"sin(-180)", "0.0000000000"},
         // The stores: 998 characters pass, 999 do not; neither too many values
         // nor too many open brackets write past their store.
         Case{"1" + Repeat("+0", 497) + "+00", "1.0000000000"},

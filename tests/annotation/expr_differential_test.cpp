@@ -19,6 +19,14 @@ namespace {
 constexpr double kToRadians = 0.017453292519943295;
 constexpr double kToDegrees = 57.29577951308232;
 
+// Whether the angle lies within a nanodegree of offset + k·period: the
+// tangent is undefined at odd right angles and zero at straight ones, which
+// the tangent of the angle in radians never shows exactly.
+bool IsMultipleOfDegrees(double angle, double period, double offset) {
+  const double rest = std::fabs(std::fmod(angle, period) - offset);  // fmod is exact
+  return std::fmin(rest, std::fabs(rest - period)) < 1e-9 || std::fabs(rest - 2 * period) < 1e-9;
+}
+
 // One function of the reference: its value, or nothing outside its domain.
 struct ReferenceFunction {
   int arity;
@@ -41,6 +49,7 @@ const std::map<std::string, ReferenceFunction>& ReferenceFunctions() {
       {"cos", {1, [](double v, double) -> std::optional<double> { return std::cos(v * kToRadians); }}},
       {"cosh", {1, [](double v, double) -> std::optional<double> { return std::cosh(v * kToRadians); }}},
       {"cot", {1, [](double v, double) -> std::optional<double> {
+                 if (IsMultipleOfDegrees(v, 180, 0)) return std::nullopt;
                  const double t = std::tan(v * kToRadians);
                  if (t == 0) return std::nullopt;
                  return 1 / t;
@@ -66,7 +75,10 @@ const std::map<std::string, ReferenceFunction>& ReferenceFunctions() {
                   if (v < 0) return std::nullopt;
                   return std::sqrt(v);
                 }}},
-      {"tan", {1, [](double v, double) -> std::optional<double> { return std::tan(v * kToRadians); }}},
+      {"tan", {1, [](double v, double) -> std::optional<double> {
+                 if (IsMultipleOfDegrees(v, 180, 90)) return std::nullopt;
+                 return std::tan(v * kToRadians);
+               }}},
       {"tanh", {1, [](double v, double) -> std::optional<double> { return std::tanh(v * kToRadians); }}},
   };
   return functions;
@@ -87,7 +99,7 @@ class ReferenceEvaluator {
     if (failed_) return std::string(kExprEvaluationErrorText);
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.10f", value);
-    return buffer;
+    return std::string(buffer) == "-0.0000000000" ? "0.0000000000" : buffer;
   }
 
  private:
@@ -213,7 +225,7 @@ class ExpressionWriter {
   }
 
   std::string Factor(int depth) {
-    if (depth <= 0 || Chance(0.4)) return Chance(0.05) ? "x" : Number(false);
+    if (depth <= 0 || Chance(0.4)) return Chance(0.05) ? "x" : Chance(0.05) ? RightAngles() : Number(false);
     switch (Pick(0, 3)) {
       case 0: return Bracketed(Expression(depth - 1));
       case 1: return Number(true) + (Chance(0.5) ? Bracketed(Expression(depth - 1)) : Call(depth));
@@ -236,6 +248,9 @@ class ExpressionWriter {
     const char* pair = kPairs[Pick(0, 2)];
     return pair[0] + inner + pair[1];
   }
+
+  // A multiple of 90°, where tangents and cotangents are undefined or zero.
+  std::string RightAngles() { return std::to_string(90 * Pick(0, 8)); }
 
   // At most 12 significant digits and 6 decimals; `endsInDigit` for a number
   // that multiplies the bracket or function after it.
