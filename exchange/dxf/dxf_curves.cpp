@@ -5,6 +5,7 @@
 
 #include "exchange/dxf/dxf_arcs.h"
 #include "exchange/dxf/dxf_code_page.h"
+#include "exchange/dxf/dxf_bspline.h"
 #include "exchange/dxf/dxf_geometry.h"
 #include "exchange/dxf/dxf_group_reader.h"
 #include "exchange/dxf/dxf_layers.h"
@@ -90,7 +91,7 @@ DxfEllipseRecord ReadEllipse(DxfGroupReader& groups, const DxfTextDecoder& decod
 DxfSplineRecord ReadSpline(DxfGroupReader& groups, const DxfTextDecoder& decoder) {
   DxfSplineRecord record;
   record.head.typeName = groups.value();
-  std::vector<D_DOT> control;
+  DxfBSpline spline;
   std::vector<D_DOT> fit;
   double pendingX = 0;
   double pendingFitX = 0;
@@ -99,11 +100,14 @@ DxfSplineRecord ReadSpline(DxfGroupReader& groups, const DxfTextDecoder& decoder
     if (ReadHeadGroup(record.head, groups, decoder)) continue;
     switch (groups.code()) {
       case 10: pendingX = GroupDouble(groups.value()); break;
-      case 20: control.push_back({pendingX, GroupDouble(groups.value())}); break;
+      case 20: spline.control.push_back({pendingX, GroupDouble(groups.value())}); break;
       case 11: pendingFitX = GroupDouble(groups.value()); break;
       case 21: fit.push_back({pendingFitX, GroupDouble(groups.value())}); break;
       case 30: record.z = GroupDouble(groups.value()); break;
+      case 40: spline.knots.push_back(GroupDouble(groups.value())); break;
+      case 41: spline.weights.push_back(GroupDouble(groups.value())); break;
       case 70: record.flags = GroupInt(groups.value()); break;
+      case 71: spline.degree = GroupInt(groups.value()); break;
       case 73: declared = GroupInt(groups.value()); break;
       default: break;
     }
@@ -111,8 +115,8 @@ DxfSplineRecord ReadSpline(DxfGroupReader& groups, const DxfTextDecoder& decoder
   // A SPLINE is in world coordinates.
   record.head.mirrored = false;
   if (declared > 0) {
-    control.resize(std::min<std::size_t>(control.size(), static_cast<std::size_t>(declared)));
-    record.samples = SampleUniformBSpline(control);
+    spline.control.resize(std::min<std::size_t>(spline.control.size(), static_cast<std::size_t>(declared)));
+    record.samples = SampleBSpline(spline);
   }
   // A spline given by its fit points only is drawn through them.
   if (record.samples.empty() && fit.size() >= 2) record.samples = std::move(fit);

@@ -5,32 +5,6 @@
 #include "exchange/dxf/dxf_arcs.h"
 
 namespace zv::dxf {
-namespace {
-
-constexpr int kSamplesPerSpan = 6;
-
-D_DOT SpanPoint(const D_DOT& p0, const D_DOT& p1, const D_DOT& p2, const D_DOT& p3, double t) {
-  const double b0 = (1 - t) * (1 - t) * (1 - t);
-  const double b1 = 3 * t * t * t - 6 * t * t + 4;
-  const double b2 = -3 * t * t * t + 3 * t * t + 3 * t + 1;
-  const double b3 = t * t * t;
-  return {(b0 * p0.x + b1 * p1.x + b2 * p2.x + b3 * p3.x) / 6, (b0 * p0.y + b1 * p1.y + b2 * p2.y + b3 * p3.y) / 6};
-}
-
-}  // namespace
-
-std::vector<D_DOT> SampleUniformBSpline(std::span<const D_DOT> control) {
-  const std::size_t n = control.size();
-  if (n < 2) return {};
-  std::vector<D_DOT> out = {control[0], control[1]};
-  for (std::size_t s = 2; s + 3 <= n; ++s) {
-    for (int i = 0; i < kSamplesPerSpan; ++i)
-      out.push_back(SpanPoint(control[s - 1], control[s], control[s + 1], control[s + 2], i * 0.2));
-  }
-  out.push_back(control[n - 2]);
-  out.push_back(control[n - 1]);
-  return out;
-}
 
 void AlignTextPosition(D_DOT& position, double height, double width, int attachment) {
   if (attachment < 1 || attachment > 9) {

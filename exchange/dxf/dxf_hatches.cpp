@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "exchange/dxf/dxf_arcs.h"
+#include "exchange/dxf/dxf_bspline.h"
 #include "exchange/dxf/dxf_code_page.h"
 #include "exchange/dxf/dxf_geometry.h"
 #include "exchange/dxf/dxf_group_reader.h"
@@ -28,7 +29,7 @@ struct Edge {
   double start = 0, end = 0;
   bool counterClockwise = true;
   std::optional<int32_t> controlCount;
-  std::vector<D_DOT> control;
+  DxfBSpline spline;
   std::optional<double> pendingX;
 };
 
@@ -60,9 +61,9 @@ std::optional<DxfRegionArc> EdgeArc(const Edge& e) {
       if (!e.x1 || !e.y1 || !e.x2 || !e.y2 || !e.radiusOrRatio) return std::nullopt;
       return CurvedEdge(e);
     case EdgeType::Spline:
-      if (!e.controlCount || *e.controlCount < 2 || static_cast<std::size_t>(*e.controlCount) != e.control.size())
+      if (!e.controlCount || *e.controlCount < 2 || static_cast<std::size_t>(*e.controlCount) != e.spline.control.size())
         return std::nullopt;
-      return DxfRegionArc{SampleUniformBSpline(e.control), 1};
+      return DxfRegionArc{SampleBSpline(e.spline), 1};
     case EdgeType::None: break;
   }
   return std::nullopt;
@@ -146,13 +147,16 @@ class PathReader {
     const double v = GroupDouble(value);
     if (edge_.type == EdgeType::Spline) {
       switch (code) {
+        case 94: edge_.spline.degree = GroupInt(value); break;
         case 96: edge_.controlCount = GroupInt(value); break;
+        case 40: edge_.spline.knots.push_back(v); break;
+        case 42: edge_.spline.weights.push_back(v); break;
         case 10: edge_.pendingX = v; break;
         case 20:
-          if (edge_.pendingX) edge_.control.push_back({*edge_.pendingX, v});
+          if (edge_.pendingX) edge_.spline.control.push_back({*edge_.pendingX, v});
           edge_.pendingX.reset();
           break;
-        default: break;  // knots, weights, fit points and tangents
+        default: break;  // fit points and tangents
       }
       return;
     }

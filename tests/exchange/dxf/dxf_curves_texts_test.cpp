@@ -81,11 +81,11 @@ TEST(DxfCurves, SplinesUseTheControlPointsReadUpToTheirCount) {
     std::size_t vertices;  // 0: no line
   };
   const Case cases[] = {
-      {{{73, "7"}}, 7, 22},            // spans 2, 3, 4: 6·3 + 4
-      {{{73, "7"}, {70, "1"}}, 7, 23},  // closed: the first vertex again
+      {{{73, "7"}}, 7, 65},            // cubic, clamped: 4 knot spans of 16 samples, and the end
+      {{{73, "7"}, {70, "1"}}, 7, 66},  // closed: the first vertex again
       {{}, 7, 0},                       // no control-point count
-      {{{73, "5"}}, 7, 10},             // only the first five
-      {{{73, "7"}, {70, "1"}}, 3, 5},   // promises seven, gives three
+      {{{73, "5"}}, 7, 33},             // only the first five: 2 spans
+      {{{73, "7"}, {70, "1"}}, 3, 18},  // promises seven, gives three: quadratic, 1 span
       {{{73, "7"}}, 1, 0},              // one point is no curve
       {{{74, "3"}, {11, "0"}, {21, "0"}, {11, "1"}, {21, "1"}, {11, "2"}, {21, "0"}}, 0, 3},  // fit points only
   };

@@ -126,8 +126,9 @@ TEST(DxfFixtures, EzdxfShapesInThreeReleases) {
     EXPECT_EQ(lines[3].vertices.size(), 64u);  // the full ellipse
     EXPECT_EQ(lines[4].vertices.size(), 33u);  // half an ellipse
     ExpectNear(lines[4].vertices.back(), {56, 0}, "elliptic arc");
-    EXPECT_EQ(lines[5].vertices.size(), 22u);  // seven control points
-    EXPECT_EQ(lines[6].vertices.size(), 5u);   // four, closed
+    EXPECT_EQ(lines[5].vertices.size(), 65u);  // seven control points: 4 knot spans of 16, and the end
+    ExpectNear(lines[5].vertices.back(), {30, 20}, "clamped spline");
+    EXPECT_EQ(lines[6].vertices.size(), 18u);  // four, one span, closed by the first point again
     EXPECT_EQ(lines[6].style.curveFlag, 1);
     // The block 井 (based at (1, 1)) placed at (300, 0) turned 90°, and at
     // (200, 0) mirrored; inside NEST at (10, 0) scaled 2 and turned 90°, NEST

@@ -56,21 +56,6 @@ TEST(DxfArcs, BulgesDrawArcsOfFourTimesTheirArcTangent) {
   EXPECT_LE(ExpandBulges(huge, false).size(), 70u);
 }
 
-TEST(DxfGeometry, UniformBSplineSamples) {
-  std::vector<D_DOT> control;
-  for (int i = 0; i < 7; ++i) control.push_back({static_cast<double>(i), static_cast<double>(i % 2)});
-  const std::pair<std::size_t, std::size_t> counts[] = {{0, 0}, {1, 0}, {2, 4}, {4, 4}, {5, 10}, {7, 22}};
-  for (const auto& [n, samples] : counts)
-    EXPECT_EQ(SampleUniformBSpline(std::span(control).first(n)).size(), samples) << n;
-  // Five control points: P0, P1, the one span's six points, P3, P4.
-  const std::vector<D_DOT> five = SampleUniformBSpline(std::span(control).first(5));
-  EXPECT_EQ(five[1].x, 1);
-  EXPECT_NEAR(five[2].x, (1 + 4 * 2 + 3) / 6.0, 1e-12);  // t = 0: (P1 + 4 P2 + P3) / 6
-  EXPECT_NEAR(five[7].x, (2 + 4 * 3 + 4) / 6.0, 1e-12);  // t = 1: (P2 + 4 P3 + P4) / 6
-  EXPECT_EQ(five[8].x, 3);
-  EXPECT_EQ(five[9].x, 4);
-}
-
 TEST(DxfGeometry, TextAnchorAndBlockTransform) {
   const std::pair<int, D_DOT> anchors[] = {{1, {10, 8}}, {2, {8, 8}}, {3, {6, 8}}, {5, {8, 9}},
                                            {7, {10, 10}}, {9, {6, 10}}, {0, {12, 12}}};
