@@ -3,10 +3,12 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "framework/text/numbers.h"
 #include "framework/workbook/date_format.h"
+#include "framework/workbook/decimal_digits.h"
 #include "framework/workbook/format_code.h"
 
 namespace zv::workbook {
@@ -85,10 +87,24 @@ std::string TrimFractionZeros(std::string text) {
   return text;
 }
 
+// The mantissa's fixed text and the exponent of a number shown as
+// m × 10^exponent, the exponent a multiple of `step`, the mantissa rounded at
+// `decimals` and below 10^step (a rounding that carries, as 9.99 to 10.0,
+// moves on to the next exponent).
+std::pair<std::string, int> MantissaAndExponent(const DecimalDigits& value, int decimals, int step) {
+  int exponent = value.digits.empty() ? 0 : value.point - 1;
+  exponent = static_cast<int>(std::floor(static_cast<double>(exponent) / step)) * step;
+  for (;;) {
+    const std::string fixed = FixedText({value.digits, value.point - exponent}, decimals);
+    if (static_cast<int>(fixed.find('.') == std::string::npos ? fixed.size() : fixed.find('.')) <= step)
+      return {fixed, exponent};
+    exponent += step;
+  }
+}
+
 std::string Scientific(double value) {
-  std::string text = num::Format("%.5E", value);
-  const auto e = text.find('E');
-  return TrimFractionZeros(text.substr(0, e)) + text.substr(e);
+  const auto [mantissa, exponent] = MantissaAndExponent(ToDecimalDigits(value), 5, 1);
+  return TrimFractionZeros(mantissa) + num::Format("E%+03d", exponent);
 }
 
 // ---- numbers --------------------------------------------------------------
@@ -199,7 +215,10 @@ std::vector<std::string> FillFraction(const Section& section, const NumberLayout
 
 std::string RenderNumber(const Section& section, double value) {
   const NumberLayout layout = LayOut(section);
-  double x = std::fabs(value) * std::pow(100.0, layout.percent) / std::pow(1000.0, layout.scaleThousands);
+  // Percent and thousands move the decimal point of the 15-digit value, so no
+  // scaling overflows.
+  DecimalDigits x = ToDecimalDigits(value);
+  if (!x.digits.empty()) x.point += 2 * layout.percent - 3 * layout.scaleThousands;
   const int decimals = static_cast<int>(layout.fractionDigits.size());
 
   std::string integerDigits;
@@ -207,14 +226,7 @@ std::string RenderNumber(const Section& section, double value) {
   std::string exponentText;
   if (layout.exponent) {
     const int step = std::max<int>(1, static_cast<int>(layout.integerDigits.size()));
-    int exponent = x == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(x)));
-    if (step > 1) exponent = static_cast<int>(std::floor(static_cast<double>(exponent) / step)) * step;
-    double mantissa = x / std::pow(10.0, exponent);
-    std::string fixed = num::Format("%.*f", decimals, mantissa);
-    if (step == 1 && fixed.size() >= 2 && fixed[0] == '1' && fixed[1] == '0') {
-      ++exponent;  // rounding carried 9.99 up to 10
-      fixed = num::Format("%.*f", decimals, mantissa / 10.0);
-    }
+    const auto [fixed, exponent] = MantissaAndExponent(x, decimals, step);
     const auto point = fixed.find('.');
     integerDigits = fixed.substr(0, point);
     if (point != std::string::npos) fractionDigits = fixed.substr(point + 1);
@@ -224,7 +236,7 @@ std::string RenderNumber(const Section& section, double value) {
     if (static_cast<int>(digits.size()) < e.width) digits.insert(0, e.width - digits.size(), '0');
     exponentText = "E" + sign + digits;
   } else {
-    const std::string fixed = num::Format("%.*f", decimals, x);
+    const std::string fixed = FixedText(x, decimals);
     const auto point = fixed.find('.');
     integerDigits = fixed.substr(0, point);
     if (point != std::string::npos) fractionDigits = fixed.substr(point + 1);
@@ -258,7 +270,7 @@ std::string RenderNumber(const Section& section, double value) {
         out += token.text;
         break;
       case TokenKind::kGeneral:
-        out += FormatGeneral(x);
+        out += FormatGeneral(std::fabs(value) * std::pow(100.0, layout.percent) / std::pow(1000.0, layout.scaleThousands));
         break;
       default:
         break;
@@ -297,8 +309,8 @@ std::string FormatGeneral(double value) {
   const std::string sign = value < 0 ? "-" : "";
   const int exponent = static_cast<int>(std::floor(std::log10(a)));
   std::string fixed;
-  if (exponent >= -4 && exponent < 0) fixed = num::Format("%.9f", a);
-  else if (exponent >= 0 && exponent <= 10) fixed = num::Format("%.*f", 10 - (exponent + 1), a);
+  if (exponent >= -4 && exponent < 0) fixed = FixedText(ToDecimalDigits(a), 9);
+  else if (exponent >= 0 && exponent <= 10) fixed = FixedText(ToDecimalDigits(a), 10 - (exponent + 1));
   fixed = TrimFractionZeros(fixed);
   if (!fixed.empty() && fixed.size() <= 11 && fixed != "0") return sign + fixed;
   return sign + Scientific(a);
@@ -322,7 +334,7 @@ const std::vector<Section>& ParsedSections(std::string_view code) {
 }  // namespace
 
 std::string FormatNumber(double value, std::string_view code, bool date1904) {
-  if (code == "General") return FormatGeneral(value);
+  if (code == "General" || !std::isfinite(value)) return FormatGeneral(value);
   const auto& sections = ParsedSections(code);
   const auto chosen = format_code::ChooseSection(sections, value);
   if (!chosen.section) return FormatGeneral(value);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <string>
 
 namespace zv::workbook {
 namespace {
@@ -47,6 +49,33 @@ TEST(NumberFormat, ShowsNumbersAsSpreadsheetsDo) {
       {50, "[>=100]0;0.0", "50.0"},
   };
   for (const Case& c : cases) EXPECT_EQ(FormatNumber(c.value, c.code, false), c.shown) << c.code << " " << c.value;
+}
+
+TEST(NumberFormat, RoundsTheFifteenDigitValueHalfAwayFromZero) {
+  struct LongCase {
+    double value;
+    std::string code, shown;
+  };
+  const LongCase cases[] = {
+      {2.5, "0", "3"},
+      {-2.5, "0", "-3"},
+      {1234.5, "#,##0", "1,235"},
+      {0.125, "0.00", "0.13"},
+      {1.005, "0.00", "1.01"},
+      {9.995, "0.00E+00", "1.00E+01"},
+      {999.9999, "##0.0E+0", "1.0E+3"},
+      {123456789012345678.0, "0", "123456789012346000"},
+      {0.1, "0." + std::string(70, '0'), "0.1" + std::string(69, '0')},
+      {1e308, "0%", "1" + std::string(310, '0') + "%"},
+      {1e-300, "0.00E+00", "1.00E-300"},
+  };
+  for (const LongCase& c : cases) EXPECT_EQ(FormatNumber(c.value, c.code, false), c.shown) << c.code << " " << c.value;
+  for (double bad : {HUGE_VAL, -HUGE_VAL, std::nan("")})
+    for (const char* code : {"0", "0.00%", "#,##0", "0.00E+00"}) {
+      const std::string shown = FormatNumber(bad, code, false);
+      EXPECT_EQ(shown.find("inf"), std::string::npos) << code;
+      EXPECT_EQ(shown.find("nan"), std::string::npos) << code;
+    }
 }
 
 TEST(NumberFormat, ShowsDatesAndTimes) {

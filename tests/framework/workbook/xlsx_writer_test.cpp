@@ -118,8 +118,8 @@ TEST(XlsxWriter, AFailedSaveLeavesTheOldFile) {
 
 // An independent reader sees what we wrote.
 TEST(XlsxWriter, OpensInAnIndependentReader) {
-  if (std::system("/usr/bin/python3 -c 'import openpyxl' >/dev/null 2>&1") != 0)
-    GTEST_SKIP() << "python3-openpyxl is not installed";
+  const std::string python = ZV_SYSTEM_PYTHON;
+  ASSERT_EQ(python.find("NOTFOUND"), std::string::npos) << "no python3 with openpyxl: scripts/bootstrap installs it";
   auto session = std::make_shared<Session>();
   const Application app(session, Flavour::kExcel);
   const std::string path = zv::test::TempRoot() + "/independent.xlsx";
@@ -131,7 +131,7 @@ TEST(XlsxWriter, OpensInAnIndependentReader) {
                            "print(wb.sheetnames)\n"
                            "print(repr(ws['A1'].value), repr(ws['B2'].value), repr(ws['A3'].value), ws['B3'].value)\n"
                            "print(list(map(str, ws.merged_cells.ranges)), ws['D1'].alignment.horizontal)\n";
-  const std::string command = "/usr/bin/python3 " + script + " " + path;
+  const std::string command = python + " " + script + " " + path;
   FILE* pipe = popen(command.c_str(), "r");
   ASSERT_NE(pipe, nullptr);
   std::string output;
