@@ -99,9 +99,14 @@ TEST(TextLayout, BlocksWrapToTheirBox) {
     style.boxWidth = c.boxWidth;
     const TextLayout layout = LayoutText(c.text, style);
     EXPECT_EQ(layout.lineCount, c.lines) << c.text << " in " << c.boxWidth;
-    for (const auto& cell : layout.cells)
-      if (c.boxWidth >= 2.0) EXPECT_LE(cell.x + cell.width, c.boxWidth + 1e-9) << c.text;
-    if (c.lines > 0) EXPECT_DOUBLE_EQ(layout.height, c.lines * 2.0 + (c.lines - 1) * 1.0);
+    for (const auto& cell : layout.cells) {
+      if (c.boxWidth >= 2.0) {
+        EXPECT_LE(cell.x + cell.width, c.boxWidth + 1e-9) << c.text;
+      }
+    }
+    if (c.lines > 0) {
+      EXPECT_DOUBLE_EQ(layout.height, c.lines * 2.0 + (c.lines - 1) * 1.0);
+    }
   }
 }
 

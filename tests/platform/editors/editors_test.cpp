@@ -49,8 +49,11 @@ TEST(ParamEditor, ChangesExactlyTheFieldEditedAndNothingOnCancel) {
     const PNT_INFO before = info;
     prompts->AnswerDialog(SetField(c.field, c.value));
     EXPECT_EQ(EditPointParam(info, "点参数"), 1);
-    for (std::size_t i = 0; i < PNT_INFO::size(); ++i)
-      if (i < c.offset || i >= c.offset + c.width) EXPECT_EQ(info.data()[i], before.data()[i]) << c.field << " byte " << i;
+    for (std::size_t i = 0; i < PNT_INFO::size(); ++i) {
+      if (i < c.offset || i >= c.offset + c.width) {
+        EXPECT_EQ(info.data()[i], before.data()[i]) << c.field << " byte " << i;
+      }
+    }
     EXPECT_EQ(ReadParamValue(info.data(), ShownPointFields(1)[0].field), 1);  // kind kept
   }
   LIN_INFO line = Noise<LIN_INFO>(1);
