@@ -3,6 +3,7 @@
 #include "app/main_frame.h"
 #include "app/zavediz_app.h"
 #include "framework/docview/win_app.h"
+#include "geodesy/commands/geodesy_commands.h"
 #include "tools/edit_aid/edit_aid_commands.h"
 #include "views/stand_in_views.h"
 
@@ -17,6 +18,7 @@ void RegisterModules() {
   CMainFrame::RegisterCommands();
   RegisterStandInViews();
   tools::RegisterEditAidCommands();
+  geodesy::RegisterGeodesyCommands();
 }
 
 }  // namespace zv

@@ -178,6 +178,17 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
+std::string CutToCharacters(std::string_view utf8, std::size_t maxCharacters) {
+  std::size_t count = 0, bytes = 0;
+  ForEachChar(utf8, [&](std::string_view ch) {
+    if (count == maxCharacters) return false;
+    ++count;
+    bytes += ch.size();
+    return true;
+  });
+  return std::string(utf8.substr(0, bytes));
+}
+
 bool IsValidUtf8(std::string_view bytes) {
   const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t n = bytes.size();

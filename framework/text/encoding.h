@@ -39,6 +39,10 @@ std::size_t CharacterCount(std::string_view utf8);
 // U+10FFFF become U+FFFD.
 void AppendUtf8(std::string& out, char32_t c);
 
+// The first `maxCharacters` characters of the text (list cells and table
+// fields are cut by characters, never inside one).
+std::string CutToCharacters(std::string_view utf8, std::size_t maxCharacters);
+
 // True when the bytes are well-formed UTF-8.
 bool IsValidUtf8(std::string_view bytes);
 

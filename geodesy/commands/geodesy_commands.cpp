@@ -1,0 +1,58 @@
+#include "geodesy/commands/geodesy_commands.h"
+
+#include <QWidget>
+#include <iterator>
+
+#include "framework/commands/command_table.h"
+#include "framework/commands/menu_rows.h"
+#include "framework/docview/view.h"
+#include "framework/docview/win_app.h"
+#include "framework/prompts/prompts.h"
+#include "geodesy/reserve/reserve_commands.h"
+#include "geodesy/sheet/sheet_number_dlg.h"
+
+namespace zv::geodesy {
+namespace {
+
+QWidget* ParentOf(cmd::CommandTarget& target) {
+  auto* view = dynamic_cast<docview::CView*>(&target);
+  return view ? view->Widget() : nullptr;
+}
+
+bool OpenAsDocument(const QString& path) {
+  docview::CWinApp* app = docview::App();
+  return app && app->OpenDocumentFile(path) != nullptr;
+}
+
+// 33384 图幅号转换
+void OnSheetNumbers(cmd::CommandTarget& target) {
+  sheet::CSheetNumberDlg dialog(ParentOf(target));
+  prompt::Current().Exec(dialog);
+}
+
+// 33442 储量核查工具: the edit-aid tool's mode −12 does its whole work at once.
+void OnReserveProject(cmd::CommandTarget& target) {
+  reserve::RunReserveVerificationProject(ParentOf(target), OpenAsDocument);
+}
+
+constexpr cmd::CommandRow kRows[] = {
+    cmd::Handler(33384, OnSheetNumbers, "OnSheetNumbers"),
+    cmd::Handler(33442, OnReserveProject, "OnReserveProject"),
+};
+
+}  // namespace
+
+void RegisterGeodesyCommands() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  for (const char* view : {"CSecToolView", "CSecPrjToolView"}) cmd::Registry().AddRows(view, kRows);
+  std::vector<cmd::MenuRow> rows;
+  for (int menu : {cmd::kMenuPlan, cmd::kMenuSection}) {
+    rows.push_back({menu, "&W显示/图幅号转换", 33384});
+    rows.push_back({menu, "&1辅助工具/专题辅助/储量核查工具", 33442});
+  }
+  cmd::Menus().AddRows(rows);
+}
+
+}  // namespace zv::geodesy

@@ -1,0 +1,98 @@
+#include "geodesy/sheet/sheet_names.h"
+
+#include <algorithm>
+#include <array>
+
+#include "framework/fileio/file_io.h"
+#include "framework/paths/app_folder.h"
+#include "framework/text/encoding.h"
+
+namespace zv::sheet {
+namespace {
+
+struct Table {
+  std::string_view scale;
+  const char* file;
+};
+constexpr std::array<Table, 9> kTables = {{{"5000", "5千图幅号.csv"},
+                                          {"10000", "1万图幅号.csv"},
+                                          {"25000", "2.5万图幅号.csv"},
+                                          {"50000", "5万图幅号.csv"},
+                                          {"100000", "10万图幅号.csv"},
+                                          {"200000", "20万图幅号.csv"},
+                                          {"250000", "25万图幅号.csv"},
+                                          {"500000", "50万图幅号.csv"},
+                                          {"1000000", "100万图幅号.csv"}}};
+
+// A field's characters kept, as many as the table's fields hold.
+constexpr std::size_t kFieldCharacters = 51;
+
+std::string WithoutBlanks(std::string_view field) {
+  std::string out;
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    const char c = field[i];
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f') continue;
+    if (field.compare(i, 3, "\xE3\x80\x80") == 0) {  // the full-width blank
+      i += 2;
+      continue;
+    }
+    out += c;
+  }
+  return out;
+}
+
+std::string Cut(const std::string& field) { return text::CutToCharacters(field, kFieldCharacters); }
+
+// The n-th comma-separated field of a line (0-based); none past the end.
+std::optional<std::string_view> Field(std::string_view line, int n) {
+  std::size_t start = 0;
+  for (int i = 0; i < n; ++i) {
+    const std::size_t comma = line.find(',', start);
+    if (comma == std::string_view::npos) return std::nullopt;
+    start = comma + 1;
+  }
+  const std::size_t end = line.find(',', start);
+  return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+}  // namespace
+
+std::string SheetNameTable(std::string_view scale) {
+  for (const Table& t : kTables)
+    if (t.scale == scale) return t.file;
+  return {};
+}
+
+std::optional<std::string> FindSheetName(const std::string& tablePath, std::string_view number) {
+  std::string bytes;
+  if (!fileio::ReadWholeFile(tablePath, bytes)) return std::nullopt;
+  const std::string contents = text::DecodeTextFile(bytes);
+  std::string_view rest(contents);
+  bool header = true;
+  while (!rest.empty()) {
+    const std::size_t eol = rest.find('\n');
+    const std::string_view line = rest.substr(0, eol);
+    rest = eol == std::string_view::npos ? std::string_view() : rest.substr(eol + 1);
+    if (header) {
+      header = false;
+      continue;
+    }
+    // Cheap test before splitting: the number must occur in the line.
+    if (line.find(number) == std::string_view::npos && line.find_first_of(" \t\v\f") == std::string_view::npos &&
+        line.find("\xE3\x80\x80") == std::string_view::npos)
+      continue;
+    const auto sixth = Field(line, 5);
+    if (!sixth || Cut(WithoutBlanks(*sixth)) != number) continue;
+    const auto seventh = Field(line, 6);
+    return seventh ? Cut(WithoutBlanks(*seventh)) : std::string();
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> LookUpSheetName(std::string_view scale, std::string_view number) {
+  const std::string file = SheetNameTable(scale);
+  if (file.empty() || number.empty()) return std::nullopt;
+  return FindSheetName(paths::DataFile(file), number);
+}
+
+}  // namespace zv::sheet
