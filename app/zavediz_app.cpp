@@ -1,5 +1,6 @@
 #include "app/zavediz_app.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "app/app_settings.h"
@@ -41,6 +42,10 @@ CZavedizApp::CZavedizApp()
 
 CZavedizApp::~CZavedizApp() {
   CloseAllDocuments();
+  // What the closes posted (pane messages, the projects' release) and the
+  // closed documents themselves go before the frame and the templates.
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   frame_.reset();
 }
 

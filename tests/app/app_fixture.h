@@ -74,7 +74,7 @@ class AppTest : public ::testing::Test {
   }
   void TearDown() override {
     app_.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Settle();
   }
   bool Start(const QString& file = QString()) {
     QStringList args{QStringLiteral("Zavediz")};

@@ -1,5 +1,9 @@
 #include "tests/app/app_fixture.h"
 
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
 #include "framework/docview/child_frame.h"
 #include "framework/docview/doc_template.h"
 
@@ -50,6 +54,21 @@ TEST_F(AppTest, AProjectThatCannotBeReadIsToldOnceAndOpensNothing) {
   EXPECT_TRUE(docs().empty());
   ASSERT_EQ(script_->Messages().size(), 1u);
   EXPECT_TRUE(script_->Messages()[0].startsWith(QStringLiteral("无法打开工程文件")));
+}
+
+TEST_F(AppTest, FilesDroppedOnTheFrameOpenAsTheApplicationRoutesThem) {
+  ASSERT_TRUE(Start());
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QStringLiteral(ZV_SOURCE_ROOT "/data/samples/HILLS.MPJ")),
+                QUrl::fromLocalFile(QStringLiteral("/notes/readme.txt"))});
+  // A drop lands where the drag entered.
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&frame(), &enter);
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&frame(), &drop);
+  ASSERT_EQ(docs().size(), 1u);
+  EXPECT_EQ(docs().front()->GetDocTemplate(), app_->ProjectTemplate());
+  EXPECT_EQ(shell_.opened(), QStringList{QStringLiteral("/notes/readme.txt")});
 }
 
 }  // namespace
