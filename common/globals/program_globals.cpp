@@ -37,4 +37,9 @@ int& OrthoEnabled() {
   return value;
 }
 
+int16_t& SelectAfterSetting() {
+  static int16_t value = 0;
+  return value;
+}
+
 }  // namespace zv

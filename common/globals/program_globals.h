@@ -4,6 +4,7 @@
 // the user-interface thread.
 
 #include <QString>
+#include <cstdint>
 
 namespace zv {
 
@@ -23,5 +24,8 @@ QString& BackgroundPicturePath();
 // Cursor snapping and ortho, flipped by the application's commands.
 int& SnapEnabled();
 int& OrthoEnabled();
+// Non-zero: the plan view goes back to the platform's select mode after it
+// took a selected line as the section line.
+int16_t& SelectAfterSetting();
 
 }  // namespace zv

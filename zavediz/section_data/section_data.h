@@ -125,6 +125,9 @@ struct SectionData {
   D_DOT groundEnd{0.0, 0.0};     // metres
   double length = 0.0;           // ground metres
   double direction = 0.0;        // radians, start → end, in (−π, π]
+  // 0xFFFF when the line was taken as a vertical projection, else 0; every
+  // way of fixing a line sets it.
+  uint16_t verticalProjection = 0;
 
   CoordinateTick xTick{false, 'X', 0.0, 0.0, 0.0, 0.0, 0.0, 1};
   CoordinateTick yTick{false, 'Y', 0.0, 0.0, 0.0, 0.0, 0.0, 2};

@@ -6,9 +6,12 @@
 // them at x = 20 (100 m), 40 (110 m), 50 (0 m), 60 and 70 (the U, 120 m) and
 // 80 (both 130 m).
 
+#include <cstdio>
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "common/point_rec_list.h"
 #include "platform/data/work_area.h"
 #include "tests/support/work_areas_fixture.h"
 
@@ -38,6 +41,20 @@ inline int32_t AddContour(WorkAreaHandle lines, const std::vector<D_DOT>& vertic
     BasWriteAttribute(lines, kLineEntity, id, record);
   }
   return id;
+}
+
+// The points of a list as "(x,y)" to four decimals.
+inline std::string Dump(const CPointRecList& list) {
+  std::string text;
+  for (int32_t i = 1; i <= list.GetCount(); ++i) {
+    int32_t id;
+    double x, y;
+    list.GetAt(i, id, x, y);
+    char row[64];
+    std::snprintf(row, sizeof row, "(%.4f,%.4f)", x, y);
+    text += row;
+  }
+  return text;
 }
 
 class ContourMapTest : public zv::test::WorkAreasTest {

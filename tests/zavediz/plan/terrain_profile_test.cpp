@@ -17,18 +17,7 @@
 namespace zv::zavediz {
 namespace {
 
-std::string Dump(const CPointRecList& list) {
-  std::string text;
-  for (int32_t i = 1; i <= list.GetCount(); ++i) {
-    int32_t id;
-    double x, y;
-    list.GetAt(i, id, x, y);
-    char row[64];
-    std::snprintf(row, sizeof row, "(%.4f,%.4f)", x, y);
-    text += row;
-  }
-  return text;
-}
+using test::Dump;
 
 std::string Dump(const std::vector<D_DOT>& points) {
   CPointRecList list;

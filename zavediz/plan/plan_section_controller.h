@@ -1,0 +1,123 @@
+#pragma once
+// The section-line commands of the plan view and the mouse steps behind
+// them, kept out of the view: the view owns one controller, calls its
+// commands from its command table, hands it each mouse event before the
+// platform's own handler (the controller acts by the view's command flag),
+// routes plan requests 4, 5 and 6 to OnPlanRequest and draws the overlay
+// from its own drawing.
+//
+// Command flags: 1224 drawing a line for contour elevations, 1225 tracing
+// the section line, 1227 idle, 1232/1233 picking the start/end of dialog
+// 192, 1237 taking a line, 1238 taking a polyline. Every finished or refused
+// step goes back to 1227, except 1224, which stays for the next line.
+//
+// Messages go through the prompts seam; the header comes from the
+// title-block dialog through `HeaderDialog` (none when cancelled).
+
+#include <QPointer>
+#include <functional>
+#include <optional>
+
+#include "platform/view/prj_edit_view.h"
+#include "zavediz/plan/contour_elevations.h"
+#include "zavediz/plan/plan_section.h"
+#include "zavediz/plan/section_geometry.h"
+#include "zavediz/section_data/section_data.h"
+
+namespace zv::zavediz {
+
+class CPickTerrainPointDlg;
+
+enum PlanCommandFlag : long {
+  kFlagAssignElevations = 1224,
+  kFlagTraceSection = 1225,
+  kFlagIdle = 1227,
+  kFlagPickStart = 1232,
+  kFlagPickEnd = 1233,
+  kFlagTakeLine = 1237,
+  kFlagTakePolyline = 1238,
+};
+
+inline constexpr uint16_t kVerticalProjection = 0xFFFF;
+inline constexpr long kOverlayColour = 6;
+
+class PlanSectionController {
+ public:
+  using HeaderDialog = std::function<std::optional<ZavedizHeader>()>;
+  // Chooses the elevation field among the contours' numeric fields; none
+  // when cancelled. The default runs CScaleDlg in its field mode.
+  using FieldChooser = ElevationFieldChooser;
+
+  PlanSectionController(CPrjEditView& view, SectionData& data, HeaderDialog headerDialog,
+                        FieldChooser chooseField = nullptr);
+  ~PlanSectionController();
+  PlanSectionController(const PlanSectionController&) = delete;
+  PlanSectionController& operator=(const PlanSectionController&) = delete;
+
+  // ---- Commands
+  void OnTraceSection();         // 32783 拉线读取
+  void OnPickSectionPoints();    // 32969 定点读取
+  void OnTakeLine();             // 33065 选线读取
+  void OnTakePolyline();         // 33192 选折线读取
+  void OnVerticalProjection();   // 33203 垂直投影图
+  void OnSetTitleBlockData();    // 32781 设置图签数据
+  void OnAutoElevation();        // 32780 自动赋高程
+  void OnShowAssignedContours(); // 32792 查看已赋属性线
+  void OnRestoreContourColour(); // 32793 恢复线颜色
+
+  // ---- Mouse events in window pixels; true when the flag named a step here.
+  bool LButtonDown(unsigned flags, CPoint point);
+  bool MouseMove(unsigned flags, CPoint point);
+  bool LButtonUp(unsigned flags, CPoint point);
+
+  // ---- Plan requests 4 (pick an end; wParam ≠ 0 the start), 5 (take the
+  // dialog's line), 6 (the dialog closed).
+  void OnPlanRequest(intptr_t code, intptr_t wParam);
+
+  // The stored section line: start → crossings → end in colour 6.
+  void DrawOverlay(KernelDriver& dc) const;
+
+  const PlanSection& Plan() const { return plan_; }
+  CPickTerrainPointDlg* PickDialog() const { return pickDialog_; }
+  const ElevationRange& Range() const { return range_; }
+
+ private:
+  struct MouseSteps;
+  static const MouseSteps* StepsFor(long flag);
+  bool Dispatch(void (PlanSectionController::*MouseSteps::*which)(unsigned, CPoint), unsigned flags, CPoint point);
+  bool EndBand();
+
+  // The preamble of every way of fixing a line; false when the header was
+  // asked for and not given.
+  bool BeginLine(uint16_t verticalProjection);
+  bool AskHeader();
+  void StoreLine(const std::vector<D_DOT>& vertices);
+
+  void OnBandDown(unsigned flags, CPoint point);
+  void OnBandMove(unsigned flags, CPoint point);
+  void OnTraceUp(unsigned flags, CPoint point);
+  void OnAssignUp(unsigned flags, CPoint point);
+  void OnPickPoint(unsigned flags, CPoint point);
+  void OnSelectDown(unsigned flags, CPoint point);
+  void OnSelectMove(unsigned flags, CPoint point);
+  void OnSelectUp(unsigned flags, CPoint point);
+  void TakePickedLine();
+  void MarkContours(bool show);
+
+  CPrjEditView& view_;
+  SectionData& data_;
+  HeaderDialog headerDialog_;
+  FieldChooser chooseField_;
+  PlanSection plan_;
+  QPointer<CPickTerrainPointDlg> pickDialog_;
+  // Rubber band, in window pixels.
+  bool dragging_ = false;
+  bool bandShown_ = false;
+  CPoint anchor_{};
+  CPoint bandEnd_{};
+  ElevationRange range_;
+  SavedColours savedColours_;
+  int16_t savedSelectAfter_ = 0;
+};
+
+}  // namespace zv::zavediz
