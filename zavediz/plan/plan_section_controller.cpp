@@ -7,6 +7,7 @@
 #include "common/globals/program_globals.h"
 #include "framework/prompts/prompts.h"
 #include "platform/project/map_project.h"
+#include "zavediz/dialogs/title_block_dlg.h"
 #include "zavediz/plan/elevation_range_dlg.h"
 #include "zavediz/plan/pick_terrain_point_dlg.h"
 #include "zavediz/plan/plan_messages.h"
@@ -30,6 +31,13 @@ std::optional<std::string> ChooseFieldByDialog(QWidget* parent, const std::vecto
   return dialog.Value().toStdString();
 }
 
+// The program's header step: the title-block dialog with its defaults.
+std::optional<ZavedizHeader> AskTitleBlock(QWidget* parent) {
+  CTitleBlockDlg dialog(parent);
+  if (dialog.DoModal() != QDialog::Accepted) return std::nullopt;
+  return HeaderFromTitleBlock(dialog.Values(), dialog.Rows());
+}
+
 }  // namespace
 
 struct PlanSectionController::MouseSteps {
@@ -45,6 +53,7 @@ using C = PlanSectionController;
 PlanSectionController::PlanSectionController(CPrjEditView& view, SectionData& data, HeaderDialog headerDialog,
                                              FieldChooser chooseField)
     : view_(view), data_(data), headerDialog_(std::move(headerDialog)), chooseField_(std::move(chooseField)) {
+  if (!headerDialog_) headerDialog_ = [this] { return AskTitleBlock(&view_); };
   if (!chooseField_) {
     chooseField_ = [this](const std::vector<std::string>& names, int) { return ChooseFieldByDialog(&view_, names); };
   }

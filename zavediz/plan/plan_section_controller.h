@@ -11,8 +11,8 @@
 // 192, 1237 taking a line, 1238 taking a polyline. Every finished or refused
 // step goes back to 1227, except 1224, which stays for the next line.
 //
-// Messages go through the prompts seam; the header comes from the
-// title-block dialog through `HeaderDialog` (none when cancelled).
+// Messages go through the prompts seam; the header comes from `HeaderDialog`
+// (none when cancelled), by default the title-block dialog.
 
 #include <QPointer>
 #include <functional>
@@ -48,7 +48,7 @@ class PlanSectionController {
   // when cancelled. The default runs CScaleDlg in its field mode.
   using FieldChooser = ElevationFieldChooser;
 
-  PlanSectionController(CPrjEditView& view, SectionData& data, HeaderDialog headerDialog,
+  PlanSectionController(CPrjEditView& view, SectionData& data, HeaderDialog headerDialog = nullptr,
                         FieldChooser chooseField = nullptr);
   ~PlanSectionController();
   PlanSectionController(const PlanSectionController&) = delete;

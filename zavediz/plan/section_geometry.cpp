@@ -4,6 +4,20 @@
 
 namespace zv::zavediz {
 
+ZavedizHeader HeaderFromTitleBlock(const TitleBlockValues& values, const TitleBlockRows& rows) {
+  const auto& left = values.column1;
+  const auto& right = values.column2;
+  ZavedizHeader header;
+  header.texts = {left[0].content,  left[1].content,  right[2].content, left[2].content, left[4].content,
+                  left[5].content,  right[3].content, right[4].content, values.unit,     left[3].content,
+                  right[1].content, values.title,     right[0].content};
+  header.planScale = values.topographicScale;
+  header.sectionScale = values.sectionScale;
+  header.lowestElevation = values.lowestElevation;
+  header.rows = rows.rows;
+  return header;
+}
+
 bool HeaderScalesUsable(const ZavedizHeader& header) { return header.planScale >= 1 && header.sectionScale >= 10; }
 
 void StoreZavedizHeader(SectionData& data, const ZavedizHeader& header) {

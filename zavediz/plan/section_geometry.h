@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "zavediz/dialogs/title_block_rows.h"
+#include "zavediz/dialogs/title_block_values.h"
 #include "zavediz/records.h"
 #include "zavediz/section_data/section_data.h"
 
@@ -26,6 +28,9 @@ struct ZavedizHeader {
   int32_t lowestElevation = -1;
   std::array<TitleRow, kTitleRowCount> rows;
 };
+
+// The header the title-block dialog's values give.
+ZavedizHeader HeaderFromTitleBlock(const TitleBlockValues& values, const TitleBlockRows& rows);
 
 // Scales that every later step can divide by and step through: P ≥ 1 and
 // S ≥ 10 (the section's tick and label steps are S / 10 in whole numbers).

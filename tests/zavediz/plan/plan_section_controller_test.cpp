@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <memory>
@@ -158,6 +159,29 @@ TEST_F(PlanSectionControllerTest, CancelledOrBadHeaderEndsTheCommandWithNoFlag) 
   EXPECT_EQ(view_._GetCommandFlag(), 0);
   EXPECT_FALSE(data_.headerSet);
   EXPECT_EQ(script_->Messages(), std::vector<QString>{QString::fromUtf8(kBadScalesMessage)});
+}
+
+TEST_F(PlanSectionControllerTest, HeaderComesFromTheTitleBlockDialog) {
+  PlanSectionController controller(view_, data_);
+  script_->AnswerDialog([](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("设置图签内容"));
+    d.findChild<QLineEdit*>("topographicScale")->setText("10000");
+    d.findChild<QLineEdit*>("sectionScale")->setText("2000");
+    d.findChild<QLineEdit*>("title")->setText(QStringLiteral("1号勘探线剖面图"));
+    d.findChild<QLineEdit*>("c2r1Content")->setText(QStringLiteral("右一"));
+    d.accept();
+    return -1;
+  });
+  controller.OnTraceSection();
+  EXPECT_EQ(view_._GetCommandFlag(), kFlagTraceSection);
+  EXPECT_TRUE(data_.headerSet);
+  EXPECT_EQ(data_.planScale, 10000);
+  EXPECT_EQ(data_.sectionScale, 2000);
+  EXPECT_EQ(data_.title, "1号勘探线剖面图");
+  EXPECT_EQ(data_.row1Right, "右一");
+
+  controller.OnSetTitleBlockData();  // cancelled: nothing changes
+  EXPECT_EQ(data_.title, "1号勘探线剖面图");
 }
 
 TEST_F(PlanSectionControllerTest, PickDialogPostsItsRequestsAndEachApplyStartsAfresh) {
