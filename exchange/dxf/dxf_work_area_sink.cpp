@@ -12,8 +12,11 @@ namespace {
 constexpr int16_t kNameLength = 50;
 constexpr int16_t kElevationLength = 15;
 constexpr int8_t kElevationDecimals = 6;
-// The platform's colour number that the DXF import never gives.
-constexpr int32_t kAvoidedColour = 9;
+// The platform's white: colour 9 is the table's colour nearest to white. A
+// line or text of DXF white (ACI 7 means white or black, whichever shows)
+// would vanish on the white map, so it takes black (1); a hatch of black or
+// white fills with white.
+constexpr int32_t kWhite = 9;
 
 CFIELD_HEAD Field(const char* name, uint8_t type, int16_t length, int8_t decimals) {
   CFIELD_HEAD field;
@@ -51,12 +54,12 @@ int32_t DisplayNearestColour(uint32_t rgb) {
 
 int32_t DxfColourNumber(uint32_t rgb, const RgbToColourNumber& nearest) {
   const int32_t number = nearest(rgb & 0xFFFFFF);
-  return number == kAvoidedColour ? 1 : number;
+  return number == kWhite ? 1 : number;
 }
 
 int32_t DxfRegionColourNumber(uint32_t rgb, const RgbToColourNumber& nearest) {
   const int32_t number = DxfColourNumber(rgb, nearest);
-  return number == 1 ? kAvoidedColour : number == kAvoidedColour ? 1 : number;
+  return number == 1 ? kWhite : number == kWhite ? 1 : number;
 }
 
 DxfWorkAreaSink::DxfWorkAreaSink(DxfTargets targets, RgbToColourNumber nearest)

@@ -30,13 +30,13 @@ BASIC_COLOURS = {
     6: (255, 0, 0),        # red: section-line overlay
     7: (255, 0, 255),      # magenta
     8: (150, 90, 30),      # brown
-    9: (255, 255, 224),    # pale yellow: plain region fill
+    9: (255, 255, 255),    # white: white fills; the colour nearest to white (DXF white and black import as 1)
     10: (96, 96, 96),      # dark grey
     11: (160, 160, 160),   # grey
     12: (210, 210, 210),   # light grey
     13: (0, 0, 128),       # navy: library samples
     14: (255, 255, 0),     # yellow
-    15: (255, 255, 255),   # white: backgrounds
+    15: (255, 255, 255),   # white: backgrounds (9 is white too and, lower, is the nearest to white)
     16: (255, 128, 0),     # orange
 }
 

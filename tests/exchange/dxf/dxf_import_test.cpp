@@ -207,6 +207,41 @@ TEST_F(DxfImport, PointsAndRegionsWithTheirParameters) {
   EXPECT_EQ(regions[3].rings[0].size(), 5u);
 }
 
+TEST_F(DxfImport, WhiteAndBlackLinesImportBlackAndSuchHatchesFillWhite) {
+  using test::Group;
+  const std::vector<Group> layers = {{0, "LAYER"}, {2, "WHITE"}, {62, "7"}};
+  const auto line = [](const std::string& layer, std::vector<Group> colour) {
+    std::vector<Group> groups = {{0, "LINE"}, {8, layer}};
+    groups.insert(groups.end(), colour.begin(), colour.end());
+    groups.insert(groups.end(), {{10, "0"}, {20, "0"}, {11, "10"}, {21, "10"}});
+    return groups;
+  };
+  std::vector<Group> entities;
+  for (const auto& one : {line("0", {{62, "7"}}),                           // ACI white (or black)
+                          line("0", {{62, "1"}, {420, "16777215"}}),        // true-colour white
+                          line("0", {{62, "1"}, {420, "0"}}),               // true-colour black
+                          line("WHITE", {}),                                // white by layer
+                          line("0", {{62, "250"}})})                        // ACI 250, a dark grey
+    entities.insert(entities.end(), one.begin(), one.end());
+  entities.insert(entities.end(), {{0, "HATCH"}, {8, "0"}, {62, "7"}, {2, "SOLID"}, {70, "1"}, {71, "0"}, {91, "1"},
+                                   {92, "3"}, {72, "0"}, {73, "1"}, {93, "4"}, {10, "0"}, {20, "0"}, {10, "10"},
+                                   {20, "0"}, {10, "10"}, {20, "10"}, {10, "0"}, {20, "10"}, {97, "0"}, {75, "1"},
+                                   {76, "1"}, {98, "0"}});
+  const std::string path = zv::test::TempRoot() + "/white.dxf";
+  std::ofstream(path, std::ios::binary) << test::DxfFile(layers, entities);
+  DxfReader reader(CadMap{}, CadMap{});
+  ASSERT_TRUE(ImportDxfFile(reader, path, targets_).imported);  // the shipped colour table
+
+  const std::vector<ImportedLine> lines = Lines(targets_.line);
+  ASSERT_EQ(lines.size(), 5u);
+  for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(lines[i].info.colour(), 1) << "line " << i;
+  EXPECT_NE(lines[4].info.colour(), 1);  // only white and black become black
+  EXPECT_NE(lines[4].info.colour(), 9);
+  const std::vector<ImportedRegion> regions = Regions(targets_.region);
+  ASSERT_EQ(regions.size(), 1u);
+  EXPECT_EQ(regions[0].info.fillColour(), 9);
+}
+
 TEST_F(DxfImport, FourPassesGiveWhatOnePassGives) {
   for (const char* fixture :
        {"r2018_utf8.dxf", "r12_escaped.dxf", "gdal_lines.dxf", "r2004_shapes_gbk.dxf", "gdal_shapes.dxf"}) {
