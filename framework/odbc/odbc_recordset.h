@@ -1,0 +1,73 @@
+#pragma once
+// Connections and record sets over unixODBC, in place of the database and
+// record-set classes the borehole readers were written against.
+//
+// What callers rely on:
+//  - A connection is made from a connect string without any prompt
+//    ("DSN=kof;UID=admin;PWD=" or "DSN=kof"); Open reports failure by its
+//    result and keeps the driver's message in lastError().
+//  - A record set runs one statement, forward-only and read-only, with its
+//    parameters bound as text (never pasted into the SQL), and walks the rows
+//    with Next(). Fields are taken by 0-based position as text: a NULL reads
+//    as empty, a long value is read whole, and a position beyond the row is
+//    an error by result, never a crash.
+//  - Text goes in and out as UTF-8 bytes through the narrow API, as the
+//    SQLite driver takes and gives them.
+//  - Nothing here throws; the objects close what they opened when destroyed.
+
+#include <string>
+#include <vector>
+
+namespace zv::odbc {
+
+class Connection {
+ public:
+  Connection();
+  ~Connection();
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  bool Open(const std::string& connectString);
+  void Close();
+  bool IsOpen() const { return dbc_ != nullptr; }
+  const std::string& lastError() const { return error_; }
+
+ private:
+  friend class Recordset;
+  void* env_ = nullptr;
+  void* dbc_ = nullptr;
+  std::string error_;
+};
+
+class Recordset {
+ public:
+  Recordset() = default;
+  ~Recordset();
+  Recordset(const Recordset&) = delete;
+  Recordset& operator=(const Recordset&) = delete;
+
+  // Runs the statement; each "?" takes the next parameter as text.
+  bool Open(Connection& connection, const std::string& sql, const std::vector<std::string>& parameters = {});
+  void Close();
+  bool IsOpen() const { return stmt_ != nullptr; }
+
+  // Moves to the next row: true while there is one. A failed fetch ends the
+  // walk with lastError() set.
+  bool Next();
+  int FieldCount() const { return columns_; }
+  // The field at a 0-based position of the current row, as text.
+  bool GetFieldValue(int index, std::string* value);
+  const std::string& lastError() const { return error_; }
+
+ private:
+  void* stmt_ = nullptr;
+  int columns_ = 0;
+  std::vector<std::string> parameters_;
+  std::vector<long> lengths_;  // SQLLEN on the 64-bit driver manager
+  std::string error_;
+};
+
+// The driver's diagnostics of a handle as one text ("[state] message").
+std::string Diagnostics(short handleType, void* handle);
+
+}  // namespace zv::odbc

@@ -1,0 +1,87 @@
+#include "framework/odbc/odbc_recordset.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/framework/odbc/borehole_db_fixture.h"
+
+namespace zv::odbc {
+namespace {
+
+std::vector<std::vector<std::string>> ReadAll(Recordset& rs, std::vector<int> fields) {
+  std::vector<std::vector<std::string>> rows;
+  while (rs.Next()) {
+    auto& row = rows.emplace_back();
+    for (int f : fields) {
+      std::string value;
+      EXPECT_TRUE(rs.GetFieldValue(f, &value)) << rs.lastError();
+      row.push_back(value);
+    }
+  }
+  return rows;
+}
+
+class RecordsetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::RegisterFixtureDb(
+        "INSERT INTO drilgeo2 (矿区代码, 工程编号, 地质描述) VALUES ('9', 'LONG', '" + std::string(3000, 'x') + "甲');"
+        "INSERT INTO drilgeo2 (矿区代码, 工程编号, 地质描述) VALUES ('9', 'NULL', NULL);");
+    ASSERT_TRUE(db.Open("DSN=kof;UID=admin;PWD=")) << db.lastError();
+  }
+  Connection db;
+};
+
+TEST_F(RecordsetTest, ChineseNamesTabsAndBoundValuesPassAsUtf8) {
+  Recordset rs;
+  ASSERT_TRUE(rs.Open(db, "select * from drilgeo2  where 矿区代码=? and \t\t\t  工程编号=? order by 自孔深",
+                      {"1001", "ZK01"}))
+      << rs.lastError();
+  EXPECT_EQ(rs.FieldCount(), 26);
+  const auto rows = ReadAll(rs, {3, 9});
+  const std::vector<std::vector<std::string>> expected = {{"黄土", "0"}, {"砂岩", "10.3"}, {"花岗岩", "10.6"}};
+  EXPECT_EQ(rows, expected);
+}
+
+TEST_F(RecordsetTest, AQuoteInABoundValueFindsItsRow) {
+  Recordset rs;
+  ASSERT_TRUE(rs.Open(db, "select * from zkinfok where 矿区代码=? and 工程编号=?", {"1001", "ZK'02"}));
+  EXPECT_EQ(ReadAll(rs, {0, 1}), (std::vector<std::vector<std::string>>{{"ZK'02", "4"}}));
+}
+
+TEST_F(RecordsetTest, LongValuesReadWholeAndNullReadsEmpty) {
+  Recordset rs;
+  ASSERT_TRUE(rs.Open(db, "select * from drilgeo2 where 矿区代码=? order by 工程编号", {"9"}));
+  const auto rows = ReadAll(rs, {1, 7});
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0][1], std::string(3000, 'x') + "甲");
+  EXPECT_EQ(rows[1], (std::vector<std::string>{"NULL", ""}));
+}
+
+TEST_F(RecordsetTest, FieldBeyondTheRowAndBadQueriesFailWithTheDriversText) {
+  Recordset rs;
+  ASSERT_TRUE(rs.Open(db, "select * from minefile"));
+  ASSERT_TRUE(rs.Next());
+  std::string value = "stale";
+  EXPECT_FALSE(rs.GetFieldValue(29, &value));
+  EXPECT_EQ(value, "");
+  EXPECT_NE(rs.lastError().find("29"), std::string::npos);
+  EXPECT_FALSE(rs.GetFieldValue(-1, &value));
+
+  Recordset missing;
+  EXPECT_FALSE(missing.Open(db, "select * from nosuchtable"));
+  EXPECT_NE(missing.lastError().find("nosuchtable"), std::string::npos) << missing.lastError();
+  EXPECT_FALSE(missing.Next());
+  EXPECT_FALSE(missing.GetFieldValue(0, &value));
+}
+
+TEST(ConnectionTest, AnUnknownDataSourceFailsWithoutAPrompt) {
+  test::WriteOdbcDrivers();
+  Connection db;
+  EXPECT_FALSE(db.Open("DSN=nothere;UID=admin;PWD="));
+  EXPECT_FALSE(db.lastError().empty());
+  Recordset rs;
+  EXPECT_FALSE(rs.Open(db, "select 1"));
+}
+
+}  // namespace
+}  // namespace zv::odbc
