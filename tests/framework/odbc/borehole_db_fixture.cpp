@@ -5,15 +5,27 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <sys/time.h>
 #include <fstream>
 #include <sstream>
 
+#include "framework/odbc/data_source.h"
 #include "tests/support/test_env.h"
 
 namespace zv::test {
 namespace {
 
 std::string OdbcFolder() { return std::getenv("ODBCSYSINI"); }
+
+// The driver manager keeps what it read of an ini file until the file's
+// modification time changes, which counts whole seconds: each rewrite gets a
+// time of its own.
+void MarkRewritten(const std::string& path) {
+  static time_t stamp = time(nullptr);
+  const struct timeval times[2] = {{++stamp, 0}, {stamp, 0}};
+  utimes(path.c_str(), times);
+}
 
 }  // namespace
 
@@ -36,12 +48,16 @@ void BuildSqliteDb(const std::string& path, const std::string& extraSql, const s
 void WriteOdbcDrivers() {
   std::ofstream out(OdbcFolder() + "/odbcinst.ini");
   out << "[SQLite3]\nDescription=SQLite3 ODBC Driver\nDriver=" << ZV_SQLITE3_ODBC_DRIVER << "\n";
+  out.close();
+  MarkRewritten(OdbcFolder() + "/odbcinst.ini");
 }
 
 void WriteDataSource(const std::string& name, const std::map<std::string, std::string>& keys) {
-  std::ofstream out(OdbcFolder() + "/odbc.ini");
-  out << "[" << name << "]\nDriver=SQLite3\n";
-  for (const auto& [key, value] : keys) out << key << "=" << value << "\n";
+  // Through the installer, which also drops what the driver manager cached
+  // of the file.
+  std::remove((OdbcFolder() + "/odbc.ini").c_str());
+  std::string error;
+  ASSERT_TRUE(odbc::WriteUserDataSource(name, "SQLite3", keys, &error)) << error;
 }
 
 std::string RegisterFixtureDb(const std::string& extraSql) {

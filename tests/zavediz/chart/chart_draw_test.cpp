@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "platform/files/work_area_file.h"
+#include "platform/project/map_project.h"
+#include "tests/framework/odbc/borehole_db_fixture.h"
+#include "tests/support/test_env.h"
+#include "tests/support/work_areas_fixture.h"
+#include "tests/zavediz/chart/chart_dump.h"
+#include "zavediz/chart/borehole_chart.h"
+
+namespace fs = std::filesystem;
+
+namespace zv::chart {
+namespace {
+
+constexpr float kScale500 = 500 * 0.005f;
+
+class ChartDrawTest : public test::WorkAreasTest {
+ protected:
+  ChartAreas Areas() const { return {lines_, points_, regions_}; }
+  std::string Draw(int16_t mode, const std::string& hole = "ZK01", std::string* error = nullptr) {
+    BoreholeChart chart(Areas(), mode, "kof", 502);
+    std::string message;
+    drawn_ = chart.DrawColumns(kScale500, "1001", hole, &message);
+    if (error) *error = message;
+    EXPECT_TRUE(drawn_ || error) << message;
+    return test::DumpChart(Areas());
+  }
+  void ExpectText(const std::string& text, double x, double y) {
+    const test::FoundText found = test::FindText(points_, text);
+    ASSERT_TRUE(found.found) << text;
+    EXPECT_NEAR(found.x, x, 0.005) << text;
+    EXPECT_NEAR(found.y, y, 0.005) << text;
+  }
+  bool drawn_ = false;
+};
+
+TEST_F(ChartDrawTest, EachModeDrawsTheCommittedEntities) {
+  test::RegisterFixtureDb();
+  const struct {
+    int16_t mode;
+    const char* golden;
+  } modes[] = {{-1, "borehole/zk01_downward.txt"}, {0, "borehole/zk01_even.txt"}, {1, "borehole/zk01_upward.txt"}};
+  for (const auto& m : modes) {
+    SCOPED_TRACE(m.golden);
+    test::ExpectMatchesGolden(Draw(m.mode), m.golden);
+  }
+}
+
+// ZK01 at 1:500 (y = −2·depth): layers 0–10.3, 10.3–10.6, 10.6–100 m with
+// core 9.8, 0.3 and 85.5 m. S(5) = 2.5, so the 0.6 mm thin layer's texts move
+// down to 20.6 + 3.5 = 24.1 mm.
+TEST_F(ChartDrawTest, LayerTableNumbersWorkedByHand) {
+  test::RegisterFixtureDb();
+  Draw(-1);
+  const struct {
+    const char* text;
+    double x, y;
+  } texts[] = {
+      {"10.30", 20.5, -20.1}, {" 9.80", 50.5, -20.1},  {"95.15", 65.5, -20.1},  // 9.8 / 10.3
+      {"10.60", 20.5, -23.6}, {" 0.30", 35.5, -23.6},  {"2", 13.0, -23.6},
+      {"89.40", 35.5, -199.5}, {"85.50", 50.5, -199.5}, {"95.64", 65.5, -199.5},  // 85.5 / 89.4
+  };
+  for (const auto& t : texts) ExpectText(t.text, t.x, t.y);
+  // The hole's bottom boundary: the last segment of the chain, thick, at −200.
+  bool bottom = false;
+  int32_t live = 0, bound = 0;
+  BasGetLineCount(lines_, &live, &bound);
+  for (int32_t id = 1; id < bound; ++id) {
+    std::vector<D_DOT> v;
+    LIN_INFO info;
+    if (BasReadLine(lines_, id, &v, &info) && v.size() == 2 && v[0].x == 10 && v[1].x == 80 &&
+        std::fabs(v[0].y + 200) < 1e-9)
+      bottom = info.width() == 0.5f;
+  }
+  EXPECT_TRUE(bottom);
+}
+
+// Descriptions: h 3, g 0.5, s 1, W = 80 − 8 = 72. R = 12, 8 and 36 cells give
+// n = 2, 2, 3 lines and H = 9, 9, 13. Labels stand at (124, T − 4).
+TEST_F(ChartDrawTest, DescriptionPlacementsWorkedByHand) {
+  test::RegisterFixtureDb();
+  const struct {
+    int16_t mode;
+    double t1, t2, t3;
+  } cases[] = {
+      {-1, 0, -12.2, -21.2},                        // the thin layer's block ends on its bottom
+      {1, 0, -12.2, -21.2},                         // stands on the block below it
+      {0, 0, -9 * 200.0 / 31, -18 * 200.0 / 31},  // shares of Σ = 31
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mode);
+    Draw(c.mode);
+    ExpectText("黄土", 124, c.t1 - 4);
+    ExpectText("砂岩", 124, c.t2 - 4);
+    ExpectText("花岗岩", 124, c.t3 - 4);
+  }
+}
+
+TEST_F(ChartDrawTest, AQuoteInAHoleIdDrawsThatHole) {
+  test::RegisterFixtureDb();
+  Draw(-1, "ZK'02");
+  ExpectText("孔    号:ZK'02", 200 * 0.5 - 9.5, 53.62);
+  ExpectText("片麻岩", 124, -4);
+  ExpectText("终 孔 倾 角: 15°", 200 - 53.0, 59.06);
+}
+
+TEST_F(ChartDrawTest, ReadErrorsStopTheHoleWithTheDriversMessage) {
+  const struct {
+    const char* name;
+    const char* sql;
+    const char* expected;
+  } cases[] = {
+      {"drilgeo2 with 20 columns", "DROP TABLE drilgeo2; CREATE TABLE drilgeo2 (矿区代码 TEXT, 工程编号 TEXT, c2, c3, c4, c5, c6, c7, c8, 自孔深 TEXT, c10, c11, c12, c13, c14, c15, c16, c17, c18, c19); INSERT INTO drilgeo2 (矿区代码, 工程编号, 自孔深) VALUES ('1001', 'ZK01', '0');", "drilgeo2"},
+      {"table missing", "DROP TABLE geolayercolor;", "geolayercolor"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::RegisterFixtureDb(c.sql);
+    std::string error;
+    Draw(-1, "ZK01", &error);
+    EXPECT_FALSE(drawn_);
+    EXPECT_NE(error.find(c.expected), std::string::npos) << error;
+  }
+  test::WriteOdbcDrivers();
+  test::WriteDataSource("kof", {{"Database", test::TempRoot() + "/missing/none.sqlite"}});
+  std::string error;
+  Draw(-1, "ZK01", &error);
+  EXPECT_FALSE(drawn_);
+  EXPECT_EQ(error.rfind("打开数据源失败", 0), 0u) << error;
+}
+
+TEST_F(ChartDrawTest, ThreeHolesWriteThreeProjectsOneAfterEachHole) {
+  test::RegisterFixtureDb();
+  const std::string folder = test::TempRoot() + "/charts";
+  fs::create_directories(folder);
+  BoreholeChart chart(Areas(), -1, "kof", 502);
+  for (const char* hole : {"ZK01", "ZK'02", "ZK03"}) {
+    std::string error;
+    ASSERT_TRUE(chart.DrawColumns(kScale500, "1001", hole, &error)) << error;
+    ASSERT_TRUE(chart.CreateChartProject(folder, &error)) << error;
+    const std::string base = folder + "/" + hole;
+    MapProject* project = PrjOpen(base + ".mpj");
+    ASSERT_NE(project, nullptr) << hole;
+    ASSERT_EQ(PrjGetItemCount(project), 3);
+    const char* extensions[] = {".wp", ".wl", ".wt"};
+    for (int i = 0; i < 3; ++i) {
+      files::ProjectItem item;
+      ASSERT_TRUE(PrjGetItem(project, i, &item));
+      EXPECT_EQ(fs::path(PrjGetItemPath(project, i)).filename().string(), std::string(hole) + extensions[i]);
+      EXPECT_EQ(item.bytes[1], 3);
+    }
+    PrjClose(project);
+  }
+  EXPECT_TRUE(test::FindText(points_, "孔    号:ZK03").found) << "the areas hold the last hole";
+  EXPECT_FALSE(test::FindText(points_, "孔    号:ZK01").found);
+}
+
+TEST_F(ChartDrawTest, FileNamesComeFromTheHoleOrItsIdAndMustBePlain) {
+  test::RegisterFixtureDb("INSERT INTO drilgeo2 (矿区代码, 工程编号, 自孔深, 至孔深) VALUES ('1001', 'NOINFO', '0', '5');"
+                          "INSERT INTO drilgeo2 (矿区代码, 工程编号, 自孔深, 至孔深) VALUES ('1001', '../up', '0', '5');");
+  const std::string folder = test::TempRoot() + "/named";
+  fs::create_directories(folder);
+  BoreholeChart chart(Areas(), -1, "kof", 502);
+  std::string error;
+  ASSERT_TRUE(chart.DrawColumns(kScale500, "1001", "NOINFO", &error)) << error;
+  ASSERT_TRUE(chart.CreateChartProject(folder, &error)) << error;
+  EXPECT_TRUE(fs::exists(folder + "/NOINFO.mpj")) << "a hole missing from zkinfok is named by its id";
+  EXPECT_FALSE(fs::exists(folder + "/.mpj"));
+
+  ASSERT_TRUE(chart.DrawColumns(kScale500, "1001", "../up", &error)) << error;
+  EXPECT_FALSE(chart.CreateChartProject(folder, &error));
+  EXPECT_NE(error.find("../up"), std::string::npos);
+  EXPECT_FALSE(fs::exists(test::TempRoot() + "/up.mpj"));
+
+  ASSERT_TRUE(chart.DrawColumns(kScale500, "1001", "ZK01", &error));
+  EXPECT_FALSE(chart.CreateChartProject(folder + "/no/such/folder", &error));
+  EXPECT_NE(error.find("ZK01.wl"), std::string::npos) << error;
+}
+
+TEST_F(ChartDrawTest, AModeOutsideTheMenusDrawsNoDescriptions) {
+  test::RegisterFixtureDb();
+  Draw(5);
+  EXPECT_TRUE(drawn_);
+  EXPECT_FALSE(test::FindText(points_, "地质描述").found);
+  EXPECT_TRUE(test::FindText(points_, "层号").found);
+}
+
+}  // namespace
+}  // namespace zv::chart

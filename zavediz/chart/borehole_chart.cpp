@@ -1,0 +1,122 @@
+#include "zavediz/chart/borehole_chart.h"
+
+#include <filesystem>
+
+#include "platform/files/work_area_file.h"
+#include "platform/project/map_project.h"
+#include "zavediz/chart/chart_header.h"
+#include "zavediz/chart/chart_settings.h"
+#include "zavediz/chart/description_column.h"
+#include "zavediz/chart/strata_columns.h"
+
+namespace zv::chart {
+namespace {
+
+using Drawer = void (*)(ChartContext&);
+
+struct ColumnDrawer {
+  int row;
+  Drawer draw;
+};
+
+constexpr ColumnDrawer kColumnDrawers[] = {
+    {31, DrawStrataCodeColumn},
+    {0, DrawLayerTable},
+    {5, DrawLithologySampleColumn},
+};
+
+Drawer DescriptionDrawer(int16_t mode) {
+  switch (mode) {
+    case -1: return DrawDescriptionsDownward;
+    case 0: return DrawDescriptionsEvenly;
+    case 1: return DrawDescriptionsUpward;
+    default: return nullptr;
+  }
+}
+
+constexpr int kDescriptionRow = 7;
+
+}  // namespace
+
+bool IsPlainFileName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (unsigned char ch : name)
+    if (ch == '/' || ch < 0x20 || ch == 0x7F) return false;
+  return true;
+}
+
+BoreholeChart::BoreholeChart(ChartAreas areas, int16_t mode, std::string dataSource, long subNo,
+                             std::function<void()> clearPools)
+    : writer_(areas), dataSource_(std::move(dataSource)), clearPools_(std::move(clearPools)) {
+  state_.mode = mode;
+  state_.subNo = subNo;
+}
+
+void BoreholeChart::ClearChartPools() {
+  if (clearPools_) {
+    clearPools_();
+    return;
+  }
+  BasClearWorkArea(writer_.areas().point);
+  BasClearWorkArea(writer_.areas().line);
+  BasClearWorkArea(writer_.areas().region);
+}
+
+bool BoreholeChart::DrawColumns(float scaleFactor, const std::string& mine, const std::string& hole,
+                                std::string* error) {
+  ClearChartPools();
+  writer_.ResetCurve();
+  chosenHole_ = hole;
+  state_.holeName.clear();
+  const HoleRef ref{dataSource_, scaleFactor, mine, hole};
+  ChartContext context{state_, writer_, ref};
+  try {
+    ReadMineChartSettings(state_, dataSource_, mine);
+    LoadChartParameters(state_, dataSource_, scaleFactor, mine, hole);
+    DrawChartHeader(state_, writer_, dataSource_, mine, hole);
+    for (const ColumnDrawer& column : kColumnDrawers)
+      if (state_.Draws(column.row)) column.draw(context);
+    if (state_.Draws(kDescriptionRow))
+      if (Drawer draw = DescriptionDrawer(state_.mode)) draw(context);
+  } catch (const ChartReadError& e) {
+    if (error) *error = e.what();
+    return false;
+  }
+  return true;
+}
+
+bool BoreholeChart::CreateChartProject(const std::string& folder, std::string* error) {
+  const std::string name = state_.holeName.empty() ? chosenHole_ : state_.holeName;
+  if (!IsPlainFileName(name)) {
+    if (error) *error = "钻孔编号“" + name + "”不能用作文件名，没有保存文件。";
+    return false;
+  }
+  const std::string base = (std::filesystem::path(folder) / name).string();
+  const struct {
+    WorkAreaHandle area;
+    const char* extension;
+  } files[] = {{writer_.areas().line, ".wl"}, {writer_.areas().point, ".wt"}, {writer_.areas().region, ".wp"}};
+  for (const auto& file : files) {
+    if (!BasSaveWorkArea(file.area, base, 0)) {
+      if (error) *error = "保存文件失败: " + base + file.extension + "\n" + BasLastSaveError();
+      return false;
+    }
+  }
+  MapProject* project = PrjCreate(0);
+  PrjSetPath(project, base + ".mpj");
+  for (const char* extension : {".wp", ".wl", ".wt"}) PrjAddItem(project, base + extension, 0, -1);
+  for (int i = 0; i < 3; ++i) {
+    files::ProjectItem item;
+    if (PrjGetItem(project, i, &item)) {
+      item.bytes[1] = 3;
+      PrjSetItem(project, i, item);
+    }
+  }
+  std::string saveError;
+  const bool saved = PrjSave(project, &saveError) == 1;
+  PrjClose(project);
+  if (!saved && error) *error = "保存文件失败: " + base + ".mpj\n" + saveError;
+  return saved;
+}
+
+}  // namespace zv::chart

@@ -1,0 +1,25 @@
+#pragma once
+// Finds the database file of the chart's data source before a run:
+//  - no section for the data source in odbc.ini: "请先注册数据源！！！";
+//  - a section with neither DBQ nor Database: "读取数据源错误！";
+//  - else CurrentFilePath takes DBQ (else Database) when it is empty; a
+//    path already set stays.
+// For an Access file, a copy older than the .mdb is converted again; a
+// failed conversion is told (`message`) and the previous copy is used.
+
+#include <string>
+
+namespace zv::chart {
+
+struct DataSourceCheck {
+  bool ok = false;
+  std::string message;  // to show; may accompany ok (a failed refresh)
+};
+
+DataSourceCheck CheckDataSource(const std::string& dataSource);
+
+// Converts the data source's Access file again when it is newer than its
+// copy; a failure leaves the copy as it was (the message is in `error`).
+bool RefreshDataSourceCopy(const std::string& dataSource, std::string* error);
+
+}  // namespace zv::chart

@@ -1,0 +1,56 @@
+#include "zavediz/chart/chart_db.h"
+
+#include "zavediz/chart/chart_data_source.h"
+#include "framework/odbc/data_source.h"
+#include "framework/text/encoding.h"
+#include "framework/text/numbers.h"
+
+namespace zv::chart {
+
+std::string ChartConnectString(const std::string& dataSource) {
+  return "DSN=" + dataSource + ";UID=admin;PWD=" + odbc::LookupDataSource(dataSource).password;
+}
+
+ChartDb::ChartDb(const std::string& dataSource) {
+  // A failed refresh was told by the run's data-source check; the previous
+  // copy is read.
+  RefreshDataSourceCopy(dataSource, nullptr);
+  if (!connection_.Open(ChartConnectString(dataSource)))
+    throw ChartReadError("打开数据源失败\n" + connection_.lastError());
+}
+
+std::vector<ChartRow> ChartDb::Query(const std::string& table, const std::string& sql,
+                                     const std::vector<std::string>& parameters,
+                                     std::initializer_list<FieldSpec> fields) {
+  odbc::Recordset rs;
+  if (!rs.Open(connection_, sql, parameters)) throw ChartReadError(table + ": " + rs.lastError());
+  std::vector<ChartRow> rows;
+  std::string value;
+  while (rs.Next()) {
+    ChartRow& row = rows.emplace_back();
+    row.reserve(fields.size());
+    for (const FieldSpec& field : fields) {
+      if (!rs.GetFieldValue(field.position, &value)) throw ChartReadError(table + ": " + rs.lastError());
+      row.push_back(field.width ? CutBytes(value, field.width) : value);
+    }
+  }
+  if (!rs.lastError().empty()) throw ChartReadError(table + ": " + rs.lastError());
+  return rows;
+}
+
+int IntOf(const std::string& text) { return num::ParseInt(text); }
+double NumOf(const std::string& text) { return num::ParseDouble(text); }
+std::string Fixed52(double value) { return num::Format("%5.2f", value); }
+std::string Fixed52(const std::string& text) { return Fixed52(NumOf(text)); }
+
+std::string CutBytes(const std::string& text, std::size_t width) {
+  // Plain ASCII is its own GBK form: most values need no conversion.
+  if (text.size() <= width) {
+    bool ascii = true;
+    for (unsigned char c : text) ascii = ascii && c < 0x80;
+    if (ascii) return text;
+  }
+  return text::CutToGbkBytes(text, width);
+}
+
+}  // namespace zv::chart

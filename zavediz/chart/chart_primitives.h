@@ -1,0 +1,64 @@
+#pragma once
+// The chart's drawing primitives: each appends one entity to the chart's
+// line, point or region work area with the parameter fields it names set and
+// every other field 0.
+//  - Texts set the Chinese font only; their style byte is the arrangement
+//    (0 horizontal, 1 vertical). One-line texts and symbols keep 63 bytes,
+//    paragraphs 4999 (GBK bytes, cut at a character boundary).
+//  - Line widths asked of WriteChartLine and WriteChartPolyline map 0.3 to
+//    0.3, 1.0 to 0.5 (thick) and anything else to 0.1 (thin).
+//  - WriteChartCurveSegment thins the segment it appended before to 0.1, so
+//    of a chain only the newest segment is 0.5 wide; ResetCurve starts a new
+//    chain.
+//  - WriteChartRegion appends the box's outline to the line area and to the
+//    region area and the region over that outline.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/data/work_area.h"
+
+namespace zv::chart {
+
+struct ChartAreas {
+  WorkAreaHandle line = 0;
+  WorkAreaHandle point = 0;
+  WorkAreaHandle region = 0;
+};
+
+class ChartWriter {
+ public:
+  explicit ChartWriter(ChartAreas areas) : areas_(areas) {}
+
+  const ChartAreas& areas() const { return areas_; }
+
+  int32_t WriteChartText(double x, double y, const std::string& text, float height, float width, int32_t colour,
+                         int16_t font, float spacing, int16_t layer);
+  int32_t WriteChartNote(double x, double y, const std::string& text, double height, double width, int32_t colour,
+                         int16_t layer, float spacing, uint8_t style, int16_t font);
+  int32_t WriteChartLine(double x1, double y1, double x2, double y2, int16_t style, int16_t colour, double width,
+                         int16_t layer);
+  int32_t WriteChartPolyline(const D_DOT (&vertices)[4], int16_t style, int16_t colour, double width, int16_t layer);
+  int32_t WriteChartCurveSegment(double x1, double y1, double x2, double y2, int16_t style, int16_t colour,
+                                 int16_t layer);
+  int32_t WriteChartStyledLine(double x1, double y1, double x2, double y2, int16_t style, int16_t colour,
+                               double width, int16_t layer, int16_t xCoefficient, int16_t yCoefficient);
+  int32_t WriteChartSymbol(double x, double y, const std::string& text, float height, float width, int32_t subGraph,
+                           int16_t layer);
+  int32_t WriteChartParagraph(int blockWidth, double x, double y, const std::string& text, double size,
+                              double spacing, double lineGap, int16_t layer, int16_t font);
+  int WriteChartRegion(double x1, double y1, double x2, double y2, int16_t pattern, int16_t fillColour,
+                       int16_t layer, int16_t patternHeight);
+
+  void ResetCurve() { lastCurveLine_ = 0; }
+  int32_t lastCurveLine() const { return lastCurveLine_; }
+
+  // The stored width of a requested one.
+  static float MappedWidth(double width);
+
+ private:
+  ChartAreas areas_;
+  int32_t lastCurveLine_ = 0;
+};
+
+}  // namespace zv::chart
