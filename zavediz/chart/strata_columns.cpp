@@ -14,14 +14,18 @@ constexpr int16_t kBlack = 1;
 constexpr int16_t kColumnLayer = 2;
 constexpr int16_t kHeaderLayer = 0;
 
-// A depth pair of a row: the recorded one or, with row 5's option 1, the
-// corrected one.
-struct Depths {
-  double from, to;
+// A row's depth pair and its y: every query here reads the recorded pair as
+// fields 0 and 1 and the corrected pair as 2 and 3; row 5's option 1 takes
+// the corrected one.
+struct Span {
+  double from, to;  // metres
+  double yF, yT;    // paper
 };
-Depths PairOf(const ChartState& state, const ChartRow& row, int recorded, int corrected) {
-  const int at = state.CorrectedDepths() ? corrected : recorded;
-  return {NumOf(row[at]), NumOf(row[at + 1])};
+Span SpanOf(const ChartContext& c, const ChartRow& row) {
+  const int at = c.state.CorrectedDepths() ? 2 : 0;
+  const double from = NumOf(row[at]);
+  const double to = NumOf(row[at + 1]);
+  return {from, to, c.hole.Y(from), c.hole.Y(to)};
 }
 
 bool AtLeftEdge(const ChartState& state, int row) { return IntOf(state.columns[row].left) == 0; }
@@ -54,9 +58,9 @@ void DrawStrataCodeColumn(ChartContext& c) {
   const double left = s.L(31);
   const double right = s.R(31);
   for (const ChartRow& row : layers) {
-    const Depths d = PairOf(s, row, 0, 2);
-    const double yF = c.hole.Y(d.from);
-    const double yT = c.hole.Y(d.to);
+    const Span d = SpanOf(c, row);
+    const double yF = d.yF;
+    const double yT = d.yT;
     if (AtLeftEdge(s, 31)) Line(w, left, yT, left, yF, kThick, kColumnLayer);
     if (right == s.frameWidth)
       Line(w, right, yT, right, yF, kThick, kColumnLayer);
@@ -64,9 +68,9 @@ void DrawStrataCodeColumn(ChartContext& c) {
       Line(w, s.L(0), yT, s.L(0), yF, kThin, kColumnLayer);
   }
   for (const ChartRow& row : strata) {
-    const Depths d = PairOf(s, row, 0, 2);
-    const double yF = c.hole.Y(d.from);
-    const double yT = c.hole.Y(d.to);
+    const Span d = SpanOf(c, row);
+    const double yF = d.yF;
+    const double yT = d.yT;
     w.WriteChartNote(left + 1.0, (yT - yF) * 0.5 + yF, row[4], 3.0, 2.5, kBlack, kColumnLayer, 0, 0, 1);
     if (std::fabs(yT + s.holeLength) >= 0.0001) Line(w, left, yT, right, yT, kThin, kColumnLayer);
   }
@@ -83,9 +87,9 @@ void DrawLayerTable(ChartContext& c) {
   const double pushGap = s.S(5) + 1.0;
   double yP = 0.0;
   for (const ChartRow& row : layers) {
-    const Depths d = PairOf(s, row, 0, 2);
-    const double yF = c.hole.Y(d.from);
-    const double yT = c.hole.Y(d.to);
+    const Span d = SpanOf(c, row);
+    const double yF = d.yF;
+    const double yT = d.yT;
     double yA = yT;
     if (yP == 0.0) {
       Line(w, s.L(0), yT, s.R(4), yT, kThin, kColumnLayer);
@@ -154,9 +158,9 @@ void DrawLithologySampleColumn(ChartContext& c) {
   const double right = s.R(5);
 
   for (const ChartRow& row : layers) {
-    const Depths d = PairOf(s, row, 0, 2);
-    const double yF = c.hole.Y(d.from);
-    const double yT = c.hole.Y(d.to);
+    const Span d = SpanOf(c, row);
+    const double yF = d.yF;
+    const double yT = d.yT;
     const int kind = IntOf(row[6]);
     if (kind < 1)
       w.WriteChartLine(left, yT, right, yT, kSolid, kBlack, 0.25, kColumnLayer);
@@ -177,24 +181,24 @@ void DrawLithologySampleColumn(ChartContext& c) {
 
   int n = 0;
   for (const ChartRow& row : samples) {
-    const Depths d = PairOf(s, row, 0, 2);
-    const double yF = c.hole.Y(d.from);
-    const double yT = c.hole.Y(d.to);
+    const Span d = SpanOf(c, row);
+    const double yF = d.yF;
+    const double yT = d.yT;
     w.WriteChartRegion(right, yF, right + 1.0, yT, 0, n++ % 2 == 0 ? 1 : 9, 11, 5);
     w.WriteChartNote(right + 1.5, (yF + yT) * 0.5 - 1.0, row[4], 2.0, 2.0, kBlack, 11, 0, 0, 1);
   }
 
   for (const ChartRow& row : strata) {
     if (row[4].empty()) continue;
-    const Depths d = PairOf(s, row, 0, 2);
-    w.WriteChartRegion(left, c.hole.Y(d.from), right, c.hole.Y(d.to), 0, static_cast<int16_t>(IntOf(row[4])), 9, 0);
+    const Span d = SpanOf(c, row);
+    w.WriteChartRegion(left, d.yF, right, d.yT, 0, static_cast<int16_t>(IntOf(row[4])), 9, 0);
   }
 
   if (s.Option(21) == 0) {
     for (const ChartRow& row : ores) {
-      const Depths d = PairOf(s, row, 0, 2);
+      const Span d = SpanOf(c, row);
       const int kind = IntOf(row[4]);
-      w.WriteChartRegion(left, c.hole.Y(d.from), right, c.hole.Y(d.to), 0, kind == 1 ? 175 : kind == 2 ? 174 : 6,
+      w.WriteChartRegion(left, d.yF, right, d.yT, 0, kind == 1 ? 175 : kind == 2 ? 174 : 6,
                          12, 0);
     }
   }
