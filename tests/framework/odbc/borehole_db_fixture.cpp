@@ -33,7 +33,7 @@ void BuildSqliteDb(const std::string& path, const std::string& extraSql, const s
   std::ifstream in(DataPath(script), std::ios::binary);
   ASSERT_TRUE(in) << script;
   std::stringstream sql;
-  sql << in.rdbuf() << "\n" << extraSql;
+  sql << "BEGIN;\n" << in.rdbuf() << "\n" << extraSql << "\nCOMMIT;";
   std::remove(path.c_str());
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);

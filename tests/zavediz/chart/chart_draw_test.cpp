@@ -181,6 +181,16 @@ TEST_F(ChartDrawTest, FileNamesComeFromTheHoleOrItsIdAndMustBePlain) {
   EXPECT_NE(error.find("ZK01.wl"), std::string::npos) << error;
 }
 
+TEST_F(ChartDrawTest, AHoleAfterAFailedOneStartsAfresh) {
+  const std::string db = test::RegisterFixtureDb("ALTER TABLE geolayercolor RENAME TO hidden;");
+  BoreholeChart chart(Areas(), -1, "kof", 502);
+  std::string error;
+  EXPECT_FALSE(chart.DrawColumns(kScale500, "1001", "ZK01", &error));
+  test::BuildSqliteDb(db);
+  ASSERT_TRUE(chart.DrawColumns(kScale500, "1001", "ZK01", &error)) << error;
+  test::ExpectMatchesGolden(test::DumpChart(Areas()), "borehole/zk01_downward.txt");
+}
+
 TEST_F(ChartDrawTest, AModeOutsideTheMenusDrawsNoDescriptions) {
   test::RegisterFixtureDb();
   Draw(5);

@@ -1,0 +1,129 @@
+#include "zavediz/chart_tool/borehole_chart_tool.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <filesystem>
+
+#include "common/program_globals.h"
+#include "framework/prompts/scripted_prompts.h"
+#include "platform/view/gis_edit_view.h"
+#include "tests/framework/odbc/borehole_db_fixture.h"
+#include "tests/support/test_env.h"
+#include "tests/zavediz/chart/chart_dump.h"
+
+namespace fs = std::filesystem;
+
+namespace zv::chart {
+namespace {
+
+// Chooses the mine area, the holes and the scale, then OK.
+prompt::ScriptedPrompts::DialogScript Choose(QString area, QStringList holes, QString scale = "500") {
+  return [=](QDialog& d) {
+    auto* combo = d.findChild<QComboBox*>("mineArea");
+    combo->setEditText(area);
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(combo->lineEdit(), &out);
+    auto* list = d.findChild<QListWidget*>("holes");
+    for (const QString& hole : holes) list->findItems(hole, Qt::MatchExactly).value(0)->setSelected(true);
+    d.findChild<QLineEdit*>("scale")->setText(scale);
+    d.accept();
+    return -1;
+  };
+}
+
+class ChartToolTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    CurrentFilePath.clear();
+    view.resize(400, 300);
+    folder = test::TempRoot() + "/out";
+    fs::create_directories(folder);
+  }
+  ChartAreas Areas() { return {view.GetCurrentLinArea(), view.GetCurrentPntArea(), view.GetCurrentRegArea()}; }
+
+  prompt::ScopedScriptedPrompts script;
+  CGisEditView view;
+  std::string folder;
+};
+
+TEST_F(ChartToolTest, CommandDrawsTheChosenHolesAndWritesTheirProjects) {
+  const std::string db = test::RegisterFixtureDb();
+  script->AnswerFolder(QString::fromStdString(folder));
+  script->AnswerDialog(Choose("1001  金山矿区", {"ZK01", "ZK03"}));
+  ASSERT_TRUE(LaunchBoreholeChart(view, 33156));
+  EXPECT_TRUE(script->Messages().empty()) << script->Messages()[0].toStdString();
+  for (const char* hole : {"ZK01", "ZK03"})
+    for (const char* ext : {".mpj", ".wt", ".wl", ".wp"})
+      EXPECT_TRUE(fs::exists(folder + "/" + hole + ext)) << hole << ext;
+  EXPECT_TRUE(test::FindText(view.GetCurrentPntArea(), "孔    号:ZK03").found);
+  EXPECT_EQ(CurrentFilePath, db);
+  ASSERT_NE(view.GetExtTool(), nullptr);
+  EXPECT_STREQ(view.GetExtTool()->OperationName(), "画柱状图胡子往下拉");
+  view.RButtonUp(0, {10, 10});
+  EXPECT_EQ(view.GetExtTool(), nullptr) << "the right button ends the tool";
+}
+
+TEST_F(ChartToolTest, EachLaunchRowDrawsItsModeAndOtherIdsAreNotLaunched) {
+  test::RegisterFixtureDb();
+  const struct {
+    int id;
+    const char* golden;
+  } rows[] = {{33156, "borehole/zk01_downward.txt"}, {32913, "borehole/zk01_even.txt"}, {33158, "borehole/zk01_upward.txt"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.id);
+    script->AnswerFolder("");
+    script->AnswerMessage(prompt::kAnswerOk);
+    script->AnswerDialog(Choose("1001  金山矿区", {"ZK01"}));
+    ASSERT_TRUE(LaunchBoreholeChart(view, row.id));
+    test::ExpectMatchesGolden(test::DumpChart(Areas()), row.golden);
+  }
+  EXPECT_FALSE(LaunchBoreholeChart(view, 32989));
+  EXPECT_EQ(script->Messages(), std::vector<QString>(3, "没有设置保存路径，请手工保存文件！！！"))
+      << "cancelled folders draw without files";
+  EXPECT_TRUE(fs::is_empty(folder));
+}
+
+TEST_F(ChartToolTest, DataSourceProblemsEndTheRunBeforeAnyQuestion) {
+  const struct {
+    const char* name;
+    std::map<std::string, std::string> keys;
+    const char* message;
+  } cases[] = {{"absent", {}, "请先注册数据源！！！"}, {"neither key", {{"Description", "x"}}, "读取数据源错误！"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    prompt::ScopedScriptedPrompts local;
+    test::WriteDataSource(c.keys.empty() ? "other" : "kof", c.keys);
+    LaunchBoreholeChart(view, 33156);
+    ASSERT_EQ(local->asked().size(), 1u) << "no folder or chooser asked";
+    EXPECT_EQ(local->Messages(), std::vector<QString>{c.message});
+  }
+}
+
+TEST_F(ChartToolTest, CancelledChooserDrawsNothingAndAFailedHoleWritesNothing) {
+  test::RegisterFixtureDb();
+  BasAppendPoint(view.GetCurrentPntArea(), {1, 1}, "keep", PNT_INFO{});
+  script->AnswerFolder(QString::fromStdString(folder));
+  script->AnswerDialog([](QDialog&) { return int(QDialog::Rejected); });
+  LaunchBoreholeChart(view, 33158);
+  EXPECT_TRUE(test::FindText(view.GetCurrentPntArea(), "keep").found);
+
+  EXPECT_EQ(script->asked().size(), 2u) << "folder and chooser, no message";
+
+  // A read failure is told per hole, and nothing is written for that hole.
+  test::RegisterFixtureDb("DROP TABLE geolayercolor;");
+  script->AnswerFolder(QString::fromStdString(folder));
+  script->AnswerDialog(Choose("1001  金山矿区", {"ZK01", "ZK03"}));
+  LaunchBoreholeChart(view, 33156);
+  ASSERT_EQ(script->Messages().size(), 2u);
+  EXPECT_TRUE(script->Messages()[1].contains("geolayercolor"));
+  EXPECT_TRUE(fs::is_empty(folder));
+}
+
+}  // namespace
+}  // namespace zv::chart

@@ -1,0 +1,45 @@
+#pragma once
+// The borehole column chart tool. Its whole run happens in the constructor:
+// the data source is checked, the save folder asked (cancel: the charts are
+// drawn, no files written), the holes chosen, then each hole drawn into the
+// view's current areas and, with a folder, written as a project before the
+// next hole starts; the view is then refreshed. Afterwards the tool only
+// answers the right button (which ends it) and the stop request.
+//
+// The launch rows (BoreholeChartLaunches) are the section tool view's menu
+// commands that start it; LaunchBoreholeChart runs one.
+
+#include <span>
+
+#include "platform/view/base_gis_tool.h"
+
+namespace zv::chart {
+
+class CSecBoreholeChartTool : public BaseGisTool {
+ public:
+  CSecBoreholeChartTool(CGisEditView* view, int16_t mode);
+
+  int OnLButtonDown(unsigned flags, CPoint point) override { return 1; }
+  void OnMouseMove(unsigned flags, CPoint point) override {}
+  int OnLButtonUp(unsigned flags, CPoint point) override { return 1; }
+  void OnRButtonUp(unsigned flags, CPoint point) override;
+  int OnKeyDown(unsigned key, unsigned repeat, unsigned flags) override { return 1; }
+  const char* OperationName() const override;
+
+ private:
+  void Run();
+};
+
+struct ChartLaunch {
+  int id;
+  int16_t mode;
+  const char* menuText;  // under "&C地质绘图" ▸ "柱状图(ACCESS)" ▸ "绘制柱状图"
+  const char* prompt;    // the status-bar prompt
+};
+
+std::span<const ChartLaunch> BoreholeChartLaunches();
+// Cancels the view's interaction and installs the chart tool of the launch
+// row `id`; false for an id that is not one.
+bool LaunchBoreholeChart(CGisEditView& view, int id);
+
+}  // namespace zv::chart
