@@ -1,6 +1,6 @@
 #include "zavediz/chart/chart_data_source.h"
 
-#include "common/program_globals.h"
+#include "common/globals/program_globals.h"
 #include "framework/odbc/access_copy.h"
 #include "framework/odbc/data_source.h"
 
@@ -20,7 +20,8 @@ DataSourceCheck CheckDataSource(const std::string& dataSource) {
   const odbc::DataSourceEntry entry = odbc::LookupDataSource(dataSource);
   if (!entry.exists) return {false, "请先注册数据源！！！"};
   if (entry.dbq.empty() && entry.database.empty()) return {false, "读取数据源错误！"};
-  if (CurrentFilePath.empty()) CurrentFilePath = entry.dbq.empty() ? entry.database : entry.dbq;
+  if (CurrentFilePath().isEmpty())
+    CurrentFilePath() = QString::fromStdString(entry.dbq.empty() ? entry.database : entry.dbq);
   DataSourceCheck check{true, {}};
   Refresh(entry, &check.message);
   return check;

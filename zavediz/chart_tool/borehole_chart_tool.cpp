@@ -1,7 +1,7 @@
 #include "zavediz/chart_tool/borehole_chart_tool.h"
 
 #include "app/app_settings.h"
-#include "common/program_globals.h"
+#include "common/globals/program_globals.h"
 #include "framework/prompts/prompts.h"
 #include "platform/view/gis_edit_view.h"
 #include "zavediz/chart/borehole_chart.h"
@@ -45,19 +45,20 @@ const char* CSecBoreholeChartTool::OperationName() const {
 void CSecBoreholeChartTool::OnRButtonUp(unsigned flags, CPoint point) { m_pView->CancelInterActive(); }
 
 void CSecBoreholeChartTool::Run() {
-  const DataSourceCheck check = CheckDataSource(DataSourceName);
+  const std::string dataSource = DataSourceName().toStdString();
+  const DataSourceCheck check = CheckDataSource(dataSource);
   if (!check.message.empty()) prompt::Message(Q(check.message), check.ok ? prompt::kIconWarning : prompt::kIconStop);
   if (!check.ok) return;
 
   const QString folder = ChooseChartSaveFolder(m_pView);
   if (folder.isEmpty()) prompt::Message("没有设置保存路径，请手工保存文件！！！");
 
-  CBoreholeSelectDlg chooser(m_pView, DataSourceName);
+  CBoreholeSelectDlg chooser(m_pView, dataSource);
   if (prompt::Current().Exec(chooser) == QDialog::Accepted) {
     const std::string mine = MineCodeOf(chooser.mineArea().toStdString());
     const float scaleFactor = static_cast<float>(chooser.scale() * 0.005);
     CGisEditView* view = m_pView;
-    BoreholeChart chart({m_linAi, m_pntAi, m_regAi}, m_nMode, DataSourceName, Settings().subNo, [view] {
+    BoreholeChart chart({m_linAi, m_pntAi, m_regAi}, m_nMode, dataSource, Settings().subNo, [view] {
       view->ClearPoint();
       view->ClearLine();
       view->ClearRegion();

@@ -1,13 +1,14 @@
 #include "zavediz/chart_tool/chart_save_folder.h"
 
-#include <QDir>
-
-#include "framework/prompts/prompts.h"
+#include "common/dialogs/save_path_dlg.h"
 
 namespace zv::chart {
 
-QString ChooseChartSaveFolder(QWidget*) {
-  return prompt::Current().ChooseFolder("设置保存路径（本处不需要设置文件名称）", QDir::homePath());
+QString ChooseChartSaveFolder(QWidget* parent) {
+  CSavePathDlg dialog(parent);
+  dialog.SetFileName("本处不需要设置文件名称");
+  dialog.SetMode(0);
+  return dialog.DoModal() == QDialog::Accepted ? dialog.Folder() : QString();
 }
 
 }  // namespace zv::chart

@@ -1,7 +1,7 @@
 #pragma once
-// Where a chart run asks for the folder its projects go to: the folder, or
-// empty when the user cancels. The chart names its files itself, so only a
-// folder is asked for.
+// Where a chart run asks for the folder its projects go to (the save-path
+// dialog with its file name greyed: the chart names its files after the
+// holes); empty when the user cancels.
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/program_globals.h"
+#include "common/globals/program_globals.h"
 #include "tests/framework/odbc/borehole_db_fixture.h"
 #include "tests/support/test_env.h"
 #include "zavediz/chart/chart_data_source.h"
@@ -70,7 +70,7 @@ TEST(ChartReadingTest, DataSourceCheckFindsTheDatabaseFile) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    CurrentFilePath.clear();
+    CurrentFilePath().clear();
     if (std::string(c.name) == "absent")
       test::WriteDataSource("other", {{"DBQ", "/x"}});
     else
@@ -78,12 +78,12 @@ TEST(ChartReadingTest, DataSourceCheckFindsTheDatabaseFile) {
     const DataSourceCheck check = CheckDataSource("kof");
     EXPECT_EQ(check.ok, c.ok);
     EXPECT_EQ(check.message, c.message);
-    EXPECT_EQ(CurrentFilePath, c.path);
+    EXPECT_EQ(CurrentFilePath().toStdString(), c.path);
   }
-  CurrentFilePath = "/set/before.mdb";
+  CurrentFilePath() = "/set/before.mdb";
   test::WriteDataSource("kof", {{"DBQ", "/elsewhere.mdb"}});
   EXPECT_TRUE(CheckDataSource("kof").ok);
-  EXPECT_EQ(CurrentFilePath, "/set/before.mdb") << "a path already set stays";
+  EXPECT_EQ(CurrentFilePath(), "/set/before.mdb") << "a path already set stays";
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <QListWidget>
 #include <filesystem>
 
-#include "common/program_globals.h"
+#include "common/globals/program_globals.h"
 #include "framework/prompts/scripted_prompts.h"
 #include "platform/view/gis_edit_view.h"
 #include "tests/framework/odbc/borehole_db_fixture.h"
@@ -21,6 +21,18 @@ namespace fs = std::filesystem;
 
 namespace zv::chart {
 namespace {
+
+// The save-path dialog: OK with the folder, or cancel for an empty one.
+prompt::ScriptedPrompts::DialogScript SaveFolder(QString folder) {
+  return [=](QDialog& d) {
+    if (folder.isEmpty()) return int(QDialog::Rejected);
+    EXPECT_EQ(d.findChild<QLineEdit*>("control1200")->text(), "本处不需要设置文件名称");
+    EXPECT_FALSE(d.findChild<QLineEdit*>("control1200")->isEnabled());
+    d.findChild<QLineEdit*>("control1117")->setText(folder);
+    d.accept();
+    return -1;
+  };
+}
 
 // Chooses the mine area, the holes and the scale, then OK.
 prompt::ScriptedPrompts::DialogScript Choose(QString area, QStringList holes, QString scale = "500") {
@@ -40,7 +52,7 @@ prompt::ScriptedPrompts::DialogScript Choose(QString area, QStringList holes, QS
 class ChartToolTest : public testing::Test {
  protected:
   void SetUp() override {
-    CurrentFilePath.clear();
+    CurrentFilePath().clear();
     view.resize(400, 300);
     folder = test::TempRoot() + "/out";
     fs::create_directories(folder);
@@ -54,7 +66,7 @@ class ChartToolTest : public testing::Test {
 
 TEST_F(ChartToolTest, CommandDrawsTheChosenHolesAndWritesTheirProjects) {
   const std::string db = test::RegisterFixtureDb();
-  script->AnswerFolder(QString::fromStdString(folder));
+  script->AnswerDialog(SaveFolder(QString::fromStdString(folder)));
   script->AnswerDialog(Choose("1001  金山矿区", {"ZK01", "ZK03"}));
   ASSERT_TRUE(LaunchBoreholeChart(view, 33156));
   EXPECT_TRUE(script->Messages().empty()) << script->Messages()[0].toStdString();
@@ -62,7 +74,7 @@ TEST_F(ChartToolTest, CommandDrawsTheChosenHolesAndWritesTheirProjects) {
     for (const char* ext : {".mpj", ".wt", ".wl", ".wp"})
       EXPECT_TRUE(fs::exists(folder + "/" + hole + ext)) << hole << ext;
   EXPECT_TRUE(test::FindText(view.GetCurrentPntArea(), "孔    号:ZK03").found);
-  EXPECT_EQ(CurrentFilePath, db);
+  EXPECT_EQ(CurrentFilePath().toStdString(), db);
   ASSERT_NE(view.GetExtTool(), nullptr);
   EXPECT_STREQ(view.GetExtTool()->OperationName(), "画柱状图胡子往下拉");
   view.RButtonUp(0, {10, 10});
@@ -77,7 +89,7 @@ TEST_F(ChartToolTest, EachLaunchRowDrawsItsModeAndOtherIdsAreNotLaunched) {
   } rows[] = {{33156, "borehole/zk01_downward.txt"}, {32913, "borehole/zk01_even.txt"}, {33158, "borehole/zk01_upward.txt"}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.id);
-    script->AnswerFolder("");
+    script->AnswerDialog(SaveFolder(""));
     script->AnswerMessage(prompt::kAnswerOk);
     script->AnswerDialog(Choose("1001  金山矿区", {"ZK01"}));
     ASSERT_TRUE(LaunchBoreholeChart(view, row.id));
@@ -108,7 +120,7 @@ TEST_F(ChartToolTest, DataSourceProblemsEndTheRunBeforeAnyQuestion) {
 TEST_F(ChartToolTest, CancelledChooserDrawsNothingAndAFailedHoleWritesNothing) {
   test::RegisterFixtureDb();
   BasAppendPoint(view.GetCurrentPntArea(), {1, 1}, "keep", PNT_INFO{});
-  script->AnswerFolder(QString::fromStdString(folder));
+  script->AnswerDialog(SaveFolder(QString::fromStdString(folder)));
   script->AnswerDialog([](QDialog&) { return int(QDialog::Rejected); });
   LaunchBoreholeChart(view, 33158);
   EXPECT_TRUE(test::FindText(view.GetCurrentPntArea(), "keep").found);
@@ -117,7 +129,7 @@ TEST_F(ChartToolTest, CancelledChooserDrawsNothingAndAFailedHoleWritesNothing) {
 
   // A read failure is told per hole, and nothing is written for that hole.
   test::RegisterFixtureDb("DROP TABLE geolayercolor;");
-  script->AnswerFolder(QString::fromStdString(folder));
+  script->AnswerDialog(SaveFolder(QString::fromStdString(folder)));
   script->AnswerDialog(Choose("1001  金山矿区", {"ZK01", "ZK03"}));
   LaunchBoreholeChart(view, 33156);
   ASSERT_EQ(script->Messages().size(), 2u);
