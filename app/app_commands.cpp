@@ -71,8 +71,10 @@ void OnConnectDataSource(cmd::CommandTarget&) {
   request.overwritePrompt = true;
   const QString path = prompt::ChooseFile(request);
   if (path.isEmpty()) return;
-  if (!odbc::RegisterDataSource(DataSourceName().toStdString(), path.toStdString())) {
-    prompt::Message(QStringLiteral("注册数据源失败......"));
+  std::string error;
+  if (!odbc::RegisterDataSource(DataSourceName().toStdString(), path.toStdString(), &error)) {
+    // The reason matters most for an Access file whose conversion failed.
+    prompt::Message(QStringLiteral("注册数据源失败......\n") + QString::fromStdString(error));
     return;
   }
   CurrentFilePath() = path;

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "framework/odbc/data_source.h"
 #include "framework/paths/app_folder.h"
 
 namespace fs = std::filesystem;
@@ -116,12 +115,6 @@ bool RefreshAccessCopy(const std::string& mdb, const std::string& copy, std::str
   const auto converted = fs::last_write_time(copy, ec);
   if (!ec && converted >= source) return true;
   return ConvertAccessFile(mdb, copy, error);
-}
-
-bool RegisterAccessDataSource(const std::string& name, const std::string& mdb, std::string* error) {
-  const std::string copy = AccessCopyPath(mdb);
-  if (!ConvertAccessFile(mdb, copy, error)) return false;
-  return WriteUserDataSource(name, "SQLite3", {{"Database", copy}, {"DBQ", mdb}}, error);
 }
 
 }  // namespace zv::odbc

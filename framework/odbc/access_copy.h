@@ -21,8 +21,5 @@ bool ConvertAccessFile(const std::string& mdb, const std::string& copy, std::str
 // Converts again when the .mdb is newer than its copy or the copy is missing;
 // true when the copy is current.
 bool RefreshAccessCopy(const std::string& mdb, const std::string& copy, std::string* error);
-// Converts the .mdb and registers its copy as the user data source `name` on
-// the SQLite3 driver (Database = the copy, DBQ = the .mdb).
-bool RegisterAccessDataSource(const std::string& name, const std::string& mdb, std::string* error);
 
 }  // namespace zv::odbc

@@ -3,12 +3,13 @@
 // unixODBC's installer library (odbcinst). The source is a user data source
 // ("odbc.ini" of the user, or $ODBCINI) naming the SQLite driver "SQLite3",
 // which must be listed in the driver list (odbcinst.ini, in $ODBCSYSINI when
-// set). Only SQLite databases are registered here; an Access database is
-// converted to a SQLite copy first, and the copy registered.
+// set). A SQLite database is registered as it is; an Access database (.mdb)
+// is converted to its SQLite copy first (access_copy.h), and the copy
+// registered.
 //
-// The source's keys: Driver, Database and DBQ (the database path; drivers
-// read Database, the program's own readers DBQ), UID = "admin". No password
-// is written.
+// The source's keys: Driver, Database (the file the driver reads: the
+// database, or the copy of an .mdb), DBQ (the file the user registered, which
+// the program's own readers go by) and UID = "admin". No password is written.
 
 #include <string>
 

@@ -26,4 +26,11 @@ void WriteDataSource(const std::string& name, const std::map<std::string, std::s
 // returns the file's path.
 std::string RegisterFixtureDb(const std::string& extraSql = "");
 
+// Stand-ins for mdbtools' mdb-schema, mdb-tables and mdb-export, put first on
+// PATH: whatever .mdb they are given, they print the fixture script's tables,
+// their names and their rows (with `extraSql`'s rows), as the real tools print
+// an Access file's. They insist on MDB_JET3_CHARSET=CP936. With `failing`,
+// mdb-export fails with "mdb-export: cannot read table".
+void InstallStandInMdbTools(const std::string& extraSql = "", bool failing = false);
+
 }  // namespace zv::test

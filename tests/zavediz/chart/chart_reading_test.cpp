@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "common/globals/program_globals.h"
+#include "framework/odbc/odbc_installer.h"
 #include "tests/framework/odbc/borehole_db_fixture.h"
 #include "tests/support/test_env.h"
 #include "zavediz/chart/chart_data_source.h"
@@ -84,6 +88,37 @@ TEST(ChartReadingTest, DataSourceCheckFindsTheDatabaseFile) {
   test::WriteDataSource("kof", {{"DBQ", "/elsewhere.mdb"}});
   EXPECT_TRUE(CheckDataSource("kof").ok);
   EXPECT_EQ(CurrentFilePath(), "/set/before.mdb") << "a path already set stays";
+}
+
+TEST(ChartReadingTest, AnAccessDatabaseIsReadThroughItsCopyAndConvertedAgainWhenNewer) {
+  test::InstallStandInMdbTools();
+  test::WriteOdbcDrivers();
+  const std::string mdb = test::TempRoot() + "/钻孔.mdb";
+  std::ofstream(mdb) << "Standard Jet DB";
+  std::string error;
+  ASSERT_TRUE(odbc::RegisterDataSource("kof", mdb, &error)) << error;
+  CurrentFilePath().clear();
+  ASSERT_TRUE(CheckDataSource("kof").ok);
+  EXPECT_EQ(CurrentFilePath().toStdString(), mdb) << "the file the user registered";
+  ChartState s;
+  ReadMineChartSettings(s, "kof", "1001");
+  EXPECT_EQ(s.chartWidth, 200.0f);
+
+  // A later row of the mine wins.
+  test::InstallStandInMdbTools("INSERT INTO minefile (矿区代码, 矿区类别, 图宽) VALUES ('1001', '1', '380');");
+  const auto now = std::filesystem::file_time_type::clock::now();
+  std::filesystem::last_write_time(mdb, now + std::chrono::seconds(5));
+  EXPECT_TRUE(CheckDataSource("kof").message.empty());
+  ReadMineChartSettings(s, "kof", "1001");
+  EXPECT_EQ(s.chartWidth, 380.0f);
+
+  test::InstallStandInMdbTools("", true);
+  std::filesystem::last_write_time(mdb, now + std::chrono::seconds(10));
+  const DataSourceCheck check = CheckDataSource("kof");
+  EXPECT_TRUE(check.ok) << "the previous copy is read";
+  EXPECT_NE(check.message.find(mdb), std::string::npos) << check.message;
+  ReadMineChartSettings(s, "kof", "1001");
+  EXPECT_EQ(s.chartWidth, 380.0f);
 }
 
 }  // namespace
