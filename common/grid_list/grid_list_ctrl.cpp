@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include "common/grid_list/grid_column_state.h"
 #include "common/grid_list/grid_sort.h"
 #include "common/grid_list/sort_header_ctrl.h"
+#include "framework/itemviews/report_view.h"
 #include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
 #include "framework/profile/profile_file.h"
@@ -35,12 +35,7 @@ CGridListCtrl::CGridListCtrl(QWidget* parent)
   setModel(model_);
   setHorizontalHeader(header_);
   header_->setModel(model_);
-  verticalHeader()->hide();
-  setShowGrid(false);
-  setWordWrap(false);
-  setSelectionBehavior(QAbstractItemView::SelectRows);
-  setSelectionMode(QAbstractItemView::ExtendedSelection);
-  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  itemviews::SetUpReportView(*this);
   setItemDelegate(new GridCellDelegate(this));
   LoadColours();
   connect(header_, &QHeaderView::sectionClicked, this, &CGridListCtrl::OnColumnClick);
@@ -130,19 +125,9 @@ void CGridListCtrl::DeleteAllRows() {
 
 int CGridListCtrl::GetItemCount() const { return model_->rowCount(); }
 
-std::vector<int> CGridListCtrl::GetSelectedRows() const {
-  std::vector<int> rows;
-  for (const QModelIndex& index : selectionModel()->selectedRows()) rows.push_back(index.row());
-  std::sort(rows.begin(), rows.end());
-  return rows;
-}
+std::vector<int> CGridListCtrl::GetSelectedRows() const { return itemviews::SelectedRows(*this); }
 
-void CGridListCtrl::SelectRow(int row, bool selected) {
-  if (row < 0 || row >= GetItemCount()) return;
-  selectionModel()->select(model_->index(row, 0), (selected ? QItemSelectionModel::Select
-                                                            : QItemSelectionModel::Deselect) |
-                                                       QItemSelectionModel::Rows);
-}
+void CGridListCtrl::SelectRow(int row, bool selected) { itemviews::SetRowSelected(*this, row, selected); }
 
 void CGridListCtrl::LoadColumnState(int dialogId) {
   LoadColumnState(ProfileFile(ColumnStateProfilePath()), dialogId);
