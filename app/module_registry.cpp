@@ -6,6 +6,7 @@
 #include "geodesy/commands/geodesy_commands.h"
 #include "tools/edit_aid/edit_aid_commands.h"
 #include "views/stand_in_views.h"
+#include "zavediz/chart_tool/borehole_chart_commands.h"
 
 namespace zv {
 
@@ -19,6 +20,7 @@ void RegisterModules() {
   RegisterStandInViews();
   tools::RegisterEditAidCommands();
   geodesy::RegisterGeodesyCommands();
+  chart::RegisterBoreholeChartCommands();
 }
 
 }  // namespace zv

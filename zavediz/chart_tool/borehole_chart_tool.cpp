@@ -13,9 +13,9 @@ namespace zv::chart {
 namespace {
 
 constexpr ChartLaunch kLaunches[] = {
-    {33156, -1, "描述往下分配", "画柱状图胡子往下拉"},
-    {32913, 0, "描述平均分配", "画柱状图(描述平均分配)"},
-    {33158, 1, "描述往上分配", "画柱状图胡子往上拉"},
+    {33156, -1, "&C地质绘图/柱状图(ACCESS)/绘制柱状图/描述往下分配", "画柱状图胡子往下拉"},
+    {32913, 0, "&C地质绘图/柱状图(ACCESS)/绘制柱状图/描述平均分配", "画柱状图(描述平均分配)"},
+    {33158, 1, "&C地质绘图/柱状图(ACCESS)/绘制柱状图/描述往上分配", "画柱状图胡子往上拉"},
 };
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }

@@ -33,7 +33,7 @@ class CSecBoreholeChartTool : public BaseGisTool {
 struct ChartLaunch {
   int id;
   int16_t mode;
-  const char* menuText;  // under "&C地质绘图" ▸ "柱状图(ACCESS)" ▸ "绘制柱状图"
+  const char* menuPath;  // the item in the section menu
   const char* prompt;    // the status-bar prompt
 };
 

@@ -1,0 +1,224 @@
+// Borehole column charts from a generated database of 100 holes (200 layers
+// and 400 samples each) read through the SQLite ODBC driver: all 100 drawn
+// and saved as one chart command does (holes per second), and the chart's
+// reading steps alone over the same holes, whose time over the first's is
+// the share of the run spent in ODBC calls.
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/data/work_area.h"
+#include "zavediz/chart/borehole_chart.h"
+#include "zavediz/chart/chart_db.h"
+#include "zavediz/chart/chart_settings.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace zv;
+using namespace zv::chart;
+
+constexpr int kHoles = 100;
+constexpr int kLayers = 200;
+constexpr int kSamples = 400;
+constexpr float kScaleFactor = 500 * 0.005f;
+const char* kMine = "B001";
+
+std::string HoleId(int h) { return "BH" + std::to_string(1000 + h).substr(1); }
+
+void Exec(sqlite3* db, const std::string& sql) {
+  char* error = nullptr;
+  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+    std::fprintf(stderr, "%s\n", error);
+    std::abort();
+  }
+}
+
+// Runs a prepared insert once per row the generator gives.
+template <class Fill>
+void InsertRows(sqlite3* db, const char* sql, int count, Fill fill) {
+  sqlite3_stmt* stmt = nullptr;
+  sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+  for (int i = 0; i < count; ++i) {
+    fill(stmt, i);
+    sqlite3_step(stmt);
+    sqlite3_reset(stmt);
+  }
+  sqlite3_finalize(stmt);
+}
+
+void Bind(sqlite3_stmt* stmt, int at, const std::string& text) {
+  sqlite3_bind_text(stmt, at, text.c_str(), -1, SQLITE_TRANSIENT);
+}
+
+std::string Num(double v) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.2f", v);
+  return buffer;
+}
+
+// The test fixture's tables and layout rows, and the generated mine.
+const std::string& Setup() {
+  static const std::string folder = [] {
+    const fs::path root = fs::temp_directory_path() / "zavediz-bench-borehole";
+    fs::remove_all(root);
+    fs::create_directories(root / "out");
+    {
+      std::ofstream(root / "odbcinst.ini") << "[SQLite3]\nDriver=" << ZV_SQLITE3_ODBC_DRIVER << "\n";
+      std::ofstream(root / "odbc.ini") << "[kof]\nDriver=SQLite3\nDatabase=" << (root / "bench.sqlite").string()
+                                       << "\nDBQ=" << (root / "bench.sqlite").string() << "\n";
+    }
+    setenv("ODBCSYSINI", root.c_str(), 1);
+    setenv("ODBCINI", (root / "odbc.ini").c_str(), 1);
+
+    std::ifstream in(ZV_BOREHOLE_FIXTURE, std::ios::binary);
+    std::stringstream script;
+    script << in.rdbuf();
+    sqlite3* db = nullptr;
+    sqlite3_open((root / "bench.sqlite").c_str(), &db);
+    Exec(db, "BEGIN");
+    Exec(db, script.str());
+    Exec(db, "INSERT INTO minefile (矿区代码, 矿区名称, 矿区类别, 图宽) VALUES ('B001', '基准矿区', '1', '400')");
+    InsertRows(db,
+               "INSERT INTO zkinfok (工程编号, 勘探线号, X, Y, H, 开孔日期, 终孔日期, 终孔方位, 终孔倾角, 终孔深度, "
+               "分层数, 图名, 校正孔深, 矿区代码) VALUES (?, '7', '3512345.6', '40512345.6', '1200.5', '2024-01-01', "
+               "'2024-02-01', '135', '80°30′', ?, ?, ?, ?, 'B001')",
+               kHoles, [](sqlite3_stmt* s, int h) {
+                 Bind(s, 1, HoleId(h));
+                 Bind(s, 2, Num(kLayers * 2.5));
+                 Bind(s, 3, std::to_string(kLayers));
+                 Bind(s, 4, "基准矿区" + HoleId(h) + "号钻孔柱状图");
+                 Bind(s, 5, Num(kLayers * 2.5));
+               });
+    const std::string description =
+        "灰色中细粒砂岩，块状构造，主要成分为石英、长石及少量岩屑，裂隙发育，见方解石细脉充填，局部黄铁矿化。";
+    InsertRows(db,
+               "INSERT INTO drilgeo2 (矿区代码, 工程编号, 岩石名称, 花纹号, 层号, 地质描述, 花纹高, 自孔深, 至孔深, "
+               "岩心长, 界线类型, 校正自孔深, 校正至孔深) VALUES ('B001', ?, '砂岩', ?, ?, ?, '5', ?, ?, ?, ?, ?, ?)",
+               kHoles * kLayers, [&](sqlite3_stmt* s, int i) {
+                 const int h = i / kLayers, k = i % kLayers;
+                 const double from = k * 2.5, to = from + (k % 3 == 0 ? 0.4 : 2.1 + (k % 4) * 0.4 - 0.4 * (k % 3));
+                 Bind(s, 1, HoleId(h));
+                 Bind(s, 2, std::to_string(100 + k % 20));
+                 Bind(s, 3, std::to_string(k + 1));
+                 Bind(s, 4, description.substr(0, 30 + (k % 5) * 24));
+                 Bind(s, 5, Num(from));
+                 Bind(s, 6, Num(std::min(to, (k + 1) * 2.5)));
+                 Bind(s, 7, Num((to - from) * 0.9));
+                 Bind(s, 8, k % 7 == 0 ? "80" : "0");
+                 Bind(s, 9, Num(from));
+                 Bind(s, 10, Num(std::min(to, (k + 1) * 2.5)));
+               });
+    InsertRows(db,
+               "INSERT INTO drilsamh (矿区代码, 工程编号, 样号, 自孔深, 至孔深, 岩心长, 校正自孔深, 校正至孔深) "
+               "VALUES ('B001', ?, ?, ?, ?, ?, ?, ?)",
+               kHoles * kSamples, [](sqlite3_stmt* s, int i) {
+                 const int h = i / kSamples, k = i % kSamples;
+                 Bind(s, 1, HoleId(h));
+                 Bind(s, 2, "H" + std::to_string(k + 1));
+                 Bind(s, 3, Num(k * 1.25));
+                 Bind(s, 4, Num(k * 1.25 + 1.25));
+                 Bind(s, 5, "1.10");
+                 Bind(s, 6, Num(k * 1.25));
+                 Bind(s, 7, Num(k * 1.25 + 1.25));
+               });
+    InsertRows(db,
+               "INSERT INTO geolayercolor (序号, 自孔深, 至孔深, 地层代号, 颜色, 校正自孔深, 校正至孔深, 矿区代码, 工程编号) "
+               "VALUES (?, ?, ?, 'J2', '31', ?, ?, 'B001', ?)",
+               kHoles * 10, [](sqlite3_stmt* s, int i) {
+                 const int h = i / 10, k = i % 10;
+                 Bind(s, 1, std::to_string(k + 1));
+                 Bind(s, 2, Num(k * 50.0));
+                 Bind(s, 3, Num(k * 50.0 + 50));
+                 Bind(s, 4, Num(k * 50.0));
+                 Bind(s, 5, Num(k * 50.0 + 50));
+                 Bind(s, 6, HoleId(h));
+               });
+    // The layout's own rows run the whole chart: every column on.
+    Exec(db, "UPDATE 栏目选择 SET 右边='400' WHERE 序号='7'");
+    Exec(db, "CREATE INDEX drilgeo2_hole ON drilgeo2 (矿区代码, 工程编号, 自孔深)");
+    Exec(db, "CREATE INDEX drilsamh_hole ON drilsamh (矿区代码, 工程编号, 自孔深)");
+    Exec(db, "COMMIT");
+    sqlite3_close(db);
+    return (root / "out").string();
+  }();
+  return folder;
+}
+
+struct Areas {
+  Areas() {
+    set = BasCreateWorkAreaSet(0);
+    areas = {BasCreateLineWorkArea(set), BasCreatePointWorkArea(set), BasCreateRegionWorkArea(set)};
+  }
+  ~Areas() { BasFreeWorkAreaSet(set); }
+  WorkAreaSetHandle set;
+  ChartAreas areas;
+};
+
+void DrawAndSave100Holes(benchmark::State& state) {
+  const std::string& out = Setup();
+  Areas areas;
+  for (auto _ : state) {
+    BoreholeChart chart(areas.areas, -1, "kof", 502);
+    for (int h = 0; h < kHoles; ++h) {
+      std::string error;
+      if (!chart.DrawColumns(kScaleFactor, kMine, HoleId(h), &error) || !chart.CreateChartProject(out, &error)) {
+        state.SkipWithError(error.c_str());
+        return;
+      }
+    }
+  }
+  state.counters["holes/s"] = benchmark::Counter(kHoles, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(DrawAndSave100Holes)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The chart's reading steps for every hole: connections, queries and fields,
+// as the drawers of the run above make them.
+void ReadingSteps100Holes(benchmark::State& state) {
+  Setup();
+  for (auto _ : state) {
+    for (int h = 0; h < kHoles; ++h) {
+      const std::string hole = HoleId(h);
+      ChartState s;
+      ReadMineChartSettings(s, "kof", kMine);
+      LoadChartParameters(s, "kof", kScaleFactor, kMine, hole);
+      const std::vector<std::string> key = {kMine, hole};
+      {
+        ChartDb db("kof");
+        db.Query("zkinfok", sql::kZkinfokHeader, key,
+                 {{0, 9}, {1, 5}, {2, 13}, {3, 13}, {4, 8}, {5, 16}, {6, 16}, {7, 11}, {8, 11}, {9, 8}, {21, 101}});
+      }
+      {
+        ChartDb db("kof");
+        db.Query("drilgeo2", sql::kDrilgeo2, key, {{9, 8}, {10, 8}, {24, 8}, {25, 8}});
+        db.Query("geolayercolor", sql::kGeolayercolor, key, {{1, 8}, {2, 8}, {13, 8}, {14, 8}, {3, 21}});
+      }
+      {
+        ChartDb db("kof");
+        db.Query("drilgeo2", sql::kDrilgeo2, key, {{9, 8}, {10, 8}, {24, 8}, {25, 8}, {11, 8}, {6, 5}});
+      }
+      {
+        ChartDb db("kof");
+        db.Query("drilgeo2", sql::kDrilgeo2, key, {{9, 8}, {10, 8}, {24, 8}, {25, 8}, {4, 5}, {8, 3}, {15, 5}});
+        db.Query("geolayercolor", sql::kGeolayercolor, key, {{1, 8}, {2, 8}, {13, 8}, {14, 8}, {4, 5}});
+        db.Query("drilsamh", sql::kDrilsamh, key, {{3, 8}, {4, 8}, {22, 8}, {23, 8}, {2, 9}});
+        db.Query("drilore", sql::kDrilore, key, {{5, 8}, {6, 8}, {22, 8}, {23, 8}, {14, 2}});
+      }
+      {
+        ChartDb db("kof");
+        db.Query("drilgeo2", sql::kDrilgeo2, key, {{3, 40}, {6, 4}, {7}, {9, 7}, {10, 7}, {24, 7}, {25, 7}});
+      }
+    }
+  }
+  state.counters["holes/s"] = benchmark::Counter(kHoles, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(ReadingSteps100Holes)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();

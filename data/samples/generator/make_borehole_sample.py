@@ -1,0 +1,80 @@
+#!/usr/bin/python3
+"""Writes data/samples/borehole_sample.sqlite: a small made-up borehole
+database for trying the column chart (连接数据源 on it, then 绘制柱状图).
+
+The tables and the chart layout (栏目选择, 柱状参数) are those of the chart
+tests' script tests/data/borehole/borehole_fixture.sql; its test holes are
+left out, and one mine area "0001 示例矿区" with three holes is added.
+Python standard library only; the same bytes on every run.
+"""
+import os
+import sqlite3
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(HERE)))
+SCRIPT = os.path.join(ROOT, "tests", "data", "borehole", "borehole_fixture.sql")
+PATH = os.path.join(os.path.dirname(HERE), "borehole_sample.sqlite")
+
+ROCKS = [
+    ("第四系黄土", 101, "黄褐色，松散，含少量钙质结核。"),
+    ("砂岩", 200, "灰白色中细粒砂岩，块状构造，成分以石英为主，次为长石。"),
+    ("泥岩", 120, "灰绿色泥岩，薄层状，遇水易软化。"),
+    ("砾岩", 130, "杂色砾岩，砾石成分为石英岩及硅质岩，钙质胶结。"),
+    ("蚀变花岗岩", 300, "肉红色中粗粒花岗岩，钾化、硅化强烈，见浸染状黄铁矿及细脉状黄铜矿。"),
+    ("花岗岩", 300, "肉红色中粗粒花岗岩，块状构造，主要矿物为钾长石、斜长石和石英。"),
+]
+
+HOLES = [
+    # id, line, x, y, h, depth, azimuth, dip, layer tops
+    ("ZK101", "1", "3512100.25", "40512200.50", "1235.40", 120.0, "135", "85°30′", [0, 6.5, 30.2, 30.8, 55.0, 78.4]),
+    ("ZK102", "1", "3512180.75", "40512260.10", "1242.10", 150.0, "135", "82", [0, 4.2, 25.0, 48.6, 49.1, 92.0]),
+    ("ZK103", "2", "3512300.00", "40512150.00", "1228.90", 95.5, "", "", [0, 8.0, 21.4, 40.0, 62.5, 63.0]),
+]
+
+
+def main():
+    if os.path.exists(PATH):
+        os.remove(PATH)
+    db = sqlite3.connect(PATH)
+    with open(SCRIPT, encoding="utf-8") as f:
+        db.executescript(f.read())
+    for table in ("minefile", "zkinfok", "drilgeo2", "geolayercolor", "drilsamh", "drilore"):
+        db.execute(f'delete from "{table}"')
+    db.execute("insert into minefile (矿区代码, 矿区名称, 矿区类别, 图宽) values ('0001', '示例矿区', '1', '200')")
+    for hole, line, x, y, h, depth, azimuth, dip, tops in HOLES:
+        db.execute(
+            "insert into zkinfok (工程编号, 勘探线号, X, Y, H, 开孔日期, 终孔日期, 终孔方位, 终孔倾角, 终孔深度,"
+            " 分层数, 图名, 校正孔深, 矿区代码) values (?, ?, ?, ?, ?, '2024-03-01', '2024-04-15', ?, ?, ?, ?, ?, ?, '0001')",
+            (hole, line, x, y, h, azimuth, dip, f"{depth:.2f}", str(len(tops)), f"示例矿区{hole}钻孔柱状图", f"{depth:.2f}"))
+        bottoms = tops[1:] + [depth]
+        for k, (top, bottom) in enumerate(zip(tops, bottoms)):
+            name, pattern, text = ROCKS[k % len(ROCKS)]
+            db.execute(
+                "insert into drilgeo2 (矿区代码, 工程编号, 岩石名称, 花纹号, 层号, 地质描述, 花纹高, 自孔深, 至孔深, 岩心长,"
+                " 界线类型, 校正自孔深, 校正至孔深) values ('0001', ?, ?, ?, ?, ?, '5', ?, ?, ?, ?, ?, ?)",
+                (hole, name, str(pattern), str(k + 1), text, f"{top:.2f}", f"{bottom:.2f}",
+                 f"{(bottom - top) * 0.92:.2f}", "80" if k == 3 else "0", f"{top:.2f}", f"{bottom:.2f}"))
+        db.execute(
+            "insert into geolayercolor (序号, 自孔深, 至孔深, 地层代号, 颜色, 校正自孔深, 校正至孔深, 矿区代码, 工程编号)"
+            " values ('1', '0', ?, 'Q', '23', '0', ?, '0001', ?)", (f"{tops[1]:.2f}", f"{tops[1]:.2f}", hole))
+        db.execute(
+            "insert into geolayercolor (序号, 自孔深, 至孔深, 地层代号, 颜色, 校正自孔深, 校正至孔深, 矿区代码, 工程编号)"
+            " values ('2', ?, ?, 'γ5', '45', ?, ?, '0001', ?)",
+            (f"{tops[1]:.2f}", f"{depth:.2f}", f"{tops[1]:.2f}", f"{depth:.2f}", hole))
+        for n in range(8):
+            top = tops[4] + n * 2.0
+            db.execute(
+                "insert into drilsamh (矿区代码, 工程编号, 样号, 自孔深, 至孔深, 岩心长, 校正自孔深, 校正至孔深)"
+                " values ('0001', ?, ?, ?, ?, '1.80', ?, ?)",
+                (hole, f"H{n + 1}", f"{top:.2f}", f"{top + 2:.2f}", f"{top:.2f}", f"{top + 2:.2f}"))
+        db.execute(
+            "insert into drilore (矿区代码, 工程编号, 自孔深, 至孔深, 矿种, 校正自孔深, 校正至孔深)"
+            " values ('0001', ?, ?, ?, '1', ?, ?)",
+            (hole, f"{tops[4] + 2:.2f}", f"{tops[4] + 9:.2f}", f"{tops[4] + 2:.2f}", f"{tops[4] + 9:.2f}"))
+    db.commit()
+    db.execute("vacuum")
+    db.close()
+
+
+if __name__ == "__main__":
+    main()
