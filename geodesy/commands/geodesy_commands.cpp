@@ -8,6 +8,7 @@
 #include "framework/docview/view.h"
 #include "framework/docview/win_app.h"
 #include "framework/prompts/prompts.h"
+#include "geodesy/block/mining_block_dlg.h"
 #include "geodesy/reserve/reserve_commands.h"
 #include "geodesy/sheet/sheet_number_dlg.h"
 
@@ -35,9 +36,16 @@ void OnReserveProject(cmd::CommandTarget& target) {
   reserve::RunReserveVerificationProject(ParentOf(target), OpenAsDocument);
 }
 
+// 33511 区块图: the edit-aid tool's mode 16 runs the block dialog and nothing else.
+void OnBlockMaps(cmd::CommandTarget& target) {
+  block::CMiningBlockDlg dialog(OpenAsDocument, ParentOf(target));
+  prompt::Current().Exec(dialog);
+}
+
 constexpr cmd::CommandRow kRows[] = {
     cmd::Handler(33384, OnSheetNumbers, "OnSheetNumbers"),
     cmd::Handler(33442, OnReserveProject, "OnReserveProject"),
+    cmd::Handler(33511, OnBlockMaps, "OnBlockMaps"),
 };
 
 }  // namespace
@@ -50,6 +58,7 @@ void RegisterGeodesyCommands() {
   std::vector<cmd::MenuRow> rows;
   for (int menu : {cmd::kMenuPlan, cmd::kMenuSection}) {
     rows.push_back({menu, "&W显示/图幅号转换", 33384});
+    rows.push_back({menu, "&1辅助工具/专题辅助/区块图", 33511});
     rows.push_back({menu, "&1辅助工具/专题辅助/储量核查工具", 33442});
   }
   cmd::Menus().AddRows(rows);

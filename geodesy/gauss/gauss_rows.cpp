@@ -7,6 +7,7 @@
 #include "geodesy/dms.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/geo_point.h"
+#include "geodesy/point_text.h"
 
 namespace zv::gauss {
 namespace {
@@ -31,24 +32,11 @@ std::string SecondsToDdmmss(double seconds) {
   return negative ? "-" + text : text;
 }
 
-// "116°5′3.5″" as its three numbers; false when the text has no degree sign
-// or the parts are no numbers.
+// "116°5′3.5″" to DDMMSS.ss; false when the text is no such angle.
 bool SymbolsToDdmmss(const std::string& text, std::string* out) {
-  const std::string_view marks[] = {"°", "′", "″"};
-  double parts[3] = {0, 0, 0};
-  std::size_t at = 0;
-  bool any = false;
-  for (int i = 0; i < 3; ++i) {
-    const std::size_t mark = text.find(marks[i], at);
-    if (mark == std::string::npos) continue;
-    const std::string number = text.substr(at, mark - at);
-    if (number.find_first_not_of(" 0123456789.+-") != std::string::npos) return false;
-    parts[i] = num::ParseDouble(number);
-    at = mark + marks[i].size();
-    any = true;
-  }
-  if (!any || text.find_first_not_of(" ", at) != std::string::npos) return false;
-  *out = SecondsToDdmmss(parts[0] * 3600 + parts[1] * 60 + parts[2]);
+  const auto parts = point_text::SymbolAngle(text);
+  if (!parts) return false;
+  *out = SecondsToDdmmss((*parts)[0] * 3600 + (*parts)[1] * 60 + (*parts)[2]);
   return true;
 }
 
@@ -121,68 +109,33 @@ void MinutesToSeconds(GaussRows& rows) {
   });
 }
 
-GaussRows ReadPointFile(std::string_view bytes) {
-  const std::string contents = text::DecodeTextFile(bytes);
+namespace {
+
+GaussRows FromFields(const std::vector<point_text::Fields>& all, bool skipBlank) {
   GaussRows rows;
-  std::string_view rest(contents);
-  while (!rest.empty()) {
-    const std::size_t eol = rest.find('\n');
-    std::string_view line = rest.substr(0, eol);
-    rest = eol == std::string_view::npos ? std::string_view() : rest.substr(eol + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
-    GaussRow row;
-    const std::size_t c1 = line.find(',');
-    row.name = std::string(line.substr(0, c1));
-    if (c1 != std::string_view::npos) {
-      const std::size_t c2 = line.find(',', c1 + 1);
-      row.first = std::string(line.substr(c1 + 1, c2 == std::string_view::npos ? std::string_view::npos : c2 - c1 - 1));
-      if (c2 != std::string_view::npos) {
-        for (char c : line.substr(c2 + 1))
-          if (c != ',') row.second += c;
-      }
-    }
-    rows.push_back({CutCell(row.name), CutCell(row.first), CutCell(row.second)});
+  for (const point_text::Fields& f : all) {
+    if (skipBlank && f[0].empty() && f[1].empty() && f[2].empty()) continue;
+    rows.push_back({CutCell(f[0]), CutCell(f[1]), CutCell(f[2])});
   }
   return rows;
 }
 
-std::string PointFileText(const GaussRows& rows) {
-  std::string out;
-  for (const GaussRow& r : rows) out += r.name + "," + r.first + "," + r.second + "\r\n";
+std::vector<point_text::Fields> ToFields(const GaussRows& rows) {
+  std::vector<point_text::Fields> out;
+  for (const GaussRow& r : rows) out.push_back({r.name, r.first, r.second});
   return out;
 }
+
+}  // namespace
+
+GaussRows ReadPointFile(std::string_view bytes) { return FromFields(point_text::ReadFile(bytes), true); }
+
+std::string PointFileText(const GaussRows& rows) { return point_text::Join(ToFields(rows), ","); }
 
 GaussRows ParseClipboard(std::string_view text) {
-  GaussRows rows;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", i);
-    if (end == std::string_view::npos) end = text.size();
-    const std::string_view line = text.substr(i, end - i);
-    i = end;
-    if (i < text.size() && text[i] == '\r') ++i;
-    if (i < text.size() && text[i] == '\n') ++i;
-    std::vector<std::string> fields;
-    std::size_t k = 0;
-    while (fields.size() < 3) {
-      k = line.find_first_not_of("\t, ", k);
-      if (k == std::string_view::npos) break;
-      const std::size_t stop = line.find_first_of("\t, ", k);
-      fields.push_back(CutCell(line.substr(k, stop == std::string_view::npos ? std::string_view::npos : stop - k)));
-      k = stop;
-    }
-    if (fields.empty()) continue;
-    fields.resize(3);
-    rows.push_back({fields[0], fields[1], fields[2]});
-  }
-  return rows;
+  return FromFields(point_text::ParseClipboard(text, kCellCharacters), true);
 }
 
-std::string ClipboardText(const GaussRows& rows) {
-  std::string out;
-  for (const GaussRow& r : rows) out += r.name + "\t" + r.first + "\t" + r.second + "\r\n";
-  return out;
-}
+std::string ClipboardText(const GaussRows& rows) { return point_text::Join(ToFields(rows), "\t"); }
 
 }  // namespace zv::gauss

@@ -28,7 +28,8 @@ ProjectWriteReport WriteFilesAndProject(const std::vector<ProjectFile>& files, c
   }
   std::string error;
   report.projectSaved = PrjSave(project, &error) == 1;
-  if (!report.projectSaved) report.failures.push_back(projectPath + ": " + error);
+  if (!report.projectSaved)
+    report.failures.push_back(error.find(projectPath) == std::string::npos ? projectPath + ": " + error : error);
   PrjClose(project);
   return report;
 }

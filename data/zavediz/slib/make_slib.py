@@ -47,13 +47,14 @@ NAMED_COLOURS = {
     174: (255, 170, 130),  # salmon: ore of the second kind
     175: (215, 40, 40),    # ore red: ore of the first kind
     255: (128, 0, 255),    # highlight (drawn inverted in XOR mode)
+    620: (255, 236, 204),  # light fill of the block in the range maps (三) of a mining-right block
 }
 
-COLOUR_COUNT = 600  # numbers 1 .. 599
+COLOUR_COUNT = 621  # numbers 1 .. 620
 
 
 def ramp_colour(index):
-    """Colours 17 .. 599 run through 14 lightness bands of 48 hues each."""
+    """Colours 17 .. 620 run through 14 lightness bands of 48 hues each."""
     band, hue_step = divmod(index, 48)
     if band >= 14:
         raise ValueError("the colour ramp holds 672 colours")

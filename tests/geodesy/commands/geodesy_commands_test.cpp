@@ -33,7 +33,13 @@ TEST(GeodesyCommands, BothToolViewsRunTheDialogsAndTheMenusListThem) {
     return -1;
   });
   EXPECT_EQ(cmd::Execute({&view}, 33442), cmd::RunResult::kRan);
-  ASSERT_EQ(script->asked().size(), 2u);
+  script->AnswerDialog([](QDialog& d) {
+    d.reject();
+    return -1;
+  });
+  EXPECT_EQ(cmd::Execute({&view}, 33511), cmd::RunResult::kRan);
+  ASSERT_EQ(script->asked().size(), 3u);
+  EXPECT_EQ(script->asked()[2].text, "矿区坐标点");
   EXPECT_EQ(script->asked()[0].text, "新旧图幅号转换");
   EXPECT_EQ(script->asked()[1].text, "储量核查目录文件生成");
   // No application runs here, so the project is written and not opened.
@@ -41,7 +47,7 @@ TEST(GeodesyCommands, BothToolViewsRunTheDialogsAndTheMenusListThem) {
 
   for (int menu : {cmd::kMenuPlan, cmd::kMenuSection}) {
     const auto rows = cmd::Menus().RowsOf(menu);
-    for (int id : {33384, 33442})
+    for (int id : {33384, 33442, 33511})
       EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [id](const cmd::MenuRow& r) { return r.id == id; })) << id;
   }
 }

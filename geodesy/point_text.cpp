@@ -1,0 +1,103 @@
+#include "geodesy/point_text.h"
+
+#include "framework/text/encoding.h"
+#include "framework/text/numbers.h"
+
+namespace zv::point_text {
+namespace {
+
+// Calls f(line) for every line, ended by LF, CR LF or CR; a last line
+// without an end counts.
+template <class F>
+void ForEachLine(std::string_view text, F&& f) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::size_t end = text.find_first_of("\r\n", i);
+    if (end == std::string_view::npos) end = text.size();
+    f(text.substr(i, end - i));
+    i = end;
+    if (i < text.size() && text[i] == '\r') ++i;
+    if (i < text.size() && text[i] == '\n') ++i;
+  }
+}
+
+std::string Trim(std::string_view s) {
+  const std::size_t first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return std::string(s.substr(first, s.find_last_not_of(" \t") + 1 - first));
+}
+
+}  // namespace
+
+std::vector<Fields> ParseClipboard(std::string_view text, std::size_t maxCharacters) {
+  std::vector<Fields> rows;
+  ForEachLine(text, [&](std::string_view line) {
+    Fields fields;
+    std::size_t n = 0, k = 0;
+    while (n < 3) {
+      k = line.find_first_not_of("\t, ", k);
+      if (k == std::string_view::npos) break;
+      const std::size_t stop = line.find_first_of("\t, ", k);
+      fields[n++] = text::CutToCharacters(
+          line.substr(k, stop == std::string_view::npos ? std::string_view::npos : stop - k), maxCharacters);
+      k = stop;
+    }
+    rows.push_back(fields);
+  });
+  return rows;
+}
+
+std::vector<Fields> ReadFile(std::string_view bytes) {
+  const std::string contents = text::DecodeTextFile(bytes);
+  std::vector<Fields> rows;
+  ForEachLine(contents, [&](std::string_view line) {
+    Fields f;
+    const std::size_t c1 = line.find(',');
+    f[0] = Trim(line.substr(0, c1));
+    if (c1 != std::string_view::npos) {
+      const std::size_t c2 = line.find(',', c1 + 1);
+      f[1] = Trim(line.substr(c1 + 1, c2 == std::string_view::npos ? std::string_view::npos : c2 - c1 - 1));
+      if (c2 != std::string_view::npos) {
+        std::string rest;
+        for (char c : line.substr(c2 + 1))
+          if (c != ',') rest += c;
+        f[2] = Trim(rest);
+      }
+    }
+    rows.push_back(f);
+  });
+  return rows;
+}
+
+std::optional<std::array<double, 3>> SymbolAngle(std::string_view text) {
+  constexpr std::string_view kMarks[] = {"°", "′", "″"};
+  std::array<double, 3> parts{0, 0, 0};
+  std::size_t at = 0;
+  bool any = false;
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t mark = text.find(kMarks[i], at);
+    if (mark == std::string_view::npos) continue;
+    const std::string_view number = text.substr(at, mark - at);
+    if (number.find_first_not_of(" 0123456789.") != std::string_view::npos) return std::nullopt;
+    parts[i] = num::ParseDouble(number);
+    at = mark + kMarks[i].size();
+    any = true;
+  }
+  if (!any || text.find_first_not_of(' ', at) != std::string_view::npos) return std::nullopt;
+  return parts;
+}
+
+std::string Join(const std::vector<Fields>& rows, std::string_view separator) {
+  std::string out;
+  for (const Fields& f : rows) {
+    out += f[0];
+    out += separator;
+    out += f[1];
+    out += separator;
+    out += f[2];
+    out += "\r\n";
+  }
+  return out;
+}
+
+}  // namespace zv::point_text

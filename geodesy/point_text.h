@@ -1,0 +1,34 @@
+#pragma once
+// Point lists as text, shared by the coordinate dialogs: rows of three
+// fields (a name or number and two values) read from point files and the
+// clipboard and written back.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zv::point_text {
+
+using Fields = std::array<std::string, 3>;
+
+// Clipboard text: a row ends at LF, CR LF or CR, a last row without an end
+// counts; fields end at runs of tabs, commas or blanks; the first three are
+// kept, each cut to `maxCharacters` characters. A blank line gives a row of
+// empty fields.
+std::vector<Fields> ParseClipboard(std::string_view text, std::size_t maxCharacters);
+
+// A point file, UTF-8 when valid, else GB18030: per line the text before the
+// first comma, the text up to the second, and the rest with its commas
+// removed, each trimmed of blanks. A blank line gives a row of empty fields.
+std::vector<Fields> ReadFile(std::string_view bytes);
+
+// An angle written with its signs, "116°5′3.5″" (any of the three parts may
+// be missing): degrees, minutes and seconds as numbers; none when the text
+// has no sign or holds anything else.
+std::optional<std::array<double, 3>> SymbolAngle(std::string_view text);
+
+// The rows joined by `separator`, each line ended by CR LF.
+std::string Join(const std::vector<Fields>& rows, std::string_view separator);
+
+}  // namespace zv::point_text
