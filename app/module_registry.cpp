@@ -7,6 +7,7 @@
 #include "tools/edit_aid/edit_aid_commands.h"
 #include "views/stand_in_views.h"
 #include "zavediz/chart_tool/borehole_chart_commands.h"
+#include "zavediz/plan/plan_section_commands.h"
 
 namespace zv {
 
@@ -21,6 +22,7 @@ void RegisterModules() {
   tools::RegisterEditAidCommands();
   geodesy::RegisterGeodesyCommands();
   chart::RegisterBoreholeChartCommands();
+  zavediz::RegisterPlanSectionCommands();
 }
 
 }  // namespace zv

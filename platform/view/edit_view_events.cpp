@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/view/gis_edit_view.h"
+#include "platform/view/mouse_points.h"
 #include "platform/view/virtual_keys.h"
 
 namespace zv {
@@ -14,7 +15,9 @@ namespace {
 // One wheel notch zooms by this factor about the cursor.
 constexpr double kWheelZoom = 1.25;
 
-unsigned FlagsOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+}  // namespace
+
+unsigned MouseFlagsOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
   unsigned flags = 0;
   if (buttons & Qt::LeftButton) flags |= MK_LBUTTON;
   if (buttons & Qt::RightButton) flags |= MK_RBUTTON;
@@ -24,25 +27,23 @@ unsigned FlagsOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
   return flags;
 }
 
-CPoint PointOf(const QMouseEvent* e) {
+CPoint MousePointOf(const QMouseEvent* e) {
   const QPointF p = e->position();
   return {static_cast<int32_t>(std::floor(p.x())), static_cast<int32_t>(std::floor(p.y()))};
 }
 
-}  // namespace
-
 void CGisEditView::mousePressEvent(QMouseEvent* e) {
   // The flags of a press hold the button pressed, as the platform's do.
-  if (e->button() == Qt::LeftButton) LButtonDown(FlagsOf(e->buttons(), e->modifiers()), PointOf(e));
+  if (e->button() == Qt::LeftButton) LButtonDown(MouseFlagsOf(e->buttons(), e->modifiers()), MousePointOf(e));
 }
 
-void CGisEditView::mouseMoveEvent(QMouseEvent* e) { MouseMove(FlagsOf(e->buttons(), e->modifiers()), PointOf(e)); }
+void CGisEditView::mouseMoveEvent(QMouseEvent* e) { MouseMove(MouseFlagsOf(e->buttons(), e->modifiers()), MousePointOf(e)); }
 
 void CGisEditView::mouseReleaseEvent(QMouseEvent* e) {
   // The flags of a release no longer hold the button released.
-  const unsigned flags = FlagsOf(e->buttons(), e->modifiers());
-  if (e->button() == Qt::LeftButton) LButtonUp(flags, PointOf(e));
-  if (e->button() == Qt::RightButton) RButtonUp(flags, PointOf(e));
+  const unsigned flags = MouseFlagsOf(e->buttons(), e->modifiers());
+  if (e->button() == Qt::LeftButton) LButtonUp(flags, MousePointOf(e));
+  if (e->button() == Qt::RightButton) RButtonUp(flags, MousePointOf(e));
 }
 
 void CGisEditView::keyPressEvent(QKeyEvent* e) {

@@ -61,6 +61,8 @@ PlanSectionController::PlanSectionController(CPrjEditView& view, SectionData& da
 
 PlanSectionController::~PlanSectionController() { delete pickDialog_.data(); }
 
+CPickTerrainPointDlg* PlanSectionController::PickDialog() const { return pickDialog_; }
+
 // ---- The preamble and the header ---------------------------------------------
 
 bool PlanSectionController::BeginLine(uint16_t verticalProjection) {
@@ -286,18 +288,25 @@ void PlanSectionController::TakePickedLine() {
 
 // ---- Overlay -------------------------------------------------------------------------
 
-void PlanSectionController::DrawOverlay(KernelDriver& dc) const {
-  if (!data_.lineStored || !plan_.overlayShown) return;
-  dc.SetColor(kOverlayColour);
-  D_DOT from = plan_.overlayStart;
+std::vector<D_DOT> PlanSectionController::OverlayChain() const {
+  std::vector<D_DOT> chain;
+  if (!data_.lineStored || !plan_.overlayShown) return chain;
+  chain.push_back(plan_.overlayStart);
   for (int32_t i = 1; i <= plan_.crossings.GetCount(); ++i) {
     int32_t id;
-    D_DOT to;
-    plan_.crossings.GetAt(i, id, to.x, to.y);
-    dc.Line(from.x, from.y, to.x, to.y);
-    from = to;
+    D_DOT at;
+    plan_.crossings.GetAt(i, id, at.x, at.y);
+    chain.push_back(at);
   }
-  dc.Line(from.x, from.y, plan_.overlayEnd.x, plan_.overlayEnd.y);
+  chain.push_back(plan_.overlayEnd);
+  return chain;
+}
+
+void PlanSectionController::DrawOverlay(KernelDriver& dc) const {
+  const std::vector<D_DOT> chain = OverlayChain();
+  if (chain.empty()) return;
+  dc.SetColor(kOverlayColour);
+  for (size_t i = 1; i < chain.size(); ++i) dc.Line(chain[i - 1].x, chain[i - 1].y, chain[i].x, chain[i].y);
 }
 
 }  // namespace zv::zavediz

@@ -74,11 +74,13 @@ class PlanSectionController {
   // dialog's line), 6 (the dialog closed).
   void OnPlanRequest(intptr_t code, intptr_t wParam);
 
-  // The stored section line: start → crossings → end in colour 6.
+  // The stored section line: start → crossings → end in colour 6; the chain
+  // is empty while no line is stored.
   void DrawOverlay(KernelDriver& dc) const;
+  std::vector<D_DOT> OverlayChain() const;
 
   const PlanSection& Plan() const { return plan_; }
-  CPickTerrainPointDlg* PickDialog() const { return pickDialog_; }
+  CPickTerrainPointDlg* PickDialog() const;
   const ElevationRange& Range() const { return range_; }
 
  private:

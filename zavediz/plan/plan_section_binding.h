@@ -1,0 +1,37 @@
+#pragma once
+// The section-line commands attached to a project editing view that has no
+// place for them of its own: one PlanSectionController per view, created on
+// the first command and living as long as the view. It takes the view's
+// mouse events while the command flag names one of its steps (the view then
+// does not see them), the plan requests 4 to 6 posted to the view, and draws
+// the stored section line over the map. The view is recorded as the plan
+// view that dialog 192 posts to.
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+#include "zavediz/plan/plan_section_controller.h"
+
+namespace zv::zavediz {
+
+class PlanSectionBinding : public QObject {
+ public:
+  // The view's binding, made on first use over the document's section data.
+  static PlanSectionBinding& Of(CPrjEditView& view, SectionData& data);
+
+  PlanSectionController& Controller() { return *controller_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  PlanSectionBinding(CPrjEditView& view, SectionData& data);
+
+  CPrjEditView& view_;
+  std::unique_ptr<PlanSectionController> controller_;
+  QWidget* overlay_;
+  bool pressTaken_ = false;
+};
+
+}  // namespace zv::zavediz

@@ -1,0 +1,64 @@
+#include "zavediz/plan/plan_section_commands.h"
+
+
+#include "framework/commands/command_table.h"
+#include "framework/commands/menu_rows.h"
+#include "framework/docview/view.h"
+#include "views/zavediz_doc.h"
+#include "zavediz/plan/plan_section_binding.h"
+
+namespace zv::zavediz {
+namespace {
+
+using Command = void (PlanSectionController::*)();
+
+// The binding of the view the command runs in, when it is a plan view with
+// its document.
+PlanSectionController* ControllerOf(cmd::CommandTarget& target) {
+  auto* view = dynamic_cast<docview::CView*>(&target);
+  auto* plan = view ? dynamic_cast<CPrjEditView*>(view->Widget()) : nullptr;
+  auto* doc = view ? dynamic_cast<CZavedizDoc*>(view->GetDocument()) : nullptr;
+  return plan && doc ? &PlanSectionBinding::Of(*plan, doc->Section()).Controller() : nullptr;
+}
+
+template <Command command>
+void Run(cmd::CommandTarget& target) {
+  if (PlanSectionController* controller = ControllerOf(target)) (controller->*command)();
+}
+
+constexpr cmd::CommandRow kRows[] = {
+    cmd::Handler(32783, Run<&PlanSectionController::OnTraceSection>, "OnTraceSection"),
+    cmd::Handler(32969, Run<&PlanSectionController::OnPickSectionPoints>, "OnPickSectionPoints"),
+    cmd::Handler(33065, Run<&PlanSectionController::OnTakeLine>, "OnTakeLine"),
+    cmd::Handler(33192, Run<&PlanSectionController::OnTakePolyline>, "OnTakePolyline"),
+    cmd::Handler(33203, Run<&PlanSectionController::OnVerticalProjection>, "OnVerticalProjection"),
+    cmd::Handler(32781, Run<&PlanSectionController::OnSetTitleBlockData>, "OnSetTitleBlockData"),
+    cmd::Handler(32780, Run<&PlanSectionController::OnAutoElevation>, "OnAutoElevation"),
+    cmd::Handler(32792, Run<&PlanSectionController::OnShowAssignedContours>, "OnShowAssignedContours"),
+    cmd::Handler(32793, Run<&PlanSectionController::OnRestoreContourColour>, "OnRestoreContourColour"),
+};
+
+constexpr cmd::MenuRow kMenu[] = {
+    {cmd::kMenuPlan, "剖面图/读取地形数据/拉线读取", 32783},
+    {cmd::kMenuPlan, "剖面图/读取地形数据/定点读取", 32969},
+    {cmd::kMenuPlan, "剖面图/读取地形数据/选线读取", 33065},
+    {cmd::kMenuPlan, "剖面图/读取地形数据/选折线读取", 33192},
+    {cmd::kMenuPlan, "剖面图/读取地形数据/垂直投影图", 33203},
+    {cmd::kMenuPlan, "剖面图/设置图签数据", 32781},
+    {cmd::kMenuPlan, "剖面图/", 0},
+    {cmd::kMenuPlan, "剖面图/自动赋高程", 32780},
+    {cmd::kMenuPlan, "剖面图/查看已赋属性线", 32792},
+    {cmd::kMenuPlan, "剖面图/恢复线颜色", 32793},
+};
+
+}  // namespace
+
+void RegisterPlanSectionCommands() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  cmd::Registry().AddRows("CSecPrjToolView", kRows);
+  cmd::Menus().AddRows(kMenu);
+}
+
+}  // namespace zv::zavediz
