@@ -9,7 +9,11 @@ namespace {
 
 template <int16_t Mode>
 void Launch(cmd::CommandTarget& target) {
-  if (auto* view = dynamic_cast<CGisEditView*>(&target)) StartEditAidTool(*view, Mode);
+  if (auto* view = dynamic_cast<CGisEditView*>(&target)) {
+    // Typed coordinates go to the view the tool works in.
+    view->setFocus();
+    StartEditAidTool(*view, Mode);
+  }
 }
 
 // Until the views' right-button menu carries its construction section, the

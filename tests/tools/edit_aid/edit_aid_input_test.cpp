@@ -1,5 +1,6 @@
 // Typed numbers at the clicks of the construction modes.
 #include <QColor>
+#include <QTest>
 #include <cmath>
 
 #include "tests/tools/edit_aid/edit_aid_fixture.h"
@@ -76,6 +77,16 @@ TEST_F(EditAidTest, EditingKeysAndUnreadableText) {
   Click({60, 60});
   ASSERT_EQ(LineCount(), 1);
   ExpectVertices({Lines(lin)[0][0]}, {{30, 20}});
+}
+
+TEST_F(EditAidTest, KeysTypedOnTheViewReachTheTool) {
+  Start(103);
+  QTest::keyClicks(view.get(), "-12.5,7x");
+  QTest::keyClick(view.get(), Qt::Key_Backspace);
+  EXPECT_EQ(Tool()->typedText(), "-12.5,");
+  QTest::keyClick(view.get(), Qt::Key_7);
+  Click({50, 50});
+  ExpectVertices(Tool()->vertices(), {{-12.5, 7}});
 }
 
 TEST_F(EditAidTest, PromptShowsTheTextInRed) {
