@@ -1,5 +1,6 @@
 #include "common/grid_list/grid_list_ctrl.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
@@ -215,6 +216,7 @@ void CGridListCtrl::OpenOrMoveEditor() {
     textEditor_->setFrame(false);
     textEditor_->setText(text);
     textEditor_->setCursorPosition(static_cast<int>(text.size()));
+    textEditor_->installEventFilter(this);
     PlaceEditors(false);
     textEditor_->show();
     textEditor_->setFocus();
@@ -231,6 +233,8 @@ void CGridListCtrl::OpenOrMoveEditor() {
   choiceEditor_->setCurrentIndex(0);
   choiceEditor_->setEditText(text);
   choiceEditor_->lineEdit()->selectAll();
+  choiceEditor_->installEventFilter(this);
+  choiceEditor_->lineEdit()->installEventFilter(this);
   choiceEditor_->setMaxVisibleItems(std::max(1, kChoiceDropHeight / std::max(1, rowHeight(currentRow_))));
   PlaceEditors(false);
   choiceEditor_->show();
@@ -257,6 +261,17 @@ void CGridListCtrl::scrollContentsBy(int dx, int dy) {
 void CGridListCtrl::focusInEvent(QFocusEvent* event) {
   QTableView::focusInEvent(event);
   CommitEditors();
+}
+
+// An editor that loses the focus to anything but its own parts and its drop
+// list commits, so that OK or the return key never drops what was typed.
+bool CGridListCtrl::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    QWidget* editor = textEditor_ ? static_cast<QWidget*>(textEditor_) : static_cast<QWidget*>(choiceEditor_);
+    const QWidget* now = QApplication::focusWidget();
+    if (editor != nullptr && (now == nullptr || (now != editor && !editor->isAncestorOf(now)))) CommitEditors();
+  }
+  return QTableView::eventFilter(watched, event);
 }
 
 void CGridListCtrl::CommitEditors() {

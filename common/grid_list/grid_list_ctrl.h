@@ -13,8 +13,10 @@
 // click on a row only selects it and a second click opens the column's editor
 // over the cell (a text box, or a choice box filled from choice list
 // column + 1). The editor's text goes into the cell when the list gets the
-// focus back. An open editor follows its cell when the list scrolls and folds
-// away while its row is scrolled above the top.
+// focus back, and also when the focus goes anywhere else (the dialog's OK, a
+// return key), so a typed value is never lost. An open editor follows its
+// cell when the list scrolls and folds away while its row is scrolled above
+// the top.
 //
 // Notices: with SetNotify(true) every click posts kLegendGridUsed (row before
 // the click, 2) to the legend library's window, and a text box that commits
@@ -129,6 +131,7 @@ class CGridListCtrl : public QTableView {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void changeEvent(QEvent* event) override;
 

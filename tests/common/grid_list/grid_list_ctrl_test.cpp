@@ -123,6 +123,26 @@ TEST_F(GridList, ClickingAnotherRowCommitsTheOpenEditorAndOnlySelects) {
   EXPECT_EQ(list_.GetSelectedRows(), std::vector<int>{6});
 }
 
+TEST_F(GridList, AnEditorCommitsWhenTheFocusGoesElsewhere) {
+  QLineEdit elsewhere(&list_);  // stands for a dialog's OK button
+  elsewhere.show();
+  Click(4, 1);
+  Click(4, 1);
+  ASSERT_NE(list_.textEditor(), nullptr);
+  list_.textEditor()->setText("typed");
+  elsewhere.setFocus();
+  RunPosted();
+  EXPECT_EQ(list_.CellText(4, 1), "typed");
+  EXPECT_EQ(list_.textEditor(), nullptr);
+
+  Click(4, 3);
+  ASSERT_NE(list_.choiceEditor(), nullptr);
+  list_.choiceEditor()->setEditText("页岩");
+  elsewhere.setFocus();
+  RunPosted();
+  EXPECT_EQ(list_.CellText(4, 3), "页岩");
+}
+
 TEST_F(GridList, ACheckBoxTogglesOnEveryClickAlsoTheFirstOnARow) {
   Click(5, 2);
   EXPECT_EQ(list_.CellText(5, 2), "1");
