@@ -144,7 +144,11 @@ DxfInsertRecord ReadInsert(DxfGroupReader& groups, const DxfTextDecoder& decoder
       case 30: record.z = v; break;
       case 41: record.scaleX = v; break;
       case 42: record.scaleY = v; break;
+      case 44: record.columnSpacing = v; break;
+      case 45: record.rowSpacing = v; break;
       case 50: record.rotationDegrees = v; break;
+      case 70: record.columns = GroupInt(groups.value()); break;
+      case 71: record.rows = GroupInt(groups.value()); break;
       default: break;
     }
   }
@@ -155,13 +159,30 @@ void WriteInsert(const DxfInsertRecord& record, DxfDrawContext& context) {
   if (context.layers.IsOff(record.head.layer)) return;
   InObjectCoordinates(record.head, context, [&](DxfDrawContext& c) {
     const int32_t subGraph = c.pointMap ? LookupCadSubgraph(*c.pointMap, record.head.nameText) : 0;
-    if (subGraph != 0) {
-      WriteSubGraph(record, subGraph, c);
-      return;
+    const std::vector<DxfBlockDefinition>* runs =
+        subGraph == 0 && c.blocks && c.expansion ? c.blocks->Find(record.head.nameText) : nullptr;
+    if (subGraph == 0 && !runs) return;
+    const double a = record.rotationDegrees * kDegree;
+    const D_DOT column = {std::cos(a) * record.columnSpacing, std::sin(a) * record.columnSpacing};
+    const D_DOT row = {-std::sin(a) * record.rowSpacing, std::cos(a) * record.rowSpacing};
+    for (int32_t r = 0; r < std::max(record.rows, 1); ++r) {
+      for (int32_t k = 0; k < std::max(record.columns, 1); ++k) {
+        if (c.expansion && (r > 0 || k > 0)) {
+          // Every copy counts against the expansion budget, so a grid of
+          // 32767 × 32767 cannot run away.
+          if (c.expansion->budget <= 0) {
+            Report(*c.expansion, "块展开的图元太多,其余的块图元没有写入。");
+            return;
+          }
+          c.expansion->budget -= RecordWeight::kEntityCost;
+        }
+        DxfInsertRecord copy = record;
+        copy.x += k * column.x + r * row.x;
+        copy.y += k * column.y + r * row.y;
+        if (subGraph != 0) WriteSubGraph(copy, subGraph, c);
+        else ExpandBlock(copy, *runs, c);
+      }
     }
-    if (!c.blocks || !c.expansion) return;
-    if (const std::vector<DxfBlockDefinition>* runs = c.blocks->Find(record.head.nameText))
-      ExpandBlock(record, *runs, c);
   });
 }
 

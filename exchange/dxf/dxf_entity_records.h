@@ -95,6 +95,10 @@ struct DxfInsertRecord {
   double x = 0, y = 0, z = 0;
   double scaleX = 1.0, scaleY = 1.0;
   double rotationDegrees = 0;
+  // A grid of copies (groups 70, 71, 44, 45): the spacings run along the
+  // reference's rotated axes.
+  int32_t columns = 1, rows = 1;
+  double columnSpacing = 0, rowSpacing = 0;
 };
 
 // A HATCH with the boundary paths it could use, each already turned into

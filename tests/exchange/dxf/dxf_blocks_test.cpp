@@ -48,6 +48,25 @@ void ExpectPoint(const D_DOT& got, D_DOT want) {
   EXPECT_NEAR(got.y, want.y, 1e-9);
 }
 
+TEST(DxfBlocks, ReferencesWithColumnsAndRowsPlaceEveryCopy) {
+  // Three columns 10 apart and two rows 5 apart, the grid turned 90° with
+  // the reference: columns run up, rows to the left.
+  const std::vector<Group> grid = {{70, "3"}, {71, "2"}, {44, "10"}, {45, "5"}};
+  const auto read = Read(Block("B", {10, 10}, kLine), Insert("B", {100, 0}, 1, 1, 90, grid));
+  ASSERT_EQ(read.sink.lines.size(), 6u);
+  std::vector<D_DOT> starts;
+  for (const auto& line : read.sink.lines) starts.push_back(line.vertices[0]);
+  const std::vector<D_DOT> want = {{100, 0}, {100, 10}, {100, 20}, {95, 0}, {95, 10}, {95, 20}};
+  for (std::size_t i = 0; i < want.size(); ++i) ExpectPoint(starts[i], want[i]);
+  // A grid whose copies would pass the expansion budget stops with a message.
+  const auto huge = test::ReadDxf(test::DxfFileWithBlocks(kLayers, Block("B", {10, 10}, kLine),
+                                                         Insert("B", {0, 0}, 1, 1, 0,
+                                                                {{70, "32767"}, {71, "32767"}, {44, "1"}, {45, "1"}})),
+                                  "", 100000);
+  EXPECT_LT(huge.sink.lines.size(), 10000u);
+  EXPECT_FALSE(huge.result.messages.empty());
+}
+
 TEST(DxfBlocks, ReferencesPlaceTheirBlock) {
   const auto read = Read(Block("B", {10, 10}, kLine),
                          Join({Insert("B", {100, 0}, 2, 1, 90), Insert("B", {100, 0}, -1, 1, 0),
