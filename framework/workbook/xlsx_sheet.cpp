@@ -1,11 +1,15 @@
 // Shared strings and worksheets of an .xlsx package.
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
+#include "framework/text/encoding.h"
 #include "framework/text/numbers.h"
+#include "framework/workbook/cell_address.h"
 #include "framework/workbook/number_format.h"
 #include "framework/workbook/shared_formula.h"
 #include "framework/workbook/workbook_error.h"
@@ -24,6 +28,24 @@ std::uint32_t CodePoints(std::string_view utf8) {
 
 std::string DamagedSheet(const std::string& displayName, const std::string& sheet, const std::string& what) {
   return "工作簿“" + displayName + "”已损坏：工作表“" + sheet + "”" + what + "。";
+}
+
+std::string BadValue(const std::string& displayName, const std::string& sheet, CellPos pos, std::string_view value) {
+  return DamagedSheet(displayName, sheet,
+                      "的单元格 " + CellReference(pos.row, pos.column) + " 应为数值，却是“" + std::string(value.substr(0, text::Utf8CutLength(value, 40))) + "”");
+}
+
+// The number a cell's <v> holds (blanks around it and a leading "+"
+// allowed, as XML numbers have them); nothing when it holds no finite number.
+std::optional<double> CellNumber(std::string_view text) {
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+  if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) || text.empty())
+    return std::nullopt;
+  return value;
 }
 
 // "2024-01-05T12:30:00" -> a date serial.
@@ -196,8 +218,11 @@ void ReadWorksheet(const pugi::xml_document& sheet, SheetData& data, SheetContex
           cell.kind = CellKind::kText;
           cell.text = book.AddText({valueText, {}});
         } else if (type == "b") {
+          // Any number but 0 is TRUE, as spreadsheet programs read it.
+          const std::optional<double> number = CellNumber(valueText);
+          if (!number) throw WorkbookError(BadValue(context.displayName, data.name, pos, valueText));
           cell.kind = CellKind::kBoolean;
-          cell.number = std::string_view(valueText) == "1" ? 1.0 : 0.0;
+          cell.number = *number != 0 ? 1.0 : 0.0;
         } else if (type == "e") {
           cell.kind = CellKind::kError;
           cell.text = book.AddText({valueText, {}});
@@ -205,8 +230,10 @@ void ReadWorksheet(const pugi::xml_document& sheet, SheetData& data, SheetContex
           cell.kind = CellKind::kNumber;
           cell.number = SerialFromIso(valueText, book.date1904);
         } else {
+          const std::optional<double> number = CellNumber(valueText);
+          if (!number) throw WorkbookError(BadValue(context.displayName, data.name, pos, valueText));
           cell.kind = CellKind::kNumber;
-          cell.number = num::ParseDouble(valueText);
+          cell.number = *number;
         }
       }
       if (const pugi::xml_node f = Child(c, "f")) {

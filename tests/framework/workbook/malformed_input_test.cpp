@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "framework/workbook/cell_text.h"
 #include "framework/workbook/object_model.h"
 #include "framework/workbook/workbook_error.h"
 #include "framework/workbook/workbook_file.h"
@@ -51,6 +52,32 @@ TEST(MalformedWorkbook, IsRejectedWithAClearMessage) {
                  "shared string that does not exist");
   ExpectRejected(MakeZip(MinimalWorkbook(Sheet(R"(<row r="2"><c r="A1"><v>1</v></c></row>)"))),
                  "cell outside its row");
+  for (const char* value : {"abc", "1.5x", "inf", "nan", "1e999", "--1", " "}) {
+    SCOPED_TRACE(value);
+    ExpectRejected(MakeZip(MinimalWorkbook(Sheet(std::string(R"(<row r="1"><c r="B1"><v>)") + value + "</v></c></row>"))),
+                   "a number cell that holds no number");
+    ExpectRejected(
+        MakeZip(MinimalWorkbook(Sheet(std::string(R"(<row r="1"><c r="B1" t="b"><v>)") + value + "</v></c></row>"))),
+        "a boolean cell that holds no number");
+  }
+  try {
+    ReadXlsx(MakeZip(MinimalWorkbook(Sheet(R"(<row r="4"><c r="C4"><v>abc</v></c></row>)"))), "坏.xlsx");
+  } catch (const WorkbookError& error) {
+    EXPECT_NE(std::string(error.what()).find("C4"), std::string::npos) << error.what();
+  }
+}
+
+TEST(MalformedWorkbook, NumbersAndBooleansReadAsSpreadsheetProgramsReadThem) {
+  const auto book = ReadXlsx(MakeZip(MinimalWorkbook(Sheet(
+                                 R"(<row r="1"><c r="A1" t="b"><v>2</v></c><c r="B1" t="b"><v>0</v></c>)"
+                                 R"(<c r="C1" t="b"><v>-1</v></c><c r="D1"><v> +1.5E2 </v></c><c r="E1"><v>-0.25</v></c></row>)"))),
+                             "ok.xlsx");
+  const SheetData& sheet = *book->sheets.front();
+  EXPECT_EQ(DisplayText(*book, sheet.Find(1, 1)), "TRUE");
+  EXPECT_EQ(DisplayText(*book, sheet.Find(1, 2)), "FALSE");
+  EXPECT_EQ(DisplayText(*book, sheet.Find(1, 3)), "TRUE");
+  EXPECT_EQ(sheet.Find(1, 4)->number, 150.0);
+  EXPECT_EQ(sheet.Find(1, 5)->number, -0.25);
 }
 
 TEST(MalformedWorkbook, OversizedContentIsRefusedBeforeItExhaustsMemory) {
