@@ -69,6 +69,9 @@ void DrawText(KernelDriver& driver, double x, double y, std::string_view utf8, c
   painter.setTransform(toMap * driver.MapToDevice());
   painter.setPen(Qt::NoPen);
   painter.setBrush(driver.ColorOf(colour));
+  // Small labels, Chinese above all, cannot be read without smoothing; only a
+  // toggled (XOR) drawing must touch each pixel once and so stays hard.
+  painter.setRenderHint(QPainter::Antialiasing, !driver.Toggles());
   painter.drawPath(text);
   painter.restore();
 }

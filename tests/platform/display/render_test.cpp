@@ -93,11 +93,27 @@ TEST(Render, DrawnTextSpansItsMeasuredExtent) {
     const QRect ink = zv::test::InkBounds(image);
     ASSERT_FALSE(ink.isNull()) << text;
     // Ink lies inside the measured extent and fills most of it (glyphs keep a
-    // little side bearing inside their cells).
-    EXPECT_GE(ink.left(), 10 - 1) << text;
-    EXPECT_LE(ink.right(), 10 + extent * 2 + 1) << text;
+    // little side bearing inside their cells; smoothed edges reach a pixel
+    // further).
+    EXPECT_GE(ink.left(), 10 - 2) << text;
+    EXPECT_LE(ink.right(), 10 + extent * 2 + 2) << text;
     EXPECT_GE(ink.width(), extent * 2 * 0.8) << text;
   }
+}
+
+TEST(Render, SmallTextIsSmoothed) {
+  TextStyle style;
+  style.height = 3;
+  style.width = 3;
+  const QImage image = Render(80, 20, 4.0, [&](KernelDriver& d) { DrawText(d, 1, 1, "地层界线", style, 1, 1); });
+  // Black text on white: smoothing leaves greys along the strokes.
+  int greys = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const int v = qGray(image.pixel(x, y));
+      if (v > 40 && v < 215) ++greys;
+    }
+  EXPECT_GT(greys, 20);
 }
 
 TEST(Render, UnreadableSubgraphLibraryDrawsAPlainMark) {
