@@ -79,6 +79,8 @@ int16_t CGridListCtrl::ColumnType(int column) const {
 QLineEdit* CGridListCtrl::textEditor() const { return textEditor_; }
 QComboBox* CGridListCtrl::choiceEditor() const { return choiceEditor_; }
 
+void CGridListCtrl::SetColumnHeading(int column, const QString& heading) { model_->SetHeading(column, heading); }
+
 int CGridListCtrl::GetColumnCount() const { return model_->columnCount(); }
 
 void CGridListCtrl::SetComboItem(int list, const QString& text, int index) {

@@ -75,6 +75,8 @@ class CGridListCtrl : public QTableView {
   void SetColumnType(int column, int16_t kind);
   int16_t ColumnType(int column) const;
   int GetColumnCount() const;
+  // Retitles a column; its cells keep their texts.
+  void SetColumnHeading(int column, const QString& heading);
 
   // Stores `text` as entry `index` (0..49) of choice list `list` (1..10, for
   // column list − 1); anything else is ignored.

@@ -44,6 +44,12 @@ QVariant GridListModel::headerData(int section, Qt::Orientation orientation, int
   return {};
 }
 
+void GridListModel::SetHeading(int column, const QString& heading) {
+  if (column < 0 || column >= columnCount()) return;
+  columns_[static_cast<std::size_t>(column)].heading = heading;
+  emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
 void GridListModel::AppendColumn(const GridColumn& column) {
   const int at = columnCount();
   beginInsertColumns({}, at, at);

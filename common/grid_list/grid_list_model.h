@@ -31,6 +31,8 @@ class GridListModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   void AppendColumn(const GridColumn& column);
+  // A new heading for a column; the cells stay.
+  void SetHeading(int column, const QString& heading);
   const GridColumn& Column(int column) const { return columns_[static_cast<std::size_t>(column)]; }
 
   // Inserts at `row` (clamped to the rows present); returns the row index.

@@ -1,14 +1,11 @@
 #include "geodesy/block/mining_block_dlg.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDate>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
@@ -17,6 +14,7 @@
 #include "common/grid_list/grid_list_ctrl.h"
 #include "framework/fileio/file_io.h"
 #include "framework/prompts/prompts.h"
+#include "geodesy/widgets/point_list.h"
 
 namespace zv::block {
 namespace {
@@ -30,6 +28,23 @@ Date LocalToday() {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+CornerRows ToCorners(const std::vector<point_text::Fields>& fields) {
+  CornerRows rows;
+  for (const point_text::Fields& f : fields) rows.push_back({f[0], f[1], f[2]});
+  return rows;
+}
+
+std::vector<point_text::Fields> ToFields(const CornerRows& rows) {
+  std::vector<point_text::Fields> out;
+  for (const CornerRow& r : rows) out.push_back({r.number, r.lon, r.lat});
+  return out;
+}
+
+geodesy::ClipboardForm ClipboardFormOfCorners() {
+  return {[](const std::vector<point_text::Fields>& rows) { return Q(CornerClipboardText(ToCorners(rows))); },
+          [](const QString& text) { return ToFields(ParseCornerClipboard(text.toStdString())); }};
+}
+
 }  // namespace
 
 CMiningBlockDlg::CMiningBlockDlg(reserve::DocumentOpener open, QWidget* parent)
@@ -41,15 +56,7 @@ CMiningBlockDlg::CMiningBlockDlg(reserve::DocumentOpener open, QWidget* parent)
   list_->SetColumns(QStringLiteral("序号,50;经度,85;纬度,85"));
   for (int c = 0; c < 3; ++c) list_->SetColumnType(c, grid::kColumnText);
   list_->LoadColumnState(kDialogId);
-  list_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("追加数据"), this, &CMiningBlockDlg::AppendEmptyRow);
-    menu.addAction(QStringLiteral("删除数据"), this, [this] { list_->DeleteAllRows(); });
-    menu.addAction(QStringLiteral("复制数据"), this, &CMiningBlockDlg::CopyCorners);
-    menu.addAction(QStringLiteral("粘贴数据"), this, &CMiningBlockDlg::PasteCorners);
-    menu.exec(list_->viewport()->mapToGlobal(at));
-  });
+  geodesy::AddPointListMenu(*list_, ClipboardFormOfCorners());
   layout->addWidget(list_);
 
   auto* folderRow = new QHBoxLayout;
@@ -78,34 +85,16 @@ CMiningBlockDlg::CMiningBlockDlg(reserve::DocumentOpener open, QWidget* parent)
   layout->addLayout(buttons);
 }
 
-CornerRows CMiningBlockDlg::Rows() const {
-  CornerRows rows;
-  for (int r = 0; r < list_->GetItemCount(); ++r) {
-    const QStringList cells = list_->GetRowCells(r);
-    rows.push_back({cells.value(0).trimmed().toStdString(), cells.value(1).trimmed().toStdString(),
-                    cells.value(2).trimmed().toStdString()});
-  }
-  return rows;
-}
+CornerRows CMiningBlockDlg::Rows() const { return ToCorners(geodesy::ListRows(*list_)); }
 
-void CMiningBlockDlg::SetRows(const CornerRows& rows) {
-  list_->DeleteAllRows();
-  for (const CornerRow& r : rows) list_->AddRow({Q(r.number), Q(r.lon), Q(r.lat)});
-}
+void CMiningBlockDlg::SetRows(const CornerRows& rows) { geodesy::SetListRows(*list_, ToFields(rows)); }
 
 void CMiningBlockDlg::ReadCornerFileFromUser() {
   prompt::FileRequest request;
   request.title = QStringLiteral("读取矿区拐点坐标数据");
   request.defaultExtension = QStringLiteral("*.txt;*.csv");
   request.filter = QStringLiteral("All TXT Files (*.*)|*.txt;*.csv|txt文件 (*.txt)|*.txt|csv文件 (*.csv)|*.csv|");
-  const QString path = prompt::ChooseFile(request);
-  if (path.isEmpty()) return;
-  std::string bytes, error;
-  if (!fileio::ReadWholeFile(path.toStdString(), bytes, &error)) {
-    prompt::Message(QStringLiteral("无法读取文件“%1”：%2").arg(path, Q(error)), prompt::kIconStop);
-    return;
-  }
-  SetRows(ReadCornerFile(bytes));
+  if (const auto bytes = geodesy::ChooseAndReadFile(request)) SetRows(ReadCornerFile(*bytes));
 }
 
 void CMiningBlockDlg::BrowseFolder() {
@@ -115,13 +104,9 @@ void CMiningBlockDlg::BrowseFolder() {
 
 void CMiningBlockDlg::AddCornerRow() { list_->AddRow({QString::number(list_->GetItemCount() + 1), {}, {}}); }
 
-void CMiningBlockDlg::AppendEmptyRow() { list_->AddRow({{}, {}, {}}); }
+void CMiningBlockDlg::CopyCorners() { geodesy::CopyRows(*list_, ClipboardFormOfCorners()); }
 
-void CMiningBlockDlg::CopyCorners() { QApplication::clipboard()->setText(Q(CornerClipboardText(Rows()))); }
-
-void CMiningBlockDlg::PasteCorners() {
-  SetRows(ParseCornerClipboard(QApplication::clipboard()->text().toStdString()));
-}
+void CMiningBlockDlg::PasteCorners() { geodesy::PasteRows(*list_, ClipboardFormOfCorners()); }
 
 void CMiningBlockDlg::MakeMaps(const std::vector<RangeMap>& maps) {
   const std::string folder = folder_->text().trimmed().toStdString();

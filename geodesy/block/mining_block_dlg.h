@@ -34,7 +34,6 @@ class CMiningBlockDlg : public QDialog {
   void ReadCornerFileFromUser();
   void BrowseFolder();
   void AddCornerRow();
-  void AppendEmptyRow();
   void CopyCorners();
   void PasteCorners();
   void MakeMaps(const std::vector<RangeMap>& maps);

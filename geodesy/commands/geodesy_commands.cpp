@@ -9,6 +9,8 @@
 #include "framework/docview/win_app.h"
 #include "framework/prompts/prompts.h"
 #include "geodesy/block/mining_block_dlg.h"
+#include "geodesy/gauss/gauss_projection_dlg.h"
+#include "platform/view/gis_edit_view.h"
 #include "geodesy/reserve/reserve_commands.h"
 #include "geodesy/sheet/sheet_number_dlg.h"
 
@@ -42,10 +44,25 @@ void OnBlockMaps(cmd::CommandTarget& target) {
   prompt::Current().Exec(dialog);
 }
 
+// 33571 高斯投影正反算: on "展点" the points go into the view's current point
+// and line areas as one undo step.
+void OnGaussProjection(cmd::CommandTarget& target) {
+  gauss::CGaussProjectionDlg dialog(ParentOf(target));
+  if (prompt::Current().Exec(dialog) != QDialog::Accepted) return;
+  auto* view = dynamic_cast<CGisEditView*>(ParentOf(target));
+  if (!view) return;
+  view->RunCommand([&] {
+    gauss::PlaceHandedOverPoints(dialog.handOver(), view->GetCurrentPntArea(), view->GetCurrentLinArea(),
+                                 view->GetUndo());
+  });
+  view->_UpdateWindow();
+}
+
 constexpr cmd::CommandRow kRows[] = {
     cmd::Handler(33384, OnSheetNumbers, "OnSheetNumbers"),
     cmd::Handler(33442, OnReserveProject, "OnReserveProject"),
     cmd::Handler(33511, OnBlockMaps, "OnBlockMaps"),
+    cmd::Handler(33571, OnGaussProjection, "OnGaussProjection"),
 };
 
 }  // namespace
@@ -60,6 +77,7 @@ void RegisterGeodesyCommands() {
     rows.push_back({menu, "&W显示/图幅号转换", 33384});
     rows.push_back({menu, "&1辅助工具/专题辅助/区块图", 33511});
     rows.push_back({menu, "&1辅助工具/专题辅助/储量核查工具", 33442});
+    rows.push_back({menu, "&1辅助工具/专题辅助/坐标转换工具/高斯投影正反算", 33571});
   }
   cmd::Menus().AddRows(rows);
 }

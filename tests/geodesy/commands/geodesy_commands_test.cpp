@@ -47,7 +47,7 @@ TEST(GeodesyCommands, BothToolViewsRunTheDialogsAndTheMenusListThem) {
 
   for (int menu : {cmd::kMenuPlan, cmd::kMenuSection}) {
     const auto rows = cmd::Menus().RowsOf(menu);
-    for (int id : {33384, 33442, 33511})
+    for (int id : {33384, 33442, 33511, 33571})
       EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [id](const cmd::MenuRow& r) { return r.id == id; })) << id;
   }
 }

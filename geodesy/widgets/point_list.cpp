@@ -1,0 +1,59 @@
+#include "geodesy/widgets/point_list.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+
+#include "common/grid_list/grid_list_ctrl.h"
+#include "framework/fileio/file_io.h"
+
+namespace zv::geodesy {
+
+std::vector<point_text::Fields> ListRows(const grid::CGridListCtrl& list) {
+  std::vector<point_text::Fields> rows;
+  for (int r = 0; r < list.GetItemCount(); ++r) {
+    const QStringList cells = list.GetRowCells(r);
+    rows.push_back({cells.value(0).trimmed().toStdString(), cells.value(1).trimmed().toStdString(),
+                    cells.value(2).trimmed().toStdString()});
+  }
+  return rows;
+}
+
+void SetListRows(grid::CGridListCtrl& list, const std::vector<point_text::Fields>& rows) {
+  list.DeleteAllRows();
+  for (const point_text::Fields& f : rows)
+    list.AddRow({QString::fromStdString(f[0]), QString::fromStdString(f[1]), QString::fromStdString(f[2])});
+}
+
+void CopyRows(const grid::CGridListCtrl& list, const ClipboardForm& form) {
+  QApplication::clipboard()->setText(form.copy(ListRows(list)));
+}
+
+void PasteRows(grid::CGridListCtrl& list, const ClipboardForm& form) {
+  SetListRows(list, form.paste(QApplication::clipboard()->text()));
+}
+
+std::optional<std::string> ChooseAndReadFile(const prompt::FileRequest& request) {
+  const QString path = prompt::ChooseFile(request);
+  if (path.isEmpty()) return std::nullopt;
+  std::string bytes, error;
+  if (!fileio::ReadWholeFile(path.toStdString(), bytes, &error)) {
+    prompt::Message(QStringLiteral("无法读取文件“%1”：%2").arg(path, QString::fromStdString(error)), prompt::kIconStop);
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+void AddPointListMenu(grid::CGridListCtrl& list, ClipboardForm form) {
+  list.setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(&list, &QWidget::customContextMenuRequested, &list, [&list, form](const QPoint& at) {
+    QMenu menu(&list);
+    menu.addAction(QStringLiteral("追加数据"), &list, [&list] { list.AddRow({{}, {}, {}}); });
+    menu.addAction(QStringLiteral("删除数据"), &list, [&list] { list.DeleteAllRows(); });
+    menu.addAction(QStringLiteral("复制数据"), &list, [&list, form] { CopyRows(list, form); });
+    menu.addAction(QStringLiteral("粘贴数据"), &list, [&list, form] { PasteRows(list, form); });
+    menu.exec(list.viewport()->mapToGlobal(at));
+  });
+}
+
+}  // namespace zv::geodesy

@@ -1,0 +1,38 @@
+#pragma once
+// The three-column point lists of the coordinate dialogs: their rows as
+// texts, and the list's right-click menu "追加数据", "删除数据", "复制数据",
+// "粘贴数据" (copy and paste go through the system clipboard as the
+// dialog's own text form).
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "framework/prompts/prompts.h"
+#include "geodesy/point_text.h"
+
+namespace zv::grid {
+class CGridListCtrl;
+}
+
+namespace zv::geodesy {
+
+std::vector<point_text::Fields> ListRows(const grid::CGridListCtrl& list);
+void SetListRows(grid::CGridListCtrl& list, const std::vector<point_text::Fields>& rows);
+
+// The clipboard forms of the dialog's rows.
+struct ClipboardForm {
+  std::function<QString(const std::vector<point_text::Fields>&)> copy;
+  std::function<std::vector<point_text::Fields>(const QString&)> paste;
+};
+void CopyRows(const grid::CGridListCtrl& list, const ClipboardForm& form);
+void PasteRows(grid::CGridListCtrl& list, const ClipboardForm& form);
+
+// Asks for a file and reads it whole; none when cancelled or unreadable
+// (the user is told why).
+std::optional<std::string> ChooseAndReadFile(const prompt::FileRequest& request);
+
+// Installs the right-click menu on the list.
+void AddPointListMenu(grid::CGridListCtrl& list, ClipboardForm form);
+
+}  // namespace zv::geodesy
