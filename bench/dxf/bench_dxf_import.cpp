@@ -5,24 +5,24 @@
 // work areas and the four-pass import (each in a process of its own), then
 // the times of GDAL's ogrinfo and of ezdxf on the same file when they are
 // installed.
-#include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <string>
 
+#include "bench/dxf/bench_support.h"
 #include "exchange/dxf/dxf_import.h"
 #include "exchange/dxf/dxf_reader.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using zv::bench::External;
+using zv::bench::HaveProgram;
+using zv::bench::PeakMegabytes;
+using zv::bench::Seconds;
 using zv::dxf::DxfReader;
 
 class NullSink : public zv::dxf::DxfImportSink {
@@ -36,40 +36,6 @@ class NullSink : public zv::dxf::DxfImportSink {
 };
 
 int32_t Nearest(uint32_t rgb) { return static_cast<int32_t>(rgb % 255) + 1; }
-
-double PeakMegabytes(int who) {
-  rusage usage{};
-  getrusage(who, &usage);
-  return usage.ru_maxrss / 1024.0;
-}
-
-double Seconds(const std::function<void()>& run) {
-  const auto start = std::chrono::steady_clock::now();
-  run();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-bool HaveProgram(const std::string& check) { return std::system((check + " >/dev/null 2>&1").c_str()) == 0; }
-
-// Runs a shell command in a child of its own and reports its time and peak
-// memory (the command replaces the shell, so the peak is the program's).
-void External(const char* name, const std::string& command, double megabytes) {
-  const auto start = std::chrono::steady_clock::now();
-  const pid_t child = fork();
-  if (child == 0) {
-    const int null = open("/dev/null", O_WRONLY);
-    dup2(null, STDOUT_FILENO);
-    dup2(null, STDERR_FILENO);
-    execl("/bin/sh", "sh", "-c", ("exec " + command).c_str(), static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  wait4(child, &status, 0, &usage);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("%-28s %8.2f s %8.1f MB/s  peak %7.1f MB%s\n", name, seconds, megabytes / seconds,
-              usage.ru_maxrss / 1024.0, WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : "  (failed)");
-}
 
 }  // namespace
 

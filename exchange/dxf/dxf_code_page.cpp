@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 
 #include "exchange/dxf/dxf_group_reader.h"
 #include "exchange/dxf/dxf_utf8.h"
@@ -74,6 +75,26 @@ struct DxfTextDecoder::Converter {
 
   iconv_t cd;
 };
+
+namespace {
+
+std::string UnicodeEscape(char32_t c) {
+  char buffer[16];
+  if (c < 0x10000) {
+    std::snprintf(buffer, sizeof buffer, "\\U+%04X", static_cast<unsigned>(c));
+  } else {
+    const char32_t v = c - 0x10000;
+    std::snprintf(buffer, sizeof buffer, "\\U+%04X\\U+%04X", static_cast<unsigned>(0xD800 + (v >> 10)),
+                  static_cast<unsigned>(0xDC00 + (v & 0x3FF)));
+  }
+  return buffer;
+}
+
+}  // namespace
+
+std::string EncodeGbkText(std::string_view utf8) {
+  return IsAscii(utf8) ? std::string(utf8) : text::ToGbkEscaped(utf8, UnicodeEscape);
+}
 
 std::string ConverterNameOfCodePage(std::string_view dxfName) {
   const std::string upper = Upper(dxfName);

@@ -24,6 +24,11 @@ std::string ConverterNameOfCodePage(std::string_view dxfName);
 // end and rewinds it.
 bool SourceIsUtf8(DxfLineSource& source);
 
+// A UTF-8 text as the bytes of a drawing in the GBK code page (ANSI_936): a
+// character GBK lacks is written "\U+XXXX" (one beyond U+FFFF as the two
+// escapes of its UTF-16 halves), which the decoder reads back.
+std::string EncodeGbkText(std::string_view utf8);
+
 class DxfTextDecoder {
  public:
   DxfTextDecoder();

@@ -15,14 +15,6 @@ QString AskForDxfFile() {
   return prompt::ChooseFile(request);
 }
 
-// Everything the user is told ends up in one message box.
-void Tell(const std::vector<std::string>& messages) {
-  if (messages.empty()) return;
-  std::string text;
-  for (const std::string& m : messages) text += (text.empty() ? "" : "\n") + m;
-  prompt::Message(QString::fromStdString(text), prompt::kOk);
-}
-
 using FileImport = DxfReadResult (*)(DxfReader&, const std::string&, const DxfTargets&, const RgbToColourNumber&,
                                      DxfProgress*);
 
@@ -36,6 +28,13 @@ bool ReadWith(FileImport import, const DxfTargets& view) {
 }
 
 }  // namespace
+
+void Tell(const std::vector<std::string>& messages) {
+  if (messages.empty()) return;
+  std::string text;
+  for (const std::string& m : messages) text += (text.empty() ? "" : "\n") + m;
+  prompt::Message(QString::fromStdString(text), prompt::kOk);
+}
 
 bool ReadDxfFileCommand(const DxfTargets& view) { return ReadWith(ImportDxfFile, view); }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "exchange/dxf/dxf_names.h"
+
 namespace zv::dxf {
 namespace {
 
@@ -47,10 +49,7 @@ std::string SafeDistinctFileStem(const std::string& name, std::set<std::string>&
   // No leading dot: neither "." nor "..", nor a hidden file.
   for (std::size_t i = 0; i < stem.size() && stem[i] == '.'; ++i) stem[i] = '_';
   if (stem.empty()) stem = "_";
-  std::string candidate = stem;
-  for (int n = 2; used.count(candidate); ++n) candidate = stem + "_" + std::to_string(n);
-  used.insert(candidate);
-  return candidate;
+  return NumberedDistinct(stem, used);
 }
 
 }  // namespace zv::dxf

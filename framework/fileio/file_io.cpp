@@ -96,29 +96,75 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-  const std::string target = SaveTarget(path);
-  std::string temporary = target + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) {
+  AtomicFileWriter writer;
+  if (!writer.Open(path, error)) return false;
+  writer.Write(bytes);
+  return writer.Commit(error);
+}
+
+AtomicFileWriter::~AtomicFileWriter() { Discard(); }
+
+bool AtomicFileWriter::Open(const std::string& path, std::string* error) {
+  Discard();
+  path_ = path;
+  target_ = SaveTarget(path);
+  temporary_ = target_ + ".XXXXXX";
+  fd_ = ::mkstemp(temporary_.data());
+  if (fd_ < 0) {
     SetError(error, path, "cannot save", errno);
+    temporary_.clear();
     return false;
   }
   // mkstemp creates the file for the owner only; a saved file keeps the
   // permissions of the file it replaces, and a new one gets what the umask
   // gives.
   struct stat old{};
-  ::fchmod(fd, ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode());
-  bool ok = WriteAll(fd, bytes.data(), bytes.size());
-  int code = errno;
-  ok = (::fsync(fd) == 0) && ok;
-  ok = (::close(fd) == 0) && ok;
-  if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) ok = false;
-  if (!ok) {
-    code = errno ? errno : code;
-    ::unlink(temporary.c_str());
-    SetError(error, path, "cannot save", code);
+  ::fchmod(fd_, ::stat(target_.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode());
+  ok_ = true;
+  errno_ = 0;
+  return true;
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes) {
+  if (!ok_) return false;
+  if (!WriteAll(fd_, bytes.data(), bytes.size())) {
+    ok_ = false;
+    errno_ = errno;
   }
-  return ok;
+  return ok_;
+}
+
+bool AtomicFileWriter::Commit(std::string* error) {
+  if (fd_ < 0) {
+    SetError(error, path_, "cannot save", errno_ ? errno_ : EBADF);
+    return false;
+  }
+  bool ok = ok_ && ::fsync(fd_) == 0;
+  int code = ok ? 0 : (errno_ ? errno_ : errno);
+  if (::close(fd_) != 0 && ok) {
+    ok = false;
+    code = errno;
+  }
+  fd_ = -1;
+  if (ok && ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    ok = false;
+    code = errno;
+  }
+  if (ok) {
+    temporary_.clear();
+    return true;
+  }
+  Discard();
+  SetError(error, path_, "cannot save", code);
+  return false;
+}
+
+void AtomicFileWriter::Discard() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  temporary_.clear();
+  ok_ = false;
 }
 
 }  // namespace zv::fileio

@@ -23,4 +23,35 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* err
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error = nullptr);
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error = nullptr);
 
+// The same save for output too large to hold in memory: the bytes go to the
+// temporary file as they are written, and Commit renames it over the target.
+// A writer destroyed without a successful Commit removes its temporary file
+// and leaves the target as it was.
+class AtomicFileWriter {
+ public:
+  AtomicFileWriter() = default;
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  // False (with a message naming the target) when no temporary file can be
+  // made beside it.
+  bool Open(const std::string& path, std::string* error = nullptr);
+  // False once any write failed; later writes are ignored.
+  bool Write(std::string_view bytes);
+  // Flushes to disk and renames; false (with a message, the target intact)
+  // when any step failed.
+  bool Commit(std::string* error = nullptr);
+
+ private:
+  void Discard();
+
+  std::string path_;
+  std::string target_;  // the file a link at path_ points to
+  std::string temporary_;
+  int fd_ = -1;
+  bool ok_ = false;
+  int errno_ = 0;
+};
+
 }  // namespace zv::fileio

@@ -73,23 +73,48 @@ void ForEachChar(std::string_view utf8, PerChar&& perChar) {
   }
 }
 
-}  // namespace
+// The code point of one UTF-8 character as ForEachChar cuts them; U+FFFD
+// for a malformed one.
+char32_t CodePointOf(std::string_view ch) {
+  const auto lead = static_cast<unsigned char>(ch[0]);
+  const std::size_t n = SequenceLength(lead);
+  if (n == 1 || ch.size() != n) return lead < 0x80 ? lead : 0xFFFD;
+  char32_t c = lead & (0x7F >> n);
+  for (std::size_t i = 1; i < n; ++i) c = (c << 6) | (static_cast<unsigned char>(ch[i]) & 0x3F);
+  return c;
+}
 
-std::string ToGbk(std::string_view utf8, bool* lossy) {
+// GBK bytes of the text; `unmappable` writes what stands for a character GBK
+// cannot hold.
+template <typename Unmappable>
+std::string EncodeGbk(std::string_view utf8, Unmappable&& unmappable) {
   std::string out;
   out.reserve(utf8.size());
-  bool replaced = false;
   ForEachChar(utf8, [&](std::string_view ch) {
     if (static_cast<unsigned char>(ch[0]) < 0x80) {
       out.push_back(ch[0]);
     } else if (!EncodeChar(ch, out)) {
-      out.push_back('?');
-      replaced = true;
+      unmappable(ch, out);
     }
     return true;
   });
+  return out;
+}
+
+}  // namespace
+
+std::string ToGbk(std::string_view utf8, bool* lossy) {
+  bool replaced = false;
+  std::string out = EncodeGbk(utf8, [&](std::string_view, std::string& to) {
+    to.push_back('?');
+    replaced = true;
+  });
   if (lossy) *lossy = replaced;
   return out;
+}
+
+std::string ToGbkEscaped(std::string_view utf8, std::string (*escape)(char32_t)) {
+  return EncodeGbk(utf8, [&](std::string_view ch, std::string& to) { to += escape(CodePointOf(ch)); });
 }
 
 std::string FromGbk(std::string_view bytes) {

@@ -13,6 +13,11 @@ namespace zv::text {
 // as a four-byte GB18030 sequence) and `lossy`, when given, is set to true.
 std::string ToGbk(std::string_view utf8, bool* lossy = nullptr);
 
+// UTF-8 -> GBK, with each character GBK cannot hold written as what
+// `escape` makes of its code point (a stray byte of malformed UTF-8 counts as
+// U+FFFD).
+std::string ToGbkEscaped(std::string_view utf8, std::string (*escape)(char32_t codePoint));
+
 // GBK or GB18030 bytes -> UTF-8. A malformed byte sequence becomes U+FFFD.
 std::string FromGbk(std::string_view bytes);
 

@@ -79,4 +79,29 @@ TEST(FileIo, NewFilesGetTheModeTheUmaskGives) {
     EXPECT_EQ(info.st_mode & 07777, 0666 & ~mask) << std::oct << mask;
   }
   ::umask(saved);
+
+TEST(FileIo, AStreamedSaveAppearsOnlyOnCommit) {
+  const std::string folder = zv::test::TempRoot() + "/stream";
+  fs::create_directories(folder);
+  const std::string path = folder + "/big.txt";
+  ASSERT_TRUE(WriteFileAtomically(path, std::string_view("old")));
+  std::string bytes;
+  {
+    AtomicFileWriter writer;
+    ASSERT_TRUE(writer.Open(path));
+    EXPECT_TRUE(writer.Write("abandoned"));
+  }
+  ASSERT_TRUE(ReadWholeFile(path, bytes));
+  EXPECT_EQ(bytes, "old");
+  AtomicFileWriter writer;
+  ASSERT_TRUE(writer.Open(path));
+  EXPECT_TRUE(writer.Write("part 1, "));
+  EXPECT_TRUE(writer.Write("part 2"));
+  ASSERT_TRUE(ReadWholeFile(path, bytes));
+  EXPECT_EQ(bytes, "old");
+  std::string error;
+  ASSERT_TRUE(writer.Commit(&error)) << error;
+  ASSERT_TRUE(ReadWholeFile(path, bytes));
+  EXPECT_EQ(bytes, "part 1, part 2");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }

@@ -51,6 +51,11 @@ TEST(Text, CharacterGbkCannotHoldIsReplacedAndReported) {
   EXPECT_EQ(GbkLength("😀"), 1u);
 }
 
+TEST(Text, CharactersGbkCannotHoldCanBeWrittenAsEscapes) {
+  const auto escape = [](char32_t c) { return "<" + std::to_string(static_cast<unsigned long>(c)) + ">"; };
+  EXPECT_EQ(ToGbkEscaped("A😀中한\xFF", escape), "A<128512>\xD6\xD0<54620><65533>");
+}
+
 TEST(Text, DecodingAcceptsGb18030FourByteFormsAndMarksBadBytes) {
   EXPECT_EQ(FromGbk("\x94\x39\xFC\x36"), "😀");
   EXPECT_EQ(FromGbk("\x81\x30\x81\x30"), "\xC2\x80");  // first four-byte code: U+0080
