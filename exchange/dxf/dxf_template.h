@@ -30,14 +30,16 @@ class DxfTemplate {
 
   using Match = std::function<bool(const DxfTemplateGroup&)>;
   // Copies groups to `out` up to and including the first that matches;
-  // false when none does. `rename` maps handles the copied pointer groups
-  // (codes 330 .. 369) name to the handles that replace them.
+  // false when none does. Pointer groups (codes 330 .. 369) that name a
+  // renamed handle are written with the new one.
   bool CopyThrough(DxfGroupWriter& out, const Match& match);
   // The same without writing; each skipped group is handed to `seen`.
   bool SkipThrough(const Match& match, const std::function<void(const DxfTemplateGroup&)>& seen = {});
   // Copies everything that is left; false unless it ends with (0, "EOF").
   bool CopyRest(DxfGroupWriter& out);
 
+  // Handles of the template (block records) and the handles that replace
+  // them in the groups copied from now on.
   void SetRenamedHandles(std::map<std::string, std::string, std::less<>> renamed) { renamed_ = std::move(renamed); }
   // The byte offset in `out`'s held bytes, and the length, where the value of
   // $HANDSEED was copied (length 0 when it was not).

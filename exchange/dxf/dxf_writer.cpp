@@ -233,6 +233,9 @@ bool CDxfWriter::Splice(DxfTemplate& source, DxfGroupWriter& head, const std::st
 
 DxfExportResult CDxfWriter::ExportDxf(const std::string& templatePath, const MapProject& project) {
   result_ = {};
+  layers_.clear();
+  used_.clear();
+  handles_ = {};
   const std::string templateName = fs::path(templatePath).filename().string();
   std::error_code ec;
   if (!fs::exists(templatePath, ec)) {
