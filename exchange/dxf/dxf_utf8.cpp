@@ -27,7 +27,7 @@ std::string DecodeUnicodeEscapes(std::string_view text) {
       // A character beyond U+FFFF comes as the escapes of its two UTF-16 halves.
       const long low = c >= 0xD800 && c < 0xDC00 && text.compare(i + 7, 3, "\\U+") == 0 ? HexAt(text, i + 10, 4) : -1;
       if (low >= 0xDC00 && low < 0xE000) {
-        AppendUtf8(out, 0x10000 + ((static_cast<uint32_t>(c) - 0xD800) << 10) + (static_cast<uint32_t>(low) - 0xDC00));
+        text::AppendUtf8(out, 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (static_cast<char32_t>(low) - 0xDC00));
         i += 14;
         continue;
       }

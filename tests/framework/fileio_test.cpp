@@ -79,6 +79,7 @@ TEST(FileIo, NewFilesGetTheModeTheUmaskGives) {
     EXPECT_EQ(info.st_mode & 07777, 0666 & ~mask) << std::oct << mask;
   }
   ::umask(saved);
+}
 
 TEST(FileIo, AStreamedSaveAppearsOnlyOnCommit) {
   const std::string folder = zv::test::TempRoot() + "/stream";
