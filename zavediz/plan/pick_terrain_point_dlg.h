@@ -17,6 +17,8 @@ namespace zv::zavediz {
 
 // The plan request codes of the dialog.
 enum PickRequest : int { kPickPointRequest = 4, kTakePickedLineRequest = 5, kPickDialogClosedRequest = 6 };
+// The plan request that gives the select-after setting back.
+inline constexpr int kReloadSelectSettingRequest = 13;
 
 class CPickTerrainPointDlg : public QDialog {
  public:

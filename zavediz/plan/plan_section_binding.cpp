@@ -45,8 +45,9 @@ class SectionOverlay : public QWidget {
   const PlanSectionController& controller_;
 };
 
-bool IsPickRequest(std::intptr_t code) {
-  return code == kPickPointRequest || code == kTakePickedLineRequest || code == kPickDialogClosedRequest;
+bool IsSectionRequest(std::intptr_t code) {
+  return code == kPickPointRequest || code == kTakePickedLineRequest || code == kPickDialogClosedRequest ||
+         code == kReloadSelectSettingRequest;
 }
 
 }  // namespace
@@ -66,12 +67,15 @@ PlanSectionBinding::PlanSectionBinding(CPrjEditView& view, SectionData& data)
 bool PlanSectionBinding::eventFilter(QObject* watched, QEvent* event) {
   if (watched != &view_) return false;
   if (const msg::PrivateMessageEvent* m = msg::AsPrivateMessage(event)) {
-    if (m->message() != msg::kPlanRequest || !IsPickRequest(m->lParam())) return false;
+    if (m->message() != msg::kPlanRequest || !IsSectionRequest(m->lParam())) return false;
     controller_->OnPlanRequest(m->lParam(), m->wParam());
     overlay_->update();
     return true;
   }
   auto* mouse = dynamic_cast<QMouseEvent*>(event);
+  // A tool the user started since our command takes the mouse over.
+  if (mouse && view_.IsInOperate() != -1 && PlanSectionController::IsSectionFlag(view_._GetCommandFlag()))
+    view_._SetCommandFlag(kFlagIdle);
   switch (event->type()) {
     case QEvent::Resize:
       overlay_->setGeometry(view_.rect());

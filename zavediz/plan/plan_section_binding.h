@@ -3,7 +3,8 @@
 // place for them of its own: one PlanSectionController per view, created on
 // the first command and living as long as the view. It takes the view's
 // mouse events while the command flag names one of its steps (the view then
-// does not see them), the plan requests 4 to 6 posted to the view, and draws
+// does not see them) until the user starts a platform tool, which ends the
+// step; it takes the plan requests 4 to 6 and 13 posted to the view, and draws
 // the stored section line over the map. The view is recorded as the plan
 // view that dialog 192 posts to.
 

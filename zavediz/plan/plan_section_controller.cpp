@@ -273,6 +273,9 @@ void PlanSectionController::OnPlanRequest(intptr_t code, intptr_t wParam) {
     case kPickDialogClosedRequest:
       pickDialog_ = nullptr;
       break;
+    case kReloadSelectSettingRequest:
+      SelectAfterSetting() = savedSelectAfter_;
+      break;
     default:
       break;
   }

@@ -65,13 +65,17 @@ class PlanSectionController {
   void OnShowAssignedContours(); // 32792 查看已赋属性线
   void OnRestoreContourColour(); // 32793 恢复线颜色
 
+  // True for the flags whose mouse steps are the controller's.
+  static bool IsSectionFlag(long flag) { return StepsFor(flag) != nullptr; }
+
   // ---- Mouse events in window pixels; true when the flag named a step here.
   bool LButtonDown(unsigned flags, CPoint point);
   bool MouseMove(unsigned flags, CPoint point);
   bool LButtonUp(unsigned flags, CPoint point);
 
   // ---- Plan requests 4 (pick an end; wParam ≠ 0 the start), 5 (take the
-  // dialog's line), 6 (the dialog closed).
+  // dialog's line), 6 (the dialog closed), 13 (the select-after setting that
+  // 自动赋高程 put aside comes back).
   void OnPlanRequest(intptr_t code, intptr_t wParam);
 
   // The stored section line: start → crossings → end in colour 6; the chain

@@ -62,6 +62,7 @@ TEST_F(PlanSectionCommandsTest, TraceAcrossTheSampleHillsStoresTheProfile) {
   Mouse(QEvent::MouseMove, {380, 150}, Qt::LeftButton);
   Mouse(QEvent::MouseButtonRelease, {380, 150}, Qt::NoButton);
 
+  ASSERT_FALSE(script_->Messages().empty());
   EXPECT_EQ(script_->Messages().back(), QString::fromUtf8(kTerrainStoredMessage));
   const SectionData& data = plan->Section();
   EXPECT_TRUE(data.lineStored);
@@ -72,6 +73,16 @@ TEST_F(PlanSectionCommandsTest, TraceAcrossTheSampleHillsStoresTheProfile) {
   frame().RunCommand(32783);
   EXPECT_EQ(view_->_GetCommandFlag(), kFlagTraceSection);  // no second header
   EXPECT_EQ(script_->PendingAnswers(), 0);
+
+  // A platform tool started after a section command gets the mouse.
+  frame().RunCommand(33065);
+  ASSERT_EQ(view_->_GetCommandFlag(), kFlagTakeLine);
+  frame().RunCommand(336);  // 输入线
+  ASSERT_NE(view_->IsInOperate(), -1);
+  Mouse(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, {100, 100}, Qt::NoButton);
+  EXPECT_EQ(view_->_GetCommandFlag(), kFlagIdle);
+  EXPECT_EQ(view_->IsInOperate(), 1);  // the line has its first point
 }
 
 }  // namespace

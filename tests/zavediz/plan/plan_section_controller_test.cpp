@@ -292,6 +292,15 @@ TEST_F(PlanSectionControllerTest, DrawnLineAssignsElevationsAsOneUndoStep) {
   EXPECT_EQ(elevations(), "100/5 110/5 120/5 130/5 ");
 }
 
+TEST_F(PlanSectionControllerTest, ElevationsPutTheSelectAfterSettingAsideUntilAskedBack) {
+  SelectAfterSetting() = 1;
+  controller_->OnAutoElevation();
+  EXPECT_EQ(SelectAfterSetting(), 0);
+  controller_->OnPlanRequest(kReloadSelectSettingRequest, 0);
+  EXPECT_EQ(SelectAfterSetting(), 1);
+  SelectAfterSetting() = 0;
+}
+
 TEST_F(PlanSectionControllerTest, ElevationsNeedAProject) {
   view_.SetProject(nullptr);
   controller_->OnAutoElevation();
