@@ -239,7 +239,14 @@ std::string ItemFileNameFor(const std::string& projectPath, const std::string& f
   const fs::path file = fs::absolute(fs::path(filePath)).lexically_normal();
   const fs::path relative = file.lexically_relative(folder);
   const std::string text = relative.generic_string();
-  if (relative.empty() || text.rfind("..", 0) == 0) return file.string();
+  if (relative.empty() || text.rfind("..", 0) == 0) {
+    // Outside the folder: absolute, unless only a name that climbs out of
+    // the folder fits the item's field.
+    std::string climbing = text;
+    std::replace(climbing.begin(), climbing.end(), '/', '\\');
+    const bool absoluteFits = ItemFileNameProblem(file.string()).empty();
+    return absoluteFits || relative.empty() || !ItemFileNameProblem(climbing).empty() ? file.string() : climbing;
+  }
   std::string name = ".\\" + text;
   std::replace(name.begin(), name.end(), '/', '\\');
   return name;

@@ -100,7 +100,9 @@ bool SaveProjectFile(const std::string& path, const ProjectFile& project, std::s
 std::string ResolveItemPath(const std::string& projectPath, const std::string& itemFileName);
 
 // The name to store for a file: ".\" and the path below the project's folder
-// when the file lies there, else the absolute path; "\" as separator.
+// when the file lies there, else the absolute path, or, when only that fits
+// the item's field, the path from the project's folder ("..\DATA\A.WT");
+// "\" as separator.
 std::string ItemFileNameFor(const std::string& projectPath, const std::string& filePath);
 
 }  // namespace zv::files

@@ -201,5 +201,27 @@ TEST_F(Projects, ItemPathsTheFileCannotHoldAreRefusedNotCut) {
   PrjClose(opened);
 }
 
+TEST_F(Projects, AFileBesideTheProjectsFolderIsNamedFromItWhenOnlyThatFits) {
+  const std::string root = folder_ + "/" + LongName(55);
+  std::filesystem::create_directories(root + "/map");
+  std::filesystem::create_directories(root + "/data");
+  project_ = PrjCreate(0);
+  ASSERT_TRUE(PrjSetPath(project_, root + "/map/sample.mpj"));
+  ASSERT_EQ(PrjAddItem(project_, root + "/data/LINES.WL"), 0);
+  BasAppendLine(PrjGetItemArea(project_, 0), std::vector<D_DOT>{{0, 0}, {1, 1}}, LIN_INFO{});
+  ASSERT_EQ(BasSaveWorkArea(PrjGetItemArea(project_, 0), root + "/data/LINES.WL", kSavePathComplete), 1);
+  files::ProjectItem item;
+  ASSERT_TRUE(PrjGetItem(project_, 0, &item));
+  EXPECT_EQ(item.FileName(), "..\\data\\LINES.WL");
+  std::string error;
+  ASSERT_EQ(PrjSave(project_, &error), 1) << error;
+  MapProject* opened = PrjOpen(root + "/map/sample.mpj");
+  ASSERT_NE(opened, nullptr);
+  int32_t live = 0;
+  BasGetLineCount(PrjGetItemArea(opened, 0), &live, nullptr);
+  EXPECT_EQ(live, 1);
+  PrjClose(opened);
+}
+
 }  // namespace
 }  // namespace zv
