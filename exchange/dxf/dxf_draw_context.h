@@ -35,8 +35,8 @@ struct DxfDrawContext {
   const DxfBlocks* blocks = nullptr;
   DxfExpansionState* expansion = nullptr;
   // Inside a block: the colour and weight BYBLOCK entities take.
-  std::optional<DxfColour> blockColour;
-  std::optional<int32_t> blockWeight;
+  std::optional<DxfColour> blockColour{};
+  std::optional<int32_t> blockWeight{};
 };
 
 // Pen widths of lines are capped here (millimetres).
