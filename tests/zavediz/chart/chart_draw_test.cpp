@@ -191,6 +191,30 @@ TEST_F(ChartDrawTest, AHoleAfterAFailedOneStartsAfresh) {
   test::ExpectMatchesGolden(test::DumpChart(Areas()), "borehole/zk01_downward.txt");
 }
 
+TEST_F(ChartDrawTest, PlacementsWorkOverTheRowsReadAndNothingPrintsNan) {
+  test::RegisterFixtureDb(
+      "INSERT INTO zkinfok (工程编号, 终孔深度, 分层数, 矿区代码) VALUES ('FLAG0', '10', '0', '1001');"
+      "INSERT INTO drilgeo2 (矿区代码, 工程编号, 岩石名称, 层号, 地质描述, 自孔深, 至孔深, 岩心长) VALUES"
+      " ('1001', 'FLAG0', '甲层', '1', '甲。', '0', '5', '4'),"
+      " ('1001', 'FLAG0', '乙层', '2', '乙。', '5', '5', '0'),"
+      " ('1001', 'FLAG0', '丙层', '3', '丙。', '5', '10', '5');"
+      "INSERT INTO zkinfok (工程编号, 终孔深度, 分层数, 矿区代码) VALUES ('EMPTY', '10', '3', '1001');");
+  for (int16_t mode : {-1, 0, 1}) {
+    SCOPED_TRACE(mode);
+    const std::string dump = Draw(mode, "FLAG0");
+    for (const char* label : {"甲层", "乙层", "丙层"}) EXPECT_TRUE(test::FindText(points_, label).found) << label;
+    EXPECT_EQ(dump.find("nan"), std::string::npos);
+    EXPECT_EQ(dump.find("inf"), std::string::npos);
+    EXPECT_NE(dump.find("| 0.00| h=2.50"), std::string::npos) << "the empty layer's thickness";
+    EXPECT_NE(dump.find("at 65.50,-13.00 || h=2.50"), std::string::npos) << "its recovery is empty";
+
+    const std::string empty = Draw(mode, "EMPTY");
+    EXPECT_TRUE(drawn_);
+    EXPECT_TRUE(test::FindText(points_, "地质描述").found);
+    EXPECT_EQ(empty.find("nan"), std::string::npos);
+  }
+}
+
 TEST_F(ChartDrawTest, AModeOutsideTheMenusDrawsNoDescriptions) {
   test::RegisterFixtureDb();
   Draw(5);
