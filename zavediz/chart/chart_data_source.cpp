@@ -1,5 +1,7 @@
 #include "zavediz/chart/chart_data_source.h"
 
+#include <filesystem>
+
 #include "common/globals/program_globals.h"
 #include "framework/odbc/access_copy.h"
 #include "framework/odbc/data_source.h"
@@ -20,10 +22,17 @@ DataSourceCheck CheckDataSource(const std::string& dataSource) {
   const odbc::DataSourceEntry entry = odbc::LookupDataSource(dataSource);
   if (!entry.exists) return {false, "请先注册数据源！！！"};
   if (entry.dbq.empty() && entry.database.empty()) return {false, "读取数据源错误！"};
-  if (CurrentFilePath().isEmpty())
-    CurrentFilePath() = QString::fromStdString(entry.dbq.empty() ? entry.database : entry.dbq);
   DataSourceCheck check{true, {}};
   Refresh(entry, &check.message);
+  // The driver would make an empty database where the file is missing.
+  const std::string file = entry.database.empty() ? entry.dbq : entry.database;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) {
+    const std::string why = check.message.empty() ? file + ": 文件不存在" : check.message;
+    return {false, "打开数据源失败\n" + why};
+  }
+  if (CurrentFilePath().isEmpty())
+    CurrentFilePath() = QString::fromStdString(entry.dbq.empty() ? entry.database : entry.dbq);
   return check;
 }
 

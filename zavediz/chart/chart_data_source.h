@@ -2,6 +2,8 @@
 // Finds the database file of the chart's data source before a run:
 //  - no section for the data source in odbc.ini: "请先注册数据源！！！";
 //  - a section with neither DBQ nor Database: "读取数据源错误！";
+//  - the file the driver reads (Database, else DBQ) missing: "打开数据源失败"
+//    with the file's name (the driver would make an empty database there);
 //  - else CurrentFilePath takes DBQ (else Database) when it is empty; a
 //    path already set stays.
 // For an Access file, a copy older than the .mdb is converted again; a

@@ -60,6 +60,11 @@ TEST(ChartReadingTest, SeveralRowsWhereOneIsExpectedTheLastWins) {
 }
 
 TEST(ChartReadingTest, DataSourceCheckFindsTheDatabaseFile) {
+  const std::string a = test::TempRoot() + "/a.sqlite";
+  const std::string b = test::TempRoot() + "/b.sqlite";
+  const std::string missing = test::TempRoot() + "/missing.sqlite";
+  std::ofstream(a) << "x";
+  std::ofstream(b) << "x";
   const struct {
     const char* name;
     std::map<std::string, std::string> keys;
@@ -69,8 +74,10 @@ TEST(ChartReadingTest, DataSourceCheckFindsTheDatabaseFile) {
   } cases[] = {
       {"absent", {}, false, "请先注册数据源！！！", ""},
       {"neither key", {{"Description", "x"}}, false, "读取数据源错误！", ""},
-      {"DBQ first", {{"DBQ", "/a.mdb"}, {"Database", "/a.sqlite"}}, true, "", "/a.mdb"},
-      {"Database alone", {{"Database", "/b.sqlite"}}, true, "", "/b.sqlite"},
+      {"DBQ first", {{"DBQ", "/data/a.mdb"}, {"Database", a}}, true, "", "/data/a.mdb"},
+      {"Database alone", {{"Database", b}}, true, "", b.c_str()},
+      {"DBQ alone", {{"DBQ", a}}, true, "", a.c_str()},
+      {"file missing", {{"Database", missing}}, false, "", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -81,11 +88,16 @@ TEST(ChartReadingTest, DataSourceCheckFindsTheDatabaseFile) {
       test::WriteDataSource("kof", c.keys);
     const DataSourceCheck check = CheckDataSource("kof");
     EXPECT_EQ(check.ok, c.ok);
-    EXPECT_EQ(check.message, c.message);
+    if (std::string(c.name) == "file missing") {
+      EXPECT_EQ(check.message, "打开数据源失败\n" + missing + ": 文件不存在");
+      EXPECT_FALSE(std::filesystem::exists(missing)) << "no empty database is made";
+    } else {
+      EXPECT_EQ(check.message, c.message);
+    }
     EXPECT_EQ(CurrentFilePath().toStdString(), c.path);
   }
   CurrentFilePath() = "/set/before.mdb";
-  test::WriteDataSource("kof", {{"DBQ", "/elsewhere.mdb"}});
+  test::WriteDataSource("kof", {{"DBQ", a}});
   EXPECT_TRUE(CheckDataSource("kof").ok);
   EXPECT_EQ(CurrentFilePath(), "/set/before.mdb") << "a path already set stays";
 }
