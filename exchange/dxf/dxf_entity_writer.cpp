@@ -215,7 +215,8 @@ void WriteHatches(const DxfEntityTarget& target, WorkAreaHandle area) {
   std::vector<int32_t> arcs;
   REG_INFO info;
   for (int32_t id = 1; id < bound; ++id) {
-    if (BasReadRegion(area, id, &arcs, &info) != 1) continue;
+    // A fill of colour 0 is no fill: nothing shows, so there is no hatch.
+    if (BasReadRegion(area, id, &arcs, &info) != 1 || info.Get<int32_t>(reg::kFillColour) == 0) continue;
     const int rings = 1 + static_cast<int>(std::count(arcs.begin() + (arcs.empty() ? 0 : 1), arcs.end(), 0));
     std::vector<std::vector<D_DOT>> loops;
     for (int loop = 0; loop < rings; ++loop) {

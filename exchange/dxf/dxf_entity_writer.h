@@ -4,7 +4,8 @@
 // notes (kind 0) and text blocks (kind 5) MTEXT; sub-graphs (kind 1) INSERT
 // of the block named by their number; circles (kind 2) CIRCLE; arcs (kind 3)
 // ARC; regions solid HATCH, one boundary path per ring with vertices (a
-// region without one writes nothing). Images and entities the work area
+// region without one, or of fill colour 0, which is no fill, writes
+// nothing). Images and entities the work area
 // does not return are skipped and use no handle. Every entity is owned by
 // the *Model_Space record.
 

@@ -4,6 +4,7 @@
 
 #include "exchange/dxf/dxf_colour.h"
 #include "exchange/dxf/dxf_group_writer.h"
+#include "platform/display/colour_table.h"
 #include "platform/display/display_calls.h"
 
 namespace zv::dxf {
@@ -32,7 +33,7 @@ int32_t MapGisColorToDxfColor(long colour) {
 }
 
 void WriteColourGroups(DxfGroupWriter& out, long colour) {
-  if (colour == 1) return;
+  if (display::DrawnColour(colour) == 1) return;
   const int32_t dxf = MapGisColorToDxfColor(colour);
   if (dxf > 255) {
     out.Group(62, "1");

@@ -13,8 +13,9 @@ class DxfGroupWriter;
 // colour 0x02RRGGBB.
 int32_t MapGisColorToDxfColor(long colour);
 
-// The colour groups of an entity: none for platform colour 1 (it follows its
-// layer); (62, c) for an index; (62, "1") and (420, c) for a true colour.
+// The colour groups of an entity: none for platform colour 1, or 0, which
+// draws as 1 (it follows its layer, of colour 7); (62, c) for an index;
+// (62, "1") and (420, c) for a true colour.
 void WriteColourGroups(DxfGroupWriter& out, long colour);
 
 }  // namespace zv::dxf

@@ -207,7 +207,7 @@ int BasWriteAttribute(WorkAreaHandle handle, int entityType, int32_t id, const A
   });
   if (!written) return 0;
   detail::RefreshMeasures(*area, entityType, id);
-  detail::NoteChange(*area, entityType, ChangeKind::Updated, {id});
+  detail::NoteChange(*area, entityType, ChangeKind::Attributes, {id});
   return 1;
 }
 

@@ -279,7 +279,8 @@ int BasEndBatch(WorkAreaHandle area);
 // ---- Change notification -----------------------------------------------------------
 
 // Reordered: the display order changed (ids: the entities moved).
-enum class ChangeKind : uint8_t { Appended, Updated, Deleted, Cleared, Reordered };
+// Attributes: only the attribute records changed; nothing drawn changes.
+enum class ChangeKind : uint8_t { Appended, Updated, Deleted, Cleared, Reordered, Attributes };
 
 struct WorkAreaChange {
   WorkAreaHandle area = 0;
@@ -291,7 +292,8 @@ struct WorkAreaChange {
 
 using ChangeListener = std::function<void(const WorkAreaChange&)>;
 
-// A listener id (non-zero), 0 for an invalid handle. Listeners are called in
+// A listener id (non-zero, never given twice, so removing a listener of an
+// area that was released is harmless), 0 for an invalid handle. Listeners are called in
 // the order they were added; they may read the area and remove themselves.
 int BasAddChangeListener(WorkAreaHandle area, ChangeListener listener);
 bool BasRemoveChangeListener(WorkAreaHandle area, int listenerId);

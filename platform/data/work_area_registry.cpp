@@ -13,6 +13,7 @@ struct Registry {
   std::unordered_map<WorkAreaSetHandle, std::vector<WorkAreaHandle>> sets;
   WorkAreaHandle lastHandle = 0;
   WorkAreaSetHandle lastSet = 0;
+  int lastListener = 0;
 };
 
 Registry& TheRegistry() {
@@ -246,7 +247,7 @@ int BasEndBatch(WorkAreaHandle handle) {
 int BasAddChangeListener(WorkAreaHandle handle, ChangeListener listener) {
   WorkArea* area = FindArea(handle);
   if (!area || !listener) return 0;
-  const int id = area->nextListenerId++;
+  const int id = ++detail::TheRegistry().lastListener;
   area->listeners.push_back({id, std::move(listener)});
   return id;
 }

@@ -81,7 +81,6 @@ struct WorkArea {
   int batchDepth = 0;
   std::map<std::pair<int, ChangeKind>, std::set<int32_t>> pending;
   std::vector<Listener> listeners;
-  int nextListenerId = 1;
 
   bool HoldsPoints() const { return type == kPointArea; }
   bool HoldsLines() const { return type == kLineArea || type == kRegionArea; }

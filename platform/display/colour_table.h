@@ -34,6 +34,12 @@ struct Kcmy {
   int y = 0;
 };
 
+// The colour a number draws in. Colour 0 is no colour, yet many records
+// carry it: texts, lines, circles and sub-graph strokes of colour 0 draw in
+// colour 1, so they show on a white map; a region fill of colour 0 is no
+// fill. Every drawing and the colour calls follow this one rule.
+inline long DrawnColour(long colour) { return colour == 0 ? 1 : colour; }
+
 // Removes the grey part as black: K = 255 - max(R, G, B), the rest scaled to
 // what is left.
 Kcmy RgbToKcmy(Rgb rgb);

@@ -15,7 +15,7 @@ int DspRgbToColorIndex(int red, int green, int blue) {
 }
 
 void DspColorToRgb(long colour, int* red, int* green, int* blue) {
-  const Rgb rgb = CurrentLibrary().Colours().ToRgb(colour);
+  const Rgb rgb = CurrentLibrary().Colours().ToRgb(DrawnColour(colour));
   if (red) *red = rgb.r;
   if (green) *green = rgb.g;
   if (blue) *blue = rgb.b;

@@ -16,7 +16,8 @@ int DspGetColorCount();
 
 // The nearest colour number of an RGB value.
 int DspRgbToColorIndex(int red, int green, int blue);
-// The RGB of a colour number; unknown numbers are black.
+// The RGB of a colour number as it draws (colour 0 as colour 1, see
+// DrawnColour); unknown numbers are black.
 void DspColorToRgb(long colour, int* red, int* green, int* blue);
 // The CMYK of a colour number (0 .. 255), delivered as K, C, M, Y.
 void DspColorToCmyk(long colour, int* k, int* c, int* m, int* y);

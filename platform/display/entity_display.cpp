@@ -52,12 +52,13 @@ void DrawCircleOrArc(KernelDriver& driver, const D_DOT& c, const zv::PNT_INFO& i
     }
     double sweep = std::fmod(static_cast<double>(end) - start, 360.0);
     if (sweep <= 0) sweep += 360;
-    painter.setPen(QPen(driver.ColorOf(info.colour()), info.Get<float>(pnt::kArcPenWidth) * driver.Factor()));
+    painter.setPen(
+        QPen(driver.ColorOf(DrawnColour(info.colour())), info.Get<float>(pnt::kArcPenWidth) * driver.Factor()));
     painter.drawArc(QRectF(centre.x() - rp, centre.y() - rp, 2 * rp, 2 * rp),
                     static_cast<int>(std::fmod(static_cast<double>(start), 360.0) * 16), static_cast<int>(sweep * 16));
   } else {
     const long outline = info.Get<std::int32_t>(pnt::kCircleOutlineColour);
-    painter.setPen(QPen(driver.ColorOf(outline ? outline : info.colour()),
+    painter.setPen(QPen(driver.ColorOf(DrawnColour(outline ? outline : info.colour())),
                         info.Get<float>(pnt::kCirclePenWidth) * driver.Factor()));
     painter.setBrush(info.Get<std::uint8_t>(pnt::kCircleFilled) ? QBrush(driver.ColorOf(info.colour()))
                                                                   : QBrush(Qt::NoBrush));
@@ -140,7 +141,7 @@ void _DispPnt(KernelDriver& driver, const D_DOT& p, std::string_view text, const
         break;
       }
       const std::uint32_t layout = info.Get<std::uint32_t>(pnt::kChineseFont);
-      DrawText(driver, p.x, p.y, text, TextStyleOf(info), info.colour(), layout);
+      DrawText(driver, p.x, p.y, text, TextStyleOf(info), DrawnColour(info.colour()), layout);
       break;
     }
     case 1:
@@ -154,7 +155,8 @@ void _DispPnt(KernelDriver& driver, const D_DOT& p, std::string_view text, const
         break;
       }
       DrawSubgraph(driver, p.x, p.y,
-                   {info.symbolNumber(), info.symbolHeight(), info.symbolWidth(), info.angle(), info.colour()});
+                   {info.symbolNumber(), info.symbolHeight(), info.symbolWidth(), info.angle(),
+                    DrawnColour(info.colour())});
       break;
     case 2:
     case 3:
@@ -188,7 +190,7 @@ void _DispLin(KernelDriver& driver, const std::vector<D_DOT>& vertices, const zv
   style.type = info.style();
   style.subStyle = info.auxStyle();
   style.width = switches.On(kRestoredDisplay) ? info.width() : 0.0;
-  style.colour = info.colour();
+  style.colour = DrawnColour(info.colour());
   style.xCoefficient = info.xScale();
   style.yCoefficient = info.yScale();
   style.curve = info.lineKind() == 1;

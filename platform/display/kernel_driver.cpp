@@ -43,7 +43,15 @@ QPointF KernelDriver::ToMap(QPointF device) const {
 }
 
 QRectF KernelDriver::VisibleMapRect() const {
-  return QRectF(originX_, originY_, size_.width() / factor_, size_.height() / factor_);
+  if (clip_.isEmpty()) return QRectF(originX_, originY_, size_.width() / factor_, size_.height() / factor_);
+  const QRect wide = clip_.adjusted(-cullMargin_, -cullMargin_, cullMargin_, cullMargin_);
+  return QRectF(ToMap(wide.bottomLeft() + QPoint(0, 1)), ToMap(wide.topRight() + QPoint(1, 0))).normalized();
+}
+
+void KernelDriver::ClipToDevice(const QRect& pixels, int cullMargin) {
+  clip_ = pixels;
+  cullMargin_ = cullMargin;
+  painter_->setClipRect(pixels);
 }
 
 void KernelDriver::SetColor(long colourNumber) {

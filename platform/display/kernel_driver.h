@@ -50,8 +50,13 @@ class KernelDriver {
   QTransform MapToDevice() const;
   QPointF ToDevice(double x, double y) const;
   QPointF ToMap(QPointF device) const;
-  // The map rectangle the device shows.
+  // The map rectangle the device shows (the clip's, with a margin, once
+  // clipped).
   QRectF VisibleMapRect() const;
+  // Draws only inside these device pixels from now on: a partial repaint.
+  // Entities are still drawn when their extent lies up to `cullMargin`
+  // pixels outside, as pens, line styles and text reach past extents.
+  void ClipToDevice(const QRect& pixels, int cullMargin);
 
   void SetColor(long colourNumber);
   long Color() const { return colour_; }
@@ -87,6 +92,8 @@ class KernelDriver {
   const SystemLibrary* library_ = nullptr;
   QSize size_;
   double originX_ = 0, originY_ = 0, factor_ = 1;
+  QRect clip_;  // empty: the whole device
+  int cullMargin_ = 0;
   long colour_ = 1;
   int mode_ = kDrawCopy;
   bool rasterOps_ = false;

@@ -23,6 +23,11 @@ std::vector<zv::WorkAreaHandle> ProjectAreasAtScale(const zv::MapProject* projec
   return areas;
 }
 
+bool AreaListRenderer::DrawnExtent(zv::WorkAreaHandle area, int entityType, std::int32_t id, QRectF* extent) const {
+  const auto found = renderers_.find(area);
+  return found != renderers_.end() && found->second->DrawnExtent(entityType, id, extent);
+}
+
 void AreaListRenderer::Draw(KernelDriver& driver, const std::vector<zv::WorkAreaHandle>& areas,
                             const DisplaySwitches& switches) {
   std::erase_if(renderers_, [&](const auto& entry) {

@@ -38,6 +38,8 @@ class AreaListRenderer {
                    const std::vector<zv::WorkAreaHandle>& extra = {});
   // Entities drawn by the last draw.
   int DrawnCount() const { return drawn_; }
+  // Where an entity of a drawn area was last drawn; false when unknown.
+  bool DrawnExtent(zv::WorkAreaHandle area, int entityType, std::int32_t id, QRectF* extent) const;
 
  private:
   std::unordered_map<zv::WorkAreaHandle, std::unique_ptr<WorkAreaRenderer>> renderers_;

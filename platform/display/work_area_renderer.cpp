@@ -40,6 +40,22 @@ bool Meets(const QRectF& a, const QRectF& b) {
 
 }  // namespace
 
+bool EntityExtent(zv::WorkAreaHandle area, int entityType, std::int32_t id, QRectF* extent) {
+  QRectF r;
+  if (!ReadRect(area, entityType, id, r)) return false;
+  if (extent) *extent = r;
+  return true;
+}
+
+bool WorkAreaRenderer::DrawnExtent(int entityType, std::int32_t id, QRectF* extent) const {
+  const TypeIndex& index = entityType == zv::kPointEntity ? points_ : entityType == zv::kLineEntity ? lines_ : regions_;
+  if (index.all) return false;
+  const auto found = index.rects.find(id);
+  if (found == index.rects.end()) return false;
+  if (extent) *extent = found->second;
+  return true;
+}
+
 WorkAreaRenderer::WorkAreaRenderer(zv::WorkAreaHandle area) : area_(area) {
   listener_ = zv::BasAddChangeListener(area_, [this](const zv::WorkAreaChange& change) { OnChange(change); });
 }
@@ -58,7 +74,8 @@ void WorkAreaRenderer::OnChange(const zv::WorkAreaChange& change) {
       index.all = true;
       return;
     }
-    if (change.kind == zv::ChangeKind::Reordered) return;  // the order is read on every draw
+    // The order is read on every draw; attributes draw nothing.
+    if (change.kind == zv::ChangeKind::Reordered || change.kind == zv::ChangeKind::Attributes) return;
     index.dirty.insert(change.ids.begin(), change.ids.end());
   };
   mark(IndexOf(change.entityType));

@@ -21,6 +21,10 @@
 
 namespace zv::display {
 
+// The map rectangle an entity covers now, as the renderer places it (texts
+// by their layout); false when the entity cannot be read.
+bool EntityExtent(zv::WorkAreaHandle area, int entityType, std::int32_t id, QRectF* extent);
+
 class WorkAreaRenderer {
  public:
   explicit WorkAreaRenderer(zv::WorkAreaHandle area);
@@ -34,6 +38,10 @@ class WorkAreaRenderer {
 
   // Entities drawn by the last Draw (for tests and benchmarks).
   int DrawnCount() const { return drawn_; }
+
+  // The extent of an entity as this renderer last drew it (before changes
+  // since); false when it does not know one.
+  bool DrawnExtent(int entityType, std::int32_t id, QRectF* extent) const;
 
  private:
   struct TypeIndex {

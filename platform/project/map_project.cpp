@@ -91,7 +91,29 @@ WorkAreaHandle OpenArea(MapProject& project, const std::string& path, files::Fil
   return area;
 }
 
+void Tell(MapProject& project, ProjectEvent event) {
+  std::vector<int> ids;
+  for (const auto& [id, listener] : project.listeners) ids.push_back(id);
+  for (const int id : ids) {
+    const auto it = std::find_if(project.listeners.begin(), project.listeners.end(),
+                                 [id](const auto& entry) { return entry.first == id; });
+    if (it == project.listeners.end()) continue;
+    const ProjectListener call = it->second;  // the listener may remove itself
+    call(event);
+  }
+}
+
 }  // namespace
+
+int PrjAddListener(MapProject* project, ProjectListener listener) {
+  if (!project || !listener) return 0;
+  project->listeners.emplace_back(++project->lastListener, std::move(listener));
+  return project->lastListener;
+}
+
+bool PrjRemoveListener(MapProject* project, int id) {
+  return project && std::erase_if(project->listeners, [id](const auto& entry) { return entry.first == id; }) > 0;
+}
 
 MapProject* PrjCreate(int) {
   auto* project = new MapProject;
@@ -102,6 +124,7 @@ MapProject* PrjCreate(int) {
 
 void PrjClose(MapProject* project) {
   if (!project) return;
+  Tell(*project, ProjectEvent::Closing);
   BasFreeWorkAreaSet(project->set);
   delete project;
 }
@@ -171,6 +194,7 @@ int PrjAddItem(MapProject* project, const std::string& path, int, int position, 
   project->file.items.insert(project->file.items.begin() + at, item);
   project->areas.insert(project->areas.begin() + at, area);
   project->changed = true;
+  Tell(*project, ProjectEvent::ItemsChanged);
   return at;
 }
 
@@ -181,6 +205,7 @@ bool PrjRemoveItem(MapProject* project, int index) {
   project->file.items.erase(project->file.items.begin() + index);
   project->areas.erase(project->areas.begin() + index);
   project->changed = true;
+  Tell(*project, ProjectEvent::ItemsChanged);
   return true;
 }
 
@@ -239,8 +264,10 @@ int PrjGetItemState(const MapProject* project, int index) {
 bool PrjSetItemState(MapProject* project, int index, uint8_t state) {
   files::ProjectItem* item = ItemAt(project, index);
   if (!item) return false;
-  if (item->State() != state) project->changed = true;
+  if (item->State() == state) return true;
+  project->changed = true;
   item->SetState(state);
+  Tell(*project, ProjectEvent::ItemsChanged);
   return true;
 }
 

@@ -14,7 +14,9 @@
 // that are modified (BasIsWorkAreaModified, BasSaveWorkArea).
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/data/work_area.h"
@@ -23,12 +25,20 @@
 
 namespace zv {
 
+// What a project tells its listeners: its items were added, removed, hidden
+// or shown (ItemsChanged), or it is closing and its work areas go with it
+// (Closing, before they are released).
+enum class ProjectEvent { ItemsChanged, Closing };
+using ProjectListener = std::function<void(ProjectEvent)>;
+
 struct MapProject {
   files::ProjectFile file;
   std::vector<WorkAreaHandle> areas;  // one per item; 0 when the item has no work area
   std::string path;                   // the ".mpj" path; empty until set
   WorkAreaSetHandle set = 0;
   bool changed = false;
+  std::vector<std::pair<int, ProjectListener>> listeners;
+  int lastListener = 0;
 };
 
 inline constexpr uint8_t kItemHidden = 0;
@@ -37,7 +47,13 @@ inline constexpr uint8_t kItemCurrent = 3;
 
 // A new empty project (the argument is ignored, as callers pass 0). Never null.
 MapProject* PrjCreate(int reserved = 0);
-// Releases the project's work areas and the project; null is ignored.
+// Listeners, called in the order they were added; they may remove
+// themselves. The id (non-zero), 0 for a null project.
+int PrjAddListener(MapProject* project, ProjectListener listener);
+bool PrjRemoveListener(MapProject* project, int id);
+
+// Tells the listeners (Closing), then releases the project's work areas and
+// the project; null is ignored.
 void PrjClose(MapProject* project);
 
 bool PrjSetPath(MapProject* project, const std::string& path);

@@ -7,11 +7,21 @@
 
 namespace zv {
 
-CGisEditView::CGisEditView(QWidget* parent) : CGisView(parent) {
+CGisEditView::CGisEditView(QWidget* parent)
+    : CGisView(parent),
+      watch_([this](WorkAreaHandle area, int type, int32_t id,
+                    QRectF* extent) { return renderer_.DrawnExtent(area, type, id, extent); },
+             [this](const AreaWatch::Repaint& repaint) {
+               if (repaint.whole)
+                 _UpdateWindow();
+               else
+                 RedrawMapRect(repaint.rect);
+             }) {
   set_ = BasCreateWorkAreaSet(0);
   current_[kLineArea] = BasCreateLineWorkArea(set_);
   current_[kPointArea] = BasCreatePointWorkArea(set_);
   current_[kRegionArea] = BasCreateRegionWorkArea(set_);
+  WatchShownAreas(false);
 }
 
 CGisEditView::~CGisEditView() {
@@ -36,7 +46,19 @@ bool CGisEditView::ChangeCurAi(WorkAreaHandle area, int) {
       std::find(extraAreas_.begin(), extraAreas_.end(), previous) == extraAreas_.end())
     extraAreas_.push_back(previous);
   std::erase(extraAreas_, area);
+  WatchShownAreas(true);
   return true;
+}
+
+void CGisEditView::WatchShownAreas(bool repaint) {
+  watch_.Watch(ShownAreas());
+  if (repaint) watch_.RequestWhole();
+}
+
+void CGisEditView::OnMapRedrawn() {
+  // Everything is drawn; the areas shown may differ (the scale changed).
+  watch_.Discard();
+  watch_.Watch(ShownAreas());
 }
 
 std::vector<WorkAreaHandle> CGisEditView::ShownAreas() const {

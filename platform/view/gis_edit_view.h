@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/display/project_renderer.h"
+#include "platform/view/area_watch.h"
 
 #include "platform/view/display_params.h"
 #include "platform/view/gis_undo.h"
@@ -148,6 +149,10 @@ class CGisEditView : public CGisView {
                          const display::DisplaySwitches& switches);
   bool ContentExtent(D_RECT* extent) const override;
   void DrawAfterOwner(KernelDriver& dc) override;
+  void OnMapRedrawn() override;
+  // Listens to the areas the view shows now; with `repaint` the view is also
+  // drawn whole at the next turn (the list of areas changed).
+  void WatchShownAreas(bool repaint);
 
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -182,6 +187,9 @@ class CGisEditView : public CGisView {
   SystemParms systemParms_;
   GisUndo undo_;
   display::AreaListRenderer renderer_;
+  // Repaints what changes in the shown areas; after the renderer, whose
+  // extents it reads, so it goes first.
+  AreaWatch watch_;
   ToolOwner<BaseGisTool> tools_;
 };
 

@@ -3,6 +3,7 @@
 #include <QInputDialog>
 #include <QPaintEvent>
 #include <QResizeEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "framework/prompts/prompts.h"
@@ -17,6 +18,11 @@ constexpr int kFlashIntervalMs = 300;
 constexpr long kFlashColour = 6;  // red: cyan over a white map, red over black lines
 constexpr int kFlashPenWidth = 3;
 constexpr double kMapMarginFraction = 0.05;
+// Pixels around a partial repaint: anti-aliased edges, pens, markers.
+constexpr int kRepaintMarginPixels = 4;
+// Entities this far outside a partial repaint are still drawn (wide pens,
+// line-style teeth, text).
+constexpr int kRepaintCullPixels = 32;
 
 }  // namespace
 
@@ -57,6 +63,47 @@ void CGisView::_UpdateWindow() {
     DrawMap(dc, window_.DisplayRect());
   }
   ++redraws_;
+  OnMapRedrawn();
+  RefreshOverlay();
+}
+
+void CGisView::RedrawMapRect(const D_RECT& rect) {
+  SyncClientSize();
+  const QSize client(window_.clientWidth(), window_.clientHeight());
+  if (cache_.isNull() || cache_.size() != client) {
+    _UpdateWindow();
+    return;
+  }
+  const D_DOT a = window_.LpToWp({rect.xmin, rect.ymin}), b = window_.LpToWp({rect.xmax, rect.ymax});
+  const bool finite = std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(b.x) && std::isfinite(b.y);
+  // Far outside the window a rectangle cannot be placed in pixels: draw all.
+  if (!finite || std::max({std::abs(a.x), std::abs(a.y), std::abs(b.x), std::abs(b.y)}) > 1e9) {
+    _UpdateWindow();
+    return;
+  }
+  const QRectF device = QRectF(QPointF(a.x, a.y), QPointF(b.x, b.y)).normalized();
+  const QRect pixels = device.toAlignedRect()
+                           .adjusted(-kRepaintMarginPixels, -kRepaintMarginPixels, kRepaintMarginPixels,
+                                     kRepaintMarginPixels)
+                           .intersected(cache_.rect());
+  if (pixels.isEmpty()) return;  // nothing that changed is in sight
+  // A large part of the view costs about what the whole does.
+  if (2 * static_cast<qint64>(pixels.width()) * pixels.height() > static_cast<qint64>(client.width()) * client.height()) {
+    _UpdateWindow();
+    return;
+  }
+  dc_.reset();
+  dcPainter_.reset();
+  {
+    QPainter painter(&cache_);
+    KernelDriver dc(painter, cache_.size());
+    SetWindowOf(dc);
+    dc.ClipToDevice(pixels, kRepaintCullPixels);
+    dc.Clear(background_);
+    const QRectF visible = dc.VisibleMapRect();
+    DrawMap(dc, {visible.left(), visible.top(), visible.right(), visible.bottom()});
+  }
+  ++partialRedraws_;
   RefreshOverlay();
 }
 
@@ -195,6 +242,7 @@ void CGisView::_DrawXORRect(int x1, int y1, int x2, int y2) {
 void CGisView::_OwnerDraw(KernelDriver*) {}
 void CGisView::_UserDraw(KernelDriver*) {}
 void CGisView::DrawAfterOwner(KernelDriver&) {}
+void CGisView::OnMapRedrawn() {}
 void CGisView::DrawMap(KernelDriver&, const D_RECT&) {}
 bool CGisView::ContentExtent(D_RECT*) const { return false; }
 

@@ -10,6 +10,11 @@
 // next full redraw, toggling drawing (XOR, not-XOR, invert) removes itself
 // when drawn again.
 //
+// Repaints: a change to the map redraws the cache whole (_UpdateWindow) or
+// only a rectangle of it (RedrawMapRect); either way the picture is then made
+// again from the cache with the overlay drawn over it, so what the view and
+// the tool draw in their hooks survives, as it does a pan or a zoom.
+//
 // Flashing: the entities given to _StartFlash blink (drawn and undrawn in a
 // toggling mode) until _StopFlash.
 
@@ -97,8 +102,13 @@ class CGisView : public QWidget {
 
   // The picture as shown (tests and image output read it).
   const QImage& Picture() const { return picture_; }
-  // How many full redraws ran.
+  // How many full redraws ran, and how many partial ones.
   int RedrawCount() const { return redraws_; }
+  int PartialRedrawCount() const { return partialRedraws_; }
+
+  // Redraws the map inside a map rectangle (with a margin of a few pixels),
+  // or the whole view when that rectangle is a large part of it.
+  void RedrawMapRect(const D_RECT& rect);
 
  protected:
   // The map itself, in drawing order, over a cleared background.
@@ -107,6 +117,8 @@ class CGisView : public QWidget {
   virtual bool ContentExtent(D_RECT* extent) const;
   // Drawn after _OwnerDraw on each redraw (the edit view's tool hook).
   virtual void DrawAfterOwner(KernelDriver& dc);
+  // After each full redraw of the map.
+  virtual void OnMapRedrawn();
   // Draws the picture again from the cached map, without drawing the map
   // (after an interaction ends, to drop what it drew).
   void RefreshOverlay();
@@ -136,6 +148,7 @@ class CGisView : public QWidget {
   bool popupMenuEnabled_ = true;
   bool smartWindow_ = false;
   int redraws_ = 0;
+  int partialRedraws_ = 0;
 };
 
 }  // namespace zv

@@ -6,12 +6,23 @@ CPrjEditView::CPrjEditView(QWidget* parent) : CGisEditView(parent) {
   for (int type : {kLineArea, kPointArea, kRegionArea}) own_[type] = GetEditArea(type);
 }
 
+CPrjEditView::~CPrjEditView() {
+  if (project_) PrjRemoveListener(project_, projectListener_);
+}
+
 MapProject* CPrjEditView::SetProject(MapProject* project) {
   MapProject* previous = project_;
   CancelInterActive();
   ClearPool();
   GetUndo().Clear();
+  if (previous) PrjRemoveListener(previous, projectListener_);
   project_ = project;
+  projectListener_ = PrjAddListener(project_, [this](ProjectEvent event) {
+    if (event == ProjectEvent::Closing)
+      SetProject(nullptr);
+    else
+      WatchShownAreas(true);
+  });
   for (int type : {kLineArea, kPointArea, kRegionArea}) {
     WorkAreaHandle current = own_[type];
     if (project_) {

@@ -15,10 +15,12 @@ namespace zv {
 class CPrjEditView : public CGisEditView {
  public:
   explicit CPrjEditView(QWidget* parent = nullptr);
+  ~CPrjEditView() override;
 
   // Binds a project (null unbinds) and returns the previous one. The pool,
   // the running interaction and the undo store are dropped, as they name
-  // the previous project's work areas.
+  // the previous project's work areas. The view follows the items added to
+  // and removed from the project, and lets go of it when it closes.
   MapProject* SetProject(MapProject* project);
   MapProject* GetProject() const { return project_; }
 
@@ -33,6 +35,7 @@ class CPrjEditView : public CGisEditView {
   std::vector<WorkAreaHandle> OwnShownAreas() const;
 
   MapProject* project_ = nullptr;
+  int projectListener_ = 0;
   WorkAreaHandle own_[3] = {0, 0, 0};
 };
 

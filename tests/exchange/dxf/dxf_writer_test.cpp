@@ -434,5 +434,21 @@ TEST_F(DxfExport, AShorterDrawingReplacesALongerOneAndTwoExportsAreEqual) {
   EXPECT_EQ(first, second);
 }
 
+TEST_F(DxfExport, ColourZeroGoesOutAsItDraws) {
+  TestProject project(folder_);
+  BasAppendLine(project.Add("L.WL"), std::vector<D_DOT>{{0, 0}, {1, 1}}, LineOf(0));
+  BasAppendPoint(project.Add("P.WT"), {0, 0}, "a", PointOfKind(0, 0));
+  const WorkAreaHandle regions = project.Add("R.WP");
+  AppendRegion(regions, {{{0, 0}, {10, 0}, {10, 10}}}, 0);  // no fill: no hatch
+  AppendRegion(regions, {{{0, 0}, {10, 0}, {10, 10}}}, kRed);
+  ASSERT_TRUE(Export(project).written);
+  const std::vector<Groups> entities = SectionEntities(test::ReadGroups(project.Target()), "ENTITIES");
+  ASSERT_EQ(entities.size(), 3u);
+  EXPECT_EQ(ValueOf(entities[0], 62), "") << "colour 0 draws as colour 1, which follows its layer";
+  EXPECT_EQ(ValueOf(entities[1], 62), "");
+  EXPECT_EQ(ValueOf(entities[2], 0), "HATCH");
+  EXPECT_EQ(ValueOf(entities[2], 62), "10");
+}
+
 }  // namespace
 }  // namespace zv::dxf

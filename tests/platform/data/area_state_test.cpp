@@ -221,5 +221,25 @@ TEST_F(AreaState, ModeStateFileNameAndMapParameters) {
   EXPECT_EQ(BasIsWorkAreaModified(area_), 1);
 }
 
+TEST_F(AreaState, AttributesAloneAreToldApartAndListenerIdsAreNeverGivenTwice) {
+  const int32_t a = Add(1);
+  AttributeRecord record;
+  ASSERT_TRUE(BasReadAttribute(area_, kPointEntity, a, &record));
+  ASSERT_TRUE(BasWriteAttribute(area_, kPointEntity, a, record));
+  EXPECT_EQ(changes_.back().kind, ChangeKind::Attributes);
+  EXPECT_EQ(changes_.back().ids, std::vector<int32_t>{a});
+
+  // A listener of a released area removed from the area that takes its
+  // handle later removes nothing there.
+  const WorkAreaHandle gone = BasCreatePointWorkArea(set_);
+  const int stale = BasAddChangeListener(gone, [](const WorkAreaChange&) {});
+  BasReleaseWorkArea(gone);
+  const int fresh = BasAddChangeListener(area_, [](const WorkAreaChange&) {});
+  EXPECT_NE(fresh, stale);
+  EXPECT_NE(fresh, listener_);
+  EXPECT_FALSE(BasRemoveChangeListener(area_, stale));
+  EXPECT_TRUE(BasRemoveChangeListener(area_, fresh));
+}
+
 }  // namespace
 }  // namespace zv

@@ -223,5 +223,24 @@ TEST_F(Projects, AFileBesideTheProjectsFolderIsNamedFromItWhenOnlyThatFits) {
   PrjClose(opened);
 }
 
+TEST_F(Projects, ListenersHearItemChangesAndTheClose) {
+  project_ = PrjCreate(0);
+  ASSERT_TRUE(PrjSetPath(project_, folder_ + "/map.mpj"));
+  std::vector<ProjectEvent> heard;
+  const int id = PrjAddListener(project_, [&](ProjectEvent e) { heard.push_back(e); });
+  const int index = PrjAddItem(project_, folder_ + "/a.wl");
+  PrjSetItemState(project_, index, kItemHidden);
+  PrjSetItemState(project_, index, kItemHidden);  // no change, nothing told
+  PrjRemoveItem(project_, index);
+  EXPECT_EQ(heard, (std::vector<ProjectEvent>{ProjectEvent::ItemsChanged, ProjectEvent::ItemsChanged,
+                                              ProjectEvent::ItemsChanged}));
+  PrjClose(project_);
+  project_ = nullptr;
+  EXPECT_EQ(heard.back(), ProjectEvent::Closing);
+  MapProject* other = PrjCreate(0);
+  EXPECT_FALSE(PrjRemoveListener(other, id + 100));
+  PrjClose(other);
+}
+
 }  // namespace
 }  // namespace zv
