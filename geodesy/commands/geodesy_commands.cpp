@@ -1,18 +1,15 @@
 #include "geodesy/commands/geodesy_commands.h"
 
 #include <QWidget>
-#include <iterator>
 
 #include "framework/commands/command_table.h"
 #include "framework/commands/menu_rows.h"
 #include "framework/docview/view.h"
 #include "framework/docview/win_app.h"
 #include "framework/prompts/prompts.h"
-#include "geodesy/block/mining_block_dlg.h"
 #include "geodesy/gauss/gauss_projection_dlg.h"
-#include "platform/view/gis_edit_view.h"
-#include "geodesy/reserve/reserve_commands.h"
 #include "geodesy/sheet/sheet_number_dlg.h"
+#include "platform/view/gis_edit_view.h"
 
 namespace zv::geodesy {
 namespace {
@@ -22,25 +19,9 @@ QWidget* ParentOf(cmd::CommandTarget& target) {
   return view ? view->Widget() : nullptr;
 }
 
-bool OpenAsDocument(const QString& path) {
-  docview::CWinApp* app = docview::App();
-  return app && app->OpenDocumentFile(path) != nullptr;
-}
-
 // 33384 图幅号转换
 void OnSheetNumbers(cmd::CommandTarget& target) {
   sheet::CSheetNumberDlg dialog(ParentOf(target));
-  prompt::Current().Exec(dialog);
-}
-
-// 33442 储量核查工具: the edit-aid tool's mode −12 does its whole work at once.
-void OnReserveProject(cmd::CommandTarget& target) {
-  reserve::RunReserveVerificationProject(ParentOf(target), OpenAsDocument);
-}
-
-// 33511 区块图: the edit-aid tool's mode 16 runs the block dialog and nothing else.
-void OnBlockMaps(cmd::CommandTarget& target) {
-  block::CMiningBlockDlg dialog(OpenAsDocument, ParentOf(target));
   prompt::Current().Exec(dialog);
 }
 
@@ -60,12 +41,15 @@ void OnGaussProjection(cmd::CommandTarget& target) {
 
 constexpr cmd::CommandRow kRows[] = {
     cmd::Handler(33384, OnSheetNumbers, "OnSheetNumbers"),
-    cmd::Handler(33442, OnReserveProject, "OnReserveProject"),
-    cmd::Handler(33511, OnBlockMaps, "OnBlockMaps"),
     cmd::Handler(33571, OnGaussProjection, "OnGaussProjection"),
 };
 
 }  // namespace
+
+bool OpenAsDocument(const QString& path) {
+  docview::CWinApp* app = docview::App();
+  return app && app->OpenDocumentFile(path) != nullptr;
+}
 
 void RegisterGeodesyCommands() {
   static bool registered = false;
@@ -75,8 +59,6 @@ void RegisterGeodesyCommands() {
   std::vector<cmd::MenuRow> rows;
   for (int menu : {cmd::kMenuPlan, cmd::kMenuSection}) {
     rows.push_back({menu, "&W显示/图幅号转换", 33384});
-    rows.push_back({menu, "&1辅助工具/专题辅助/区块图", 33511});
-    rows.push_back({menu, "&1辅助工具/专题辅助/储量核查工具", 33442});
     rows.push_back({menu, "&1辅助工具/专题辅助/坐标转换工具/高斯投影正反算", 33571});
   }
   cmd::Menus().AddRows(rows);

@@ -1,5 +1,8 @@
 #include "tools/edit_aid/edit_aid_commands.h"
 
+#include <iterator>
+#include <vector>
+
 #include "framework/commands/menu_rows.h"
 #include "tools/edit_aid/sec_edit_aid_tool.h"
 
@@ -37,6 +40,12 @@ constexpr EditAidCommand kCommands[] = {
     {33428, "&R区编辑/直接绘制区", -10, Launch<-10>},
 };
 
+// Modes that run a dialog from the constructor and leave the tool idle.
+constexpr EditAidCommand kDialogCommands[] = {
+    {33511, "&1辅助工具/专题辅助/区块图", 16, Launch<16>},
+    {33442, "&1辅助工具/专题辅助/储量核查工具", -12, Launch<-12>},
+};
+
 }  // namespace
 
 std::span<const EditAidCommand> ConstructionCommands() { return kCommands; }
@@ -49,7 +58,9 @@ void StartEditAidTool(CGisEditView& view, int16_t mode, int32_t flag) {
 void RegisterEditAidCommands() {
   std::vector<cmd::CommandRow> commands;
   std::vector<cmd::MenuRow> items;
-  for (const EditAidCommand& c : kCommands) {
+  std::vector<EditAidCommand> all(std::begin(kCommands), std::end(kCommands));
+  all.insert(all.end(), std::begin(kDialogCommands), std::end(kDialogCommands));
+  for (const EditAidCommand& c : all) {
     commands.push_back(cmd::Handler(c.id, c.launch, "CSecEditAidTool"));
     for (int menu : {cmd::kMenuPlan, cmd::kMenuSection}) items.push_back({menu, c.path, c.id, nullptr});
   }

@@ -19,8 +19,10 @@ const CSecEditAidTool::ModeRow* CSecEditAidTool::FindMode(int16_t mode) {
   static const Row kModes[] = {
       later(-1), later(1), later(-2), later(2), later(-3), later(3), later(-4), later(4), later(-5), later(5),
       later(6), later(-6), later(-7), later(7), later(-8), later(8), later(9), later(-9), later(10), later(-11),
-      later(11), later(-12), later(12), later(-13), later(13), later(-14), later(14), later(-15), later(15),
-      later(-16), later(16), later(17), later(-17), later(-18), later(18), later(19), later(20), later(21),
+      later(11), {-12, nullptr, &T::RunReserveProject, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+      later(12), later(-13), later(13), later(-14), later(14), later(-15), later(15),
+      later(-16), {16, nullptr, &T::RunBlockMapDialog, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+      later(17), later(-17), later(-18), later(18), later(19), later(20), later(21),
       later(22), later(-30), later(501),
       {100, "当前状态: 造折线", nullptr, &T::VertexDown, &T::RubberMove, nullptr, &T::FinishLine, &T::DropLastVertex,
        &T::PolylineDraw},

@@ -123,6 +123,11 @@ class CSecEditAidTool : public BaseGisTool {
   void StampUp(unsigned flags, CPoint point);
   void StampFinish(unsigned flags, CPoint point);
 
+  // ---- the coordinate dialogs (edit_aid_geodesy.cpp): 16, -12, whole work
+  // in the constructor
+  void RunBlockMapDialog();
+  void RunReserveProject();
+
   const ModeRow* row_;
   int32_t flag_;
   TypedInput typed_;
