@@ -87,6 +87,26 @@ std::optional<std::array<double, 3>> SymbolAngle(std::string_view text) {
   return parts;
 }
 
+std::optional<double> ParseNumber(const std::string& typed) {
+  const std::size_t first = typed.find_first_not_of(" \t");
+  if (first == std::string::npos) return std::nullopt;
+  const std::string text = typed.substr(first, typed.find_last_not_of(" \t") + 1 - first);
+  // A plain decimal number and nothing else.
+  std::size_t i = text[0] == '-' || text[0] == '+' ? 1 : 0;
+  int digits = 0, points = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] >= '0' && text[i] <= '9') {
+      ++digits;
+    } else if (text[i] == '.' && ++points == 1) {
+      continue;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digits == 0) return std::nullopt;
+  return num::ParseDouble(text);
+}
+
 std::string Join(const std::vector<Fields>& rows, std::string_view separator) {
   std::string out;
   for (const Fields& f : rows) {

@@ -28,6 +28,10 @@ std::vector<Fields> ReadFile(std::string_view bytes);
 // has no sign or holds anything else.
 std::optional<std::array<double, 3>> SymbolAngle(std::string_view text);
 
+// A typed decimal number, blanks around it allowed, read in the C locale;
+// none for anything else ("1,5", "12abc", "").
+std::optional<double> ParseNumber(const std::string& text);
+
 // The rows joined by `separator`, each line ended by CR LF.
 std::string Join(const std::vector<Fields>& rows, std::string_view separator);
 

@@ -66,10 +66,7 @@ CGaussProjectionDlg::CGaussProjectionDlg(QWidget* parent) : QDialog(parent) {
 
   auto* form = new QFormLayout;
   auto edit = [&](const char* name, const QString& label, const QString& value) {
-    auto* e = new QLineEdit(value, this);
-    e->setObjectName(name);
-    form->addRow(label, e);
-    return e;
+    return geodesy::AddFormEdit(this, form, name, label, value);
   };
   sourceL0_ = edit("sourceL0", QStringLiteral("中央子午线"), QStringLiteral("117"));
   targetL0_ = edit("targetL0", QStringLiteral("换算后中央子午线"), QStringLiteral("120"));

@@ -11,6 +11,7 @@
 
 #include "framework/prompts/prompts.h"
 #include "framework/text/numbers.h"
+#include "geodesy/point_text.h"
 
 namespace zv::sheet {
 namespace {
@@ -95,7 +96,7 @@ void CSheetNumberDlg::SetMode(int mode) {
 }
 
 void CSheetNumberDlg::DegreesEdited(QLineEdit* degrees, QLineEdit* packed) {
-  if (const auto value = ParsePlainNumber(S(degrees))) packed->setText(Q(PackedText(*value)));
+  if (const auto value = point_text::ParseNumber(S(degrees))) packed->setText(Q(PackedText(*value)));
 }
 
 void CSheetNumberDlg::PackedEdited(QLineEdit* packed, QLineEdit* degrees) {
@@ -107,8 +108,8 @@ void CSheetNumberDlg::Compute() {
   SheetForm typed = form_;
   typed.scale = scale_->currentText().toStdString();
   if (mode == SheetInput::Degrees) {
-    const auto lon = ParsePlainNumber(S(lon_));
-    const auto lat = ParsePlainNumber(S(lat_));
+    const auto lon = point_text::ParseNumber(S(lon_));
+    const auto lat = point_text::ParseNumber(S(lat_));
     if (!lon || !lat) {
       prompt::Message(QStringLiteral("请输入数字。"), prompt::kIconWarning);
       return;

@@ -4,6 +4,7 @@
 
 #include "framework/text/numbers.h"
 #include "geodesy/map_sheet.h"
+#include "geodesy/point_text.h"
 #include "geodesy/sheet/sheet_names.h"
 #include "platform/projection/dms.h"
 
@@ -31,28 +32,8 @@ std::string AngleText(double seconds) {
 
 std::string PackedText(double degrees) { return num::FormatFixed(ProjSecondsToDms(degrees * 3600), 6); }
 
-std::optional<double> ParsePlainNumber(const std::string& typed) {
-  const std::size_t first = typed.find_first_not_of(" \t");
-  if (first == std::string::npos) return std::nullopt;
-  const std::string text = typed.substr(first, typed.find_last_not_of(" \t") + 1 - first);
-  // A plain decimal number and nothing else.
-  std::size_t i = text[0] == '-' || text[0] == '+' ? 1 : 0;
-  int digits = 0, points = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] >= '0' && text[i] <= '9') {
-      ++digits;
-    } else if (text[i] == '.' && ++points == 1) {
-      continue;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (digits == 0) return std::nullopt;
-  return num::ParseDouble(text);
-}
-
 std::optional<double> PackedDegrees(const std::string& packed) {
-  const std::optional<double> value = ParsePlainNumber(packed);
+  const std::optional<double> value = point_text::ParseNumber(packed);
   if (!value) return std::nullopt;
   double seconds = *value;
   if (!ProjDmsToSeconds(&seconds)) return std::nullopt;

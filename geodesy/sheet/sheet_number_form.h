@@ -30,8 +30,6 @@ std::optional<std::string> ComputeSheet(SheetForm& form, SheetInput mode);
 std::string AngleText(double seconds);
 // Degrees as the packed text "%f" of DDDMMSS.ss.
 std::string PackedText(double degrees);
-// A typed decimal number (blanks around it allowed); none for anything else.
-std::optional<double> ParsePlainNumber(const std::string& text);
 // A packed text to degrees; none when it is no number or is rejected.
 std::optional<double> PackedDegrees(const std::string& packed);
 

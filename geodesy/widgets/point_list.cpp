@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFormLayout>
+#include <QLineEdit>
 #include <QMenu>
 
 #include "common/grid_list/grid_list_ctrl.h"
@@ -42,6 +44,14 @@ std::optional<std::string> ChooseAndReadFile(const prompt::FileRequest& request)
     return std::nullopt;
   }
   return bytes;
+}
+
+QLineEdit* AddFormEdit(QWidget* parent, QFormLayout* form, const char* name, const QString& label,
+                       const QString& value) {
+  auto* edit = new QLineEdit(value, parent);
+  edit->setObjectName(name);
+  form->addRow(label, edit);
+  return edit;
 }
 
 void AddPointListMenu(grid::CGridListCtrl& list, ClipboardForm form) {

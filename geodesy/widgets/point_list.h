@@ -11,6 +11,10 @@
 #include "framework/prompts/prompts.h"
 #include "geodesy/point_text.h"
 
+class QFormLayout;
+class QLineEdit;
+class QWidget;
+
 namespace zv::grid {
 class CGridListCtrl;
 }
@@ -31,6 +35,10 @@ void PasteRows(grid::CGridListCtrl& list, const ClipboardForm& form);
 // Asks for a file and reads it whole; none when cancelled or unreadable
 // (the user is told why).
 std::optional<std::string> ChooseAndReadFile(const prompt::FileRequest& request);
+
+// A named line edit as a new row of a form.
+QLineEdit* AddFormEdit(QWidget* parent, QFormLayout* form, const char* name, const QString& label,
+                       const QString& value);
 
 // Installs the right-click menu on the list.
 void AddPointListMenu(grid::CGridListCtrl& list, ClipboardForm form);
