@@ -1,8 +1,12 @@
 #include "app/main_frame.h"
 
 #include <QDockWidget>
+#include <QMdiArea>
 #include <QTimer>
 
+#include <QDockWidget>
+
+#include "app/chrome/frame_bars.h"
 #include "framework/docview/child_frame.h"
 #include "framework/docview/document.h"
 #include "framework/docview/win_app.h"
@@ -18,7 +22,7 @@ namespace {
 
 // The receivers whose panes come with later parts of the frame.
 constexpr msg::PaneEntry kSilentEntries[] = {
-    msg::PaneEntry::kTabStrip,   msg::PaneEntry::kProjectPage,        msg::PaneEntry::kWorkspaceFileList,
+    msg::PaneEntry::kProjectPage,        msg::PaneEntry::kWorkspaceFileList,
     msg::PaneEntry::kStrataList, msg::PaneEntry::kAttributeQueryPage, msg::PaneEntry::kProjectList,
 };
 
@@ -31,9 +35,16 @@ constexpr cmd::CommandRow kChildFrameRows[] = {
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
-    : docview::CMDIFrameWnd(cmd::kMenuNoDocument, parent), silentReceiver_(new QObject(this)) {
+    : docview::CMDIFrameWnd(cmd::kMenuNoDocument, parent),
+      silentReceiver_(new QObject(this)),
+      bars_(new chrome::FrameBars(*this)) {
   setWindowTitle(QStringLiteral("zavediz"));
   resize(1200, 800);
+  // Button states follow the active view and every command, once it is done.
+  const auto refreshBars = [this] { QTimer::singleShot(0, bars_, [this] { bars_->RefreshBars(); }); };
+  commandMenus().SetAfterRun(refreshBars);
+  connect(MdiArea(), &QMdiArea::subWindowActivated, bars_, refreshBars);
+  bars_->RefreshBars();
   shell::SetWorkbookHost([this] { ShowWorkbookWindow(); });
   // Library notices arrive while a picture is drawn: show them once the
   // drawing is done, never from inside a paint.
@@ -58,6 +69,15 @@ void CMainFrame::RecordSilentReceivers() {
   for (msg::PaneEntry entry : kSilentEntries)
     if (msg::PaneWindows().Receiver(entry) == nullptr) msg::PaneWindows().Record(entry, silentReceiver_);
 }
+
+void CMainFrame::ShowCoordinates(double x, double y, int texts, int subGraphs, int lines, int regions,
+                                 const QString& layer) {
+  bars_->ShowCoordinates({x, y, texts, subGraphs, lines, regions, layer.toStdString()});
+}
+
+void CMainFrame::ShowAttributeBar(int show) { bars_->ShowAttributeBar(show != 0); }
+
+bool CMainFrame::IsAttributeBarVisible() const { return bars_->IsShown(bars_->AttributeBar()); }
 
 void CMainFrame::ShowWorkbookWindow() {
   if (workbookDock_ == nullptr) {

@@ -3,6 +3,7 @@
 // template (106 when no document is open), the spreadsheet program's workbook
 // window in a dock, and the close of the whole program, which asks every
 // document (and about unsaved new workbooks) before anything closes.
+// Its bars (status bar, toolbars) are put together by chrome::FrameBars.
 // Receivers of private messages that are not built yet are taken by one
 // silent receiver (RecordSilentReceivers), so their senders' posts succeed.
 
@@ -11,6 +12,9 @@
 class QDockWidget;
 
 namespace zv {
+namespace chrome {
+class FrameBars;
+}
 
 class CMainFrame : public docview::CMDIFrameWnd {
  public:
@@ -22,8 +26,16 @@ class CMainFrame : public docview::CMDIFrameWnd {
   // Records the silent receiver for every message entry still empty.
   void RecordSilentReceivers();
 
-  // The attribute bar (built with the frame's bars; nothing to show yet).
-  void ShowAttributeBar(int show) {}
+  // The attribute bar: shown or hidden only while the active document has a
+  // project.
+  void ShowAttributeBar(int show);
+  bool IsAttributeBarVisible() const;
+
+  chrome::FrameBars& Bars() { return *bars_; }
+
+  // The cursor read-out of the editing views: map coordinates, the counts of
+  // texts, sub-graphs, lines and regions, and the current layer.
+  void ShowCoordinates(double x, double y, int texts, int subGraphs, int lines, int regions, const QString& layer);
 
   // Shows and raises the workbook window of the running spreadsheet program.
   void ShowWorkbookWindow();
@@ -35,6 +47,7 @@ class CMainFrame : public docview::CMDIFrameWnd {
 
  private:
   QObject* silentReceiver_;
+  chrome::FrameBars* bars_;
   QDockWidget* workbookDock_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "app/module_registry.h"
 
+#include "app/frame_commands.h"
 #include "app/main_frame.h"
 #include "app/zavediz_app.h"
 #include "framework/docview/win_app.h"
@@ -18,6 +19,7 @@ void RegisterModules() {
   docview::CWinApp::RegisterCommands();
   CZavedizApp::RegisterCommands();
   CMainFrame::RegisterCommands();
+  RegisterFrameCommands();
   RegisterStandInViews();
   tools::RegisterEditAidCommands();
   geodesy::RegisterGeodesyCommands();

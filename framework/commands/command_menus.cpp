@@ -33,6 +33,7 @@ RunResult CommandMenus::Run(int id, const QString& text) {
   const RunResult result = Execute(route_(), id, commands_);
   if (result == RunResult::kBoundLater && notice_)
     notice_(QStringLiteral("“%1”暂不可用").arg(text.isEmpty() ? QString::number(id) : PlainItemText(text)));
+  if (afterRun_) afterRun_();
   return result;
 }
 

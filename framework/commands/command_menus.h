@@ -44,6 +44,9 @@ class CommandMenus : public QObject {
   // naming `text` (the id when empty).
   RunResult Run(int id, const QString& text = QString());
 
+  // Called after every Run (toolbars refresh their states there).
+  void SetAfterRun(std::function<void()> afterRun) { afterRun_ = std::move(afterRun); }
+
   // Sets what every item of `menu` (and its sub-menus) shows now; true when
   // anything in it is shown.
   bool Refresh(QMenu& menu);
@@ -58,6 +61,7 @@ class CommandMenus : public QObject {
   QWidget& window_;
   RouteProvider route_;
   NoticeFn notice_;
+  std::function<void()> afterRun_;
   const MenuRegistry& menus_;
   const CommandRegistry& commands_;
   int shown_ = 0;
