@@ -2,6 +2,7 @@
 // where they appear in the menus.
 
 #include <QFileInfo>
+#include <QMdiArea>
 
 #include "app/app_settings.h"
 #include "app/main_frame.h"
@@ -101,7 +102,7 @@ void OnLoadBackgroundPicture(cmd::CommandTarget& t) {
   SettingsFile().WriteString("OTHER", "BACKPIC", path.toStdString());
   Settings().backPicture = path.toStdString();
   BackgroundPicturePath() = path;
-  if (CMainFrame* frame = AppOf(t).MainFrame()) frame->update();
+  if (CMainFrame* frame = AppOf(t).MainFrame()) frame->MdiArea()->viewport()->update();
 }
 
 // The sheet commands open a workbook of the data folder in the running

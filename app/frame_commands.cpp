@@ -2,9 +2,21 @@
 
 #include <QDockWidget>
 
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "app/chrome/file_associations.h"
 #include "app/chrome/frame_bars.h"
 #include "app/main_frame.h"
 #include "framework/commands/menu_rows.h"
+#include "framework/paths/app_folder.h"
+#include "framework/prompts/prompts.h"
+#include "framework/shell/shell_open.h"
+#include "platform/display/system_library.h"
+#include "platform/environment/environment_dialog.h"
 
 namespace zv {
 namespace {
@@ -44,7 +56,52 @@ cmd::CommandUpdate OnUpdateToolBoxE(cmd::CommandTarget& t) { return {true, BarsO
 void OnFullScreen(cmd::CommandTarget& t) { BarsOf(t).ToggleFullScreen(); }
 cmd::CommandUpdate OnUpdateFullScreen(cmd::CommandTarget& t) { return {true, BarsOf(t).fullScreen(), {}}; }
 
+// 修改目录环境: confirmed folders are loaded at once and the frame repaints.
+void OnDirectoryEnvironment(cmd::CommandTarget& t) {
+  auto& frame = static_cast<CMainFrame&>(t);
+  if (BasEnvironmentDialog(&frame) == 0) return;
+  display::ReloadFromEnvironment();
+  frame.update();
+  frame.MdiArea()->viewport()->update();
+}
+
+// 帮助: the help page of the data folder, in the desktop's browser.
+void OnHelp(cmd::CommandTarget&) {
+  const QString page = QString::fromStdString(paths::GetDataFolder()) + QStringLiteral("zavediz.html");
+  if (!QFileInfo::exists(page)) {
+    prompt::Message(QStringLiteral("没有找到文件“zavediz.html”"));
+    return;
+  }
+  shell::Open(page);
+}
+
+// The desktop reads its databases again, where their tools are installed.
+void RefreshDesktopDatabases(const chrome::XdgFolders& folders) {
+  const std::pair<const char*, std::string> tools[] = {{"update-mime-database", folders.dataHome + "/mime"},
+                                                       {"update-desktop-database", folders.dataHome + "/applications"}};
+  for (const auto& [tool, folder] : tools) {
+    const QString program = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+    if (!program.isEmpty()) QProcess::execute(program, {QString::fromStdString(folder)});
+  }
+}
+
+// 文件自动关联 / 删除文件关联: nothing is reported.
+void OnRegisterFileTypes(cmd::CommandTarget&) {
+  const chrome::XdgFolders folders = chrome::CurrentXdgFolders();
+  chrome::RegisterFileTypes(folders, QCoreApplication::applicationFilePath().toStdString());
+  RefreshDesktopDatabases(folders);
+}
+void OnUnregisterFileTypes(cmd::CommandTarget&) {
+  const chrome::XdgFolders folders = chrome::CurrentXdgFolders();
+  chrome::UnregisterFileTypes(folders);
+  RefreshDesktopDatabases(folders);
+}
+
 constexpr cmd::CommandRow kRows[] = {
+    cmd::Handler(33404, OnRegisterFileTypes, "RegisterFileTypes"),
+    cmd::Handler(33405, OnUnregisterFileTypes, "UnregisterFileTypes"),
+    cmd::Handler(32796, OnDirectoryEnvironment, "OnDirectoryEnvironment"),
+    cmd::Handler(33052, OnHelp, "OnHelp"),
     cmd::Handler(33486, OnToggleBar<ToolbarKind::kStandard>, "OnShowEditBar", OnUpdateToggleBar<ToolbarKind::kStandard>),
     cmd::Handler(33487, OnToggleBar<ToolbarKind::kSide>, "OnShowLeftBar", OnUpdateToggleBar<ToolbarKind::kSide>),
     cmd::Handler(33488, OnToggleBar<ToolbarKind::kBottom>, "OnShowBottomBar", OnUpdateToggleBar<ToolbarKind::kBottom>),
@@ -73,6 +130,10 @@ void RegisterFrameCommands() {
         {menu, "&W显示/打开扩展工具箱 E", 32891},
         {menu, "&W显示/满屏显示", 32914},
         {menu, "&O设置/设置比例尺", 33149},
+        {menu, "&O设置/修改目录环境&E", 32796},
+        {menu, "&O设置/文件自动关联", 33404},
+        {menu, "&O设置/删除文件关联", 33405},
+        {menu, "帮助/帮助", 33052},
     };
     rows.insert(rows.end(), std::begin(common), std::end(common));
   }

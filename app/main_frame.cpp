@@ -75,6 +75,14 @@ void CMainFrame::ShowCoordinates(double x, double y, int texts, int subGraphs, i
   bars_->ShowCoordinates({x, y, texts, subGraphs, lines, regions, layer.toStdString()});
 }
 
+long CMainFrame::UpdateMeasureWindow(double mapDistance, double totalLength, double realDistance, double realTotal,
+                                     double lineAngle, double relativeAngle, int mode) {
+  return bars_->UpdateMeasureWindow({mapDistance, totalLength, realDistance, realTotal, lineAngle, relativeAngle},
+                                    mode);
+}
+
+void CMainFrame::ForgetMeasureWindow() { bars_->ForgetMeasureWindow(); }
+
 void CMainFrame::ShowAttributeBar(int show) { bars_->ShowAttributeBar(show != 0); }
 
 bool CMainFrame::IsAttributeBarVisible() const { return bars_->IsShown(bars_->AttributeBar()); }

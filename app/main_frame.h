@@ -37,6 +37,11 @@ class CMainFrame : public docview::CMDIFrameWnd {
   // texts, sub-graphs, lines and regions, and the current layer.
   void ShowCoordinates(double x, double y, int texts, int subGraphs, int lines, int regions, const QString& layer);
 
+  // The distance-and-angle window of measuring (see FrameBars).
+  long UpdateMeasureWindow(double mapDistance, double totalLength, double realDistance, double realTotal,
+                           double lineAngle, double relativeAngle, int mode);
+  void ForgetMeasureWindow();
+
   // Shows and raises the workbook window of the running spreadsheet program.
   void ShowWorkbookWindow();
 

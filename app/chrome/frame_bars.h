@@ -18,6 +18,7 @@
 #include "platform/data/map_params.h"
 
 namespace zv {
+class CLineDistAngleDlg;
 class MapProjector;
 namespace docview {
 class CMDIFrameWnd;
@@ -29,6 +30,7 @@ class QToolBar;
 
 namespace zv::chrome {
 
+class MdiBackground;
 class MdiTabs;
 class SideStrip;
 
@@ -56,6 +58,7 @@ class FrameBars : public QObject {
   SideStrip* Strip() const { return strip_; }
   QToolBar* TabBar() const { return tabBar_; }
   MdiTabs* WindowTabs() const { return mdiTabs_; }
+  MdiBackground* Background() const { return background_; }
   // 33535: the tab bar's visibility flips and "LabelBar" is written.
   void ToggleTabBar();
   // 32803.
@@ -74,6 +77,16 @@ class FrameBars : public QObject {
   void ToggleFullScreen();
   bool fullScreen() const { return fullScreen_; }
   QWidget* ToolBoxE() const { return toolBox_; }
+
+  // ---- Measuring (frame_readout.cpp)
+  // The distance-and-angle window, made on first use at the top of the
+  // active view. Mode 1 only answers its scale; any other mode shows the
+  // six values (map distance, total length, real distance, real total, line
+  // angle, relative angle) first. Returns the window's scale.
+  long UpdateMeasureWindow(const std::array<double, 6>& values, int mode);
+  // The window has closed.
+  void ForgetMeasureWindow() { measure_ = nullptr; }
+  CLineDistAngleDlg* MeasureWindow() const { return measure_; }
 
   // ---- Read-out (frame_readout.cpp)
   void ShowCoordinates(const ReadOut& readOut);
@@ -113,8 +126,10 @@ class FrameBars : public QObject {
   SideStrip* strip_ = nullptr;
   QToolBar* tabBar_ = nullptr;
   MdiTabs* mdiTabs_ = nullptr;
+  MdiBackground* background_ = nullptr;
   QWidget* toolBox_ = nullptr;
   bool fullScreen_ = false;
+  CLineDistAngleDlg* measure_ = nullptr;
   QByteArray savedGeometry_;
   ReadOutState state_;
   std::unique_ptr<MapProjector> projector_;

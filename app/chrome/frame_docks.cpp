@@ -1,5 +1,6 @@
 // The frame's docks (management bar with the side strip, attribute bar),
-// the tab bar of open windows, the floating tool box E and full screen.
+// the tab bar of open windows, the MDI client's background, the floating
+// tool box E and full screen.
 #include <QApplication>
 #include <QDockWidget>
 #include <QFontDatabase>
@@ -10,6 +11,7 @@
 #include "app/app_settings.h"
 #include "app/chrome/bar_flags.h"
 #include "app/chrome/frame_bars.h"
+#include "app/chrome/mdi_background.h"
 #include "app/chrome/mdi_tabs.h"
 #include "app/chrome/side_pages.h"
 #include "app/chrome/side_strip.h"
@@ -92,6 +94,7 @@ void FrameBars::BuildDocks() {
   tabBar_->setMovable(false);
   tabBar_->setFixedHeight(kTabBarHeight);
   mdiTabs_ = new MdiTabs(*frame_.MdiArea(), DocumentTitle, tabBar_);
+  background_ = new MdiBackground(*frame_.MdiArea());
   tabBar_->addWidget(mdiTabs_);
   frame_.addToolBar(Qt::TopToolBarArea, tabBar_);
   tabBar_->setVisible(ReadBarFlag(SettingsFile(), kTabBarKey));

@@ -1,8 +1,11 @@
 // The status bar's read-out: scale, plane or geographic coordinates with the
-// projection they need, and the layer change of pane 4.
+// projection they need, the layer change of pane 4, and the measuring
+// window.
 #include "app/chrome/frame_bars.h"
 #include "app/chrome/search_routing.h"
 #include "common/dialogs/scale_dlg.h"
+#include "common/measure/line_dist_angle_dlg.h"
+#include "framework/docview/view.h"
 #include "framework/commands/menu_rows.h"
 #include "framework/docview/doc_template.h"
 #include "framework/docview/document.h"
@@ -81,6 +84,18 @@ void FrameBars::ChangeLayer() {
 void FrameBars::OnPaneDoubleClick(int pane) {
   if (pane == 2) SwitchReadOut();
   if (pane == 4) ChangeLayer();
+}
+
+long FrameBars::UpdateMeasureWindow(const std::array<double, 6>& v, int mode) {
+  if (measure_ == nullptr) {
+    measure_ = new CLineDistAngleDlg(state_.scaleDenominator, [this] { ForgetMeasureWindow(); }, &frame_);
+    measure_->setModal(false);
+    if (docview::CView* view = frame_.GetActiveView())
+      measure_->move(view->Widget()->mapToGlobal(QPoint(view->Widget()->width() / 2 - measure_->width() / 2, 0)));
+    measure_->show();
+  }
+  if (mode != 1) measure_->SetValues(v[0], v[1], v[2], v[3], v[4], v[5]);
+  return measure_->scale();
 }
 
 }  // namespace zv::chrome

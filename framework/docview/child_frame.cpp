@@ -5,17 +5,26 @@
 
 #include "framework/docview/document.h"
 #include "framework/docview/view.h"
+#include "framework/rulers/ruler_client.h"
 
 namespace zv::docview {
 
-CChildFrame::CChildFrame(CDocument* document, CView* view) : document_(document), view_(view) {
+CChildFrame::CChildFrame(CDocument* document, CView* view)
+    : document_(document), view_(view), rulers_(new rulers::RulerClient(view->Widget())) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWidget(view->Widget());
+  setWidget(rulers_);
   document_->frames_.push_back(this);
 }
 
 CChildFrame::~CChildFrame() {
   if (document_ != nullptr) std::erase(document_->frames_, this);
+}
+
+void CChildFrame::ShowRulers(int show) { rulers_->ShowRulers(show != 0); }
+
+void CChildFrame::UpdateRulers(int mode, double originX, double originY, int cursorX, int cursorY, int, int,
+                               float zoom) {
+  rulers_->UpdateRulers(mode, originX, originY, cursorX, cursorY, zoom);
 }
 
 void CChildFrame::CloseFromDocument() {

@@ -10,6 +10,10 @@
 #include "app/chrome/frame_bars.h"
 #include "app/chrome/mdi_tabs.h"
 #include "app/chrome/side_strip.h"
+#include "common/measure/line_dist_angle_dlg.h"
+#include <QLineEdit>
+#include "framework/paths/app_folder.h"
+#include <QDialog>
 #include "platform/project/map_project.h"
 
 namespace zv::test {
@@ -165,6 +169,54 @@ TEST_F(FrameDocksTest, TheToolBoxNeedsAnActiveViewAndTogglesThreeButtonsARow) {
   EXPECT_EQ(box->windowTitle(), QStringLiteral("工具箱E"));
   frame().RunCommand(32891);
   EXPECT_FALSE(Shown(box));
+}
+
+TEST_F(FrameDocksTest, HelpOpensThePageOfTheDataFolderOrSaysItIsMissing) {
+  ASSERT_TRUE(Start());
+  frame().RunCommand(33052);
+  EXPECT_EQ(script_->Messages(), std::vector<QString>{QStringLiteral("没有找到文件“zavediz.html”")});
+  const QString page = QString::fromStdString(paths::GetDataFolder()) + QStringLiteral("zavediz.html");
+  QDir().mkpath(QString::fromStdString(paths::GetDataFolder()));
+  QFile file(page);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  frame().RunCommand(33052);
+  EXPECT_EQ(shell_.opened(), QStringList{page});
+}
+
+TEST_F(FrameDocksTest, ACancelledEnvironmentDialogChangesNothing) {
+  ASSERT_TRUE(Start());
+  QString title;
+  script_->AnswerDialog([&](QDialog& d) {
+    title = d.windowTitle();
+    return int(QDialog::Rejected);
+  });
+  EXPECT_EQ(frame().RunCommand(32796), cmd::RunResult::kRan);
+  EXPECT_FALSE(title.isEmpty());
+  EXPECT_EQ(script_->PendingAnswers(), 0);
+}
+
+TEST_F(FrameDocksTest, TheMeasureWindowShowsWhatItIsToldAndItsCloseEndsMeasuring) {
+  MessageRecorder recorder;
+  recorder.RecordFor({msg::PaneEntry::kSectionEditView, msg::PaneEntry::kProjectEditView});
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(frame().UpdateMeasureWindow(0, 0, 0, 0, 0, 0, 1), 1000) << "made on first use; 1000 without a scale";
+  CLineDistAngleDlg* window = bars().MeasureWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(frame().UpdateMeasureWindow(12.5, 30, 12.5, 30, 45, 45, 0), 1000);
+  EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("control1029"))->text(), QStringLiteral("12.5"));
+  EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("control1118"))->text(), QStringLiteral("30"));
+  EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("control1120"))->text(), QStringLiteral("45"));
+  frame().UpdateMeasureWindow(0, 0, 0, 0, 0, 0, -1);
+  EXPECT_EQ(window->values().mapDistance, 0);
+  EXPECT_EQ(frame().UpdateMeasureWindow(7, 7, 7, 7, 7, 7, 1), 1000);
+  EXPECT_EQ(window->values().mapDistance, 0) << "mode 1 only answers";
+
+  window->reject();
+  Settle();
+  EXPECT_EQ(bars().MeasureWindow(), nullptr);
+  EXPECT_EQ(recorder.Take(), (std::vector<Posted>{{msg::kDocumentRequest, 0, 1}, {msg::kPlanRequest, 0, 12}}));
 }
 
 }  // namespace

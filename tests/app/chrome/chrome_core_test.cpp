@@ -7,6 +7,7 @@
 #include "app/chrome/code_lists.h"
 #include "app/chrome/search_routing.h"
 #include "app/chrome/status_texts.h"
+#include "app/chrome/tab_geometry.h"
 #include "app/chrome/toolbar_lists.h"
 #include "framework/text/encoding.h"
 #include "platform/projection/map_projector.h"
@@ -205,6 +206,27 @@ TEST(CodeLists, ItemsSkipHeaderNumberLinesAndEmptyCodesAndPadRecords) {
   const std::vector<CodeItem> items = ParseCodeList(many);
   ASSERT_EQ(items.size(), 997u) << "998 lines read, the header among them";
   EXPECT_EQ(items.back().code, "C997");
+}
+
+TEST(TabGeometry, PageAreaTabsAndTheirSqueezeWhenTooWide) {
+  EXPECT_EQ(StripPageRect({0, 0, 180, 260}), (TabRect{-2, -2, 182, 239}));
+  EXPECT_EQ(NaturalTabWidth(0, true), 24);
+  EXPECT_EQ(NaturalTabWidth(40, false), 46);
+  EXPECT_EQ(LayoutTabs({0, 0, 199, 99}, {24, 24, 24}),
+            (std::vector<TabRect>{{2, 76, 25, 98}, {26, 76, 49, 98}, {50, 76, 73, 98}}));
+  // 140 pixels in a band of 95: equal share 31; a tab wider than the one
+  // before it (the first: than the last) takes the share.
+  EXPECT_EQ(LayoutTabs({0, 0, 99, 99}, {50, 30, 60}),
+            (std::vector<TabRect>{{2, 76, 52, 98}, {53, 76, 83, 98}, {84, 76, 115, 98}}));
+  EXPECT_TRUE(LayoutTabs({0, 0, 99, 99}, {}).empty());
+}
+
+TEST(TabGeometry, CaptionsLosePairsOfCharactersAtMostTenTimesThenTwoMoreForTheDots) {
+  const auto tenEach = [](const std::u32string& t) { return static_cast<int>(t.size()) * 10; };
+  EXPECT_EQ(CutCaption(U"abcdefgh", 100, tenEach), U"abcdefgh");
+  EXPECT_EQ(CutCaption(U"abcdefgh", 50, tenEach), U"ab...");
+  EXPECT_EQ(CutCaption(std::u32string(30, U'x'), 0, tenEach), std::u32string(8, U'x') + U"...");
+  EXPECT_EQ(CutCaption(U"工程文件列表", 30, tenEach), U"...");
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
-#include "app/chrome/ruler_scale.h"
+#include "framework/rulers/ruler_scale.h"
 
 #include <cmath>
 
 #include "framework/text/numbers.h"
 
-namespace zv::chrome {
+namespace zv::rulers {
 namespace {
 
 constexpr double kLabelPrecision[] = {1.0, 10.0, 100.0, 1000.0};
@@ -76,4 +76,4 @@ std::vector<RulerTick> RulerTicks(const RulerPass& r) {
   return ticks;
 }
 
-}  // namespace zv::chrome
+}  // namespace zv::rulers

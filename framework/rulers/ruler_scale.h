@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace zv::chrome {
+namespace zv::rulers {
 
 inline constexpr int kRulerWidth = 14;
 inline constexpr int kMinorTickOffset = 10;
@@ -45,4 +45,4 @@ struct RulerPass {
 // The ticks of one pass, in drawing order.
 std::vector<RulerTick> RulerTicks(const RulerPass& pass);
 
-}  // namespace zv::chrome
+}  // namespace zv::rulers
