@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QToolButton>
 #include <QMdiArea>
+#include <QShortcut>
 
 #include "app/app_settings.h"
 #include "app/chrome/bar_flags.h"
@@ -35,6 +36,7 @@ constexpr const char* kTabBarKey = "LabelBar";
 constexpr int kCurrentItemState = 3;
 constexpr int kToolBoxRowLength = 3;
 constexpr int kToolBoxRightInset = 80;
+constexpr int kFullScreenId = 32914;
 
 // The caption font: "宋体" when installed, else "Tahoma", else the default.
 QFont CaptionFont() {
@@ -95,6 +97,10 @@ void FrameBars::BuildDocks() {
   tabBar_->setFixedHeight(kTabBarHeight);
   mdiTabs_ = new MdiTabs(*frame_.MdiArea(), DocumentTitle, tabBar_);
   background_ = new MdiBackground(*frame_.MdiArea());
+  // Tab switches full screen only while a map view has the focus; elsewhere
+  // it moves the focus as usual.
+  new QShortcut(QKeySequence(Qt::Key_Tab), frame_.MdiArea(), [this] { frame_.RunCommand(kFullScreenId); },
+                Qt::WidgetWithChildrenShortcut);
   tabBar_->addWidget(mdiTabs_);
   frame_.addToolBar(Qt::TopToolBarArea, tabBar_);
   tabBar_->setVisible(ReadBarFlag(SettingsFile(), kTabBarKey));

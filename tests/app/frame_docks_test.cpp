@@ -12,6 +12,8 @@
 #include "app/chrome/side_strip.h"
 #include "common/measure/line_dist_angle_dlg.h"
 #include <QLineEdit>
+#include <QPushButton>
+#include "framework/docview/view.h"
 #include "framework/paths/app_folder.h"
 #include <QDialog>
 #include "platform/project/map_project.h"
@@ -155,6 +157,23 @@ TEST_F(FrameDocksTest, FullScreenHidesTheStatusBarAndDocksAndComesBack) {
   EXPECT_TRUE(Shown(bars().StatusBar()));
   EXPECT_TRUE(Shown(bars().ManagementBar()));
   EXPECT_FALSE(Shown(bars().AttributeBar()));
+}
+
+TEST_F(FrameDocksTest, TabSwitchesFullScreenOnlyWhileAMapViewHasTheFocus) {
+  ASSERT_TRUE(Start());
+  app_->OpenDocumentFile(SampleCopy() + QStringLiteral("CONTOUR.WL"));
+  frame().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+  QWidget* view = frame().GetActiveView()->Widget();
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_Tab);
+  EXPECT_TRUE(bars().fullScreen());
+  QTest::keyClick(view, Qt::Key_Tab);
+  EXPECT_FALSE(bars().fullScreen());
+  bars().StatusBar()->ScaleButton()->setFocusPolicy(Qt::StrongFocus);
+  bars().StatusBar()->ScaleButton()->setFocus();
+  QTest::keyClick(bars().StatusBar()->ScaleButton(), Qt::Key_Tab);
+  EXPECT_FALSE(bars().fullScreen()) << "outside the views Tab is the focus key";
 }
 
 TEST_F(FrameDocksTest, TheToolBoxNeedsAnActiveViewAndTogglesThreeButtonsARow) {
