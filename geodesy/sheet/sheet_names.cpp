@@ -67,20 +67,23 @@ std::optional<std::string> FindSheetName(const std::string& tablePath, std::stri
   std::string bytes;
   if (!fileio::ReadWholeFile(tablePath, bytes)) return std::nullopt;
   const std::string contents = text::DecodeTextFile(bytes);
-  std::string_view rest(contents);
-  bool header = true;
-  while (!rest.empty()) {
-    const std::size_t eol = rest.find('\n');
-    const std::string_view line = rest.substr(0, eol);
-    rest = eol == std::string_view::npos ? std::string_view() : rest.substr(eol + 1);
-    if (header) {
-      header = false;
-      continue;
+  const std::string_view text(contents);
+  // Only a line holding the number, or a blank that may split it, can
+  // match; the next place of each is kept, so the table is scanned once.
+  const std::string_view kinds[] = {number, " ", "\t", "\xE3\x80\x80"};
+  std::size_t next[4] = {0, 0, 0, 0};
+  std::size_t at = text.find('\n');  // the header is no row
+  while (at != std::string_view::npos && ++at < text.size()) {
+    std::size_t candidate = std::string_view::npos;
+    for (int k = 0; k < 4; ++k) {
+      if (next[k] != std::string_view::npos && next[k] < at) next[k] = text.find(kinds[k], at);
+      candidate = std::min(candidate, next[k]);
     }
-    // Cheap test before splitting: the number must occur in the line.
-    if (line.find(number) == std::string_view::npos && line.find_first_of(" \t\v\f") == std::string_view::npos &&
-        line.find("\xE3\x80\x80") == std::string_view::npos)
-      continue;
+    if (candidate == std::string_view::npos) break;
+    const std::size_t begin = text.rfind('\n', candidate) + 1;  // after the header's end, so never npos + 1 = 0
+    const std::size_t eol = text.find('\n', candidate);
+    const std::string_view line = text.substr(begin, eol == std::string_view::npos ? std::string_view::npos : eol - begin);
+    at = eol;
     const auto sixth = Field(line, 5);
     if (!sixth || Cut(WithoutBlanks(*sixth)) != number) continue;
     const auto seventh = Field(line, 6);
