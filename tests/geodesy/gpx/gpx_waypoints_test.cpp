@@ -60,7 +60,7 @@ TEST(GpxWaypoints, AnEmptyListGivesHeaderAndMetadataOnly) {
   EXPECT_EQ(WithCrLf("a\nb\n"), "a\r\nb\r\n");
 }
 
-TEST(GpxWaypoints, GdalReadsTheWaypointsWithTheirNames) {
+TEST(GpxWaypoints, DocumentsValidateAndGdalReadsTheWaypointsWithTheirNames) {
   const std::vector<Waypoint> points = {{"拐点1", 25.2, 116.5}, {"A&B<C>", 25.3, 116.6}};
   const std::string doc = GpxDocument(points, std::chrono::system_clock::now());
   EXPECT_NE(doc.find("\t<bounds maxlat=\"25.30000000000000\" maxlon=\"116.59999999999999\" minlat=\"25.20000000000000\" "
@@ -70,7 +70,11 @@ TEST(GpxWaypoints, GdalReadsTheWaypointsWithTheirNames) {
   const fs::path file = fs::path(test::TempRoot()) / "点.gpx";
   ASSERT_TRUE(fileio::WriteFileAtomically(file.string(), WithCrLf(doc)));
   const fs::path listing = fs::path(test::TempRoot()) / "listing.txt";
-  ASSERT_EQ(std::system(("xmllint --noout '" + file.string() + "'").c_str()), 0);
+  const std::string schema = test::DataPath("gpx/gpx11.xsd");
+  ASSERT_EQ(std::system(("xmllint --noout --schema '" + schema + "' '" + file.string() + "' 2>/dev/null").c_str()), 0);
+  const fs::path empty = fs::path(test::TempRoot()) / "空.gpx";
+  ASSERT_TRUE(fileio::WriteFileAtomically(empty.string(), WithCrLf(GpxDocument({}, std::chrono::system_clock::now()))));
+  EXPECT_EQ(std::system(("xmllint --noout --schema '" + schema + "' '" + empty.string() + "' 2>/dev/null").c_str()), 0);
   ASSERT_EQ(std::system(("ogrinfo -q -al '" + file.string() + "' waypoints > '" + listing.string() + "'").c_str()), 0);
   std::string text;
   ASSERT_TRUE(fileio::ReadWholeFile(listing.string(), text));
