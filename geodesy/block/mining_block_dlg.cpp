@@ -12,7 +12,6 @@
 
 #include "common/dialogs/folder_path.h"
 #include "common/grid_list/grid_list_ctrl.h"
-#include "framework/fileio/file_io.h"
 #include "framework/prompts/prompts.h"
 #include "geodesy/widgets/point_list.h"
 
@@ -51,12 +50,8 @@ CMiningBlockDlg::CMiningBlockDlg(reserve::DocumentOpener open, QWidget* parent)
     : QDialog(parent), open_(std::move(open)), clock_(LocalToday) {
   setWindowTitle(QStringLiteral("矿区坐标点"));
   auto* layout = new QVBoxLayout(this);
-  list_ = new grid::CGridListCtrl(this);
-  list_->setObjectName("corners");
-  list_->SetColumns(QStringLiteral("序号,50;经度,85;纬度,85"));
-  for (int c = 0; c < 3; ++c) list_->SetColumnType(c, grid::kColumnText);
-  list_->LoadColumnState(kDialogId);
-  geodesy::AddPointListMenu(*list_, ClipboardFormOfCorners());
+  list_ = geodesy::MakePointList(this, "corners", QStringLiteral("序号,50;经度,85;纬度,85"), kDialogId,
+                                 ClipboardFormOfCorners());
   layout->addWidget(list_);
 
   auto* folderRow = new QHBoxLayout;

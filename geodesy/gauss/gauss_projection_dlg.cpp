@@ -11,7 +11,6 @@
 #include <QRadioButton>
 
 #include "common/grid_list/grid_list_ctrl.h"
-#include "framework/fileio/file_io.h"
 #include "framework/prompts/prompts.h"
 #include "framework/text/numbers.h"
 #include "geodesy/widgets/point_list.h"
@@ -40,16 +39,6 @@ geodesy::ClipboardForm ClipboardFormOfRows() {
           [](const QString& text) { return ToFields(ParseClipboard(text.toStdString())); }};
 }
 
-grid::CGridListCtrl* MakeList(QWidget* parent, const char* name, const QString& columns) {
-  auto* list = new grid::CGridListCtrl(parent);
-  list->setObjectName(name);
-  list->SetColumns(columns);
-  for (int c = 0; c < 3; ++c) list->SetColumnType(c, grid::kColumnText);
-  list->LoadColumnState(kDialogId);
-  geodesy::AddPointListMenu(*list, ClipboardFormOfRows());
-  return list;
-}
-
 double Number(const QLineEdit* edit) { return num::ParseDouble(edit->text().toStdString()); }
 
 }  // namespace
@@ -58,8 +47,10 @@ CGaussProjectionDlg::CGaussProjectionDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("高斯投影正反算"));
   auto* layout = new QVBoxLayout(this);
   auto* lists = new QHBoxLayout;
-  left_ = MakeList(this, "left", QStringLiteral("点号,50;纬度B(dms),100;经度L(dms),100"));
-  right_ = MakeList(this, "right", QStringLiteral("点号,50;X(m),100;Y(m),100"));
+  left_ = geodesy::MakePointList(this, "left", QStringLiteral("点号,50;纬度B(dms),100;经度L(dms),100"), kDialogId,
+                                 ClipboardFormOfRows());
+  right_ = geodesy::MakePointList(this, "right", QStringLiteral("点号,50;X(m),100;Y(m),100"), kDialogId,
+                                  ClipboardFormOfRows());
   lists->addWidget(left_);
   lists->addWidget(right_);
   layout->addLayout(lists);
@@ -204,11 +195,7 @@ void CGaussProjectionDlg::SaveFile() {
   request.save = true;
   request.defaultExtension = QStringLiteral("*.txt");
   request.filter = QStringLiteral("txt文件 (*.txt)|");
-  const QString path = prompt::ChooseFile(request);
-  if (path.isEmpty()) return;
-  std::string error;
-  if (!fileio::WriteFileAtomically(path.toStdString(), PointFileText(RowsOf(OutputList())), &error))
-    prompt::Message(QStringLiteral("无法保存文件“%1”：%2").arg(path, QString::fromStdString(error)), prompt::kIconStop);
+  geodesy::ChooseAndWriteFile(request, PointFileText(RowsOf(OutputList())));
 }
 
 void CGaussProjectionDlg::accept() {

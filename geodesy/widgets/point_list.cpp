@@ -46,6 +46,25 @@ std::optional<std::string> ChooseAndReadFile(const prompt::FileRequest& request)
   return bytes;
 }
 
+void ChooseAndWriteFile(const prompt::FileRequest& request, const std::string& bytes) {
+  const QString path = prompt::ChooseFile(request);
+  if (path.isEmpty()) return;
+  std::string error;
+  if (!fileio::WriteFileAtomically(path.toStdString(), bytes, &error))
+    prompt::Message(QStringLiteral("无法保存文件“%1”：%2").arg(path, QString::fromStdString(error)), prompt::kIconStop);
+}
+
+grid::CGridListCtrl* MakePointList(QWidget* parent, const char* name, const QString& columns, int dialogId,
+                                   ClipboardForm form) {
+  auto* list = new grid::CGridListCtrl(parent);
+  list->setObjectName(name);
+  list->SetColumns(columns);
+  for (int c = 0; c < list->GetColumnCount(); ++c) list->SetColumnType(c, grid::kColumnText);
+  list->LoadColumnState(dialogId);
+  AddPointListMenu(*list, std::move(form));
+  return list;
+}
+
 QLineEdit* AddFormEdit(QWidget* parent, QFormLayout* form, const char* name, const QString& label,
                        const QString& value) {
   auto* edit = new QLineEdit(value, parent);

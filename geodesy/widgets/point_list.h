@@ -36,6 +36,15 @@ void PasteRows(grid::CGridListCtrl& list, const ClipboardForm& form);
 // (the user is told why).
 std::optional<std::string> ChooseAndReadFile(const prompt::FileRequest& request);
 
+// Asks where to save and writes the bytes there atomically; a failure is
+// told. Nothing happens when the user cancels.
+void ChooseAndWriteFile(const prompt::FileRequest& request, const std::string& bytes);
+
+// A three-column point list: named, every column editable as text, the
+// column widths stored for the dialog restored, and the right-click menu.
+grid::CGridListCtrl* MakePointList(QWidget* parent, const char* name, const QString& columns, int dialogId,
+                                   ClipboardForm form);
+
 // A named line edit as a new row of a form.
 QLineEdit* AddFormEdit(QWidget* parent, QFormLayout* form, const char* name, const QString& label,
                        const QString& value);

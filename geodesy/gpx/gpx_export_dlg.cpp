@@ -1,0 +1,141 @@
+#include "geodesy/gpx/gpx_export_dlg.h"
+
+#include <QButtonGroup>
+#include <algorithm>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "common/grid_list/grid_list_ctrl.h"
+#include "framework/prompts/prompts.h"
+#include "framework/text/numbers.h"
+#include "geodesy/widgets/point_list.h"
+
+namespace zv::gpx {
+namespace {
+
+constexpr int kDialogId = 340;
+
+QString Text(double v) { return QString::fromStdString(num::Format("%.15g", v)); }
+
+geodesy::ClipboardForm TabbedRows() {
+  return {[](const std::vector<point_text::Fields>& rows) { return QString::fromStdString(point_text::Join(rows, "\t")); },
+          [](const QString& text) { return point_text::ParseClipboard(text.toStdString(), 49); }};
+}
+
+}  // namespace
+
+CGpxExportDlg::CGpxExportDlg(QWidget* parent)
+    : QDialog(parent), clock_([] { return std::chrono::system_clock::now(); }) {
+  setWindowTitle(QStringLiteral("生成GPX文件"));
+  auto* layout = new QVBoxLayout(this);
+  auto* top = new QHBoxLayout;
+  list_ = geodesy::MakePointList(this, "points", QStringLiteral("点编号,55;X坐标,80;Y坐标,80"), kDialogId, TabbedRows());
+  top->addWidget(list_);
+
+  auto* form = new QFormLayout;
+  auto edit = [&](const char* name, const QString& label, double value) {
+    return geodesy::AddFormEdit(this, form, name, label, Text(value));
+  };
+  const Shift shift;
+  dx_ = edit("dx", QStringLiteral("DX"), shift.dx);
+  dy_ = edit("dy", QStringLiteral("DY"), shift.dy);
+  dz_ = edit("dz", QStringLiteral("DZ"), shift.dz);
+  l0_ = edit("l0", QStringLiteral("中央子午线"), 120);
+  h_ = edit("h", QStringLiteral("高程"), 0);
+  scale_ = edit("scale", QStringLiteral("比例尺"), 1000);
+  knownX_ = edit("knownX", QStringLiteral("已知点X"), 2791538.11);
+  knownY_ = edit("knownY", QStringLiteral("已知点Y"), 455563.88);
+  knownH_ = edit("knownH", QStringLiteral("已知点H"), 1279.5);
+  knownB_ = edit("knownB", QStringLiteral("已知点B"), 25.134402999);
+  knownL_ = edit("knownL", QStringLiteral("已知点L"), 116.333498);
+  knownGeodeticH_ = edit("knownGeodeticH", QStringLiteral("已知点大地高"), 1312.17);
+  top->addLayout(form);
+  layout->addLayout(top);
+
+  auto* radios = new QHBoxLayout;
+  datum_ = new QButtonGroup(this);
+  const QStringList labels{QStringLiteral("北京54坐标"), QStringLiteral("西安80坐标"), QStringLiteral("WGC84坐标")};
+  for (int i = 0; i < 3; ++i) {
+    auto* radio = new QRadioButton(labels[i], this);
+    radio->setObjectName(QStringLiteral("datum%1").arg(i));
+    datum_->addButton(radio, i);
+    radios->addWidget(radio);
+  }
+  datum_->button(1)->setChecked(true);
+  layout->addLayout(radios);
+
+  document_ = new QPlainTextEdit(this);
+  document_->setObjectName("document");
+  layout->addWidget(document_);
+
+  auto* buttons = new QHBoxLayout;
+  auto button = [&](const char* name, const QString& text, auto&& action) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, action);
+    buttons->addWidget(b);
+  };
+  button("compute", QStringLiteral("计算"), [this] { Compute(); });
+  button("build", QStringLiteral("生成GPX"), [this] { BuildDocument(); });
+  button("save", QStringLiteral("保存GPX"), [this] { SaveDocument(); });
+  button("quit", QStringLiteral("退出"), [this] { reject(); });
+  layout->addLayout(buttons);
+}
+
+double CGpxExportDlg::Value(const QLineEdit* edit) const { return num::ParseDouble(edit->text().toStdString()); }
+
+int CGpxExportDlg::Datum() const {
+  constexpr int kCodes[] = {54, 80, 84};
+  return kCodes[std::clamp(datum_->checkedId(), 0, 2)];
+}
+
+QString CGpxExportDlg::Document() const { return document_->toPlainText(); }
+
+void CGpxExportDlg::AddDrawingPoint(const std::string& number, double x, double y) {
+  double s = Value(scale_);
+  if (s < 1e-5) {
+    s = 1000;
+    scale_->setText(QStringLiteral("1000"));
+  }
+  list_->AddRow({QString::fromStdString(number), QString::fromStdString(num::Format("%0.1f", y * s * 0.001)),
+                 QString::fromStdString(num::Format("%0.1f", x * s * 0.001))});
+}
+
+void CGpxExportDlg::Compute() {
+  const double l0 = SixDegreeMeridian(Value(knownL_));
+  const Shift s = ComputeShift(Value(knownX_), Value(knownY_), Value(knownB_), Value(knownL_), l0, Value(knownH_),
+                               Value(knownGeodeticH_), Datum());
+  l0_->setText(Text(l0));
+  dx_->setText(Text(s.dx));
+  dy_->setText(Text(s.dy));
+  dz_->setText(Text(s.dz));
+}
+
+void CGpxExportDlg::BuildDocument() {
+  const Shift shift{Value(dx_), Value(dy_), Value(dz_)};
+  std::vector<Waypoint> points;
+  for (const point_text::Fields& row : geodesy::ListRows(*list_)) {
+    const GeodeticPoint g = PlaneToGeodetic(num::ParseDouble(row[1]), num::ParseDouble(row[2]), Value(l0_), Value(h_),
+                                            shift, Datum());
+    points.push_back({row[0], g.lat, g.lon});
+  }
+  document_->setPlainText(QString::fromStdString(GpxDocument(points, clock_())));
+}
+
+void CGpxExportDlg::SaveDocument() {
+  prompt::FileRequest request;
+  request.title = QStringLiteral("保存GPX文件");
+  request.save = true;
+  request.defaultExtension = QStringLiteral("*.gpx");
+  request.filter = QStringLiteral("Data Files(*.gpx)|*.gpx||");
+  geodesy::ChooseAndWriteFile(request, WithCrLf(Document().toStdString()));
+}
+
+}  // namespace zv::gpx

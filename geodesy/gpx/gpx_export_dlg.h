@@ -1,0 +1,53 @@
+#pragma once
+// "生成GPX文件": local plane points (number, X northing, Y easting) to
+// WGS-84 waypoints. "计算" takes the zone meridian and the shift from the
+// known point; "生成GPX" builds the document shown; "保存GPX" writes it as
+// UTF-8 with CR LF line ends. The list takes points typed, pasted or added
+// by a caller (AddPoint).
+#include <QDialog>
+#include <chrono>
+#include <functional>
+
+#include "geodesy/gpx/gpx_waypoints.h"
+
+class QButtonGroup;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace zv::grid {
+class CGridListCtrl;
+}
+
+namespace zv::gpx {
+
+class CGpxExportDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit CGpxExportDlg(QWidget* parent = nullptr);
+
+  // The time written into documents; now unless a test sets another.
+  void SetClock(std::function<std::chrono::system_clock::time_point()> clock) { clock_ = std::move(clock); }
+
+  grid::CGridListCtrl* list() const { return list_; }
+  // A drawing point handed over by a caller: X = drawing y × S × 0.001,
+  // Y = drawing x × S × 0.001 ("%0.1f"); S below 1e-5 counts as 1000.
+  void AddDrawingPoint(const std::string& number, double x, double y);
+  int Datum() const;
+  QString Document() const;
+
+  void Compute();
+  void BuildDocument();
+  void SaveDocument();
+
+ private:
+  double Value(const QLineEdit* edit) const;
+
+  grid::CGridListCtrl* list_;
+  QLineEdit *dx_, *dy_, *dz_, *l0_, *h_, *scale_;
+  QLineEdit *knownX_, *knownY_, *knownH_, *knownB_, *knownL_, *knownGeodeticH_;
+  QButtonGroup* datum_;
+  QPlainTextEdit* document_;
+  std::function<std::chrono::system_clock::time_point()> clock_;
+};
+
+}  // namespace zv::gpx

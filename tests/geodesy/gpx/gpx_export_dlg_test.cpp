@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <filesystem>
+
+#include "common/grid_list/grid_list_ctrl.h"
+#include "framework/fileio/file_io.h"
+#include "framework/prompts/scripted_prompts.h"
+#include "geodesy/gpx/gpx_export_dlg.h"
+#include "tests/support/test_env.h"
+
+namespace zv::gpx {
+namespace {
+
+QString Edit(QDialog& d, const char* name) { return d.findChild<QLineEdit*>(name)->text(); }
+
+TEST(GpxExportDialog, ComputeTakesTheKnownPointsZoneAndShift) {
+  CGpxExportDlg d;
+  EXPECT_EQ(d.Datum(), 80);
+  d.findChild<QPushButton*>("compute")->click();
+  EXPECT_EQ(Edit(d, "l0"), "117");
+  const Shift s = ComputeShift(2791538.11, 455563.88, 25.134402999, 116.333498, 117, 1279.5, 1312.17, 80);
+  EXPECT_NEAR(Edit(d, "dx").toDouble(), s.dx, 1e-9);
+  EXPECT_NEAR(Edit(d, "dz").toDouble(), s.dz, 1e-9);
+  d.findChild<QRadioButton*>("datum0")->click();
+  EXPECT_EQ(d.Datum(), 54);
+}
+
+TEST(GpxExportDialog, HandedOverPointsBuildAndSaveTheDocument) {
+  prompt::ScopedScriptedPrompts script;
+  CGpxExportDlg d;
+  d.SetClock([] { return std::chrono::system_clock::from_time_t(1765367100); });
+  d.findChild<QLineEdit*>("scale")->setText("0");
+  d.AddDrawingPoint("拐点&1", 455563.88, 2791538.11);  // drawing x, y at 1:1000
+  EXPECT_EQ(Edit(d, "scale"), "1000");
+  EXPECT_EQ(d.list()->CellText(0, 1), "2791538.1");
+  EXPECT_EQ(d.list()->CellText(0, 2), "455563.9");
+  d.findChild<QPushButton*>("compute")->click();
+  d.findChild<QPushButton*>("build")->click();
+  const QString doc = d.Document();
+  EXPECT_TRUE(doc.contains("<time>2025-12-10T11:45:00Z</time>"));
+  EXPECT_TRUE(doc.contains("<name>拐点&amp;1</name><sym>Waypoint</sym></wpt>"));
+  EXPECT_TRUE(doc.contains("<wpt lat=\"25.2288"));  // 25°13′44″ north
+
+  const auto file = std::filesystem::path(test::TempRoot()) / "航点.gpx";
+  script->AnswerFiles({QString::fromStdString(file.string())});
+  d.findChild<QPushButton*>("save")->click();
+  std::string saved;
+  ASSERT_TRUE(fileio::ReadWholeFile(file.string(), saved));
+  EXPECT_EQ(saved.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?>\r\n<gpx ", 0), 0u);
+  EXPECT_EQ(saved.find("\n<"), saved.find("\r\n<") + 1) << "every line ends in CR LF";
+}
+
+}  // namespace
+}  // namespace zv::gpx
