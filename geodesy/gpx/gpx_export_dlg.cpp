@@ -14,6 +14,8 @@
 #include "common/grid_list/grid_list_ctrl.h"
 #include "framework/prompts/prompts.h"
 #include "framework/text/numbers.h"
+#include "framework/workbook/widget/spreadsheet_program.h"
+#include "framework/workbook/workbook_error.h"
 #include "geodesy/widgets/point_list.h"
 
 namespace zv::gpx {
@@ -83,6 +85,7 @@ CGpxExportDlg::CGpxExportDlg(QWidget* parent)
     buttons->addWidget(b);
   };
   button("compute", QStringLiteral("计算"), [this] { Compute(); });
+  button("readSheet", QStringLiteral("读取EXCEL"), [this] { ReadSheet(); });
   button("build", QStringLiteral("生成GPX"), [this] { BuildDocument(); });
   button("save", QStringLiteral("保存GPX"), [this] { SaveDocument(); });
   button("quit", QStringLiteral("退出"), [this] { reject(); });
@@ -116,6 +119,35 @@ void CGpxExportDlg::Compute() {
   dx_->setText(Text(s.dx));
   dy_->setText(Text(s.dy));
   dz_->setText(Text(s.dz));
+}
+
+void CGpxExportDlg::ReadSheet() {
+  const auto app = workbook::AttachExcel(QString::fromUtf8(workbook::message::kNoExcelOpenOne));
+  if (!app) return;
+  try {
+    const auto sheet = app->ActiveSheet();
+    if (!sheet) {
+      prompt::Message(QString::fromUtf8(workbook::message::kNoSheet));
+      return;
+    }
+    const workbook::Range cells = sheet->Cells();
+    list_->DeleteAllRows();
+    for (int row = 2; !cells.Item(row, 1).Text().empty(); ++row) {
+      list_->AddRow({QString::fromStdString(cells.Item(row, 1).Text()), QString::fromStdString(cells.Item(row, 2).Text()),
+                     QString::fromStdString(cells.Item(row, 3).Text())});
+    }
+    // Column 6: DX, DY, DZ, L0 and H, each when given, then the datum.
+    QLineEdit* parameters[] = {dx_, dy_, dz_, l0_, h_};
+    for (int row = 1; row <= 5; ++row) {
+      const std::string text = cells.Item(row, 6).Text();
+      if (!text.empty()) parameters[row - 1]->setText(Text(num::ParseDouble(text)));
+    }
+    const std::string datum = cells.Item(6, 6).Text();
+    const int index = datum == "54" ? 0 : datum == "80" ? 1 : datum == "84" ? 2 : -1;
+    if (index >= 0) datum_->button(index)->setChecked(true);
+  } catch (const workbook::WorkbookError& error) {
+    workbook::ReportWorkbookError(error);
+  }
 }
 
 void CGpxExportDlg::BuildDocument() {

@@ -2,8 +2,8 @@
 // "生成GPX文件": local plane points (number, X northing, Y easting) to
 // WGS-84 waypoints. "计算" takes the zone meridian and the shift from the
 // known point; "生成GPX" builds the document shown; "保存GPX" writes it as
-// UTF-8 with CR LF line ends. The list takes points typed, pasted or added
-// by a caller (AddPoint).
+// UTF-8 with CR LF line ends. The list takes points typed, pasted, read
+// from the spreadsheet or handed over by a caller (AddDrawingPoint).
 #include <QDialog>
 #include <chrono>
 #include <functional>
@@ -35,6 +35,9 @@ class CGpxExportDlg : public QDialog {
   int Datum() const;
   QString Document() const;
 
+  // "读取EXCEL": the list from row 2 of the active sheet (number, X, Y, up
+  // to the first row without a number) and the parameters from column 6.
+  void ReadSheet();
   void Compute();
   void BuildDocument();
   void SaveDocument();

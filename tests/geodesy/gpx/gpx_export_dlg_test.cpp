@@ -8,6 +8,8 @@
 #include "common/grid_list/grid_list_ctrl.h"
 #include "framework/fileio/file_io.h"
 #include "framework/prompts/scripted_prompts.h"
+#include "framework/workbook/object_model.h"
+#include "framework/workbook/session.h"
 #include "geodesy/gpx/gpx_export_dlg.h"
 #include "tests/support/test_env.h"
 
@@ -51,6 +53,44 @@ TEST(GpxExportDialog, HandedOverPointsBuildAndSaveTheDocument) {
   ASSERT_TRUE(fileio::ReadWholeFile(file.string(), saved));
   EXPECT_EQ(saved.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?>\r\n<gpx ", 0), 0u);
   EXPECT_EQ(saved.find("\n<"), saved.find("\r\n<") + 1) << "every line ends in CR LF";
+}
+
+}  // namespace
+}  // namespace zv::gpx
+
+namespace zv::gpx {
+namespace {
+
+TEST(GpxExportDialog, ReadsPointsAndParametersFromTheOpenWorkbook) {
+  workbook::RunningProgram()->CloseAll();
+  prompt::ScopedScriptedPrompts script;
+  CGpxExportDlg d;
+  script->AnswerFiles({});  // no workbook open and none picked
+  d.findChild<QPushButton*>("readSheet")->click();
+  EXPECT_EQ(script->Messages(), std::vector<QString>{"没有发现Excel!,请先打开EXCEL。"});
+
+  auto book = workbook::RunningProgram()->AddNew(1);
+  const workbook::Worksheet sheet = *workbook::Workbook(workbook::RunningProgram(), book).ActiveSheet();
+  const workbook::Range cells = sheet.Cells();
+  cells.SetItem(1, 1, std::string("点号"));
+  cells.SetItem(2, 1, std::string("G1"));
+  cells.SetItem(2, 2, std::string("2791538.11"));
+  cells.SetItem(2, 3, std::string("455563.88"));
+  cells.SetItem(3, 1, std::string("G2"));
+  cells.SetItem(3, 2, std::string("2791600"));
+  cells.SetItem(3, 3, std::string("455600"));
+  cells.SetItem(5, 1, std::string("after the gap"));
+  cells.SetItem(1, 6, std::string("-100.5"));
+  cells.SetItem(4, 6, std::string("117"));
+  cells.SetItem(6, 6, std::string("54"));
+  d.findChild<QPushButton*>("readSheet")->click();
+  ASSERT_EQ(d.list()->GetItemCount(), 2);
+  EXPECT_EQ(d.list()->CellText(1, 0), "G2");
+  EXPECT_EQ(Edit(d, "dx"), "-100.5");
+  EXPECT_EQ(Edit(d, "dy"), "-55.2") << "an empty cell keeps the value";
+  EXPECT_EQ(Edit(d, "l0"), "117");
+  EXPECT_EQ(d.Datum(), 54);
+  workbook::RunningProgram()->CloseAll();
 }
 
 }  // namespace
