@@ -122,14 +122,9 @@ void CGpxExportDlg::Compute() {
 }
 
 void CGpxExportDlg::ReadSheet() {
-  const auto app = workbook::AttachExcel(QString::fromUtf8(workbook::message::kNoExcelOpenOne));
-  if (!app) return;
   try {
-    const auto sheet = app->ActiveSheet();
-    if (!sheet) {
-      prompt::Message(QString::fromUtf8(workbook::message::kNoSheet));
-      return;
-    }
+    const auto sheet = workbook::AttachExcelSheet(QString::fromUtf8(workbook::message::kNoExcelOpenOne));
+    if (!sheet) return;
     const workbook::Range cells = sheet->Cells();
     list_->DeleteAllRows();
     for (int row = 2; !cells.Item(row, 1).Text().empty(); ++row) {

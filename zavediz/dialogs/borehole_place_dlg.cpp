@@ -81,14 +81,9 @@ CBoreholePlaceDlg::CBoreholePlaceDlg(QWidget* parent)
 void CBoreholePlaceDlg::FillHoleList() {
   hole_->clear();
   hole_->setEditText(QString::fromStdString(placement_.hole));
-  const auto app = workbook::AttachExcel(QString::fromUtf8(workbook::message::kNoExcel));
-  if (!app) return;
   try {
-    const auto sheet = app->ActiveSheet();
-    if (!sheet) {
-      prompt::Message(QString::fromUtf8(workbook::message::kNoSheet));
-      return;
-    }
+    const auto sheet = workbook::AttachExcelSheet(QString::fromUtf8(workbook::message::kNoExcel));
+    if (!sheet) return;
     if (SheetIsEmpty(*sheet)) {
       prompt::Message(QString::fromUtf8(kNoData));
       return;

@@ -52,6 +52,14 @@ std::optional<Application> AttachExcel(const QString& missingText) {
   return Application(RunningProgram(), Flavour::kExcel);
 }
 
+std::optional<Worksheet> AttachExcelSheet(const QString& missingText) {
+  const auto app = AttachExcel(missingText);
+  if (!app) return std::nullopt;
+  auto sheet = app->ActiveSheet();
+  if (!sheet) prompt::Message(message::kNoSheet);
+  return sheet;
+}
+
 std::optional<EtAttachment> AttachEt() {
   if (!EnsureOpenWorkbook(message::kNoEt)) return std::nullopt;
   Application app(RunningProgram(), Flavour::kEt);

@@ -24,6 +24,11 @@ inline const char* const kEtStartFailed = "创建WPS ET服务失败!";
 // open and the user picks none (or one that cannot be read).
 std::optional<Application> AttachExcel(const QString& missingText);
 
+// The active sheet of the running program as Excel; `missingText` when no
+// workbook is open and none is picked, "没有发现有效的表格!" without an
+// active sheet.
+std::optional<Worksheet> AttachExcelSheet(const QString& missingText);
+
 // The running program as ET with its active sheet; "没有发现ET!" or
 // "没有发现有效的表格!" otherwise. Makes the program visible.
 struct EtAttachment {
