@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/dialogs/scale_dlg.h"
 #include "common/grid_list/grid_list_ctrl.h"
 #include "framework/prompts/prompts.h"
 #include "framework/text/numbers.h"
@@ -109,6 +110,27 @@ void CGpxExportDlg::AddDrawingPoint(const std::string& number, double x, double 
   }
   list_->AddRow({QString::fromStdString(number), QString::fromStdString(num::Format("%0.1f", y * s * 0.001)),
                  QString::fromStdString(num::Format("%0.1f", x * s * 0.001))});
+}
+
+void CGpxExportDlg::TakeEntities(const std::vector<ENTITY_MSG>& entities) {
+  if (entities.empty()) return;
+  CATT_STRU structure;
+  QStringList names;
+  if (BasReadAttributeStructure(entities.front().area, entities.front().type, &structure)) {
+    for (const CFIELD_HEAD& field : structure.fields)
+      if (field.type == kFieldString) names << QString::fromStdString(field.name);
+  }
+  CScaleDlg chooser(1, this);
+  chooser.SetFieldNames(names);
+  const std::string field = chooser.DoModal() == QDialog::Accepted ? chooser.Value().toStdString() : std::string();
+  for (const ENTITY_MSG& e : entities) {
+    D_DOT at{};
+    if (e.type != kPointEntity || !BasReadPointPos(e.area, e.id, &at)) continue;
+    AttributeRecord record;
+    std::string number;
+    if (!field.empty() && BasReadAttribute(e.area, kPointEntity, e.id, &record)) BasGetFieldText(record, field, &number);
+    AddDrawingPoint(number, at.x, at.y);
+  }
 }
 
 void CGpxExportDlg::Compute() {

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "geodesy/gpx/gpx_waypoints.h"
+#include "platform/data/work_area.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -32,6 +33,10 @@ class CGpxExportDlg : public QDialog {
   // A drawing point handed over by a caller: X = drawing y × S × 0.001,
   // Y = drawing x × S × 0.001 ("%0.1f"); S below 1e-5 counts as 1000.
   void AddDrawingPoint(const std::string& number, double x, double y);
+  // Entities a caller hands over: the user picks one of the character
+  // fields of the first entity's attribute structure ("选择属性字段"), and
+  // each point among them becomes a row named by that field's value.
+  void TakeEntities(const std::vector<ENTITY_MSG>& entities);
   int Datum() const;
   QString Document() const;
 

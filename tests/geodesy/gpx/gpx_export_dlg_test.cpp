@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -91,6 +92,48 @@ TEST(GpxExportDialog, ReadsPointsAndParametersFromTheOpenWorkbook) {
   EXPECT_EQ(Edit(d, "l0"), "117");
   EXPECT_EQ(d.Datum(), 54);
   workbook::RunningProgram()->CloseAll();
+}
+
+}  // namespace
+}  // namespace zv::gpx
+
+namespace zv::gpx {
+namespace {
+
+TEST(GpxExportDialog, HandedOverPointsAreNamedByTheChosenCharacterField) {
+  prompt::ScopedScriptedPrompts script;
+  const WorkAreaSetHandle set = BasCreateWorkAreaSet(0);
+  const WorkAreaHandle points = BasCreatePointWorkArea(set);
+  for (const char* name : {"编号", "备注"}) {
+    CFIELD_HEAD field;
+    field.name = name;
+    BasInsertField(points, kPointEntity, field);
+  }
+  CFIELD_HEAD number;
+  number.name = "高程";
+  number.type = kFieldDouble;
+  BasInsertField(points, kPointEntity, number);
+  const int32_t id = BasAppendPoint(points, {455563.88, 2791538.11}, "", PNT_INFO{});
+  AttributeRecord record;
+  BasReadAttribute(points, kPointEntity, id, &record);
+  BasSetFieldByName(record, "编号", "GP01");
+  BasWriteAttribute(points, kPointEntity, id, record);
+
+  CGpxExportDlg d;
+  QStringList offered;
+  script->AnswerDialog([&](QDialog& chooser) {
+    auto* combo = chooser.findChild<QComboBox*>();
+    for (int i = 0; i < combo->count(); ++i) offered << combo->itemText(i);
+    combo->setCurrentIndex(0);
+    chooser.accept();
+    return -1;
+  });
+  d.TakeEntities({{points, kPointEntity, id}, {points, kLineEntity, 1}});
+  EXPECT_EQ(offered, (QStringList{"编号", "备注"})) << "character fields only";
+  ASSERT_EQ(d.list()->GetItemCount(), 1);
+  EXPECT_EQ(d.list()->CellText(0, 0), "GP01");
+  EXPECT_EQ(d.list()->CellText(0, 1), "2791538.1");
+  BasFreeWorkAreaSet(set);
 }
 
 }  // namespace
