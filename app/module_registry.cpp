@@ -3,6 +3,7 @@
 #include "app/frame_commands.h"
 #include "app/main_frame.h"
 #include "app/zavediz_app.h"
+#include "exchange/dxf/dxf_command_rows.h"
 #include "framework/docview/win_app.h"
 #include "geodesy/commands/geodesy_commands.h"
 #include "tools/edit_aid/edit_aid_commands.h"
@@ -25,6 +26,7 @@ void RegisterModules() {
   geodesy::RegisterGeodesyCommands();
   chart::RegisterBoreholeChartCommands();
   zavediz::RegisterPlanSectionCommands();
+  dxf::RegisterDxfCommands();
 }
 
 }  // namespace zv
