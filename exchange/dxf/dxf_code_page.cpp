@@ -79,7 +79,7 @@ struct DxfTextDecoder::Converter {
 namespace {
 
 std::string UnicodeEscape(char32_t c) {
-  char buffer[16];
+  char buffer[32];  // room for two escapes of any unsigned value
   if (c < 0x10000) {
     std::snprintf(buffer, sizeof buffer, "\\U+%04X", static_cast<unsigned>(c));
   } else {

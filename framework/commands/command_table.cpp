@@ -87,12 +87,12 @@ RouteHit Resolve(const Route& route, int id, const CommandRegistry& registry) {
 }
 
 CommandUpdate UpdateOf(const RouteHit& hit, const CommandRegistry& registry) {
-  if (!hit.resolved) return {false, false};
+  if (!hit.resolved) return {false, false, {}};
   const CommandRow& row = *hit.row;
   if (row.update) return row.update(*hit.target);
   if (row.kind == CommandKind::kPlatformMember) {
     const MemberProvider* members = registry.Members(hit.holder);
-    return {!members->enabled || members->enabled(*hit.target, row.id), false};
+    return {!members->enabled || members->enabled(*hit.target, row.id), false, {}};
   }
   return {};
 }

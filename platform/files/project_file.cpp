@@ -202,10 +202,11 @@ std::vector<std::uint8_t> EncodeProjectFile(const ProjectFile& project) {
       bytes::WriteLe(&header[field], static_cast<std::int32_t>(offset + static_cast<std::int64_t>(itemsEnd) -
                                                       static_cast<std::int64_t>(project.trailingOrigin)));
   }
-  std::vector<std::uint8_t> bytes(header.begin(), header.end());
-  bytes.insert(bytes.end(), project.preamble.begin(), project.preamble.end());
-  for (const ProjectItem& item : project.items) bytes.insert(bytes.end(), item.bytes.begin(), item.bytes.end());
-  bytes.insert(bytes.end(), project.trailing.begin(), project.trailing.end());
+  std::vector<std::uint8_t> bytes(itemsEnd + project.trailing.size());
+  auto out = std::copy(header.begin(), header.end(), bytes.begin());
+  out = std::copy(project.preamble.begin(), project.preamble.end(), out);
+  for (const ProjectItem& item : project.items) out = std::copy(item.bytes.begin(), item.bytes.end(), out);
+  std::copy(project.trailing.begin(), project.trailing.end(), out);
   return bytes;
 }
 
