@@ -58,6 +58,9 @@ bool EncodeChar(std::string_view ch, std::string& out) {
   char* outPtr = buffer;
   std::size_t outLeft = sizeof buffer;
   if (iconv(Utf8ToGbk(), &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0) return false;
+  // The converter gives "€" the single byte 0x80, which no GB18030 reader
+  // (ours included) takes back: such a character counts as one GBK lacks.
+  if (outPtr - buffer == 1) return false;
   out.append(buffer, outPtr);
   return true;
 }

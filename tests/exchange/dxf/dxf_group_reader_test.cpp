@@ -98,6 +98,9 @@ TEST(DxfCodePage, DecodesByTheFileAndTheDeclaredCodePage) {
   EXPECT_EQ(utf8File.Decode("图层"), "图层");
   // Characters outside the code page come as escapes, in any text or name.
   EXPECT_EQ(DxfTextDecoder(false).Decode("\\U+5730\\U+5c42 \\U+12"), "地层 \\U+12");
+  // What the export writes of them reads back unchanged.
+  for (const std::string text : {"地层 € 😀 ꙮ", "°±"})
+    EXPECT_EQ(DxfTextDecoder(false).Decode(EncodeGbkText(text)), text) << text;
 }
 
 TEST(DxfCodePage, SourceIsUtf8OnlyWhenEveryLineIs) {
