@@ -33,7 +33,7 @@ std::string DxfLayerNameOfFile(std::string_view path, std::set<std::string>& use
   if (dot != std::string::npos) name.erase(dot, 1);
   for (char& c : name) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || std::string_view(" ()<>/\\\":;?*|=`").find(c) != std::string_view::npos) c = '_';
+    if (byte < 0x20 || std::string_view(" ()<>/\\\":;?*|,=`").find(c) != std::string_view::npos) c = '_';
   }
   ReplaceAll(name, "（", "_");
   ReplaceAll(name, "）", "_");

@@ -16,7 +16,7 @@ std::string NumberedDistinct(const std::string& name, std::set<std::string>& use
 
 // The DXF layer of a project file: its name without the folder, the last "."
 // deleted (only the dot: "地层.WL" gives "地层WL"), blanks, "(", ")", "（"
-// and "）" as "_"; characters DXF forbids in names (< > / \ " : ; ? * | = `)
+// and "）" as "_"; characters DXF forbids in names (< > / \ " : ; ? * | , = `)
 // and control characters also as "_"; made distinct from the names in
 // `used` (compared without regard to case).
 std::string DxfLayerNameOfFile(std::string_view path, std::set<std::string>& used);

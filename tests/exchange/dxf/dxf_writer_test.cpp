@@ -132,7 +132,7 @@ TEST_F(DxfExport, ColoursAreTheHighestEqualIndexOrATrueColour) {
 
 TEST_F(DxfExport, LayerTableNamesEachFileSafelyAndDistinctly) {
   TestProject project(folder_);
-  for (const char* name : {"地层.WL", "a b(1)（2）.WT", "x<y>.WP", "q r.WL", "q_r.WL"}) project.Add(name);
+  for (const char* name : {"地层.WL", "a b(1)（2）.WT", "x<y>,z.WP", "q r.WL", "q_r.WL"}) project.Add(name);
   const DxfExportResult result = Export(project);
   ASSERT_TRUE(result.written);
   EXPECT_EQ(result.target, project.Target());
@@ -150,7 +150,7 @@ TEST_F(DxfExport, LayerTableNamesEachFileSafelyAndDistinctly) {
                   {2, name}, {70, "0"}, {62, "7"}, {6, "Continuous"}, {370, "-3"}, {390, "F"}};
   };
   const std::vector<Groups> expected = {record("10", "0"),          record("AA0", Gbk("地层WL")),
-                                        record("AA1", "a_b_1__2_WT"), record("AA2", "x_y_WP"),
+                                        record("AA1", "a_b_1__2_WT"), record("AA2", "x_y__zWP"),
                                         record("AA3", "q_rWL"),       record("AA4", "q_rWL_2")};
   ASSERT_GE(table.end() - start, 7);
   for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(start[1 + static_cast<long>(i)], expected[i]);
