@@ -21,6 +21,16 @@ double D(const std::string& text) { return num::ParseDouble(text); }
 
 // Total seconds to DDMMSS.ss, rounded to the six decimals "%f" shows.
 std::string SecondsToDdmmss(double seconds) {
+  // NaN and infinities show as such rather than as digits of an overflowed
+  // integer; values past the integer's range drop the fraction they no
+  // longer carry anyway.
+  if (!std::isfinite(seconds)) return F(seconds);
+  if (std::abs(seconds) >= 9e12) {
+    const double total = std::abs(seconds);
+    const double rest = std::fmod(total, 3600);
+    return (seconds < 0 ? "-" : "") + num::Format("%.0f%02d%02d.000000", std::trunc(total / 3600),
+                                                  static_cast<int>(rest / 60), static_cast<int>(std::fmod(rest, 60)));
+  }
   const bool negative = seconds < 0;
   const long long micro = std::llround(std::abs(seconds) * 1e6);
   const long long whole = micro / 1000000;

@@ -82,6 +82,11 @@ TEST(GaussRows, NotationConversions) {
        "392230.500000"},
       {"symbols, no angle", [](GaussRows& r) { ToDdmmss(r, AngleNotation::Symbols); }, "abc", "abc"},
       {"no notation", [](GaussRows& r) { ToDdmmss(r, AngleNotation::None); }, "30.7", "30.7"},
+      // Past the range of whole microseconds: no overflowed digits.
+      {"degrees, not a number", [](GaussRows& r) { ToDdmmss(r, AngleNotation::DecimalDegrees); }, "nan", "nan"},
+      {"degrees, infinite", [](GaussRows& r) { ToDdmmss(r, AngleNotation::DecimalDegrees); }, "-inf", "-inf"},
+      {"degrees, huge", [](GaussRows& r) { ToDdmmss(r, AngleNotation::DecimalDegrees); }, "1e13",
+       "100000000000000000.000000"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
