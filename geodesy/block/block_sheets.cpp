@@ -16,42 +16,38 @@ struct Point {
   double x, y;
 };
 
-// The area of a ring clipped to a rectangle (Sutherland-Hodgman, exact for
-// the convex clip window).
-double ClippedArea(const Ring& ring, double x0, double y0, double x1, double y1) {
-  std::vector<Point> poly;
-  for (const Corner& c : ring) poly.push_back({c.lonSeconds, c.latSeconds});
-  auto clip = [&](auto inside, auto cross) {
-    std::vector<Point> out;
-    for (std::size_t i = 0; i < poly.size(); ++i) {
-      const Point& a = poly[i];
-      const Point& b = poly[(i + 1) % poly.size()];
-      if (inside(b)) {
-        if (!inside(a)) out.push_back(cross(a, b));
-        out.push_back(b);
-      } else if (inside(a)) {
-        out.push_back(cross(a, b));
+// Whether a ring's inside shares area with a rectangle: some edge runs
+// through the rectangle's inside, or the rectangle lies wholly within the
+// ring. Unlike a signed area this holds for a ring that crosses itself,
+// whose two lobes would cancel.
+bool Overlaps(const Ring& ring, double x0, double y0, double x1, double y1) {
+  const auto inside = [&](double x, double y) {
+    return x > x0 + kOnLine && x < x1 - kOnLine && y > y0 + kOnLine && y < y1 - kOnLine;
+  };
+  const double cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
+  bool centreInside = false;
+  for (std::size_t i = 0; i < ring.size(); ++i) {
+    const Point a{ring[i].lonSeconds, ring[i].latSeconds};
+    const Point b{ring[(i + 1) % ring.size()].lonSeconds, ring[(i + 1) % ring.size()].latSeconds};
+    // The edge's part within the rectangle (Liang-Barsky), judged by its midpoint.
+    double t0 = 0, t1 = 1;
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double p[4] = {-dx, dx, -dy, dy}, q[4] = {a.x - x0, x1 - a.x, a.y - y0, y1 - a.y};
+    bool crosses = true;
+    for (int k = 0; k < 4 && crosses; ++k) {
+      if (p[k] == 0) {
+        crosses = q[k] >= 0;
+      } else if (p[k] < 0) {
+        t0 = std::max(t0, q[k] / p[k]);
+      } else {
+        t1 = std::min(t1, q[k] / p[k]);
       }
     }
-    poly = out;
-  };
-  auto atX = [](double x) {
-    return [x](const Point& a, const Point& b) { return Point{x, a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x)}; };
-  };
-  auto atY = [](double y) {
-    return [y](const Point& a, const Point& b) { return Point{a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y), y}; };
-  };
-  clip([&](const Point& p) { return p.x >= x0; }, atX(x0));
-  clip([&](const Point& p) { return p.x <= x1; }, atX(x1));
-  clip([&](const Point& p) { return p.y >= y0; }, atY(y0));
-  clip([&](const Point& p) { return p.y <= y1; }, atY(y1));
-  double area = 0;
-  for (std::size_t i = 0; i < poly.size(); ++i) {
-    const Point& a = poly[i];
-    const Point& b = poly[(i + 1) % poly.size()];
-    area += a.x * b.y - b.x * a.y;
+    const double tm = (t0 + t1) / 2;
+    if (crosses && t0 <= t1 && inside(a.x + dx * tm, a.y + dy * tm)) return true;
+    if ((a.y > cy) != (b.y > cy) && cx < a.x + (cy - a.y) * dx / dy) centreInside = !centreInside;
   }
-  return std::abs(area) / 2;
+  return centreInside;
 }
 
 struct Cell {
@@ -82,7 +78,7 @@ std::vector<TouchedSheet> TouchedSheets(const std::vector<Ring>& rings) {
     for (long col = c0; col <= c1; ++col) {
       const double x0 = col * kWidth, y0 = row * kHeight;
       for (const Ring& ring : rings)
-        if (ring.size() > 2 && ClippedArea(ring, x0, y0, x0 + kWidth, y0 + kHeight) > 1e-6) {
+        if (ring.size() > 2 && Overlaps(ring, x0, y0, x0 + kWidth, y0 + kHeight)) {
           overlapped.push_back({col, row});
           break;
         }

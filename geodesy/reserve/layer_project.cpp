@@ -20,7 +20,7 @@ ProjectWriteReport WriteFilesAndProject(const std::vector<ProjectFile>& files, c
   MapProject* project = PrjCreate(0);
   PrjSetPath(project, projectPath);
   for (const ProjectFile& file : files) {
-    if (!BasSaveWorkArea(file.area, file.path, kSavePathComplete)) {
+    if (file.area != 0 && !BasSaveWorkArea(file.area, file.path, kSavePathComplete)) {
       report.failures.push_back(file.path + ": " + BasLastSaveError());
       continue;
     }

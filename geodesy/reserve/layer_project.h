@@ -12,7 +12,7 @@ namespace zv::reserve {
 
 struct ProjectFile {
   std::string path;
-  WorkAreaHandle area = 0;  // saved under `path`
+  WorkAreaHandle area = 0;  // saved under `path`; 0: a file already there, listed as it is
 };
 
 struct ProjectWriteReport {

@@ -23,7 +23,10 @@ ReserveProject WriteReserveProject(const Catalog& catalog) {
   std::vector<ProjectFile> files;
   for (const std::string& path : LayerPaths(catalog)) {
     const int kind = LayerKind(path);
-    if (kind >= 0) files.push_back({path, empty[kind]});
+    if (kind < 0) continue;
+    // A layer the user has already drawn in is listed, never emptied.
+    std::error_code error;
+    files.push_back({path, std::filesystem::exists(path, error) ? WorkAreaHandle{0} : empty[kind]});
   }
   ReserveProject out;
   out.projectPath = (std::filesystem::path(ProjectFolder(catalog)) / (ProjectName(catalog) + ".mpj")).string();

@@ -88,6 +88,13 @@ TEST(BlockSheets, OnlySheetsWhoseInsideTheBlockOverlaps) {
   EXPECT_EQ(Numbers(TouchedSheets({bar})), (std::vector<std::string>{"J50E001009", "J50E001011", "J50E001010"}));
   EXPECT_EQ(TouchedSheets({Box(e.west, e.south, e.east, e.north)})[0].oldNumber,
             CMapSheet::NewToOldNumber("J50E001010"));
+  // Corners typed in a crossing order: the two lobes still lie on the sheet.
+  Ring bowTie = Box(e.west + 60, e.south + 60, e.east - 60, e.north - 60);
+  std::swap(bowTie[2], bowTie[3]);
+  EXPECT_EQ(Numbers(TouchedSheets({bowTie})), std::vector<std::string>{"J50E001010"});
+  // A block that only runs along a sheet's edge from outside does not take it.
+  EXPECT_EQ(Numbers(TouchedSheets({Box(e.east, e.south + 60, e.east + 120, e.south + 180)})),
+            std::vector<std::string>{"J50E001011"});
 }
 
 TEST(BlockSheets, TheShippedSampleTouchesTheSheetsItsReadmeNames) {

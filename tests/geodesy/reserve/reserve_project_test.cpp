@@ -42,6 +42,32 @@ TEST(ReserveProject, EmptyFilesOfEachKindAndAProjectListingThem) {
   PrjClose(project);
 }
 
+TEST(ReserveProject, ARunOverAnEarlierProjectKeepsWhatWasDrawnInItsLayers) {
+  Catalog c;
+  c.folder = (fs::path(test::TempRoot()) / "再次 核查").string();
+  ASSERT_TRUE(MakeFolders(c).empty());
+  ASSERT_TRUE(WriteReserveProject(c).report.projectSaved);
+  const std::string drawn = LayerPaths(c)[0];
+  ASSERT_EQ(LayerKind(drawn), kPointArea);
+  const WorkAreaSetHandle set = BasCreateWorkAreaSet(0);
+  const WorkAreaHandle area = BasLoadWorkArea(set, drawn);
+  ASSERT_NE(area, 0);
+  ASSERT_GT(BasAppendPoint(area, D_DOT{1, 2}, "井口", PNT_INFO{}), 0);
+  ASSERT_EQ(BasIsWorkAreaEmpty(area), 0);
+  ASSERT_NE(BasSaveWorkArea(area, drawn, kSavePathComplete), 0);
+  BasFreeWorkAreaSet(set);
+
+  const ReserveProject again = WriteReserveProject(c);
+  EXPECT_TRUE(again.report.failures.empty());
+  ASSERT_TRUE(again.report.projectSaved);
+  MapProject* project = PrjOpen(again.projectPath);
+  ASSERT_NE(project, nullptr);
+  const int item = PrjFindItem(project, drawn);
+  ASSERT_GE(item, 0);
+  EXPECT_EQ(BasIsWorkAreaEmpty(PrjGetItemArea(project, item)), 0) << "the drawn point is still there";
+  PrjClose(project);
+}
+
 TEST(ReserveProject, AFolderThatCannotBeMadeIsReportedAndNoProjectIsSaved) {
   // A file where the output folder should be: nothing can go below it, even
   // for a user who may write anywhere.
