@@ -66,7 +66,10 @@ std::string SheetNameTable(std::string_view scale) {
 std::optional<std::string> FindSheetName(const std::string& tablePath, std::string_view number) {
   std::string bytes;
   if (!fileio::ReadWholeFile(tablePath, bytes)) return std::nullopt;
-  const std::string contents = text::DecodeTextFile(bytes);
+  std::string contents = text::DecodeTextFile(bytes);
+  // A table saved with CR alone at its line ends (as some spreadsheets do)
+  // is still a table of lines.
+  if (contents.find('\n') == std::string::npos) std::replace(contents.begin(), contents.end(), '\r', '\n');
   const std::string_view text(contents);
   // Only a line holding the number, or a blank that may split it, can
   // match; the next place of each is kept, so the table is scanned once.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -28,6 +29,11 @@ TEST(SheetNames, UsersTablesInUtf8OrGbkWithBlanksAroundTheNumber) {
   EXPECT_EQ(LookUpSheetName("10000", "J50G015009"), "北庄");
   EXPECT_EQ(LookUpSheetName("10000", "J50G099099"), std::nullopt);
   EXPECT_EQ(LookUpSheetName("10000", "新图幅号"), std::nullopt) << "the header is no row";
+  std::string crOnly = kRows;
+  crOnly.erase(std::remove(crOnly.begin(), crOnly.end(), '\n'), crOnly.end());
+  Write(folder + "cr.csv", crOnly);
+  EXPECT_EQ(FindSheetName(folder + "cr.csv", "J50G015010"), "西山村") << "lines ended by CR alone";
+  EXPECT_EQ(FindSheetName(folder + "cr.csv", "新图幅号"), std::nullopt);
 
   SheetForm form;  // the defaults fall on J50G015010
   ASSERT_EQ(ComputeSheet(form, SheetInput::Degrees), std::nullopt);
