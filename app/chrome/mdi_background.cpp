@@ -99,6 +99,9 @@ void MdiBackground::Refresh(bool force) {
 }
 
 bool MdiBackground::eventFilter(QObject* watched, QEvent* event) {
+  // The viewport still reports events while the area is being destroyed,
+  // when the area is no longer a QMdiArea and must not be touched.
+  if (qobject_cast<QMdiArea*>(&area_) == nullptr) return QObject::eventFilter(watched, event);
   if (watched == area_.viewport() && (event->type() == QEvent::Resize || event->type() == QEvent::Paint)) Refresh();
   return QObject::eventFilter(watched, event);
 }
