@@ -65,7 +65,8 @@ bool BuildTerrainProfile(const CPointRecList& crossings, const D_DOT& start, con
     const std::optional<double> h = elevationOf(id);
     if (!h) continue;
     const double e = *h * 1000.0 / sectionScale;
-    if (std::fabs(e) < kNoElevation) continue;
+    // A NaN or overflowing value would poison every interpolated point.
+    if (!std::isfinite(e) || std::fabs(e) < kNoElevation) continue;
     if (elevated++ == 0) firstElevatedX = d;
     distinct = distinct || d != firstElevatedX;
     points.push_back(ProfilePoint{d, e, true});

@@ -151,6 +151,23 @@ TEST_F(TerrainStoreTest, RefusalsTellWhyAndStoreNothing) {
   }
 }
 
+TEST(TerrainProfile, NonFiniteElevationsLeaveNoPoint) {
+  CPointRecList crossings;
+  for (int32_t id = 1; id <= 4; ++id) crossings.InsertAt(id, id, 10.0 * id, 0.0, "0", 10.0 * id);
+  const std::vector<double> heights{100.0, std::nan(""), 1e306, 200.0};
+  CPointRecList terrain;
+  ASSERT_TRUE(BuildTerrainProfile(crossings, D_DOT{0, 0}, D_DOT{50, 0}, 1000, 1000,
+                                  [&](int32_t id) { return std::optional<double>(heights[static_cast<size_t>(id - 1)]); },
+                                  terrain));
+  ASSERT_EQ(terrain.GetCount(), 4);
+  for (int32_t i = 1; i <= terrain.GetCount(); ++i) {
+    int32_t id;
+    double x, y;
+    terrain.GetAt(i, id, x, y);
+    EXPECT_TRUE(std::isfinite(y)) << i;
+  }
+}
+
 TEST(TerrainProfile, ElevationAtDistanceInterpolatesInsideOnly) {
   CPointRecList terrain;
   for (const D_DOT p : {D_DOT{0, 10}, D_DOT{10, 20}, D_DOT{10, 30}, D_DOT{20, 50}})
