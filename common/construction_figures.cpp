@@ -27,9 +27,9 @@ const FigureMode* FindFigureMode(int16_t mode) {
   return nullptr;
 }
 
-std::vector<D_DOT> FigureFor(int16_t mode, const std::vector<D_DOT>& fixed, const D_DOT& at, int sides) {
-  const FigureMode* row = FindFigureMode(mode);
-  if (!row || static_cast<int>(fixed.size()) < row->figureFrom) return {};
+namespace {
+
+std::vector<D_DOT> Figure(int16_t mode, const std::vector<D_DOT>& fixed, const D_DOT& at, int sides) {
   switch (mode) {
     case 103:
       return RectangleFigure(fixed[0], at);
@@ -50,6 +50,27 @@ std::vector<D_DOT> FigureFor(int16_t mode, const std::vector<D_DOT>& fixed, cons
       return RegularPolygonFigure(fixed[0], at, sides);
   }
   return {};
+}
+
+// The rectangle and the parallelogram collapse onto a line when their points
+// do.
+bool ClosedOutline(int16_t mode) { return mode == 103 || mode == 105; }
+
+}  // namespace
+
+std::vector<D_DOT> FigureFor(int16_t mode, const std::vector<D_DOT>& fixed, const D_DOT& at, int sides) {
+  const FigureMode* row = FindFigureMode(mode);
+  if (!row || static_cast<int>(fixed.size()) < row->figureFrom) return {};
+  std::vector<D_DOT> figure = Figure(mode, fixed, at, sides);
+  if (!DrawableFigure(figure) || (ClosedOutline(mode) && !SpansArea(figure))) return {};
+  return figure;
+}
+
+bool DrawableFigure(const std::vector<D_DOT>& points) {
+  const auto finite = [](const D_DOT& p) { return std::isfinite(p.x) && std::isfinite(p.y); };
+  if (points.empty() || !std::all_of(points.begin(), points.end(), finite)) return false;
+  const D_DOT& first = points.front();
+  return std::any_of(points.begin(), points.end(), [&](const D_DOT& p) { return p.x != first.x || p.y != first.y; });
 }
 
 bool SpansArea(const std::vector<D_DOT>& ring) {

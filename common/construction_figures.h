@@ -26,6 +26,10 @@ const FigureMode* FindFigureMode(int16_t mode);
 // give a degenerate one. `sides` is the regular polygon's side count.
 std::vector<D_DOT> FigureFor(int16_t mode, const std::vector<D_DOT>& fixed, const D_DOT& at, int sides);
 
+// True when the figure can be appended: every vertex finite and not all of
+// them at one point.
+bool DrawableFigure(const std::vector<D_DOT>& points);
+
 // True when the ring's vertices do not all lie on one line (a region drawn
 // from them has an area).
 bool SpansArea(const std::vector<D_DOT>& ring);

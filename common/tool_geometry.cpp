@@ -35,7 +35,16 @@ bool Finite(const std::vector<D_DOT>& points) {
 
 }  // namespace
 
-std::optional<D_DOT> ParseTypedPoint(std::string_view typed, int kind, const D_DOT& last, const D_DOT& cursor) {
+namespace {
+
+// Digits beyond the range of a double read as infinity: such a point is as
+// unreadable as one without a comma.
+std::optional<D_DOT> FinitePoint(const D_DOT& p) {
+  if (!std::isfinite(p.x) || !std::isfinite(p.y)) return std::nullopt;
+  return p;
+}
+
+std::optional<D_DOT> TypedPoint(std::string_view typed, int kind, const D_DOT& last, const D_DOT& cursor) {
   std::string text;
   for (char c : typed)
     if (c != ' ') text += c;
@@ -59,6 +68,13 @@ std::optional<D_DOT> ParseTypedPoint(std::string_view typed, int kind, const D_D
     }
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<D_DOT> ParseTypedPoint(std::string_view typed, int kind, const D_DOT& last, const D_DOT& cursor) {
+  const std::optional<D_DOT> p = TypedPoint(typed, kind, last, cursor);
+  return p ? FinitePoint(*p) : std::nullopt;
 }
 
 int32_t SampleArcPoints(double cx, double cy, double r, double start, double end, D_DOT* out, double step) {

@@ -25,7 +25,8 @@ constexpr double kCurveStep = 0.1;
 enum TypedKind : int { kTypedXY = 0, kTypedDistanceAngle = 1, kTypedLength = 2 };
 
 // The point a typed text gives, or nothing when the text cannot be read:
-// kinds 0 and 1 need a comma, kind 2 a cursor away from the last vertex.
+// kinds 0 and 1 need a comma, kind 2 a cursor away from the last vertex, and
+// a point beyond the range of doubles (hundreds of digits) is unreadable.
 // Blanks are dropped first; each number is read as atof reads it in the C
 // locale (reading stops at the first character that is not part of it, and
 // nothing read is 0).

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -27,6 +28,11 @@ bool AllFinite(const std::vector<D_DOT>& points) {
 }
 
 TEST(ToolGeometryTest, TypedPointsAndTheTextsThatAreRefused) {
+  // Typing only digits still reaches infinity: such text is refused too.
+  const std::string huge(400, '9'), hugeY = "1," + huge, largest = "179769313486231570" + std::string(291, '0') + ",0";
+  const char* kHugeNumber = huge.c_str();
+  const char* kHugeY = hugeY.c_str();
+  const char* kLargest = largest.c_str();
   struct Case {
     const char* name;
     const char* text;
@@ -47,13 +53,18 @@ TEST(ToolGeometryTest, TypedPointsAndTheTextsThatAreRefused) {
       {"distance without angle", "10", kTypedDistanceAngle, false, {}},
       {"length towards the cursor", "4", kTypedLength, true, {10, 14}},
       {"length beyond the cursor", "25", kTypedLength, true, {10, 35}},
+      {"x past the range of doubles", kHugeNumber, kTypedXY, false, {}},
+      {"y past the range of doubles", kHugeY, kTypedXY, false, {}},
+      {"distance past the range of doubles", kHugeY, kTypedDistanceAngle, false, {}},
+      {"length past the range of doubles", kHugeNumber, kTypedLength, false, {}},
+      {"the largest double", kLargest, kTypedXY, true, {1.7976931348623157e308, 0}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::optional<D_DOT> p = ParseTypedPoint(c.text, c.kind, last, cursor);
     ASSERT_EQ(p.has_value(), c.read);
     if (!c.read) continue;
-    EXPECT_NEAR(p->x, c.expected.x, 1e-12);
+    EXPECT_NEAR(p->x, c.expected.x, 1e-12 * std::max(1.0, std::fabs(c.expected.x)));
     EXPECT_NEAR(p->y, c.expected.y, 1e-12);
   }
   EXPECT_FALSE(ParseTypedPoint("4", kTypedLength, last, last)) << "the cursor on the last vertex gives no direction";
@@ -168,6 +179,12 @@ TEST(ToolGeometryTest, FiguresOfTheConstructionModes) {
       {"arc of radius 0", 110, {{0, 0}, {0, 0}}, {0, 5}, 0, {}},
       {"three collinear arc points", 112, {{0, 0}, {1, 0}}, {2, 0}, 0, {}},
       {"not enough points yet", 105, {{0, 0}}, {5, 3}, 0, {}},
+      {"rectangle of one point", 103, {{2, 2}}, {2, 2}, 0, {}},
+      {"rectangle of no width", 103, {{2, 2}}, {2, 9}, 0, {}},
+      {"parallelogram on one line", 105, {{0, 0}, {1, 1}}, {3, 3}, 0, {}},
+      {"arc without sweep", 110, {{0, 0}, {5, 0}}, {9, 0}, 0, {}},
+      {"parallelogram overflowing", 105, {{1.7e308, 0}, {-1.7e308, 0}}, {0, 5}, 0, {}},
+      {"arc overflowing", 110, {{-1.7e308, 0}, {1.7e308, 0}}, {0, 5}, 0, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

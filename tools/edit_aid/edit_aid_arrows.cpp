@@ -1,5 +1,7 @@
 // Arrow heads: the two-point arrow line (116) and a head placed on a picked
 // line (115). Ctrl held at the last click closes the head.
+#include <optional>
+
 #include "common/tool_geometry.h"
 #include "platform/editors/nearest.h"
 #include "platform/view/gis_edit_view.h"
@@ -10,6 +12,17 @@ namespace zv::tools {
 namespace {
 
 bool ClosedHead(unsigned flags) { return flags == (MK_LBUTTON | MK_CONTROL); }
+
+bool Same(const D_DOT& a, const D_DOT& b) { return a.x == b.x && a.y == b.y; }
+
+// The first vertex unlike line[k] walking by `step` (1 or -1) from k, else
+// walking the other way; none when every vertex is at one point.
+std::optional<D_DOT> DistinctVertex(const std::vector<D_DOT>& line, std::size_t k, int step) {
+  for (int way : {step, -step})
+    for (std::ptrdiff_t i = static_cast<std::ptrdiff_t>(k) + way; i >= 0 && i < std::ssize(line); i += way)
+      if (!Same(line[static_cast<std::size_t>(i)], line[k])) return line[static_cast<std::size_t>(i)];
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -31,6 +44,8 @@ void CSecEditAidTool::ArrowDraw() {
 
 void CSecEditAidTool::ArrowLineDown(unsigned flags, CPoint point) {
   const D_DOT at = MapOf(point);
+  // A shaft without length gives the head no direction: the click is refused.
+  if (vertices_.size() == 1 && Same(at, vertices_[0])) return;
   if (vertices_.size() < 2) {
     ++clicks_;
     vertices_.push_back(at);
@@ -85,8 +100,17 @@ void CSecEditAidTool::HeadOnLineUp(unsigned flags, CPoint point) {
   // foot falls on; the first vertex has only the segment after it.
   const bool after = k + 1 < line.size() && (k == 0 || FootPosition(q, line[k], line[k + 1]) == 0);
   const D_DOT v0 = line[k];
-  const D_DOT v1 = after ? line[k + 1] : line[k - 1];
-  vertices_ = {v0, FootPoint(v0, v1, q)};
+  // Repeated vertices give a segment no direction: the next distinct vertex
+  // that way, else the other way; a line of no length takes no head.
+  const std::optional<D_DOT> v1 = DistinctVertex(line, k, after ? 1 : -1);
+  if (!v1) {
+    ResetFigure();
+    return;
+  }
+  const D_DOT foot = FootPoint(v0, *v1, q);
+  // With the foot on v0 itself the head's axis still runs along the segment.
+  const bool onVertex = foot.x == v0.x && foot.y == v0.y;
+  vertices_ = {onVertex ? *v1 : v0, foot};
   ShowPreview(ArrowPreview(q));
 }
 

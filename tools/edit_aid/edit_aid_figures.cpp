@@ -1,8 +1,11 @@
 // The click-driven construction modes: the closed figures and curves
 // (103, 105 to 110, 112, 118) and the perpendicular polyline (102).
+#include <algorithm>
+
 #include "common/construction_figures.h"
 #include "common/dialogs/value_input_dlg.h"
 #include "common/tool_geometry.h"
+#include "framework/prompts/prompts.h"
 #include "framework/text/numbers.h"
 #include "platform/view/gis_edit_view.h"
 #include "tools/edit_aid/sec_edit_aid_tool.h"
@@ -13,12 +16,20 @@ namespace {
 
 constexpr int16_t kRegularPolygon = 118;
 constexpr int16_t kSideCountDialog = 7;
+// Far past any polygon told from a circle; a larger count would build its
+// vertices at every mouse move until memory runs out.
+constexpr long kMostSides = 10000;
 
-// The side count the user types, or 0 when the dialog is cancelled.
+// The side count the user types, or 0 when the dialog is cancelled or the
+// count is too large to draw.
 int AskSideCount() {
   CValueInputDlg dialog(kSideCountDialog);
   if (dialog.DoModal() != QDialog::Accepted) return 0;
-  return num::ParseInt(dialog.Value().toStdString());
+  // Full-width digits of an input method read as the ASCII ones.
+  const long sides = num::ParseLong(dialog.Value().normalized(QString::NormalizationForm_KC).toStdString());
+  if (sides <= kMostSides) return static_cast<int>(std::max(sides, 0L));
+  prompt::Message(QStringLiteral("边数不能超过%1。").arg(kMostSides));
+  return 0;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QString>
 #include <Qt>
 
+#include "common/construction_figures.h"
 #include "common/tool_geometry.h"
 #include "platform/data/work_area.h"
 #include "platform/view/gis_edit_view.h"
@@ -178,6 +179,8 @@ bool CSecEditAidTool::TakeClickPoint(int kind, const D_DOT& clicked, const D_DOT
 // ---- figures
 
 int32_t CSecEditAidTool::AppendFigure(const std::vector<D_DOT>& points) {
+  // A figure without length or with an overflowed vertex stays open instead.
+  if (!DrawableFigure(points)) return 0;
   HidePreview();
   const LIN_INFO* defaults = BasGetDefaultLineParam(0);
   const int32_t id = BasAppendLine(m_linAi, points, defaults ? *defaults : LIN_INFO{});

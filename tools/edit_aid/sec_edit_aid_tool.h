@@ -79,7 +79,8 @@ class CSecEditAidTool : public BaseGisTool {
   void ShowTextLine(int x, int y, const std::string& text);
   void ShowTypedPrompt(const char* label);
   // Appends a line to the current line area with the default parameters,
-  // records it for undo and redraws; the new id or 0.
+  // records it for undo and redraws; the new id or 0. A figure that is not
+  // DrawableFigure is refused and stays in progress.
   int32_t AppendFigure(const std::vector<D_DOT>& points);
   void ResetFigure();
   // The right button of the modes that abandon the figure in progress.
