@@ -49,6 +49,17 @@ void ShowReport(const QString& path, const files::FileReport& report, bool faile
   if (!lines.isEmpty()) prompt::Message(lines.join(QLatin1Char('\n')), failed ? prompt::kIconStop : prompt::kIconWarning);
 }
 
+// The picker for a project's own file.
+prompt::FileRequest ProjectFileRequest() {
+  prompt::FileRequest request;
+  request.title = QStringLiteral("新建工程");
+  request.defaultExtension = QStringLiteral("*.mpj");
+  request.filter = QStringLiteral("MPJ Data Files(*.MPJ)|*.MPJ||");
+  request.save = true;
+  request.overwritePrompt = true;
+  return request;
+}
+
 // The areas of an editing view (its own and those it shows).
 std::vector<WorkAreaHandle> ViewAreas(docview::CView* view) {
   auto* edit = view ? dynamic_cast<CGisEditView*>(view->Widget()) : nullptr;
@@ -87,13 +98,7 @@ bool CZavedizDoc::OnNewDocument() {
   if (!CDocument::OnNewDocument()) return false;
   MapProject* project = PrjCreate(0);
   if (!SkipProjectDialog()) {
-    prompt::FileRequest request;
-    request.title = QStringLiteral("新建工程");
-    request.defaultExtension = QStringLiteral("*.mpj");
-    request.filter = QStringLiteral("MPJ Data Files(*.MPJ)|*.MPJ||");
-    request.save = true;
-    request.overwritePrompt = true;
-    const QString path = prompt::ChooseFile(request);
+    const QString path = prompt::ChooseFile(ProjectFileRequest());
     if (!path.isEmpty()) {
       PrjSetPath(project, path.toStdString());
       MapParams params;
@@ -157,7 +162,15 @@ std::vector<WorkAreaHandle> CZavedizDoc::Areas() const {
 }
 
 bool CZavedizDoc::SaveChanges(const std::vector<WorkAreaHandle>& modified) {
-  if (project_ != nullptr && !project_->path.empty()) {
+  if (project_ != nullptr) {
+    // A project made without a file asks for one: saving it is what the
+    // user said yes to.
+    if (project_->path.empty()) {
+      const QString path = prompt::ChooseFile(ProjectFileRequest());
+      if (path.isEmpty()) return false;
+      PrjSetPath(project_, path.toStdString());
+      SetPathName(path, false);
+    }
     std::string error;
     if (PrjSave(project_, &error) != 1) {
       prompt::Message(QStringLiteral("工程文件保存失败：%1").arg(QString::fromStdString(error)), prompt::kIconStop);

@@ -115,6 +115,26 @@ TEST_F(CloseTest, YesSavesTheProjectAndItsModifiedFilesNoDiscardsCancelKeepsOpen
   EXPECT_FALSE(BasIsWorkAreaModified(line));
 }
 
+TEST_F(CloseTest, YesForAProjectWithoutAFileAsksForOneAndWritesIt) {
+  frame().RunCommand(57600);  // picker cancelled: "NONAME"
+  CZavedizDoc* unnamed = ActiveDoc();
+  ASSERT_TRUE(unnamed && unnamed->GetProject());
+  PrjSetChanged(unnamed->GetProject(), true);
+  // Yes, then the picker cancelled: nothing is written and nothing closes.
+  script_->AnswerMessage(prompt::kAnswerYes);
+  script_->AnswerFiles({});
+  EXPECT_FALSE(unnamed->CanCloseFrame(nullptr));
+  EXPECT_EQ(script_->PendingAnswers(), 0);
+  // Yes with a file: the project is written there.
+  const QString path = folder_ + QStringLiteral("新建 工程.mpj");
+  script_->AnswerMessage(prompt::kAnswerYes);
+  script_->AnswerFiles({path});
+  EXPECT_TRUE(unnamed->CanCloseFrame(nullptr));
+  EXPECT_TRUE(QFileInfo(path).isFile());
+  EXPECT_EQ(unnamed->GetPathName(), path);
+  EXPECT_FALSE(PrjIsChanged(unnamed->GetProject()));
+}
+
 TEST_F(CloseTest, AnAreaThatMayNotBeSavedBlocksTheClose) {
   CZavedizDoc* plan = Open(File("HILLS.MPJ"));
   ASSERT_NE(plan, nullptr);
