@@ -260,5 +260,27 @@ TEST_F(DxfExportReadBack, OgrinfoCountsEveryFeatureAndDecodesChineseNames) {
     EXPECT_NE(all.find(text), std::string::npos) << text;
 }
 
+// With the shipped colour table, a black line goes out by layer on a white
+// layer and comes back black, not as the table's white.
+class DxfExportShippedColours : public zv::test::WorkAreasTest {};
+
+TEST_F(DxfExportShippedColours, ABlackLineComesBackBlack) {
+  TestProject project((fs::path(zv::test::TempRoot()) / "black").string());
+  LIN_INFO line;
+  line.setStyle(1);
+  line.setColour(kBlack);
+  ASSERT_GT(BasAppendLine(project.Add("L.WL"), std::vector<D_DOT>{{0, 0}, {10, 5}, {20, 0}}, line), 0);
+  CDxfWriter writer;
+  const DxfExportResult result = writer.ExportDxf(test::TemplatePath(), project.project());
+  ASSERT_TRUE(result.written);
+  DxfReader reader;
+  ASSERT_TRUE(ImportDxfFile(reader, result.target, {points_, lines_, regions_}).imported);
+  LIN_INFO back;
+  std::vector<D_DOT> vertices;
+  ASSERT_GT(BasReadLine(lines_, 1, &vertices, &back), 0);
+  EXPECT_EQ(vertices.size(), 3u);
+  EXPECT_EQ(back.colour(), kBlack);
+}
+
 }  // namespace
 }  // namespace zv::dxf
