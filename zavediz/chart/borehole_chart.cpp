@@ -86,7 +86,10 @@ bool BoreholeChart::DrawColumns(float scaleFactor, const std::string& mine, cons
 }
 
 bool BoreholeChart::CreateChartProject(const std::string& folder, std::string* error) {
-  const std::string name = state_.holeName.empty() ? chosenHole_ : state_.holeName;
+  // The header's name is cut to its column's width: holes sharing those first
+  // bytes would write over each other's files, so the whole id names them.
+  const std::string& shown = state_.holeName;
+  const std::string name = shown.empty() || chosenHole_.starts_with(shown) ? chosenHole_ : shown;
   if (!IsPlainFileName(name)) {
     if (error) *error = "钻孔编号“" + name + "”不能用作文件名，没有保存文件。";
     return false;
@@ -104,7 +107,15 @@ bool BoreholeChart::CreateChartProject(const std::string& folder, std::string* e
   }
   MapProject* project = PrjCreate(0);
   PrjSetPath(project, base + ".mpj");
-  for (const char* extension : {".wp", ".wl", ".wt"}) PrjAddItem(project, base + extension, 0, -1);
+  for (const char* extension : {".wp", ".wl", ".wt"}) {
+    // A name the project file cannot hold would leave a project without it.
+    files::FileReport report;
+    if (PrjAddItem(project, base + extension, 0, -1, &report) < 0) {
+      PrjClose(project);
+      if (error) *error = "保存文件失败: " + base + ".mpj\n" + report.error;
+      return false;
+    }
+  }
   for (int i = 0; i < 3; ++i) {
     files::ProjectItem item;
     if (PrjGetItem(project, i, &item)) {

@@ -1,5 +1,7 @@
 #include "zavediz/chart/chart_db.h"
 
+#include <cmath>
+
 #include "zavediz/chart/chart_data_source.h"
 #include "framework/odbc/data_source.h"
 #include "framework/text/encoding.h"
@@ -39,7 +41,12 @@ std::vector<ChartRow> ChartDb::Query(const std::string& table, const std::string
 }
 
 int IntOf(const std::string& text) { return num::ParseInt(text); }
-double NumOf(const std::string& text) { return num::ParseDouble(text); }
+double NumOf(const std::string& text) {
+  // "nan" and "inf" are numbers to strtod, but as depths they would put the
+  // drawing at no place at all: they read as any other text does.
+  const double value = num::ParseDouble(text);
+  return std::isfinite(value) ? value : 0;
+}
 std::string Fixed52(double value) { return num::Format("%5.2f", value); }
 std::string Fixed52(const std::string& text) { return Fixed52(NumOf(text)); }
 

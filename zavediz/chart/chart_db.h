@@ -63,7 +63,7 @@ inline constexpr const char* kDrilore = "select * from drilore where 矿区代�
 }  // namespace sql
 
 // Values as the chart reads them from text: C's atoi and atof (leading
-// number, else 0), "%5.2f" in the C locale, and cuts to a GBK byte width at
+// number, else 0; "nan" and "inf" are 0 too), "%5.2f" in the C locale, and cuts to a GBK byte width at
 // a character boundary.
 int IntOf(const std::string& text);
 double NumOf(const std::string& text);

@@ -181,6 +181,40 @@ TEST_F(ChartDrawTest, FileNamesComeFromTheHoleOrItsIdAndMustBePlain) {
   EXPECT_NE(error.find("ZK01.wl"), std::string::npos) << error;
 }
 
+TEST_F(ChartDrawTest, HolesSharingTheHeadersCutNameKeepTheirOwnFiles) {
+  std::string sql;
+  for (const char* table : {"zkinfok", "drilgeo2", "geolayercolor", "drilsamh"})
+    sql += std::string("UPDATE ") + table + " SET 工程编号 = 'ZK-2024-' || substr(工程编号, 3) WHERE 工程编号 IN ('ZK01', 'ZK03');";
+  test::RegisterFixtureDb(sql);
+  const std::string folder = test::TempRoot() + "/long";
+  fs::create_directories(folder);
+  BoreholeChart chart(Areas(), -1, "kof", 502);
+  for (const char* hole : {"ZK-2024-01", "ZK-2024-03"}) {
+    std::string error;
+    ASSERT_TRUE(chart.DrawColumns(kScale500, "1001", hole, &error)) << error;
+    ASSERT_TRUE(chart.CreateChartProject(folder, &error)) << error;
+  }
+  EXPECT_TRUE(test::FindText(points_, "孔    号:ZK-2024-0").found) << "the header still shows the cut name";
+  for (const char* hole : {"ZK-2024-01", "ZK-2024-03"})
+    EXPECT_TRUE(fs::exists(folder + "/" + hole + ".mpj")) << hole;
+  EXPECT_FALSE(fs::exists(folder + "/ZK-2024-0.mpj"));
+}
+
+TEST_F(ChartDrawTest, AProjectThatCannotNameItsFilesIsNotSaved) {
+  std::string sql;
+  for (const char* table : {"zkinfok", "drilgeo2", "geolayercolor", "drilsamh"})
+    sql += std::string("UPDATE ") + table + " SET 工程编号 = 'Z😀1' WHERE 工程编号 = 'ZK01';";
+  test::RegisterFixtureDb(sql);
+  const std::string folder = test::TempRoot() + "/nogbk";
+  fs::create_directories(folder);
+  BoreholeChart chart(Areas(), -1, "kof", 502);
+  std::string error;
+  ASSERT_TRUE(chart.DrawColumns(kScale500, "1001", "Z😀1", &error)) << error;
+  EXPECT_FALSE(chart.CreateChartProject(folder, &error)) << "a project without its members is no success";
+  EXPECT_NE(error.find("Z😀1.mpj"), std::string::npos) << error;
+  EXPECT_FALSE(fs::exists(folder + "/Z😀1.mpj"));
+}
+
 TEST_F(ChartDrawTest, AHoleAfterAFailedOneStartsAfresh) {
   const std::string db = test::RegisterFixtureDb("ALTER TABLE geolayercolor RENAME TO hidden;");
   BoreholeChart chart(Areas(), -1, "kof", 502);

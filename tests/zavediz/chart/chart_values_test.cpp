@@ -15,7 +15,8 @@ TEST(ChartValuesTest, NumbersReadAsCDoesAndPrintInTheCLocale) {
     const char* fixed;
     int integer;
   } cases[] = {{"123.456", "123.46", 123}, {"5.5", " 5.50", 5}, {" 1", " 1.00", 1}, {"01", " 1.00", 1},
-               {"x", " 0.00", 0},         {"", " 0.00", 0},    {"12m", "12.00", 12}};
+               {"x", " 0.00", 0},         {"", " 0.00", 0},    {"12m", "12.00", 12},
+               {"nan", " 0.00", 0},       {"-INF", " 0.00", 0}, {"infinity", " 0.00", 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(Fixed52(std::string(c.text)), c.fixed);
