@@ -18,6 +18,14 @@ namespace {
 
 constexpr float kScale500 = 500 * 0.005f;
 
+// SQL giving a fixture hole another id in every table the chart reads.
+std::string RenameHole(const std::string& from, const std::string& to) {
+  std::string sql;
+  for (const char* table : {"zkinfok", "drilgeo2", "geolayercolor", "drilsamh"})
+    sql += std::string("UPDATE ") + table + " SET 工程编号 = '" + to + "' WHERE 工程编号 = '" + from + "';";
+  return sql;
+}
+
 class ChartDrawTest : public test::WorkAreasTest {
  protected:
   ChartAreas Areas() const { return {lines_, points_, regions_}; }
@@ -182,10 +190,7 @@ TEST_F(ChartDrawTest, FileNamesComeFromTheHoleOrItsIdAndMustBePlain) {
 }
 
 TEST_F(ChartDrawTest, HolesSharingTheHeadersCutNameKeepTheirOwnFiles) {
-  std::string sql;
-  for (const char* table : {"zkinfok", "drilgeo2", "geolayercolor", "drilsamh"})
-    sql += std::string("UPDATE ") + table + " SET 工程编号 = 'ZK-2024-' || substr(工程编号, 3) WHERE 工程编号 IN ('ZK01', 'ZK03');";
-  test::RegisterFixtureDb(sql);
+  test::RegisterFixtureDb(RenameHole("ZK01", "ZK-2024-01") + RenameHole("ZK03", "ZK-2024-03"));
   const std::string folder = test::TempRoot() + "/long";
   fs::create_directories(folder);
   BoreholeChart chart(Areas(), -1, "kof", 502);
@@ -201,10 +206,7 @@ TEST_F(ChartDrawTest, HolesSharingTheHeadersCutNameKeepTheirOwnFiles) {
 }
 
 TEST_F(ChartDrawTest, AProjectThatCannotNameItsFilesIsNotSaved) {
-  std::string sql;
-  for (const char* table : {"zkinfok", "drilgeo2", "geolayercolor", "drilsamh"})
-    sql += std::string("UPDATE ") + table + " SET 工程编号 = 'Z😀1' WHERE 工程编号 = 'ZK01';";
-  test::RegisterFixtureDb(sql);
+  test::RegisterFixtureDb(RenameHole("ZK01", "Z😀1"));
   const std::string folder = test::TempRoot() + "/nogbk";
   fs::create_directories(folder);
   BoreholeChart chart(Areas(), -1, "kof", 502);
