@@ -67,7 +67,7 @@ class CGridListCtrl : public QTableView {
   explicit CGridListCtrl(QWidget* parent = nullptr);
   ~CGridListCtrl() override;
 
-  // Declares columns from a specification (grid_columns.h) after those
+  // Declares columns from a column text (grid_columns.h) after those
   // already present; false when the text declares no column.
   bool SetColumns(const QString& spec);
   // The first call makes the kind table, one read-only entry per column

@@ -15,7 +15,7 @@ namespace {
 constexpr auto L = ColumnAlign::Left;
 constexpr auto C = ColumnAlign::Centre;
 
-TEST(GridColumns, SpecificationsDeclareTheirColumns) {
+TEST(GridColumns, ColumnTextsDeclareTheirColumns) {
   struct Case {
     const char* name;
     QString spec;
