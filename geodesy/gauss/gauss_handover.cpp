@@ -3,23 +3,8 @@
 #include "framework/text/numbers.h"
 
 namespace zv::gauss {
-namespace {
 
 constexpr const char* kNameField = "点号";
-
-// The field "点号" of the point area, added when missing.
-bool EnsureNameField(WorkAreaHandle area) {
-  CATT_STRU structure;
-  if (!BasReadAttributeStructure(area, kPointEntity, &structure)) return false;
-  if (BasFindField(structure, kNameField) >= 0) return true;
-  CFIELD_HEAD field;
-  field.name = kNameField;
-  field.type = kFieldString;
-  field.length = 20;
-  return BasInsertField(area, kPointEntity, field) >= 0;
-}
-
-}  // namespace
 
 std::vector<HandedOverPoint> HandedOverPoints(const GaussRows& rows) {
   std::vector<HandedOverPoint> points;
@@ -30,7 +15,7 @@ std::vector<HandedOverPoint> HandedOverPoints(const GaussRows& rows) {
 
 bool PlaceHandedOverPoints(const HandOver& handOver, WorkAreaHandle pointArea, WorkAreaHandle lineArea, GisUndo& undo) {
   if (handOver.scale <= 0 || BasGetWorkAreaType(pointArea) != kPointArea) return false;
-  if (!EnsureNameField(pointArea)) return false;
+  if (!EnsureField(pointArea, kPointEntity, {.name = kNameField, .type = kFieldString, .length = 20})) return false;
   PNT_INFO symbol;
   BasGetDefaultPointParam(&symbol, 1);
   if (handOver.subgraph > 0) symbol.setSymbolNumber(handOver.subgraph);

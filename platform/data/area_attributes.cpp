@@ -171,6 +171,12 @@ int BasInsertField(WorkAreaHandle handle, int entityType, const CFIELD_HEAD& fie
   return BasSetAttributeStructure(handle, entityType, structure) ? at : -1;
 }
 
+bool EnsureField(WorkAreaHandle area, int entityType, const CFIELD_HEAD& field) {
+  CATT_STRU structure;
+  if (!BasReadAttributeStructure(area, entityType, &structure)) return false;
+  return BasFindField(structure, field.name) >= 0 || BasInsertField(area, entityType, field) >= 0;
+}
+
 int BasDeleteField(WorkAreaHandle handle, int entityType, int index) {
   CATT_STRU structure;
   if (!BasReadAttributeStructure(handle, entityType, &structure) || index < 1 || index >= structure.fieldCount())

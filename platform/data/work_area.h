@@ -246,6 +246,10 @@ int BasAdoptAttributeStructure(WorkAreaHandle area, int entityType, const CATT_S
 // before "ID"). The new field's index, −1 on failure (refused as above when
 // the record would grow too long).
 int BasInsertField(WorkAreaHandle area, int entityType, const CFIELD_HEAD& field);
+// Adds the field (as BasInsertField) unless the structure already has a
+// field of its name, which then stays as it is. False when the area has no
+// such entity type or refuses the field.
+bool EnsureField(WorkAreaHandle area, int entityType, const CFIELD_HEAD& field);
 // Deletes a field by index; field 0 ("ID") cannot be deleted.
 int BasDeleteField(WorkAreaHandle area, int entityType, int index);
 // The id bound B of the entity type (ids 1 .. B−1). 1 on success.

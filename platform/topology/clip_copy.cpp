@@ -3,13 +3,11 @@
 namespace zv::topo {
 
 void MergeStructure(WorkAreaHandle source, WorkAreaHandle target, int entityType) {
-  CATT_STRU from, to;
-  if (!BasReadAttributeStructure(source, entityType, &from) || !BasReadAttributeStructure(target, entityType, &to))
-    return;
+  CATT_STRU from;
+  if (!BasReadAttributeStructure(source, entityType, &from)) return;
   for (CFIELD_HEAD field : from.fields) {
-    if (BasFindField(to, field.name) >= 0) continue;
     field.position = -1;
-    BasInsertField(target, entityType, field);
+    EnsureField(target, entityType, field);
   }
 }
 
