@@ -35,4 +35,24 @@ std::optional<double> ParseNumber(const std::string& text);
 // The rows joined by `separator`, each line ended by CR LF.
 std::string Join(const std::vector<Fields>& rows, std::string_view separator);
 
+// A dialog's own rows (any struct of three strings, in column order) as
+// fields and back.
+template <class Row>
+std::vector<Fields> ToFields(const std::vector<Row>& rows) {
+  std::vector<Fields> out;
+  out.reserve(rows.size());
+  for (const Row& row : rows) {
+    const auto& [first, second, third] = row;
+    out.push_back({first, second, third});
+  }
+  return out;
+}
+template <class Row>
+std::vector<Row> FromFields(const std::vector<Fields>& fields) {
+  std::vector<Row> rows;
+  rows.reserve(fields.size());
+  for (const Fields& f : fields) rows.push_back({f[0], f[1], f[2]});
+  return rows;
+}
+
 }  // namespace zv::point_text

@@ -69,11 +69,7 @@ void GaussBench(int count) {
   start = Clock::now();
   zv::gauss::HandOver handOver;
   handOver.points = zv::gauss::HandedOverPoints(
-      [&] {
-        zv::gauss::GaussRows out;
-        for (const auto& f : zv::geodesy::ListRows(*dialog.right())) out.push_back({f[0], f[1], f[2]});
-        return out;
-      }());
+      zv::point_text::FromFields<zv::gauss::GaussRow>(zv::geodesy::ListRows(*dialog.right())));
   handOver.drawLine = true;
   zv::GisUndo undo;
   zv::gauss::PlaceHandedOverPoints(handOver, points, lines, undo);

@@ -36,16 +36,11 @@ CornerRows ReadCornerFile(std::string_view bytes) {
 }
 
 CornerRows ParseCornerClipboard(std::string_view text) {
-  CornerRows rows;
-  for (const point_text::Fields& f : point_text::ParseClipboard(text, kPasteFieldCharacters))
-    rows.push_back({f[0], f[1], f[2]});
-  return rows;
+  return point_text::FromFields<CornerRow>(point_text::ParseClipboard(text, kPasteFieldCharacters));
 }
 
 std::string CornerClipboardText(const CornerRows& rows) {
-  std::vector<point_text::Fields> fields;
-  for (const CornerRow& r : rows) fields.push_back({r.number, r.lon, r.lat});
-  return point_text::Join(fields, "\t");
+  return point_text::Join(point_text::ToFields(rows), "\t");
 }
 
 double NormalizeDms(double v) {

@@ -27,21 +27,11 @@ Date LocalToday() {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-CornerRows ToCorners(const std::vector<point_text::Fields>& fields) {
-  CornerRows rows;
-  for (const point_text::Fields& f : fields) rows.push_back({f[0], f[1], f[2]});
-  return rows;
-}
-
-std::vector<point_text::Fields> ToFields(const CornerRows& rows) {
-  std::vector<point_text::Fields> out;
-  for (const CornerRow& r : rows) out.push_back({r.number, r.lon, r.lat});
-  return out;
-}
-
 geodesy::ClipboardForm ClipboardFormOfCorners() {
-  return {[](const std::vector<point_text::Fields>& rows) { return Q(CornerClipboardText(ToCorners(rows))); },
-          [](const QString& text) { return ToFields(ParseCornerClipboard(text.toStdString())); }};
+  return {[](const std::vector<point_text::Fields>& rows) {
+            return Q(CornerClipboardText(point_text::FromFields<CornerRow>(rows)));
+          },
+          [](const QString& text) { return point_text::ToFields(ParseCornerClipboard(text.toStdString())); }};
 }
 
 }  // namespace
@@ -80,9 +70,9 @@ CMiningBlockDlg::CMiningBlockDlg(reserve::DocumentOpener open, QWidget* parent)
   layout->addLayout(buttons);
 }
 
-CornerRows CMiningBlockDlg::Rows() const { return ToCorners(geodesy::ListRows(*list_)); }
+CornerRows CMiningBlockDlg::Rows() const { return point_text::FromFields<CornerRow>(geodesy::ListRows(*list_)); }
 
-void CMiningBlockDlg::SetRows(const CornerRows& rows) { geodesy::SetListRows(*list_, ToFields(rows)); }
+void CMiningBlockDlg::SetRows(const CornerRows& rows) { geodesy::SetListRows(*list_, point_text::ToFields(rows)); }
 
 void CMiningBlockDlg::ReadCornerFileFromUser() {
   prompt::FileRequest request;

@@ -22,21 +22,11 @@ namespace {
 
 constexpr int kDialogId = 318;
 
-std::vector<point_text::Fields> ToFields(const GaussRows& rows) {
-  std::vector<point_text::Fields> out;
-  for (const GaussRow& r : rows) out.push_back({r.name, r.first, r.second});
-  return out;
-}
-
-GaussRows ToRows(const std::vector<point_text::Fields>& fields) {
-  GaussRows rows;
-  for (const point_text::Fields& f : fields) rows.push_back({f[0], f[1], f[2]});
-  return rows;
-}
-
 geodesy::ClipboardForm ClipboardFormOfRows() {
-  return {[](const std::vector<point_text::Fields>& rows) { return QString::fromStdString(ClipboardText(ToRows(rows))); },
-          [](const QString& text) { return ToFields(ParseClipboard(text.toStdString())); }};
+  return {[](const std::vector<point_text::Fields>& rows) {
+            return QString::fromStdString(ClipboardText(point_text::FromFields<GaussRow>(rows)));
+          },
+          [](const QString& text) { return point_text::ToFields(ParseClipboard(text.toStdString())); }};
 }
 
 double Number(const QLineEdit* edit) { return num::ParseDouble(edit->text().toStdString()); }
@@ -168,10 +158,12 @@ grid::CGridListCtrl* CGaussProjectionDlg::InputList() const {
 
 grid::CGridListCtrl* CGaussProjectionDlg::OutputList() const { return InputList() == left_ ? right_ : left_; }
 
-GaussRows CGaussProjectionDlg::RowsOf(const grid::CGridListCtrl* list) const { return ToRows(geodesy::ListRows(*list)); }
+GaussRows CGaussProjectionDlg::RowsOf(const grid::CGridListCtrl* list) const {
+  return point_text::FromFields<GaussRow>(geodesy::ListRows(*list));
+}
 
 void CGaussProjectionDlg::Show(grid::CGridListCtrl* list, const GaussRows& rows) {
-  geodesy::SetListRows(*list, ToFields(rows));
+  geodesy::SetListRows(*list, point_text::ToFields(rows));
 }
 
 void CGaussProjectionDlg::EditLeftAngles(const std::function<void(GaussRows&)>& edit) {

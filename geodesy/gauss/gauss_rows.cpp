@@ -121,31 +121,26 @@ void MinutesToSeconds(GaussRows& rows) {
 
 namespace {
 
-GaussRows FromFields(const std::vector<point_text::Fields>& all, bool skipBlank) {
+// The rows that hold anything, each cell cut to a list cell.
+GaussRows FilledRows(const std::vector<point_text::Fields>& all) {
   GaussRows rows;
   for (const point_text::Fields& f : all) {
-    if (skipBlank && f[0].empty() && f[1].empty() && f[2].empty()) continue;
+    if (f[0].empty() && f[1].empty() && f[2].empty()) continue;
     rows.push_back({CutCell(f[0]), CutCell(f[1]), CutCell(f[2])});
   }
   return rows;
 }
 
-std::vector<point_text::Fields> ToFields(const GaussRows& rows) {
-  std::vector<point_text::Fields> out;
-  for (const GaussRow& r : rows) out.push_back({r.name, r.first, r.second});
-  return out;
-}
-
 }  // namespace
 
-GaussRows ReadPointFile(std::string_view bytes) { return FromFields(point_text::ReadFile(bytes), true); }
+GaussRows ReadPointFile(std::string_view bytes) { return FilledRows(point_text::ReadFile(bytes)); }
 
-std::string PointFileText(const GaussRows& rows) { return point_text::Join(ToFields(rows), ","); }
+std::string PointFileText(const GaussRows& rows) { return point_text::Join(point_text::ToFields(rows), ","); }
 
 GaussRows ParseClipboard(std::string_view text) {
-  return FromFields(point_text::ParseClipboard(text, kCellCharacters), true);
+  return FilledRows(point_text::ParseClipboard(text, kCellCharacters));
 }
 
-std::string ClipboardText(const GaussRows& rows) { return point_text::Join(ToFields(rows), "\t"); }
+std::string ClipboardText(const GaussRows& rows) { return point_text::Join(point_text::ToFields(rows), "\t"); }
 
 }  // namespace zv::gauss
