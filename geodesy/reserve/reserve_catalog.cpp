@@ -21,6 +21,11 @@ std::array<bool, kBoxCount> Boxes(std::initializer_list<int> on) {
   return boxes;
 }
 
+// The fit map's boxes, which a new catalog also starts with.
+std::array<bool, kBoxCount> FitBoxes() {
+  return Boxes({0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 25, 26, 27, 28});
+}
+
 }  // namespace
 
 const std::vector<LayerBox>& LayerBoxes() {
@@ -76,12 +81,11 @@ const std::vector<const char*>& ScaleEntries() {
 
 const std::vector<Preset>& Presets() {
   static const std::vector<Preset> presets = [] {
-    const auto fit = Boxes({0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 25, 26, 27, 28});
     const auto compare = Boxes({0, 1, 2, 10, 11, 12, 13, 14, 15, 25, 26, 27, 28});
     // The six fit boxes, the six works, the seven reserves, the decoration.
     const auto reserves =
         Boxes({4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28});
-    return std::vector<Preset>{{"套合图", fit},
+    return std::vector<Preset>{{"套合图", FitBoxes()},
                                {"对照图", compare},
                                {"原储量估算图", reserves},
                                {"核查储量估算图", reserves},
@@ -90,9 +94,7 @@ const std::vector<Preset>& Presets() {
   return presets;
 }
 
-std::array<bool, kBoxCount> Catalog::DefaultBoxes() {
-  return Boxes({0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 25, 26, 27, 28});
-}
+std::array<bool, kBoxCount> Catalog::DefaultBoxes() { return FitBoxes(); }
 
 std::string ProjectName(const Catalog& catalog) {
   std::string name(1, catalog.first);
