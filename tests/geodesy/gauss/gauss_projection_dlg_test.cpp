@@ -16,6 +16,7 @@
 #include "geodesy/commands/geodesy_commands.h"
 #include "geodesy/gauss/gauss_projection_dlg.h"
 #include "platform/view/gis_edit_view.h"
+#include "tests/geodesy/find_child.h"
 #include "tests/support/test_env.h"
 
 namespace zv::gauss {
@@ -24,11 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 
 template <class W = QPushButton>
-W* Find(QDialog& d, const char* name) {
-  W* w = d.findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
+W* Find(QDialog& d, const char* name) { return test::Find<W>(d, name); }
 
 TEST(GaussProjectionDialog, ComputeReadsTheInputListOfTheModeAndRetitlesForZones) {
   CGaussProjectionDlg d;

@@ -10,17 +10,13 @@
 #include "framework/prompts/scripted_prompts.h"
 #include "geodesy/reserve/reserve_catalog_dlg.h"
 #include "geodesy/reserve/reserve_commands.h"
+#include "tests/geodesy/find_child.h"
 #include "tests/support/test_env.h"
 
 namespace zv::reserve {
 namespace {
 
-template <class W>
-W* Find(QDialog& d, const char* name) {
-  W* w = d.findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
+using test::Find;
 
 QString Name(QDialog& d) { return Find<QLineEdit>(d, "projectName")->text(); }
 

@@ -7,16 +7,13 @@
 
 #include "framework/prompts/scripted_prompts.h"
 #include "geodesy/sheet/sheet_number_dlg.h"
+#include "tests/geodesy/find_child.h"
 
 namespace zv::sheet {
 namespace {
 
 template <class W = QLineEdit>
-W* Find(QDialog& d, const char* name) {
-  W* w = d.findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
+W* Find(QDialog& d, const char* name) { return test::Find<W>(d, name); }
 QString Text(QDialog& d, const char* name) { return Find(d, name)->text(); }
 
 TEST(SheetNumberDialog, ComputeFillsTheFormsAndStaysOpen) {
