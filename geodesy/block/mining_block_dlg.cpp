@@ -52,12 +52,8 @@ CMiningBlockDlg::CMiningBlockDlg(reserve::DocumentOpener open, QWidget* parent)
   layout->addLayout(folderRow);
 
   auto* buttons = new QGridLayout;
-  auto button = [&](const char* name, const QString& text, int row, int column, auto&& action) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, action);
-    buttons->addWidget(b, row, column);
+  auto button = [&](const char* name, const QString& text, int row, int column, std::function<void()> action) {
+    buttons->addWidget(geodesy::ActionButton(this, name, text, std::move(action)), row, column);
   };
   button("read", QStringLiteral("读取数据"), 0, 0, [this] { ReadCornerFileFromUser(); });
   button("browse", QStringLiteral("..."), 0, 1, [this] { BrowseFolder(); });

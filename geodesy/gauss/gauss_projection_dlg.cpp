@@ -85,12 +85,8 @@ CGaussProjectionDlg::CGaussProjectionDlg(QWidget* parent) : QDialog(parent) {
 
   auto* buttons = new QGridLayout;
   int at = 0;
-  auto button = [&](const char* name, const QString& text, auto&& action) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, action);
-    buttons->addWidget(b, at / 5, at % 5);
+  auto button = [&](const char* name, const QString& text, std::function<void()> action) {
+    buttons->addWidget(geodesy::ActionButton(this, name, text, std::move(action)), at / 5, at % 5);
     ++at;
   };
   button("compute", QStringLiteral("计算"), [this] { Compute(); });

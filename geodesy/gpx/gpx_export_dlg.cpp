@@ -78,12 +78,8 @@ CGpxExportDlg::CGpxExportDlg(QWidget* parent)
   layout->addWidget(document_);
 
   auto* buttons = new QHBoxLayout;
-  auto button = [&](const char* name, const QString& text, auto&& action) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, action);
-    buttons->addWidget(b);
+  auto button = [&](const char* name, const QString& text, std::function<void()> action) {
+    buttons->addWidget(geodesy::ActionButton(this, name, text, std::move(action)));
   };
   button("compute", QStringLiteral("计算"), [this] { Compute(); });
   button("readSheet", QStringLiteral("读取EXCEL"), [this] { ReadSheet(); });

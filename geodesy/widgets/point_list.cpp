@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 
 #include "common/grid_list/grid_list_ctrl.h"
 #include "framework/fileio/file_io.h"
@@ -71,6 +72,14 @@ QLineEdit* AddFormEdit(QWidget* parent, QFormLayout* form, const char* name, con
   edit->setObjectName(name);
   form->addRow(label, edit);
   return edit;
+}
+
+QPushButton* ActionButton(QWidget* parent, const char* name, const QString& text, std::function<void()> action) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  QObject::connect(button, &QPushButton::clicked, parent, std::move(action));
+  return button;
 }
 
 void AddPointListMenu(grid::CGridListCtrl& list, ClipboardForm form) {

@@ -13,6 +13,7 @@
 
 class QFormLayout;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace zv::grid {
@@ -48,6 +49,10 @@ grid::CGridListCtrl* MakePointList(QWidget* parent, const char* name, const QStr
 // A named line edit as a new row of a form.
 QLineEdit* AddFormEdit(QWidget* parent, QFormLayout* form, const char* name, const QString& label,
                        const QString& value);
+
+// A named button that runs `action` when clicked; Enter in the dialog never
+// presses it.
+QPushButton* ActionButton(QWidget* parent, const char* name, const QString& text, std::function<void()> action);
 
 // Installs the right-click menu on the list.
 void AddPointListMenu(grid::CGridListCtrl& list, ClipboardForm form);
