@@ -5,6 +5,8 @@
 
 #include <type_traits>
 
+#include "framework/text/encoding.h"
+
 static_assert(std::is_same_v<SQLLEN, long>, "parameter lengths are kept as SQLLEN");
 
 namespace zv::odbc {
@@ -154,21 +156,23 @@ bool Recordset::GetFieldValue(int index, std::string* value) {
     SQLLEN indicator = 0;
     const SQLRETURN rc =
         SQLGetData(stmt_, static_cast<SQLUSMALLINT>(index + 1), SQL_C_CHAR, buffer, sizeof buffer, &indicator);
-    if (rc == SQL_NO_DATA) return true;
+    if (rc == SQL_NO_DATA || (SQL_SUCCEEDED(rc) && indicator == SQL_NULL_DATA)) break;
     if (!SQL_SUCCEEDED(rc)) {
       error_ = Diagnostics(SQL_HANDLE_STMT, stmt_);
       return false;
     }
-    if (indicator == SQL_NULL_DATA) return true;
     // A truncated piece fills the buffer but its terminating zero.
     const bool more = rc == SQL_SUCCESS_WITH_INFO && (indicator == SQL_NO_TOTAL || indicator >= SQLLEN(sizeof buffer));
-    if (more) {
-      value->append(buffer, sizeof buffer - 1);
-    } else {
+    if (!more) {
       value->append(buffer, static_cast<std::size_t>(indicator));
-      return true;
+      break;
     }
+    value->append(buffer, sizeof buffer - 1);
   }
+  // Databases filled by older Windows tools hold GBK text: a hole id must not
+  // reach the chooser garbled.
+  if (!text::IsValidUtf8(*value)) *value = text::FromGbk(*value);
+  return true;
 }
 
 }  // namespace zv::odbc

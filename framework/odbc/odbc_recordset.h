@@ -12,7 +12,8 @@
 //    as empty, a long value is read whole, and a position beyond the row is
 //    an error by result, never a crash.
 //  - Text goes in and out as UTF-8 bytes through the narrow API, as the
-//    SQLite driver takes and gives them.
+//    SQLite driver takes and gives them; a field whose bytes are not UTF-8 is
+//    read as GB18030, the code page of databases written on Chinese Windows.
 //  - Nothing here throws; the objects close what they opened when destroyed.
 
 #include <string>

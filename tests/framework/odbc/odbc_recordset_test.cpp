@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/text/encoding.h"
+#include "framework/text/numbers.h"
 #include "tests/framework/odbc/borehole_db_fixture.h"
 
 namespace zv::odbc {
@@ -20,12 +22,21 @@ std::vector<std::vector<std::string>> ReadAll(Recordset& rs, std::vector<int> fi
   return rows;
 }
 
+// The hex digits of a text's GBK bytes, for SQL blob literals.
+std::string GbkHex(const std::string& utf8) {
+  std::string hex;
+  for (unsigned char c : text::ToGbk(utf8)) hex += num::Format("%02X", c);
+  return hex;
+}
+
 class RecordsetTest : public ::testing::Test {
  protected:
   void SetUp() override {
     test::RegisterFixtureDb(
         "INSERT INTO drilgeo2 (矿区代码, 工程编号, 地质描述) VALUES ('9', 'LONG', '" + std::string(3000, 'x') + "甲');"
-        "INSERT INTO drilgeo2 (矿区代码, 工程编号, 地质描述) VALUES ('9', 'NULL', NULL);");
+        "INSERT INTO drilgeo2 (矿区代码, 工程编号, 地质描述) VALUES ('9', 'NULL', NULL);"
+        "INSERT INTO drilgeo2 (矿区代码, 工程编号, 地质描述) VALUES ('8', CAST(X'D7EABFD7' AS TEXT), "
+        "CAST(X'" + GbkHex(std::string(510, 'y') + "钻孔") + "' AS TEXT));");
     ASSERT_TRUE(db.Open("DSN=kof;UID=admin;PWD=")) << db.lastError();
   }
   Connection db;
@@ -55,6 +66,12 @@ TEST_F(RecordsetTest, LongValuesReadWholeAndNullReadsEmpty) {
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0][1], std::string(3000, 'x') + "甲");
   EXPECT_EQ(rows[1], (std::vector<std::string>{"NULL", ""}));
+}
+
+TEST_F(RecordsetTest, GbkTextReadsAsUtf8EvenWhenACharacterSpansTwoPieces) {
+  Recordset rs;
+  ASSERT_TRUE(rs.Open(db, "select * from drilgeo2 where 矿区代码=?", {"8"}));
+  EXPECT_EQ(ReadAll(rs, {1, 7}), (std::vector<std::vector<std::string>>{{"钻孔", std::string(510, 'y') + "钻孔"}}));
 }
 
 TEST_F(RecordsetTest, FieldBeyondTheRowAndBadQueriesFailWithTheDriversText) {
