@@ -15,6 +15,7 @@
 #include "common/grid_list/grid_list_ctrl.h"
 #include "framework/prompts/prompts.h"
 #include "framework/text/numbers.h"
+#include "framework/workbook/cell_number.h"
 #include "framework/workbook/widget/spreadsheet_program.h"
 #include "framework/workbook/workbook_error.h"
 #include "geodesy/widgets/point_list.h"
@@ -146,14 +147,14 @@ void CGpxExportDlg::ReadSheet() {
     const workbook::Range cells = sheet->Cells();
     list_->DeleteAllRows();
     for (int row = 2; !cells.Item(row, 1).Text().empty(); ++row) {
-      list_->AddRow({QString::fromStdString(cells.Item(row, 1).Text()), QString::fromStdString(cells.Item(row, 2).Text()),
-                     QString::fromStdString(cells.Item(row, 3).Text())});
+      list_->AddRow({QString::fromStdString(cells.Item(row, 1).Text()), geodesy::SheetCellText(cells.Item(row, 2)),
+                     geodesy::SheetCellText(cells.Item(row, 3))});
     }
     // Column 6: DX, DY, DZ, L0 and H, each when given, then the datum.
     QLineEdit* parameters[] = {dx_, dy_, dz_, l0_, h_};
     for (int row = 1; row <= 5; ++row) {
-      const std::string text = cells.Item(row, 6).Text();
-      if (!text.empty()) parameters[row - 1]->setText(Text(num::ParseDouble(text)));
+      const workbook::Range cell = cells.Item(row, 6);
+      if (!cell.Text().empty()) parameters[row - 1]->setText(Text(workbook::ParseCellNumber(cell)));
     }
     const std::string datum = cells.Item(6, 6).Text();
     const int index = datum == "54" ? 0 : datum == "80" ? 1 : datum == "84" ? 2 : -1;
@@ -164,14 +165,13 @@ void CGpxExportDlg::ReadSheet() {
 }
 
 void CGpxExportDlg::BuildDocument() {
-  const Shift shift{Value(dx_), Value(dy_), Value(dz_)};
-  std::vector<Waypoint> points;
-  for (const point_text::Fields& row : geodesy::ListRows(*list_)) {
-    const GeodeticPoint g = PlaneToGeodetic(num::ParseDouble(row[1]), num::ParseDouble(row[2]), Value(l0_), Value(h_),
-                                            shift, Datum());
-    points.push_back({row[0], g.lat, g.lon});
+  const PlaneParameters parameters{Value(l0_), Value(h_), {Value(dx_), Value(dy_), Value(dz_)}, Datum()};
+  const Waypoints points = RowsToWaypoints(geodesy::ListRows(*list_), parameters);
+  if (!points.error.empty()) {
+    prompt::Message(QString::fromStdString(points.error), prompt::kIconStop);
+    return;
   }
-  document_->setPlainText(QString::fromStdString(GpxDocument(points, clock_())));
+  document_->setPlainText(QString::fromStdString(GpxDocument(points.points, clock_())));
 }
 
 void CGpxExportDlg::SaveDocument() {

@@ -9,6 +9,9 @@
 
 #include "common/grid_list/grid_list_ctrl.h"
 #include "framework/fileio/file_io.h"
+#include "framework/text/numbers.h"
+#include "framework/workbook/cell_number.h"
+#include "framework/workbook/object_model.h"
 
 namespace zv::geodesy {
 
@@ -34,6 +37,11 @@ void CopyRows(const grid::CGridListCtrl& list, const ClipboardForm& form) {
 
 void PasteRows(grid::CGridListCtrl& list, const ClipboardForm& form) {
   SetListRows(list, form.paste(QApplication::clipboard()->text()));
+}
+
+QString SheetCellText(const workbook::Range& cell) {
+  if (cell.Value().type != workbook::CellValue::Type::kNumber) return QString::fromStdString(cell.Text());
+  return QString::fromStdString(num::Format("%.15g", workbook::ParseCellNumber(cell)));
 }
 
 std::optional<std::string> ChooseAndReadFile(const prompt::FileRequest& request) {

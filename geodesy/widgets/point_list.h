@@ -19,6 +19,9 @@ class QWidget;
 namespace zv::grid {
 class CGridListCtrl;
 }
+namespace zv::workbook {
+class Range;
+}
 
 namespace zv::geodesy {
 
@@ -32,6 +35,11 @@ struct ClipboardForm {
 };
 void CopyRows(const grid::CGridListCtrl& list, const ClipboardForm& form);
 void PasteRows(grid::CGridListCtrl& list, const ClipboardForm& form);
+
+// A spreadsheet cell as a list cell: a number cell gives the number it
+// holds ("%.15g", read by workbook::ParseCellNumber, so "1,200" under a
+// thousands format gives 1200), any other cell the text it shows.
+QString SheetCellText(const workbook::Range& cell);
 
 // Asks for a file and reads it whole; none when cancelled or unreadable
 // (the user is told why).

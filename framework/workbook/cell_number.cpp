@@ -1,0 +1,38 @@
+#include "framework/workbook/cell_number.h"
+
+#include <string>
+
+#include "framework/text/numbers.h"
+#include "framework/workbook/number_format.h"
+#include "framework/workbook/object_model.h"
+
+namespace zv::workbook {
+namespace {
+
+bool Digit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+double ParseCellNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  std::string cleaned(text.substr(0, i));
+  for (; i < text.size(); ++i) {
+    const bool groupComma = text[i] == ',' && i > 0 && Digit(text[i - 1]) && i + 1 < text.size() && Digit(text[i + 1]);
+    if (groupComma) continue;
+    if (!Digit(text[i])) break;
+    cleaned += text[i];
+  }
+  cleaned.append(text.substr(i));
+  return num::ParseDouble(cleaned);
+}
+
+double ParseCellNumber(const Range& cell) {
+  const CellValue value = cell.Value();
+  const std::string shown = cell.Text();
+  if (value.type == CellValue::Type::kNumber && shown == FormatGeneral(value.number)) return value.number;
+  return ParseCellNumber(shown);
+}
+
+}  // namespace zv::workbook

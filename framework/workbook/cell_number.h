@@ -1,0 +1,22 @@
+#pragma once
+// The one way every reader takes a number from a spreadsheet cell, in place
+// of atof/atoi on the text the cell shows.
+//
+// The text is read as atof in the C locale reads it (leading blanks, the
+// longest leading number, 0 when there is none; "12%" reads 12), except
+// that commas between the digits of the whole part are skipped: "1,200"
+// reads 1200, never 1, so a thousands separator cannot turn 1,200 m into
+// 1 m. A number cell shown in the General format gives its full value:
+// General shows about eleven characters, so 3512345.678901 shows as
+// 3512345.679, and reading the text would lose the rest.
+#include <string_view>
+
+namespace zv::workbook {
+
+class Range;
+
+double ParseCellNumber(std::string_view text);
+// Of the range's top-left cell.
+double ParseCellNumber(const Range& cell);
+
+}  // namespace zv::workbook
