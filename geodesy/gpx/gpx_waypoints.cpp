@@ -74,6 +74,27 @@ double SixDegreeMeridian(double l) {
   return l == zone * 6 ? 6 * zone - 3 : 6 * (zone + 1) - 3;
 }
 
+Waypoints RowsToWaypoints(const std::vector<point_text::Fields>& rows, const PlaneParameters& p) {
+  const std::pair<const char*, double> named[] = {
+      {"DX", p.shift.dx}, {"DY", p.shift.dy}, {"DZ", p.shift.dz}, {"中央子午线", p.l0}, {"高程", p.h}};
+  for (const auto& [name, value] : named)
+    if (!std::isfinite(value)) return {{}, std::string("参数") + name + "不是有效数字，未生成GPX。"};
+  Waypoints out;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const point_text::Fields& row = rows[i];
+    const std::optional<double> x = point_text::ParseNumber(row[1]), y = point_text::ParseNumber(row[2]);
+    GeodeticPoint g{NAN, NAN};
+    if (x && y && std::isfinite(*x) && std::isfinite(*y)) g = PlaneToGeodetic(*x, *y, p.l0, p.h, p.shift, p.datum);
+    if (!std::isfinite(g.lat) || !std::isfinite(g.lon)) {
+      return {{},
+              num::Format("第%zu行（点编号“%s”）的坐标无效：X“%s”，Y“%s”。坐标须为有限的数字，未生成GPX。", i + 1,
+                          row[0].c_str(), row[1].c_str(), row[2].c_str())};
+    }
+    out.points.push_back({row[0], g.lat, g.lon});
+  }
+  return out;
+}
+
 std::string GpxDocument(const std::vector<Waypoint>& points, std::chrono::system_clock::time_point now) {
   std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?>\n";
   out +=

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "geodesy/point_text.h"
+
 namespace zv::gpx {
 
 struct Shift {
@@ -33,6 +35,24 @@ struct Waypoint {
   std::string name;
   double lat = 0, lon = 0;
 };
+
+// What "生成GPX" applies to every listed point.
+struct PlaneParameters {
+  double l0 = 120, h = 0;
+  Shift shift;
+  int datum = 80;
+};
+
+// The waypoints of list rows (number, X, Y). A parameter that is not
+// finite, or a row whose X or Y is blank or not a finite number, or whose
+// point has no finite latitude and longitude, gives no waypoint at all and
+// `error` naming the first such value: a file with "nan" or a point at 0°
+// would send a user to a place that does not exist.
+struct Waypoints {
+  std::vector<Waypoint> points;
+  std::string error;
+};
+Waypoints RowsToWaypoints(const std::vector<point_text::Fields>& rows, const PlaneParameters& parameters);
 
 // The document, lines ended by LF: declaration (UTF-8), gpx 1.1 with
 // creator "Zavediz", metadata with the time given (UTC) and the waypoints'

@@ -78,17 +78,20 @@ TEST(GpxExportDialog, ReadsPointsAndParametersFromTheOpenWorkbook) {
   cells.SetItem(2, 2, std::string("2791538.11"));
   cells.SetItem(2, 3, std::string("455563.88"));
   cells.SetItem(3, 1, std::string("G2"));
-  cells.SetItem(3, 2, std::string("2791600"));
+  cells.SetItem(3, 2, workbook::CellValue::Number(2791600.123456));  // General shows 2791600.123
   cells.SetItem(3, 3, std::string("455600"));
   cells.SetItem(5, 1, std::string("after the gap"));
   cells.SetItem(1, 6, std::string("-100.5"));
+  cells.SetItem(3, 6, std::string("1,005.8"));
   cells.SetItem(4, 6, std::string("117"));
   cells.SetItem(6, 6, std::string("54"));
   d.findChild<QPushButton*>("readSheet")->click();
   ASSERT_EQ(d.list()->GetItemCount(), 2);
   EXPECT_EQ(d.list()->CellText(1, 0), "G2");
+  EXPECT_EQ(d.list()->CellText(1, 1), "2791600.123456") << "a General cell's full value";
   EXPECT_EQ(Edit(d, "dx"), "-100.5");
   EXPECT_EQ(Edit(d, "dy"), "-55.2") << "an empty cell keeps the value";
+  EXPECT_EQ(Edit(d, "dz"), "1005.8") << "a thousands separator is skipped";
   EXPECT_EQ(Edit(d, "l0"), "117");
   EXPECT_EQ(d.Datum(), 54);
   workbook::RunningProgram()->CloseAll();
@@ -134,6 +137,26 @@ TEST(GpxExportDialog, HandedOverPointsAreNamedByTheChosenCharacterField) {
   EXPECT_EQ(d.list()->CellText(0, 0), "GP01");
   EXPECT_EQ(d.list()->CellText(0, 1), "2791538.1");
   BasFreeWorkAreaSet(set);
+}
+
+}  // namespace
+}  // namespace zv::gpx
+
+namespace zv::gpx {
+namespace {
+
+TEST(GpxExportDialog, ABlankCoordinateIsToldAndKeepsTheLastDocument) {
+  prompt::ScopedScriptedPrompts script;
+  CGpxExportDlg d;
+  d.AddDrawingPoint("G1", 455563.88, 2791538.11);
+  d.findChild<QPushButton*>("build")->click();
+  const QString built = d.Document();
+  ASSERT_TRUE(built.contains("<name>G1</name>"));
+  d.list()->AddRow({"G2", "", "455600"});
+  d.findChild<QPushButton*>("build")->click();
+  ASSERT_EQ(script->Messages().size(), 1u);
+  EXPECT_TRUE(script->Messages()[0].startsWith("第2行（点编号“G2”）的坐标无效")) << script->Messages()[0].toStdString();
+  EXPECT_EQ(d.Document(), built);
 }
 
 }  // namespace

@@ -85,3 +85,41 @@ TEST(GpxWaypoints, DocumentsValidateAndGdalReadsTheWaypointsWithTheirNames) {
 
 }  // namespace
 }  // namespace zv::gpx
+
+namespace zv::gpx {
+namespace {
+
+TEST(GpxWaypoints, BlankOrNonFiniteCoordinatesAndParametersBuildNothing) {
+  const PlaneParameters good{117, 0, {}, 80};
+  const Waypoints fine = RowsToWaypoints({{"G1", "2791538.11", "455563.88"}}, good);
+  ASSERT_TRUE(fine.error.empty()) << fine.error;
+  ASSERT_EQ(fine.points.size(), 1u);
+  EXPECT_NEAR(fine.points[0].lat, 25.2, 0.1);
+
+  struct Case {
+    const char* name;
+    point_text::Fields row;
+    PlaneParameters parameters;
+    const char* error;
+  };
+  const double inf = INFINITY;
+  const Case cases[] = {
+      {"blank X", {"G2", "", "455563.88"}, good, "第2行（点编号“G2”）的坐标无效：X“”"},
+      {"blank Y", {"G2", "2791538.11", " "}, good, "Y“ ”"},
+      {"words", {"G2", "abc", "455563.88"}, good, "X“abc”"},
+      {"nan", {"G2", "nan", "455563.88"}, good, "X“nan”"},
+      {"inf", {"G2", "2791538.11", "inf"}, good, "Y“inf”"},
+      {"overflowing digits", {"G2", std::string(400, '9'), "455563.88"}, good, "第2行"},
+      {"non-finite shift", {"G2", "2791538.11", "455563.88"}, {117, 0, {inf, 0, 0}, 80}, "参数DX不是有效数字"},
+      {"non-finite meridian", {"G2", "2791538.11", "455563.88"}, {NAN, 0, {}, 80}, "参数中央子午线不是有效数字"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Waypoints result = RowsToWaypoints({{"G1", "2791538.11", "455563.88"}, c.row}, c.parameters);
+    EXPECT_TRUE(result.points.empty());
+    EXPECT_NE(result.error.find(c.error), std::string::npos) << result.error;
+  }
+}
+
+}  // namespace
+}  // namespace zv::gpx
