@@ -9,13 +9,22 @@
 namespace zv::block {
 namespace {
 
+// Whether a file's angle is written ddd.mmss: the point after the degrees'
+// digits, two or three for a longitude ("116.3030", "99.30"), two for a
+// latitude ("25.1545"), and one for either ("5.1545": a corner 5° from the
+// equator, which the two-digit test would read as 5.15 packed seconds).
+bool DottedDms(const std::string& text, bool longitude) {
+  if (text.size() >= 3 && text[1] == '.') return true;
+  return longitude ? text.size() > 3 && (text[3] == '.' || text[2] == '.') : text.size() >= 4 && text[2] == '.';
+}
+
 // A file's angle as DDDMMSS.ss: "116°5′3.5″" packed from its parts
-// (1160503.50), ddd.mmss (116.3030, 25.1545) times 10000; others unchanged.
+// (1160503.50), ddd.mmss (116.3030, 25.1545, 5.1545) times 10000; others
+// unchanged.
 std::string PackedField(const std::string& text, bool longitude) {
   if (const auto parts = point_text::SymbolAngle(text))
     return num::Format("%.2f", (*parts)[0] * 10000 + (*parts)[1] * 100 + (*parts)[2]);
-  const bool dotted = longitude ? text.size() > 3 && (text[3] == '.' || text[2] == '.')
-                                : text.size() >= 4 && text[2] == '.';
+  const bool dotted = DottedDms(text, longitude);
   return dotted ? num::Format("%.2f", num::ParseDouble(text) * 10000) : text;
 }
 

@@ -24,7 +24,8 @@ inline constexpr std::size_t kPasteFieldCharacters = 19;
 // A corner file: "number,longitude,latitude" a line (commas after the
 // second go from the latitude). Angles written 116°5′3″ are packed from
 // their degrees, minutes and seconds (1160503.00); angles in ddd.mmss form
-// (116.3030, 25.1545) are multiplied by 10000 ("%.2f"). Runs of blank lines
+// (116.3030, 25.1545, and 5.1545 for one-digit degrees) are multiplied by
+// 10000 ("%.2f"). Runs of blank lines
 // give one separator row; separators at the end are dropped. UTF-8 when
 // valid, else GB18030.
 CornerRows ReadCornerFile(std::string_view bytes);

@@ -20,12 +20,14 @@ TEST(BlockCorners, FileRowsInEveryAngleFormAndEncoding) {
       "3,116°5′3″,1160503\r\n"
       "\r\n\r\n"
       "4,1163000.5,251500,,\r\n"
+      "5,9.3030,5.1545\r\n"
       "\r\n";
   const CornerRows expected = {{"1", "1163030.00", "251545.00"},
                                {"2", "1163030.00", "251545.00"},
                                {"3", "1160503.00", "1160503"},
                                {"", "", ""},
-                               {"4", "1163000.5", "251500"}};
+                               {"4", "1163000.5", "251500"},
+                               {"5", "93030.00", "51545.00"}};
   EXPECT_EQ(ReadCornerFile(file), expected);
   EXPECT_EQ(ReadCornerFile(text::ToGbk(file)), expected);
 }
