@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 
+#include "app/about/about_dlg.h"
 #include "app/app_settings.h"
 #include "app/main_frame.h"
 #include "app/options/option_pages.h"
@@ -125,7 +126,14 @@ void OnOpenGeochemSheet(cmd::CommandTarget&) {
 void OnOpenResamplingSheet(cmd::CommandTarget&) { OpenDataSheet({"重采样RE值计算.xls"}, "重采样RE值计算.xls"); }
 void OnOpenSurveySheet(cmd::CommandTarget&) { OpenDataSheet({"SECPMINFO.xls"}, "SECPMINFO.xls"); }
 
+// 关于 zavediz: the About dialog.
+void OnAppAbout(cmd::CommandTarget&) {
+  CAboutDlg dialog(prompt::GetMainWnd());
+  prompt::Current().Exec(dialog);
+}
+
 constexpr cmd::CommandRow kRows[] = {
+    cmd::Handler(57664, OnAppAbout, "OnAppAbout"),
     cmd::Handler(32808, OnFileNewZavediz, "OnFileNewZavediz"),
     cmd::Handler(57601, OnOpenMapFiles, "OnOpenMapFiles"),
     cmd::Handler(32963, OnConnectDataSource, "OnConnectDataSource"),

@@ -1,10 +1,13 @@
 #include "tests/app/app_fixture.h"
 
 #include <QDockWidget>
+#include <QTest>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "app/about/about_dlg.h"
+#include "app/about/static_link.h"
 #include "app/app_settings.h"
 #include "framework/paths/app_folder.h"
 #include "framework/profile/profile_file.h"
@@ -99,6 +102,53 @@ TEST_F(AppTest, ConnectingADataSourceRegistersItOrSaysItFailed) {
   frame().RunCommand(32963);
   EXPECT_EQ(script_->Messages().back(), QStringLiteral("数据源注册成功！！！"));
   EXPECT_EQ(CurrentFilePath(), db);
+}
+
+}  // namespace
+}  // namespace zv::test
+
+namespace zv::test {
+namespace {
+
+TEST_F(AppTest, AboutShowsFourLinksThatOpenAndClosesOnAClickOrKey) {
+  ASSERT_TRUE(Start());
+  for (int menu : {cmd::kMenuNoDocument, cmd::kMenuPlan, cmd::kMenuSection}) {
+    bool listed = false;
+    for (const cmd::MenuRow& row : cmd::Menus().RowsOf(menu))
+      listed |= row.id == 57664 && std::string(row.path) == "帮助/关于 zavediz(&A)...";
+    EXPECT_TRUE(listed) << menu;
+  }
+  QStringList opened;
+  int closedBy = 0;
+  script_->AnswerDialog([&](QDialog& d) {
+    auto* about = dynamic_cast<CAboutDlg*>(&d);
+    EXPECT_NE(about, nullptr);
+    if (!about) return -1;
+    d.show();
+    const QList<CStaticLink*> links = about->Links();
+    EXPECT_EQ(links.size(), 4);
+    EXPECT_TRUE(links[0]->target().endsWith("zavediz.html"));
+    links[1]->SetOpener([&](const QString& target) { return opened << target, true; });
+    links[2]->SetOpener([&](const QString&) { return false; });
+    links[3]->SetTarget(QString());
+    links[3]->SetOpener([&](const QString& target) { return opened << target, true; });
+    for (CStaticLink* link : {links[1], links[2], links[3]}) QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_EQ(opened, (QStringList{"https://www.qt.io/", "GEOS"})) << "an empty target opens the caption";
+    EXPECT_EQ(links[1]->colour(), CStaticLink::kVisited);
+    EXPECT_EQ(links[2]->colour(), CStaticLink::kUnvisited) << "a failed open stays unvisited";
+    EXPECT_TRUE(links[1]->font().underline());
+    EXPECT_TRUE(d.isVisible()) << "a click on a link does not close the dialog";
+    QTest::keyClick(&d, Qt::Key_A);
+    closedBy = d.result() == QDialog::Rejected && !d.isVisible() ? 1 : 0;
+    return -1;
+  });
+  EXPECT_EQ(frame().RunCommand(57664), cmd::RunResult::kRan);
+  EXPECT_EQ(closedBy, 1);
+
+  CAboutDlg clicked;
+  clicked.show();
+  QTest::mouseClick(&clicked, Qt::RightButton);
+  EXPECT_FALSE(clicked.isVisible());
 }
 
 }  // namespace
