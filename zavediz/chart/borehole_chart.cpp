@@ -1,13 +1,20 @@
 #include "zavediz/chart/borehole_chart.h"
 
 #include <filesystem>
+#include <span>
 
 #include "platform/files/work_area_file.h"
 #include "platform/project/map_project.h"
 #include "zavediz/chart/chart_header.h"
 #include "zavediz/chart/chart_settings.h"
 #include "zavediz/chart/description_column.h"
+#include "zavediz/chart/hydrogeology_columns.h"
+#include "zavediz/chart/ore_body_column.h"
+#include "zavediz/chart/point_columns.h"
+#include "zavediz/chart/sampling_columns.h"
+#include "zavediz/chart/signature_block.h"
 #include "zavediz/chart/strata_columns.h"
+#include "zavediz/chart/survey_tables.h"
 
 namespace zv::chart {
 namespace {
@@ -24,6 +31,22 @@ constexpr ColumnDrawer kColumnDrawers[] = {
     {0, DrawLayerTable},
     {5, DrawLithologySampleColumn},
 };
+
+// After the descriptions.
+constexpr ColumnDrawer kLaterColumnDrawers[] = {
+    {8, DrawMarkerPlaneColumn},
+    {9, DrawSpecimenColumn},
+    {10, DrawSamplingColumns},
+    {21, DrawOreBodyColumn},
+};
+
+// Drawn on every chart, the survey tables in the layout the chart's width
+// allows (370 exactly is wide).
+constexpr float kWideTables = 370.0f;
+constexpr Drawer kNarrowTail[] = {DrawHydrogeologyColumns, DrawChartSignatureBlock, DrawNarrowHoleDeviationTable,
+                                  DrawNarrowDepthCheckTable};
+constexpr Drawer kWideTail[] = {DrawHydrogeologyColumns, DrawChartSignatureBlock, DrawHoleDeviationTable,
+                                DrawDepthCheckTable};
 
 Drawer DescriptionDrawer(int16_t mode) {
   switch (mode) {
@@ -78,6 +101,10 @@ bool BoreholeChart::DrawColumns(float scaleFactor, const std::string& mine, cons
       if (state_.Draws(column.row)) column.draw(context);
     if (state_.Draws(kDescriptionRow))
       if (Drawer draw = DescriptionDrawer(state_.mode)) draw(context);
+    for (const ColumnDrawer& column : kLaterColumnDrawers)
+      if (state_.Draws(column.row)) column.draw(context);
+    for (Drawer draw : state_.chartWidth < kWideTables ? std::span<const Drawer>(kNarrowTail) : kWideTail)
+      draw(context);
   } catch (const ChartReadError& e) {
     if (error) *error = e.what();
     return false;

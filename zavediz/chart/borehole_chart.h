@@ -10,7 +10,10 @@
 //    control character) writes nothing.
 //  - Column drawers by 栏目选择 row, each when its flag reads as the integer 1:
 //    31 strata codes, 0 layer table, 5 lithology, 7 descriptions (by mode;
-//    a mode outside −1..1 draws none).
+//    a mode outside −1..1 draws none), then 8 marker planes, 9 specimens,
+//    10 sampling and analyses, 21 ore bodies; on every chart the
+//    hydrogeology columns, the signature block and the two survey tables,
+//    wide from a chartWidth of 370 on.
 
 #include <functional>
 #include <string>

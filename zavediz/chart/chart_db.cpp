@@ -24,6 +24,17 @@ ChartDb::ChartDb(const std::string& dataSource) {
 std::vector<ChartRow> ChartDb::Query(const std::string& table, const std::string& sql,
                                      const std::vector<std::string>& parameters,
                                      std::initializer_list<FieldSpec> fields) {
+  return Query(table, sql, parameters, std::span<const FieldSpec>(fields.begin(), fields.size()));
+}
+
+std::size_t ChartDb::Count(const std::string& table, const std::string& sql,
+                           const std::vector<std::string>& parameters) {
+  return Query(table, sql, parameters, std::span<const FieldSpec>()).size();
+}
+
+std::vector<ChartRow> ChartDb::Query(const std::string& table, const std::string& sql,
+                                     const std::vector<std::string>& parameters,
+                                     std::span<const FieldSpec> fields) {
   odbc::Recordset rs;
   if (!rs.Open(connection_, sql, parameters)) throw ChartReadError(table + ": " + rs.lastError());
   std::vector<ChartRow> rows;

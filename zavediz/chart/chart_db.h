@@ -8,6 +8,7 @@
 // leaves the chart.
 
 #include <initializer_list>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,6 +43,10 @@ class ChartDb {
   // `table` names the table in the messages.
   std::vector<ChartRow> Query(const std::string& table, const std::string& sql,
                               const std::vector<std::string>& parameters, std::initializer_list<FieldSpec> fields);
+  std::vector<ChartRow> Query(const std::string& table, const std::string& sql,
+                              const std::vector<std::string>& parameters, std::span<const FieldSpec> fields);
+  // How many rows the query gives, all read to the end.
+  std::size_t Count(const std::string& table, const std::string& sql, const std::vector<std::string>& parameters);
 
  private:
   odbc::Connection connection_;
@@ -60,6 +65,25 @@ inline constexpr const char* kDrilgeo2 =
 inline constexpr const char* kGeolayercolor = "select * from geolayercolor where 矿区代码=? and \t\t\t  工程编号=?";
 inline constexpr const char* kDrilsamh = "select * from drilsamh where 矿区代码=? and \t\t\t  工程编号=? order by 自孔深";
 inline constexpr const char* kDrilore = "select * from drilore where 矿区代码=? and \t\t\t  工程编号=?";
+inline constexpr const char* kDriloreColumn = "select * from drilore where 矿区代码=? and \t\t工程编号=?";
+inline constexpr const char* kDrilsamhSampling =
+    "select * from drilsamh where 矿区代码=? and \t\t工程编号=? order by 自孔深";
+inline constexpr const char* kElement = "select * from element where 矿区代码=?";
+inline constexpr const char* kDrilflag = "select * from drilflag where 矿区代码=? and \t\t工程编号=?";
+inline constexpr const char* kDrilspec = "select * from drilspec where 矿区代码=? and \t\t工程编号=?";
+inline constexpr const char* kTzkkpara = "select * from Tzkkpara ";
+inline constexpr const char* kDrilhydr = "select * from drilhydr where 矿区代码=? and \t\t\t\t工程编号=? order by 孔深";
+inline constexpr const char* kDrilhydr01 = "select * from drilhydr01 where 矿区代码=? and \t\t\t\t工程编号=?";
+inline constexpr const char* kDrilhydr02 = "select * from drilhydr02 where 矿区代码=? and \t\t\t\t工程编号=?";
+inline constexpr const char* kDrilhydr03 = "select * from drilhydr03 where 矿区代码=? and \t\t\t\t工程编号=?";
+inline constexpr const char* kDrilmeas = "select * from drilmeas where 矿区代码=? and \t\t工程编号=? order by 孔深";
+inline constexpr const char* kDrilmeasCount =
+    "select * from drilmeas where 矿区代码=? and \t\t\t   工程编号=? order by 孔深";
+inline constexpr const char* kDrilmeam =
+    "select * from drilmeam  where 矿区代码=? and \t\t\t  工程编号=? order by 记录孔深";
+inline constexpr const char* kDrilmeamCount =
+    "select * from drilmeam  where 矿区代码=? and \t\t   工程编号=? order by 记录孔深";
+inline constexpr const char* kZkinfokSignature = "select * from zkinfok where 矿区代码=? and \t\t工程编号=?";
 }  // namespace sql
 
 // Values as the chart reads them from text: C's atoi and atof (leading

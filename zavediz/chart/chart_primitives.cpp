@@ -10,6 +10,7 @@ namespace zv::chart {
 namespace {
 
 constexpr std::size_t kNoteBytes = 63;
+constexpr std::size_t kSignatureBytes = 259;
 constexpr std::size_t kParagraphBytes = 4999;
 
 PNT_INFO TextInfo(float height, float width, float spacing, int16_t font, uint8_t style, int32_t colour,
@@ -56,6 +57,12 @@ int32_t ChartWriter::WriteChartNote(double x, double y, const std::string& text,
                                  layer));
 }
 
+int32_t ChartWriter::WriteSignatureText(double x, double y, const std::string& text, float height, float width,
+                                        float spacing, uint8_t style, int16_t font) {
+  return BasAppendPoint(areas_.point, D_DOT{x, y}, CutBytes(text, kSignatureBytes),
+                        TextInfo(height, width, spacing, font, style, 1, 0));
+}
+
 int32_t ChartWriter::WriteChartLine(double x1, double y1, double x2, double y2, int16_t style, int16_t colour,
                                     double width, int16_t layer) {
   const D_DOT v[2] = {{x1, y1}, {x2, y2}};
@@ -65,6 +72,10 @@ int32_t ChartWriter::WriteChartLine(double x1, double y1, double x2, double y2, 
 int32_t ChartWriter::WriteChartPolyline(const D_DOT (&vertices)[4], int16_t style, int16_t colour, double width,
                                         int16_t layer) {
   return BasAppendLine(areas_.line, vertices, 4, LineInfo(style, colour, MappedWidth(width), layer));
+}
+
+int32_t ChartWriter::WriteChartCurve(const std::vector<D_DOT>& vertices, int16_t style, int32_t colour, float width) {
+  return BasAppendLine(areas_.line, vertices, LineInfo(style, colour, width, 0));
 }
 
 int32_t ChartWriter::WriteChartCurveSegment(double x1, double y1, double x2, double y2, int16_t style,

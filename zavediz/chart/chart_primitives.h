@@ -10,11 +10,16 @@
 //  - WriteChartCurveSegment thins the segment it appended before to 0.1, so
 //    of a chain only the newest segment is 0.5 wide; ResetCurve starts a new
 //    chain.
+//  - WriteSignatureText is WriteChartNote in colour 1 on layer 0 for texts of
+//    up to 259 bytes.
+//  - WriteChartCurve appends a polyline as it is given: the width is stored
+//    unmapped, every field but style, colour and width 0.
 //  - WriteChartRegion appends the box's outline to the line area and to the
 //    region area and the region over that outline.
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/data/work_area.h"
 
@@ -36,9 +41,12 @@ class ChartWriter {
                          int16_t font, float spacing, int16_t layer);
   int32_t WriteChartNote(double x, double y, const std::string& text, double height, double width, int32_t colour,
                          int16_t layer, float spacing, uint8_t style, int16_t font);
+  int32_t WriteSignatureText(double x, double y, const std::string& text, float height, float width, float spacing,
+                             uint8_t style, int16_t font);
   int32_t WriteChartLine(double x1, double y1, double x2, double y2, int16_t style, int16_t colour, double width,
                          int16_t layer);
   int32_t WriteChartPolyline(const D_DOT (&vertices)[4], int16_t style, int16_t colour, double width, int16_t layer);
+  int32_t WriteChartCurve(const std::vector<D_DOT>& vertices, int16_t style, int32_t colour, float width);
   int32_t WriteChartCurveSegment(double x1, double y1, double x2, double y2, int16_t style, int16_t colour,
                                  int16_t layer);
   int32_t WriteChartStyledLine(double x1, double y1, double x2, double y2, int16_t style, int16_t colour,

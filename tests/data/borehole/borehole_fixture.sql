@@ -3,31 +3,31 @@
 -- placeholder columns (c<N>, N = position) elsewhere. All TEXT, like Access
 -- text fields. See PROVENANCE.md.
 CREATE TABLE "minefile" ("矿区代码" TEXT, "矿区名称" TEXT, "矿区类别" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT, "c16" TEXT, "c17" TEXT, "c18" TEXT, "c19" TEXT, "c20" TEXT, "c21" TEXT, "c22" TEXT, "c23" TEXT, "c24" TEXT, "c25" TEXT, "c26" TEXT, "c27" TEXT, "图宽" TEXT);
-CREATE TABLE "zkinfok" ("工程编号" TEXT, "勘探线号" TEXT, "X" TEXT, "Y" TEXT, "H" TEXT, "开孔日期" TEXT, "终孔日期" TEXT, "终孔方位" TEXT, "终孔倾角" TEXT, "终孔深度" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "分层数" TEXT, "c14" TEXT, "c15" TEXT, "c16" TEXT, "c17" TEXT, "c18" TEXT, "c19" TEXT, "c20" TEXT, "图名" TEXT, "c22" TEXT, "c23" TEXT, "c24" TEXT, "c25" TEXT, "c26" TEXT, "c27" TEXT, "c28" TEXT, "比例尺" TEXT, "制图日期" TEXT, "顺序号" TEXT, "图号" TEXT, "c33" TEXT, "c34" TEXT, "c35" TEXT, "c36" TEXT, "c37" TEXT, "校正孔深" TEXT, "矿区代码" TEXT);
+CREATE TABLE "zkinfok" ("工程编号" TEXT, "勘探线号" TEXT, "X" TEXT, "Y" TEXT, "H" TEXT, "开孔日期" TEXT, "终孔日期" TEXT, "终孔方位" TEXT, "终孔倾角" TEXT, "终孔深度" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "分层数" TEXT, "c14" TEXT, "c15" TEXT, "c16" TEXT, "c17" TEXT, "c18" TEXT, "c19" TEXT, "上图名" TEXT, "图名" TEXT, "拟编" TEXT, "审核" TEXT, "计算机成图" TEXT, "项目负责" TEXT, "总工程师" TEXT, "队长" TEXT, "资料来源" TEXT, "比例尺" TEXT, "制图日期" TEXT, "顺序号" TEXT, "图号" TEXT, "c33" TEXT, "c34" TEXT, "c35" TEXT, "c36" TEXT, "c37" TEXT, "校正孔深" TEXT, "矿区代码" TEXT);
 CREATE TABLE "drilgeo2" ("矿区代码" TEXT, "工程编号" TEXT, "c2" TEXT, "岩石名称" TEXT, "花纹号" TEXT, "c5" TEXT, "层号" TEXT, "地质描述" TEXT, "花纹高" TEXT, "自孔深" TEXT, "至孔深" TEXT, "岩心长" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "界线类型" TEXT, "c16" TEXT, "c17" TEXT, "c18" TEXT, "c19" TEXT, "c20" TEXT, "c21" TEXT, "c22" TEXT, "c23" TEXT, "校正自孔深" TEXT, "校正至孔深" TEXT);
 CREATE TABLE "geolayercolor" ("序号" TEXT, "自孔深" TEXT, "至孔深" TEXT, "地层代号" TEXT, "颜色" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "校正自孔深" TEXT, "校正至孔深" TEXT, "矿区代码" TEXT, "工程编号" TEXT);
-CREATE TABLE "drilsamh" ("矿区代码" TEXT, "工程编号" TEXT, "样号" TEXT, "自孔深" TEXT, "至孔深" TEXT, "岩心长" TEXT, "样长" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT, "c16" TEXT, "c17" TEXT, "c18" TEXT, "c19" TEXT, "c20" TEXT, "c21" TEXT, "校正自孔深" TEXT, "校正至孔深" TEXT);
-CREATE TABLE "drilore" ("矿区代码" TEXT, "工程编号" TEXT, "c2" TEXT, "c3" TEXT, "c4" TEXT, "自孔深" TEXT, "至孔深" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "矿种" TEXT, "c15" TEXT, "c16" TEXT, "c17" TEXT, "c18" TEXT, "c19" TEXT, "c20" TEXT, "c21" TEXT, "校正自孔深" TEXT, "校正至孔深" TEXT);
+CREATE TABLE "drilsamh" ("矿区代码" TEXT, "工程编号" TEXT, "样号" TEXT, "自孔深" TEXT, "至孔深" TEXT, "岩心长" TEXT, "样长" TEXT, "采样率" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "元素1" TEXT, "元素2" TEXT, "元素3" TEXT, "c17" TEXT, "c18" TEXT, "c19" TEXT, "c20" TEXT, "c21" TEXT, "校正自孔深" TEXT, "校正至孔深" TEXT, "c24" TEXT, "c25" TEXT, "c26" TEXT, "c27" TEXT, "c28" TEXT);
+CREATE TABLE "drilore" ("矿区代码" TEXT, "工程编号" TEXT, "矿体编号" TEXT, "c3" TEXT, "c4" TEXT, "自孔深" TEXT, "至孔深" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "标注" TEXT, "矿种" TEXT, "c15" TEXT, "c16" TEXT, "c17" TEXT, "c18" TEXT, "c19" TEXT, "c20" TEXT, "c21" TEXT, "校正自孔深" TEXT, "校正至孔深" TEXT);
 CREATE TABLE "柱状参数" ("c0" TEXT, "c1" TEXT, "c2" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT);
 CREATE TABLE "栏目选择" ("序号" TEXT, "栏目名称" TEXT, "c2" TEXT, "宽度" TEXT, "绘制" TEXT, "选项" TEXT, "左边" TEXT, "右边" TEXT);
-CREATE TABLE "element" ("矿区代码" TEXT, "c1" TEXT, "c2" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT);
-CREATE TABLE "drilflag" ("矿区代码" TEXT, "工程编号" TEXT, "c2" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT);
-CREATE TABLE "drilspec" ("矿区代码" TEXT, "工程编号" TEXT, "c2" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT);
+CREATE TABLE "element" ("元素1" TEXT, "元素2" TEXT, "元素3" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "单位1" TEXT, "单位2" TEXT, "单位3" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT, "c16" TEXT, "c17" TEXT, "c18" TEXT, "c19" TEXT, "矿区代码" TEXT);
+CREATE TABLE "drilflag" ("矿区代码" TEXT, "工程编号" TEXT, "深度" TEXT, "c3" TEXT, "夹角" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "校正深度" TEXT);
+CREATE TABLE "drilspec" ("工程编号" TEXT, "标本号" TEXT, "深度" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "校正深度" TEXT, "矿区代码" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT);
 CREATE TABLE "Tzkkpara" ("c0" TEXT, "c1" TEXT, "c2" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT);
-CREATE TABLE "drilhydr" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
-CREATE TABLE "drilhydr01" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
-CREATE TABLE "drilhydr02" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
-CREATE TABLE "drilhydr03" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
-CREATE TABLE "drilmeas" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
-CREATE TABLE "drilmeam" ("矿区代码" TEXT, "工程编号" TEXT, "记录孔深" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
+CREATE TABLE "drilhydr" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT, "水位A" TEXT, "水位B" TEXT, "c5" TEXT, "c6" TEXT, "校正孔深" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
+CREATE TABLE "drilhydr01" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT, "至孔深" TEXT, "内容" TEXT, "c5" TEXT, "c6" TEXT, "校正孔深" TEXT, "校正至孔深" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
+CREATE TABLE "drilhydr02" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT, "至孔深" TEXT, "内容" TEXT, "c5" TEXT, "c6" TEXT, "校正孔深" TEXT, "校正至孔深" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
+CREATE TABLE "drilhydr03" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT, "至孔深" TEXT, "内容" TEXT, "c5" TEXT, "c6" TEXT, "校正孔深" TEXT, "校正至孔深" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
+CREATE TABLE "drilmeas" ("矿区代码" TEXT, "工程编号" TEXT, "测量次序" TEXT, "孔深" TEXT, "天顶角" TEXT, "方位角" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
+CREATE TABLE "drilmeam" ("工程编号" TEXT, "检查次序" TEXT, "记录孔深" TEXT, "校测孔深" TEXT, "矿区代码" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
 
 INSERT INTO minefile (矿区代码, 矿区名称, 矿区类别, 图宽) VALUES ('1001', '金山矿区', '1', '200');
 INSERT INTO minefile (矿区代码, 矿区名称, 矿区类别, 图宽) VALUES ('20', '小矿区', '2', '150');
 INSERT INTO minefile (矿区代码, 矿区名称, 矿区类别, 图宽) VALUES ('3001', '重复矿区', '1', '400');
 
 -- Holes. ZK01 is the hole the chart tests draw; ZK'02 has a quote in its id.
-INSERT INTO zkinfok (工程编号, 勘探线号, X, Y, H, 开孔日期, 终孔日期, 终孔方位, 终孔倾角, 终孔深度, 分层数, 图名, 比例尺, 制图日期, 顺序号, 图号, 校正孔深, 矿区代码)
-  VALUES ('ZK01', '3', '3512345.678', '40512345.123', '1234.56', '2020-01-02', '2020-03-04', '123', '60°20′', '100', '3', '金山矿区ZK01钻孔柱状图', '500', '2020-04-01', '1', 'A-1', '98', '1001');
+INSERT INTO zkinfok (工程编号, 勘探线号, X, Y, H, 开孔日期, 终孔日期, 终孔方位, 终孔倾角, 终孔深度, 分层数, 上图名, 图名, 拟编, 审核, 计算机成图, 项目负责, 总工程师, 队长, 资料来源, 比例尺, 制图日期, 顺序号, 图号, 校正孔深, 矿区代码)
+  VALUES ('ZK01', '3', '3512345.678', '40512345.123', '1234.56', '2020-01-02', '2020-03-04', '123', '60°20′', '100', '3', '某某地质勘查院', '金山矿区ZK01钻孔柱状图', '张三', '李四', '王五', '赵六', '钱七', '孙八', '金山矿区详查报告', '500', '2020-04-01', '1', 'A-1', '98', '1001');
 INSERT INTO zkinfok (工程编号, 勘探线号, X, Y, H, 开孔日期, 终孔日期, 终孔方位, 终孔倾角, 终孔深度, 分层数, 图名, 校正孔深, 矿区代码)
   VALUES ('ZK''02', '4', '3512000', '40512000', '1100', '2021-05-06', '2021-06-07', '45°', '75', '30', '1', 'ZK''02', '30', '1001');
 INSERT INTO zkinfok (工程编号, 勘探线号, X, Y, H, 开孔日期, 终孔日期, 终孔方位, 终孔倾角, 终孔深度, 分层数, 图名, 校正孔深, 矿区代码)
@@ -54,13 +54,47 @@ INSERT INTO geolayercolor (序号, 自孔深, 至孔深, 地层代号, 颜色, �
 INSERT INTO geolayercolor (序号, 自孔深, 至孔深, 地层代号, 颜色, 校正自孔深, 校正至孔深, 矿区代码, 工程编号)
   VALUES ('2', '10.6', '100', 'γ5', '45', '10.2', '98', '1001', 'ZK01');
 
-INSERT INTO drilsamh (矿区代码, 工程编号, 样号, 自孔深, 至孔深, 岩心长, 样长, 校正自孔深, 校正至孔深)
-  VALUES ('1001', 'ZK01', 'H1', '20', '22', '1.9', '', '19.5', '21.5');
-INSERT INTO drilsamh (矿区代码, 工程编号, 样号, 自孔深, 至孔深, 岩心长, 样长, 校正自孔深, 校正至孔深)
-  VALUES ('1001', 'ZK01', 'H2', '22', '24.5', '2.5', '', '21.5', '24');
+INSERT INTO drilsamh (矿区代码, 工程编号, 样号, 自孔深, 至孔深, 岩心长, 样长, 校正自孔深, 校正至孔深, 元素1, 元素2, 元素3, c24)
+  VALUES ('1001', 'ZK01', 'H1', '20', '22', '1.9', '', '19.5', '21.5', '0.52', '1.2', '12.5', '3');
+INSERT INTO drilsamh (矿区代码, 工程编号, 样号, 自孔深, 至孔深, 岩心长, 样长, 校正自孔深, 校正至孔深, 元素1, 元素2, 元素3, c24)
+  VALUES ('1001', 'ZK01', 'H2', '22', '24.5', '2.5', '', '21.5', '24', '0', '2.35', '-1', '');
+INSERT INTO drilsamh (矿区代码, 工程编号, 样号, 自孔深, 至孔深, 岩心长, 样长, 校正自孔深, 校正至孔深, 元素1, 元素2, 元素3, c24)
+  VALUES ('1001', 'ZK01', 'H3', '24.5', '25', '0.5', '', '24', '24.5', '1.05', '', '', '');
 
-INSERT INTO drilore (矿区代码, 工程编号, 自孔深, 至孔深, 矿种, 校正自孔深, 校正至孔深)
-  VALUES ('1001', 'ZK01', '50', '55', '1', '49', '54');
+INSERT INTO drilore (矿区代码, 工程编号, 矿体编号, 自孔深, 至孔深, 标注, 矿种, 校正自孔深, 校正至孔深)
+  VALUES ('1001', 'ZK01', '①', '50', '55', '/4.80/1.25/', '1', '49', '54');
+INSERT INTO drilore (矿区代码, 工程编号, 矿体编号, 自孔深, 至孔深, 标注, 矿种, 校正自孔深, 校正至孔深)
+  VALUES ('1001', 'ZK01', '②', '80', '81', '/0.95/2.10/', '2', '79', '80');
+
+-- The later columns of ZK01: marker planes, specimens, the mine's elements,
+-- water levels, water-bearing boxes, hydrogeological notes and the surveys.
+INSERT INTO drilflag (矿区代码, 工程编号, 深度, 夹角, 校正深度) VALUES
+  ('1001', 'ZK01', '23.456', '35', '23'),
+  ('1001', 'ZK01', '60.5', '60', '60');
+INSERT INTO drilspec (工程编号, 标本号, 深度, 校正深度, 矿区代码) VALUES
+  ('ZK01', 'B1', '15.2', '15', '1001'),
+  ('ZK01', '标本2', '70.25', '70', '1001');
+INSERT INTO element (元素1, 元素2, 元素3, 单位1, 单位2, 单位3, 矿区代码) VALUES
+  ('铜', '金', '银', '%', 'g/t', 'abc', '1001');
+INSERT INTO drilhydr (矿区代码, 工程编号, 孔深, 水位A, 水位B, 校正孔深) VALUES
+  ('1001', 'ZK01', '10', '12.5', '13', '10'),
+  ('1001', 'ZK01', '50', '15.25', '14', '49'),
+  ('1001', 'ZK01', '90', '11', '16.5', '88');
+INSERT INTO drilhydr01 (矿区代码, 工程编号, 孔深, 至孔深, 内容, 校正孔深, 校正至孔深) VALUES
+  ('1001', 'ZK01', '0', '10.3', '601', '0', '10'),
+  ('1001', 'ZK01', '10.6', '100', '602', '10.2', '98');
+INSERT INTO drilhydr02 (矿区代码, 工程编号, 孔深, 至孔深, 内容, 校正孔深, 校正至孔深) VALUES
+  ('1001', 'ZK01', '95', '100', '3', '93', '98');
+INSERT INTO drilhydr03 (矿区代码, 工程编号, 孔深, 至孔深, 内容, 校正孔深, 校正至孔深) VALUES
+  ('1001', 'ZK01', '0', '10.6', '第四系孔隙潜水，水量小。', '0', '10.2'),
+  ('1001', 'ZK01', '10.6', '100', '基岩裂隙水，冲洗液漏失。', '10.2', '98');
+INSERT INTO drilmeas (矿区代码, 工程编号, 测量次序, 孔深, 天顶角, 方位角) VALUES
+  ('1001', 'ZK01', '1', '12.3', '2°30′', '135°'),
+  ('1001', 'ZK01', '2', '50', '3°15′', '138°'),
+  ('1001', 'ZK01', '3', '98.5', '4°', '140°');
+INSERT INTO drilmeam (工程编号, 检查次序, 记录孔深, 校测孔深, 矿区代码) VALUES
+  ('ZK01', '1', '50', '50.1', '1001'),
+  ('ZK01', '2', '100', '99.5', '1001');
 
 -- Chart layout: 33 column rows (row k = the k-th row) and one more that is
 -- not kept; 22 parameter rows.
@@ -114,3 +148,19 @@ INSERT INTO 柱状参数 VALUES
   ('19', '备用', '0', '1', '0', '2.5', '0.5', '1.0', '0', '0'),
   ('20', '备用', '0', '1', '0', '2.5', '0.5', '1.0', '0', '0'),
   ('21', '备用', '0', '1', '0', '2.5', '0.5', '1.0', '0', '0');
+
+-- The hydrogeological notes' text: row 4 size, spacing and line gap
+-- (fields of 2 bytes), row 16 the font; 17 rows.
+INSERT INTO Tzkkpara (c0, c1, c2, c3, c4, c5, c6, c7, c8, c9) VALUES
+  ('0', '孔深', '0', '1', '0', '3', '.5', '1', '0', '0'),
+  ('1', '水位', '0', '1', '0', '3', '.5', '1', '0', '0'),
+  ('2', '富水性', '0', '1', '0', '3', '.5', '1', '0', '0'),
+  ('3', '封孔', '0', '1', '0', '3', '.5', '1', '0', '0'),
+  ('4', '水文描述', '0', '1', '0', '2', '.4', '.8', '0', '0'),
+  ('5', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'), ('6', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'),
+  ('7', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'), ('8', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'),
+  ('9', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'), ('10', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'),
+  ('11', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'), ('12', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'),
+  ('13', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'), ('14', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'),
+  ('15', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'),
+  ('16', '描述字体', '0', '2', '0', '3', '.5', '1', '0', '0');
