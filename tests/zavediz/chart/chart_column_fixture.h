@@ -79,4 +79,9 @@ inline std::string HoleSql(const std::string& hole, const std::string& depth) {
          "', '0', '" + depth + "', '1001');";
 }
 
+// SQL setting mine 1001's chart width.
+inline std::string ChartWidthSql(const std::string& width) {
+  return "UPDATE minefile SET 图宽 = '" + width + "' WHERE 矿区代码 = '1001';";
+}
+
 }  // namespace zv::test

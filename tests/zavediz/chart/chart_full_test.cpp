@@ -14,8 +14,6 @@ namespace {
 
 using test::ChartColumnTest;
 
-std::string Width(const char* w) { return std::string("UPDATE minefile SET 图宽 = '") + w + "' WHERE 矿区代码 = '1001';"; }
-
 class FullChartTest : public ChartColumnTest {
  protected:
   bool Draw(BoreholeChart& chart, const std::string& hole, std::string* error) {
@@ -37,7 +35,7 @@ TEST_F(FullChartTest, EveryColumnDrawsTheCommittedEntitiesAtEachWidth) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.width);
-    test::RegisterFixtureDb(test::FullLayoutSql() + Width(c.width));
+    test::RegisterFixtureDb(test::FullLayoutSql() + test::ChartWidthSql(c.width));
     BoreholeChart chart(Areas(), -1, "kof", 502);
     std::string error;
     ASSERT_TRUE(Draw(chart, "ZK01", &error)) << error;
@@ -74,7 +72,7 @@ TEST_F(FullChartTest, ALaterColumnsErrorStopsTheHoleWithOneMessage) {
 }
 
 TEST_F(FullChartTest, AnUnreachableDatabaseFailsOneHoleAndTheNextIsDrawnOnceItIsBack) {
-  const std::string db = test::RegisterFixtureDb(test::FullLayoutSql() + Width("400"));
+  const std::string db = test::RegisterFixtureDb(test::FullLayoutSql() + test::ChartWidthSql("400"));
   const std::string folder = test::TempRoot() + "/charts";
   fs::create_directories(folder);
   BoreholeChart chart(Areas(), -1, "kof", 502);

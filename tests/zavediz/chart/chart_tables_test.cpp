@@ -12,8 +12,6 @@ namespace {
 
 using test::ChartColumnTest;
 
-std::string Width(const char* w) { return std::string("UPDATE minefile SET 图宽 = '") + w + "' WHERE 矿区代码 = '1001';"; }
-
 // SURV with 3 deviation surveys and `checks` depth checks.
 std::string Surveys(int checks) {
   return test::HoleSql("SURV", "50") +
@@ -79,7 +77,7 @@ TEST_F(ChartColumnTest, WideTablesSizeBothBlocksByTheLongerTable) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Load(Width("400") + Surveys(c.checks), "SURV");
+    Load(test::ChartWidthSql("400") + Surveys(c.checks), "SURV");
     const std::string dump = Run(DrawTables);
     ExpectEntities(dump, c.entities);
     ExpectEntities(dump, {Rule(0, c.Bb, 140, c.Bb, "0.30", 3), Rule(140, -124, 140, c.Bb, "0.30", 3),
@@ -93,7 +91,7 @@ TEST_F(ChartColumnTest, WideTablesSizeBothBlocksByTheLongerTable) {
 
 TEST_F(ChartColumnTest, SignatureBlockFitsItsCellsWorkedByHand) {
   // W = 400, N = 3 < 15: Yb = B + 1 − 81 = −280; rows of 7 mm from −245 down.
-  Load(Width("400"));
+  Load(test::ChartWidthSql("400"));
   const std::string dump = Run(DrawChartSignatureBlock);
   auto text = [](double x, double y, const char* t, const char* w, const char* g) {
     return "P kind=0 at " + num::Format("%.2f,%.2f", x, y) + " |" + t + "| h=3.50 w=" + w + " g=" + g +
