@@ -42,4 +42,9 @@ int16_t& SelectAfterSetting() {
   return value;
 }
 
+int16_t& CurrentPickMode() {
+  static int16_t value = 0;
+  return value;
+}
+
 }  // namespace zv

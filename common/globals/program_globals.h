@@ -27,5 +27,10 @@ int& OrthoEnabled();
 // Non-zero: the plan view goes back to the platform's select mode after it
 // took a selected line as the section line.
 int16_t& SelectAfterSetting();
+// What the next clicks in an editing view mean, set by the side bar's
+// attribute and colour pages: 1, 2, 3 draw a sub-graph, a line or a region
+// with the current defaults; −1, −2, −3 give picked points, lines or regions
+// those defaults; −4 gives picked entities the current colour; 0 none.
+int16_t& CurrentPickMode();
 
 }  // namespace zv
