@@ -73,14 +73,11 @@ std::string SignatureScaleText(float scaleFactor) { return "1∶" + num::Format(
 
 void DrawChartSignatureBlock(ChartContext& c) {
   std::array<std::string, kFields> v;
-  {
-    ChartDb db(c.hole.dataSource);
-    for (const ChartRow& row : db.Query("zkinfok", sql::kZkinfokSignature, {c.hole.mine, c.hole.hole},
-                                        {{20}, {21}, {22}, {23}, {24}, {25}, {26}, {27}, {28}, {29}, {30}, {31},
-                                         {32}}))
-      std::copy(row.begin(), row.end(), v.begin());
-  }
-  const std::size_t n = SurveyRowCount(c);
+  ChartDb db(c.hole.dataSource);
+  for (const ChartRow& row : db.Query("zkinfok", sql::kZkinfokSignature, {c.hole.mine, c.hole.hole},
+                                      {{20}, {21}, {22}, {23}, {24}, {25}, {26}, {27}, {28}, {29}, {30}, {31}, {32}}))
+    std::copy(row.begin(), row.end(), v.begin());
+  const std::size_t n = SurveyRowCount(db, c.hole);
   const double W = c.state.chartWidth;
   const double B = -c.state.holeLength;
   const double y0 = W >= 370.0 && n < 15 ? B + 1 : B - 17;

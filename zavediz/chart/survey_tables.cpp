@@ -74,8 +74,7 @@ void DrawTitle(ChartWriter& w, const SurveyTable& t, const TableLayout& layout) 
   Text(w, t, layout.titleX, t.B - 20, layout.title, 7);
 }
 
-std::vector<std::vector<std::string>> DeviationRows(const ChartContext& c) {
-  ChartDb db(c.hole.dataSource);
+std::vector<std::vector<std::string>> DeviationRows(ChartDb& db, const ChartContext& c) {
   std::vector<std::vector<std::string>> rows;
   for (ChartRow& row : db.Query("drilmeas", sql::kDrilmeas, {c.hole.mine, c.hole.hole}, {{2, 4}, {3, 7}, {4, 10}, {5, 10}})) {
     row[1] = Fixed52(row[1]);
@@ -84,8 +83,7 @@ std::vector<std::vector<std::string>> DeviationRows(const ChartContext& c) {
   return rows;
 }
 
-std::vector<std::vector<std::string>> CheckRows(const ChartContext& c) {
-  ChartDb db(c.hole.dataSource);
+std::vector<std::vector<std::string>> CheckRows(ChartDb& db, const ChartContext& c) {
   std::vector<std::vector<std::string>> rows;
   for (const ChartRow& row : db.Query("drilmeam", sql::kDrilmeam, {c.hole.mine, c.hole.hole}, {{1, 3}, {2, 7}, {3, 7}}))
     rows.push_back({row[0], Fixed52(row[1]), Fixed52(row[2]), CutBytes(Fixed52(NumOf(row[2]) - NumOf(row[1])), 7)});
@@ -97,9 +95,8 @@ const char* const kCheckTitle = "孔深测量检查结果表";
 
 }  // namespace
 
-std::size_t SurveyRowCount(const ChartContext& c) {
-  ChartDb db(c.hole.dataSource);
-  const std::vector<std::string> key = {c.hole.mine, c.hole.hole};
+std::size_t SurveyRowCount(ChartDb& db, const HoleRef& hole) {
+  const std::vector<std::string> key = {hole.mine, hole.hole};
   return std::max(db.Count("drilmeas", sql::kDrilmeasCount, key), db.Count("drilmeam", sql::kDrilmeamCount, key));
 }
 
@@ -111,7 +108,8 @@ void DrawNarrowHoleDeviationTable(ChartContext& c) {
   const TableLayout layout{kDeviationTitle, 12.4,
                            {{3, 33, "测量次序"}, {28, 33, "深度(m)"}, {54, 33, "天顶角"}, {77, 33, "方位角"}},
                            {10, 31, 56, 77}, {}};
-  DrawValues(w, t, layout, DeviationRows(c), 0);
+  ChartDb db(c.hole.dataSource);
+  DrawValues(w, t, layout, DeviationRows(db, c), 0);
   DrawTitle(w, t, layout);
   DrawHeads(w, t, layout);
   const double B = t.B;
@@ -130,7 +128,8 @@ void DrawNarrowDepthCheckTable(ChartContext& c) {
                            {{-43, 30, "检  查"}, {-43, 36, "次  序"}, {-20, 30, "记录孔深"}, {-20, 36, "  (m) "},
                             {1, 30, "校测孔深"}, {3, 36, "  (m) "}, {27, 30, "误 差 值"}, {27, 36, "  (m)  "}},
                            {-38, -16, 7, 30}, {}};
-  DrawValues(w, t, layout, CheckRows(c), 0);
+  ChartDb db(c.hole.dataSource);
+  DrawValues(w, t, layout, CheckRows(db, c), 0);
   DrawTitle(w, t, layout);
   DrawHeads(w, t, layout);
   const double B = t.B;
@@ -144,7 +143,8 @@ void DrawNarrowDepthCheckTable(ChartContext& c) {
 void DrawHoleDeviationTable(ChartContext& c) {
   ChartWriter& w = c.writer;
   const SurveyTable t{3, 0, -c.state.holeLength};
-  const std::size_t n = SurveyRowCount(c);
+  ChartDb db(c.hole.dataSource);
+  const std::size_t n = SurveyRowCount(db, c.hole);
   const std::size_t perBlock = n < 15 ? 7 : 10;
   const double B = t.B;
   const double Bb = B + WideTableBottom(n);
@@ -152,7 +152,7 @@ void DrawHoleDeviationTable(ChartContext& c) {
                            {{1, 33, "测量次序"}, {18, 33, "深度(m)"}, {35, 33, "天顶角"}, {52, 33, "方位角"},
                             {73, 33, "测量次序"}, {90, 33, "深度(m)"}, {107, 33, "天顶角"}, {124, 33, "方位角"}},
                            {5, 21, 37, 53}, {77, 93, 109, 125}};
-  DrawValues(w, t, layout, DeviationRows(c), perBlock);
+  DrawValues(w, t, layout, DeviationRows(db, c), perBlock);
   DrawTitle(w, t, layout);
   DrawHeads(w, t, layout);
   Horizontal(w, t, 0, 140, B - 24, kMedium);
@@ -167,7 +167,8 @@ void DrawHoleDeviationTable(ChartContext& c) {
 void DrawDepthCheckTable(ChartContext& c) {
   ChartWriter& w = c.writer;
   const SurveyTable t{4, c.state.chartWidth / 2.0, -c.state.holeLength};
-  const std::size_t n = SurveyRowCount(c);
+  ChartDb db(c.hole.dataSource);
+  const std::size_t n = SurveyRowCount(db, c.hole);
   const std::size_t perBlock = n < 15 ? 7 : 10;
   const double B = t.B;
   const double Bb = B + WideTableBottom(n);
@@ -178,7 +179,7 @@ void DrawDepthCheckTable(ChartContext& c) {
        {25.5, 30, "检  查"}, {25.5, 36, "次  序"}, {41.5, 30, "记录孔深"}, {41.5, 36, "  (m)  "},
        {58.5, 30, "校测孔深"}, {58.5, 36, "  (m)  "}, {75.5, 30, "误 差 值"}, {75.5, 36, "  (m) "}},
       {-42.5, -28.5, -11.5, 6.5}, {29.5, 41.5, 58.5, 76.5}};
-  DrawValues(w, t, layout, CheckRows(c), perBlock);
+  DrawValues(w, t, layout, CheckRows(db, c), perBlock);
   DrawHeads(w, t, layout);
   DrawTitle(w, t, layout);
   Horizontal(w, t, -48.5, 91.5, Bb, kMedium);

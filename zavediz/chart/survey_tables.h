@@ -17,8 +17,9 @@
 
 namespace zv::chart {
 
-// N: the larger of the hole's drilmeas and drilmeam row counts.
-std::size_t SurveyRowCount(const ChartContext& chart);
+// N: the larger of the hole's drilmeas and drilmeam row counts, read over
+// the drawer's own connection.
+std::size_t SurveyRowCount(ChartDb& db, const HoleRef& hole);
 
 // The wide tables' bottom line, relative to B, for N rows.
 double WideTableBottom(std::size_t rows);

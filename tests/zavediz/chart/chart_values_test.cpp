@@ -114,6 +114,17 @@ TEST_F(ChartPrimitivesTest, TextsCarryOnlyTheirFieldsAndRegionsTheirOutline) {
   EXPECT_EQ(info.westernFont(), 0);
   EXPECT_EQ(info.angle(), 0.0f);
 
+  // Signature texts keep 259 GBK bytes (a Chinese character is 2), in
+  // colour 1 on layer 0.
+  std::string longText = "A";
+  for (int i = 0; i < 130; ++i) longText += "图";
+  const int32_t signature = w.WriteSignatureText(5, 6, longText, 3.5f, 3.2f, 0.5f, 0, 1);
+  ASSERT_TRUE(BasReadPoint(points_, signature, &p, &text, &info));
+  EXPECT_EQ(text, longText.substr(0, 1 + 129 * 3)) << "1 + 129·2 = 259 GBK bytes";
+  EXPECT_EQ(info.colour(), 1);
+  EXPECT_EQ(info.layer(), 0);
+  EXPECT_EQ(info.charWidth(), 3.2f);
+
   const int32_t para = w.WriteChartParagraph(72, 0, 0, std::string(300, 'x'), 3, 0.5, 1, 2, 1);
   ASSERT_TRUE(BasReadPointParam(points_, para, &info));
   EXPECT_EQ(info.Get<float>(pnt::kBoxWidth), 72.0f);
