@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <filesystem>
+#include <set>
 
 #include "framework/commands/menu_rows.h"
+#include "platform/files/work_area_file.h"
 #include "tests/app/app_fixture.h"
 #include "tests/framework/odbc/borehole_db_fixture.h"
 
@@ -49,6 +51,24 @@ TEST_F(AppTest, TheSectionMenuDrawsChartsOfTheSampleDatabase) {
   EXPECT_EQ(script_->Messages().size(), messages) << script_->Messages().back().toStdString();
   for (const char* hole : {"ZK101", "ZK102", "ZK103"})
     for (const char* ext : {".mpj", ".wt", ".wl", ".wp"}) EXPECT_TRUE(fs::exists(out + "/" + hole + ext)) << hole << ext;
+
+  // The whole chart went into each hole's files: the later columns' texts
+  // stand among the points.
+  const WorkAreaSetHandle set = BasCreateWorkAreaSet(0);
+  const WorkAreaHandle points = BasLoadWorkArea(set, out + "/ZK103.wt");
+  std::set<std::string> texts;
+  int32_t live = 0, bound = 0;
+  BasGetPointCount(points, &live, &bound);
+  for (int32_t id = 1; id < bound; ++id) {
+    D_DOT at;
+    std::string text;
+    PNT_INFO info;
+    if (BasReadPoint(points, id, &at, &text, &info)) texts.insert(text);
+  }
+  BasFreeWorkAreaSet(set);
+  for (const char* text : {"标志面与岩心轴夹角", "岩矿石标本", "采样情况", "#+矿体#-编号#=", "备注", "计算机成图",
+                           "钻孔弯曲度测量结果表", "孔深测量检查结果表", "示例地质勘查院"})
+    EXPECT_TRUE(texts.count(text)) << text;
 
   bool listed = false;
   for (const cmd::MenuRow& row : cmd::Menus().RowsOf(cmd::kMenuSection))
