@@ -1,5 +1,6 @@
 #include "app/module_registry.h"
 
+#include "app/chrome/side_pages.h"
 #include "app/frame_commands.h"
 #include "app/main_frame.h"
 #include "app/zavediz_app.h"
@@ -7,6 +8,8 @@
 #include "framework/docview/win_app.h"
 #include "geodesy/commands/geodesy_commands.h"
 #include "tools/edit_aid/edit_aid_commands.h"
+#include "views/project_page/prj_dlg.h"
+#include "views/project_page/sec_prj_list_view.h"
 #include "views/stand_in_views.h"
 #include "zavediz/chart_tool/borehole_chart_commands.h"
 #include "zavediz/plan/plan_section_commands.h"
@@ -22,6 +25,8 @@ void RegisterModules() {
   CMainFrame::RegisterCommands();
   RegisterFrameCommands();
   RegisterStandInViews();
+  projectpage::RegisterProjectPageCommands();
+  chrome::RegisterSidePage("CPrjDlg", [](QWidget* parent) { return new projectpage::CPrjDlg(parent); });
   tools::RegisterEditAidCommands();
   geodesy::RegisterGeodesyCommands();
   chart::RegisterBoreholeChartCommands();
