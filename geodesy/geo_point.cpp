@@ -105,6 +105,17 @@ double CGeoPoint::ThreeDegreeZoneMeridian() const {
   return 3.0 * static_cast<double>(past >= 1.5 - kZoneBoundaryTolerance ? zone + 1 : zone);
 }
 
+CGeoPoint PlaneToCartesian(double x, double y, double h, double l0, double e2, double a) {
+  CGeoPoint p;
+  p.SetCoords(x, y, h, CGeoPoint::kAsStored);
+  p.GaussInverse(e2, a, DmsToRadians(l0));
+  double b = 0, l = 0, z = 0;
+  p.GetCoords(&b, &l, &z, CGeoPoint::kPackedDms);
+  p.SetCoords(b, l, z, CGeoPoint::kPackedDms);
+  p.BlhToXyz(e2, a);
+  return p;
+}
+
 void CGeoPoint::ApplySevenParameters(const double* p) {
   const double dx = p[0], dy = p[1], dz = p[2];
   const double rx = p[3], ry = p[4], rz = p[5], m = p[6];

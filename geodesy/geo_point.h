@@ -59,5 +59,11 @@ class CGeoPoint {
   double z_ = 0.0;
 };
 
+// The earth-centred coordinates of a plane point (x, y, height h) of the
+// central meridian l0 (packed ddd.mmss): back through the inverse
+// projection, the packed round trip of its B and L, then BlhToXyz, as the
+// coordinate dialogs read plane points.
+CGeoPoint PlaneToCartesian(double x, double y, double h, double l0, double e2, double a);
+
 // Footpoint latitude (radians) of the meridian arc length x (metres).
 double FootpointLatitude(double e2, double a, double x);

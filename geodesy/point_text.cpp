@@ -29,12 +29,13 @@ std::string Trim(std::string_view s) {
 
 }  // namespace
 
-std::vector<Fields> ParseClipboard(std::string_view text, std::size_t maxCharacters) {
-  std::vector<Fields> rows;
+std::vector<std::vector<std::string>> ParseClipboardRows(std::string_view text, std::size_t count,
+                                                         std::size_t maxCharacters) {
+  std::vector<std::vector<std::string>> rows;
   ForEachLine(text, [&](std::string_view line) {
-    Fields fields;
+    std::vector<std::string> fields(count);
     std::size_t n = 0, k = 0;
-    while (n < 3) {
+    while (n < count) {
       k = line.find_first_not_of("\t, ", k);
       if (k == std::string_view::npos) break;
       const std::size_t stop = line.find_first_of("\t, ", k);
@@ -42,8 +43,15 @@ std::vector<Fields> ParseClipboard(std::string_view text, std::size_t maxCharact
           line.substr(k, stop == std::string_view::npos ? std::string_view::npos : stop - k), maxCharacters);
       k = stop;
     }
-    rows.push_back(fields);
+    rows.push_back(std::move(fields));
   });
+  return rows;
+}
+
+std::vector<Fields> ParseClipboard(std::string_view text, std::size_t maxCharacters) {
+  std::vector<Fields> rows;
+  for (std::vector<std::string>& f : ParseClipboardRows(text, 3, maxCharacters))
+    rows.push_back({std::move(f[0]), std::move(f[1]), std::move(f[2])});
   return rows;
 }
 
@@ -107,17 +115,6 @@ std::optional<double> ParseNumber(const std::string& typed) {
   return num::ParseDouble(text);
 }
 
-std::string Join(const std::vector<Fields>& rows, std::string_view separator) {
-  std::string out;
-  for (const Fields& f : rows) {
-    out += f[0];
-    out += separator;
-    out += f[1];
-    out += separator;
-    out += f[2];
-    out += "\r\n";
-  }
-  return out;
-}
+std::string Join(const std::vector<Fields>& rows, std::string_view separator) { return JoinRows(rows, separator); }
 
 }  // namespace zv::point_text

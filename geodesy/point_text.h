@@ -17,6 +17,9 @@ using Fields = std::array<std::string, 3>;
 // kept, each cut to `maxCharacters` characters. A blank line gives a row of
 // empty fields.
 std::vector<Fields> ParseClipboard(std::string_view text, std::size_t maxCharacters);
+// The same with `count` fields a row, missing ones empty.
+std::vector<std::vector<std::string>> ParseClipboardRows(std::string_view text, std::size_t count,
+                                                         std::size_t maxCharacters);
 
 // A point file, UTF-8 when valid, else GB18030: per line the text before the
 // first comma, the text up to the second, and the rest with its commas
@@ -34,6 +37,18 @@ std::optional<double> ParseNumber(const std::string& text);
 
 // The rows joined by `separator`, each line ended by CR LF.
 std::string Join(const std::vector<Fields>& rows, std::string_view separator);
+template <class Row>
+std::string JoinRows(const std::vector<Row>& rows, std::string_view separator) {
+  std::string out;
+  for (const Row& row : rows) {
+    for (std::size_t i = 0; i < row.size(); ++i) {
+      if (i > 0) out += separator;
+      out += row[i];
+    }
+    out += "\r\n";
+  }
+  return out;
+}
 
 // A dialog's own rows (any struct of three strings, in column order) as
 // fields and back.

@@ -8,6 +8,7 @@
 #include "framework/docview/win_app.h"
 #include "framework/prompts/prompts.h"
 #include "geodesy/gauss/gauss_projection_dlg.h"
+#include "geodesy/seven/seven_param_dlg.h"
 #include "geodesy/sheet/sheet_number_dlg.h"
 #include "platform/view/gis_edit_view.h"
 
@@ -22,6 +23,12 @@ QWidget* ParentOf(cmd::CommandTarget& target) {
 // 33384 图幅号转换
 void OnSheetNumbers(cmd::CommandTarget& target) {
   sheet::CSheetNumberDlg dialog(ParentOf(target));
+  prompt::Current().Exec(dialog);
+}
+
+// 33567 参数计算
+void OnSevenParameters(cmd::CommandTarget& target) {
+  seven::CSevenParamDlg dialog(ParentOf(target));
   prompt::Current().Exec(dialog);
 }
 
@@ -41,6 +48,7 @@ void OnGaussProjection(cmd::CommandTarget& target) {
 
 constexpr cmd::CommandRow kRows[] = {
     cmd::Handler(33384, OnSheetNumbers, "OnSheetNumbers"),
+    cmd::Handler(33567, OnSevenParameters, "OnSevenParameters"),
     cmd::Handler(33571, OnGaussProjection, "OnGaussProjection"),
 };
 
@@ -59,6 +67,7 @@ void RegisterGeodesyCommands() {
   std::vector<cmd::MenuRow> rows;
   for (int menu : {cmd::kMenuPlan, cmd::kMenuSection}) {
     rows.push_back({menu, "&W显示/图幅号转换", 33384});
+    rows.push_back({menu, "&1辅助工具/专题辅助/坐标转换工具/参数计算", 33567});
     rows.push_back({menu, "&1辅助工具/专题辅助/坐标转换工具/高斯投影正反算", 33571});
   }
   cmd::Menus().AddRows(rows);

@@ -63,12 +63,12 @@ CGaussProjectionDlg::CGaussProjectionDlg(QWidget* parent) : QDialog(parent) {
     radios->addLayout(r);
     return r;
   };
-  source_ = AddRadios("source", datums, {0, 1, 2}, row(QStringLiteral("换算前")));
-  target_ = AddRadios("target", datums, {0, 1, 2}, row(QStringLiteral("换算后")));
-  mode_ = AddRadios("mode", {QStringLiteral("正算"), QStringLiteral("反算"), QStringLiteral("换带计算")}, {0, 1, 2},
+  source_ = geodesy::AddRadios(this, "source", datums, {0, 1, 2}, row(QStringLiteral("换算前")));
+  target_ = geodesy::AddRadios(this, "target", datums, {0, 1, 2}, row(QStringLiteral("换算后")));
+  mode_ = geodesy::AddRadios(this, "mode", {QStringLiteral("正算"), QStringLiteral("反算"), QStringLiteral("换带计算")}, {0, 1, 2},
                     row(QStringLiteral("计算")));
   QBoxLayout* notationRow = row(QStringLiteral("输入格式"));
-  notation_ = AddRadios("notation", {QStringLiteral("D.ms度"), QStringLiteral("°′″")}, {2, 3}, notationRow);
+  notation_ = geodesy::AddRadios(this, "notation", {QStringLiteral("D.ms度"), QStringLiteral("°′″")}, {2, 3}, notationRow);
   notation_->setExclusive(true);
   layout->addLayout(radios);
 
@@ -116,18 +116,6 @@ CGaussProjectionDlg::CGaussProjectionDlg(QWidget* parent) : QDialog(parent) {
   mode_->button(0)->setChecked(true);
   connect(mode_, &QButtonGroup::idClicked, this, &CGaussProjectionDlg::SetMode);
   SetMode(0);
-}
-
-QButtonGroup* CGaussProjectionDlg::AddRadios(const char* name, const QStringList& labels, const QList<int>& ids,
-                                             QBoxLayout* row) {
-  auto* group = new QButtonGroup(this);
-  for (int i = 0; i < labels.size(); ++i) {
-    auto* radio = new QRadioButton(labels[i], this);
-    radio->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(ids[i]));
-    group->addButton(radio, ids[i]);
-    row->addWidget(radio);
-  }
-  return group;
 }
 
 void CGaussProjectionDlg::SetMode(int mode) {

@@ -38,7 +38,6 @@ class CGaussProjectionDlg : public QDialog {
   void accept() override;
 
  private:
-  QButtonGroup* AddRadios(const char* name, const QStringList& labels, const QList<int>& ids, QBoxLayout* row);
   void SetMode(int mode);
   grid::CGridListCtrl* InputList() const;
   grid::CGridListCtrl* OutputList() const;

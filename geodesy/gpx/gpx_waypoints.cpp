@@ -17,14 +17,7 @@ const Ellipsoid& EllipsoidOf(int datum) { return datum == 54 ? kBeijing54 : datu
 // The local earth-centred coordinates of a plane point.
 CGeoPoint LocalXyz(double x, double y, double l0, double h, int datum) {
   const Ellipsoid& e = EllipsoidOf(datum);
-  CGeoPoint p;
-  p.SetCoords(x, y, h, CGeoPoint::kAsStored);
-  p.GaussInverse(e.e2, e.a, DmsToRadians(l0));
-  double b = 0, l = 0, z = 0;
-  p.GetCoords(&b, &l, &z, CGeoPoint::kPackedDms);
-  p.SetCoords(b, l, z, CGeoPoint::kPackedDms);
-  p.BlhToXyz(e.e2, e.a);
-  return p;
+  return PlaneToCartesian(x, y, h, l0, e.e2, e.a);
 }
 
 std::string Escape(const std::string& text) {

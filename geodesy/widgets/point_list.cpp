@@ -1,6 +1,9 @@
 #include "geodesy/widgets/point_list.h"
 
 #include <QApplication>
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QRadioButton>
 #include <QClipboard>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -63,15 +66,32 @@ void ChooseAndWriteFile(const prompt::FileRequest& request, const std::string& b
     prompt::Message(QStringLiteral("无法保存文件“%1”：%2").arg(path, QString::fromStdString(error)), prompt::kIconStop);
 }
 
-grid::CGridListCtrl* MakePointList(QWidget* parent, const char* name, const QString& columns, int dialogId,
-                                   ClipboardForm form) {
+grid::CGridListCtrl* MakeList(QWidget* parent, const char* name, const QString& columns, int dialogId) {
   auto* list = new grid::CGridListCtrl(parent);
   list->setObjectName(name);
   list->SetColumns(columns);
   for (int c = 0; c < list->GetColumnCount(); ++c) list->SetColumnType(c, grid::kColumnText);
   list->LoadColumnState(dialogId);
+  return list;
+}
+
+grid::CGridListCtrl* MakePointList(QWidget* parent, const char* name, const QString& columns, int dialogId,
+                                   ClipboardForm form) {
+  grid::CGridListCtrl* list = MakeList(parent, name, columns, dialogId);
   AddPointListMenu(*list, std::move(form));
   return list;
+}
+
+QButtonGroup* AddRadios(QWidget* parent, const char* name, const QStringList& labels, const QList<int>& ids,
+                        QBoxLayout* row) {
+  auto* group = new QButtonGroup(parent);
+  for (int i = 0; i < labels.size(); ++i) {
+    auto* radio = new QRadioButton(labels[i], parent);
+    radio->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(ids[i]));
+    group->addButton(radio, ids[i]);
+    row->addWidget(radio);
+  }
+  return group;
 }
 
 QLineEdit* AddFormEdit(QWidget* parent, QFormLayout* form, const char* name, const QString& label,

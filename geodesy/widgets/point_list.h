@@ -11,6 +11,8 @@
 #include "framework/prompts/prompts.h"
 #include "geodesy/point_text.h"
 
+class QBoxLayout;
+class QButtonGroup;
 class QFormLayout;
 class QLineEdit;
 class QPushButton;
@@ -61,6 +63,14 @@ QLineEdit* AddFormEdit(QWidget* parent, QFormLayout* form, const char* name, con
 // A named button that runs `action` when clicked; Enter in the dialog never
 // presses it.
 QPushButton* ActionButton(QWidget* parent, const char* name, const QString& text, std::function<void()> action);
+
+// A group of radio buttons added to `row`, each named `name` + its id.
+QButtonGroup* AddRadios(QWidget* parent, const char* name, const QStringList& labels, const QList<int>& ids,
+                        QBoxLayout* row);
+
+// A list of text columns, named, its column widths stored for the dialog
+// restored; the caller adds its menu.
+grid::CGridListCtrl* MakeList(QWidget* parent, const char* name, const QString& columns, int dialogId);
 
 // Installs the right-click menu on the list.
 void AddPointListMenu(grid::CGridListCtrl& list, ClipboardForm form);

@@ -35,6 +35,8 @@ TEST(GeodesyCommands, BothToolViewsRunTheDialogsAndTheMenusListThem) {
   script->AnswerDialog(cancel);
   EXPECT_EQ(cmd::Execute({&view}, 33384), cmd::RunResult::kRan);
   script->AnswerDialog(cancel);
+  EXPECT_EQ(cmd::Execute({&view}, 33567), cmd::RunResult::kRan);
+  script->AnswerDialog(cancel);
   EXPECT_EQ(cmd::Execute({&view}, 33571), cmd::RunResult::kRan);
   // Modes 16 and -12 of the edit-aid tool run their dialogs at once.
   script->AnswerDialog(cancel);
@@ -47,13 +49,13 @@ TEST(GeodesyCommands, BothToolViewsRunTheDialogsAndTheMenusListThem) {
   EXPECT_EQ(cmd::Execute({&view}, 33442), cmd::RunResult::kRan);
   std::vector<QString> titles;
   for (const auto& asked : script->asked()) titles.push_back(asked.text);
-  EXPECT_EQ(titles, (std::vector<QString>{"新旧图幅号转换", "高斯投影正反算", "矿区坐标点", "储量核查目录文件生成"}));
+  EXPECT_EQ(titles, (std::vector<QString>{"新旧图幅号转换", "7参数转换", "高斯投影正反算", "矿区坐标点", "储量核查目录文件生成"}));
   // No application runs here, so the project is written and not opened.
   EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(test::TempRoot()) / "A000000000" / "H1110000J001.mpj"));
 
   for (int menu : {cmd::kMenuPlan, cmd::kMenuSection}) {
     const auto rows = cmd::Menus().RowsOf(menu);
-    for (int id : {33384, 33442, 33511, 33571})
+    for (int id : {33384, 33442, 33511, 33567, 33571})
       EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [id](const cmd::MenuRow& r) { return r.id == id; })) << id;
   }
 }
