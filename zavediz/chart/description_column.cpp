@@ -90,14 +90,16 @@ class DescriptionColumn {
 
 }  // namespace
 
-double FitCharacterGap(double n, float* size, double from, double to) {
-  if (n < 2) return 0;
+double FitCharacterGap(double n, float* size, double from, double to) { return FitTextGap(n, n, size, from, to); }
+
+double FitTextGap(double cells, double count, float* size, double from, double to) {
+  if (count < 2) return 0;
   const double span = to - from;
-  double gap = (span - n * *size) / (n - 1);
-  if (span >= n * *size) return gap;
+  double gap = (span - cells * *size) / (count - 1);
+  if (span >= cells * *size) return gap;
   while (gap < 0) {
     *size = *size - 0.05f;
-    gap = (span - n * *size) / n;
+    gap = (span - cells * *size) / count;
   }
   return gap;
 }

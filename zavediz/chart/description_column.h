@@ -13,6 +13,11 @@ namespace zv::chart {
 // Spreads n characters of width *size over from..to: the gap between them,
 // shrinking *size in steps of 0.05 while they do not fit.
 double FitCharacterGap(double n, float* size, double from, double to);
+// The same for a text of `cells` character cells (an ASCII character takes
+// half a cell) and `count` characters, so `count` − 1 gaps: its drawn extent
+// cells·size + (count − 1)·gap ends at `to`. FitCharacterGap is the case of
+// n cells and n characters.
+double FitTextGap(double cells, double count, float* size, double from, double to);
 
 void DrawDescriptionsDownward(ChartContext& chart);
 void DrawDescriptionsUpward(ChartContext& chart);

@@ -39,8 +39,10 @@ class Block {
   }
   void Title(const std::string& text, double from, double to, double y, int16_t font) {
     float size = 4.0f;
-    const double gap =
-        FitCharacterGap(display::DspTextLength(text, static_cast<uint32_t>(font), 0), &size, W_ + from, W_ + to);
+    // Cells for the characters' widths, characters for the gaps: a title
+    // with Latin letters or digits still ends inside its cell.
+    const double gap = FitTextGap(display::DspTextLength(text, static_cast<uint32_t>(font), 0),
+                                  display::DspTextCharCount(text), &size, W_ + from, W_ + to);
     if (!text.empty()) w_.WriteSignatureText(W_ + from, y, text, 4.0f, size, static_cast<float>(gap), 0, 1);
   }
   void StartGroup() { c_ = kCell; }

@@ -7,9 +7,10 @@
 // without one the frame, the labels and the scale text stand alone.
 //  - Texts are fitted to their cells (FitCharacterGap): each column group
 //    starts again at a width of 3.5 that its fits may lower, and a text's y
-//    centres it by the width before its own fit. The titles are counted in
-//    character cells of the default text font, labels by their characters,
-//    values as GBK bytes / 2.
+//    centres it by the width before its own fit. The titles are measured in
+//    character cells of the default text font (an ASCII character half a
+//    cell) with a gap between each two characters, labels counted by their
+//    characters, values as GBK bytes / 2.
 
 #include <string>
 

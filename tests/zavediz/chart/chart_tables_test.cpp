@@ -102,6 +102,9 @@ TEST_F(ChartColumnTest, SignatureBlockFitsItsCellsWorkedByHand) {
       Rule(330, -238, 330, -280, "0.10", 0),
       // Seven characters in 70 mm.
       "P kind=0 at 320.00,-228.50 |某某地质勘查院| h=4.00 w=4.00 g=7.00 font=1 style=0 colour=1 layer=0",
+      // 11 cells and 13 characters in 84 mm: 12 gaps of (84 − 44)/12, so the
+      // title with its Latin letters ends at the cell's edge.
+      "P kind=0 at 312.00,-236.00 |金山矿区ZK01钻孔柱状图| h=4.00 w=4.00 g=3.33 font=1 style=0 colour=1 layer=0",
       text(312, -243.25, "拟编", "3.50", "9.00"),
       // 3.5 steps down to 3.1500003, the first width at which five fit 16 mm.
       text(312, -257.25, "计算机成图", "3.15", "0.05"),

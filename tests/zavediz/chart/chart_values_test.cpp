@@ -70,6 +70,12 @@ TEST(ChartValuesTest, CharacterGapSpreadsOrShrinks) {
   EXPECT_NEAR(size, 7.0f, 1e-4);
   size = 8.0f;
   EXPECT_EQ(FitCharacterGap(1, &size, 0, 1), 0);
+  // Cells for widths, characters for gaps: 11 cells, 13 characters.
+  size = 4.0f;
+  EXPECT_NEAR(FitTextGap(11, 13, &size, 0, 84), 40.0 / 12, 1e-9);
+  // 4 less twenty steps of 0.05 is 3.0000005 as a float, still too wide.
+  EXPECT_NEAR(FitTextGap(10, 12, &size, 0, 30), 0.5 / 12, 1e-4);
+  EXPECT_NEAR(size, 2.95f, 1e-4);
 }
 
 TEST(ChartValuesTest, OnlyPlainNamesNameFiles) {
