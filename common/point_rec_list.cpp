@@ -67,6 +67,11 @@ bool CPointRecList::SetAt(int32_t position, int32_t id, const std::string& name,
   return true;
 }
 
+int32_t CPointRecList::RemoveNamed(const std::function<bool(const std::string& name)>& matches) {
+  const auto removed = std::erase_if(records_, [&](const PointRec& r) { return matches(r.name); });
+  return static_cast<int32_t>(removed);
+}
+
 bool CPointRecList::InsertAt(int32_t position, int32_t id, double x, double y, const std::string& name, double value) {
   if (position < 1 || position > GetCount() + 1) return false;
   PointRec record;

@@ -6,6 +6,7 @@
 // by position; inserting elsewhere moves the records behind.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ class CPointRecList {
   // The new record becomes record `position` (1 .. count + 1); refuses any
   // other position and then changes nothing.
   bool InsertAt(int32_t position, int32_t id, double x, double y, const std::string& name, double value);
+
+  // Removes every record whose name the predicate accepts, keeping the
+  // order of the others; the number removed.
+  int32_t RemoveNamed(const std::function<bool(const std::string& name)>& matches);
 
   // Keeps x ascending; points whose x differ by less than 0.0001 form one
   // column ordered by y ascending; equal points go after the existing ones.

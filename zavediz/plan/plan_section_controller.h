@@ -38,7 +38,6 @@ enum PlanCommandFlag : long {
   kFlagTakePolyline = 1238,
 };
 
-inline constexpr uint16_t kVerticalProjection = 0xFFFF;
 inline constexpr long kOverlayColour = 6;
 
 class PlanSectionController {

@@ -50,6 +50,9 @@ struct CoordinateTick {
   double lineValue = 0.0;
   double angle = 0.0;  // radians
   int16_t kind = 1;
+  // False when the line runs along this family's grid lines without lying
+  // on one: it meets none of them, so the family has no tick.
+  bool meetsGrid = true;
 };
 
 // A design borehole slot; free while `inUse` is false (the other fields then
@@ -88,6 +91,9 @@ struct DesignTrenchRec {
 };
 
 inline constexpr int kDesignSlotCount = 100;
+
+// The line-flag value of a vertical projection.
+inline constexpr uint16_t kVerticalProjection = 0xFFFF;
 
 struct SectionData {
   SectionData() = default;
@@ -129,8 +135,8 @@ struct SectionData {
   // way of fixing a line sets it.
   uint16_t verticalProjection = 0;
 
-  CoordinateTick xTick{false, 'X', 0.0, 0.0, 0.0, 0.0, 0.0, 1};
-  CoordinateTick yTick{false, 'Y', 0.0, 0.0, 0.0, 0.0, 0.0, 2};
+  CoordinateTick xTick{false, 'X', 0.0, 0.0, 0.0, 0.0, 0.0, 1, true};
+  CoordinateTick yTick{false, 'Y', 0.0, 0.0, 0.0, 0.0, 0.0, 2, true};
 
   std::array<DesignBoreholeRec, kDesignSlotCount> boreholes;
   std::array<DesignTrenchRec, kDesignSlotCount> trenches;
