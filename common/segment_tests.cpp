@@ -42,3 +42,40 @@ uint16_t IntersectSegments(double x1, double y1, double x2, double y2, double x3
   if (ua > 1 || ub > 1) return kNoCrossing;
   return kCrossingInside;
 }
+
+namespace {
+
+// Twice the signed area of the triangle p, q, r.
+double SignedArea(double px, double py, double qx, double qy, double rx, double ry) {
+  return (qx - px) * (ry - py) - (qy - py) * (rx - px);
+}
+
+}  // namespace
+
+bool SegmentCrossTest(double a1x, double a1y, double a2x, double a2y, double b1x, double b1y, double b2x,
+                      double b2y) {
+  if (a1x == b1x || a1x == b2x) return true;
+  const double d1 = SignedArea(a1x, a1y, a2x, a2y, b2x, b2y);
+  const double d2 = SignedArea(a1x, a1y, a2x, a2y, b1x, b1y);
+  if (d1 * d2 >= 0 && !(d1 == 0 && d2 == 0)) return false;
+  const double e1 = SignedArea(b1x, b1y, b2x, b2y, a1x, a1y);
+  const double e2 = SignedArea(b1x, b1y, b2x, b2y, a2x, a2y);
+  if (e1 * e2 < 0) return true;
+  if (e2 != 0) return false;
+  return e1 == 0;
+}
+
+bool SegmentCrossPoint(double a1x, double a1y, double a2x, double a2y, double b1x, double b1y, double b2x,
+                       double b2y, double* x, double* y) {
+  if (a1x == a2x && (a1x == b1x || a1x == b2x)) {
+    *x = a1x == b1x ? b1x : b2x;
+    *y = a1x == b1x ? b1y : b2y;
+    return true;
+  }
+  const double den = (a2x - a1x) * (b2y - b1y) - (a2y - a1y) * (b2x - b1x);
+  if (den == 0) return false;
+  const double t = ((b1x - a1x) * (b2y - b1y) - (b1y - a1y) * (b2x - b1x)) / den;
+  *x = a1x + t * (a2x - a1x);
+  *y = a1y + t * (a2y - a1y);
+  return true;
+}

@@ -22,3 +22,16 @@ enum SegmentCrossing : uint16_t {
 // snaps the second segment's parameter to its end points, while the upper
 // bounds are exact.
 uint16_t IntersectSegments(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4);
+
+// The crossing test of the section's strata and of snapping to crossings:
+// true at once when a1's x equals b1's or b2's x (a vertical boundary meets
+// a vertex below it); otherwise a proper crossing, segments touching only
+// at an end point counting as not crossing (two collinear ones as crossing).
+bool SegmentCrossTest(double a1x, double a1y, double a2x, double a2y, double b1x, double b1y, double b2x,
+                      double b2y);
+
+// Where the lines through a1-a2 and b1-b2 meet; for a vertical a1-a2 at
+// b1's (or b2's) x, that vertex itself. False, `x` and `y` untouched, for
+// parallel lines.
+bool SegmentCrossPoint(double a1x, double a1y, double a2x, double a2y, double b1x, double b1y, double b2x,
+                       double b2y, double* x, double* y);

@@ -38,3 +38,33 @@ TEST(SegmentTests, TableOfCases) {
     EXPECT_EQ(IntersectSegments(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]), c.where);
   }
 }
+
+TEST(SegmentTests, CrossTestAndCrossPointOfTheStrata) {
+  const struct {
+    const char* name;
+    double s[8];
+    bool crosses;
+    bool meets;
+    double x, y;
+  } cases[] = {
+      {"proper crossing", {0, 0, 2, 2, 0, 2, 2, 0}, true, true, 1, 1},
+      {"apart", {0, 0, 1, 1, 3, 0, 4, 5}, false, true, 3.75, 3.75},
+      {"touching at a2 only", {0, 0, 1, 1, 1, 1, 2, 0}, false, true, 1, 1},
+      {"collinear", {0, 0, 1, 0, 2, 0, 3, 0}, true, false, 0, 0},
+      {"vertical over a vertex below", {5, 10, 5, 0, 5, -3, 8, -4}, true, true, 5, -3},
+      {"vertical over the second vertex", {5, 10, 5, 0, 2, -1, 5, -4}, true, true, 5, -4},
+      {"parallel", {0, 0, 1, 1, 0.5, 1.5, 1.5, 2.5}, false, false, 0, 0},
+      {"a1 at b1's x, whatever else", {0, 0, 1, 1, 0, 5, 1, 6}, true, false, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const double* s = c.s;
+    EXPECT_EQ(SegmentCrossTest(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]), c.crosses);
+    double x = 0, y = 0;
+    EXPECT_EQ(SegmentCrossPoint(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7], &x, &y), c.meets);
+    if (c.meets) {
+      EXPECT_NEAR(x, c.x, 1e-12);
+      EXPECT_NEAR(y, c.y, 1e-12);
+    }
+  }
+}

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "framework/text/numbers.h"
+#include "zavediz/draw/sheet_passes.h"
 #include "zavediz/draw/text_fit.h"
 
 namespace zv::zavediz {
@@ -86,15 +87,8 @@ void DrawTerrainPolyline(ZavedizSheet& sheet) {
 void DrawSurveyStations(ZavedizSheet& sheet) { DrawStationChain(sheet, nullptr, 0.15f); }
 
 void DrawSurveyProfile(ZavedizSheet& sheet) {
-  const D_DOT s = sheet.start, e = sheet.end;
-  const double h = sheet.h;
-  const D_DOT lines[][2] = {
-      {{s.x - 10, s.y + h}, {e.x, e.y + h}},      {{s.x - 10, s.y - h}, {e.x, e.y - h}},
-      {{s.x - 10, s.y + h}, {s.x - 10, s.y - h}}, {{s.x, s.y + h}, {s.x, s.y - h}},
-      {{e.x, e.y + h}, {e.x, e.y - h}},
-  };
-  for (const auto& line : lines) sheet.out.AppendZavedizLine(line[0], line[1], 1, 1, 0.2f);
-  DrawStationChain(sheet, &s.y, 0.2f);
+  DrawPlanStripOutline(sheet);
+  DrawStationChain(sheet, &sheet.start.y, 0.2f);
 }
 
 void ClipToRange(D_DOT& a, D_DOT& b, double low, double high) {

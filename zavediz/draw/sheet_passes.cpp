@@ -54,15 +54,20 @@ void DrawZavedizEnds(ZavedizSheet& sheet) {
   out.AppendZavedizLine(D_DOT{first.x, base}, D_DOT{last.x, endBase}, 1, 1, kBorder);
 }
 
-void DrawPlanStripBorders(ZavedizSheet& sheet) {
+void DrawPlanStripOutline(ZavedizSheet& sheet) {
   const D_DOT s = sheet.start, e = sheet.end;
   const double h = sheet.h;
   const D_DOT lines[][2] = {
       {{s.x - 10, s.y + h}, {e.x, e.y + h}},      {{s.x - 10, s.y - h}, {e.x, e.y - h}},
       {{s.x - 10, s.y + h}, {s.x - 10, s.y - h}}, {{s.x, s.y + h}, {s.x, s.y - h}},
-      {{e.x, e.y + h}, {e.x, e.y - h}},           {{s.x, s.y}, {e.x, e.y}},
+      {{e.x, e.y + h}, {e.x, e.y - h}},
   };
   for (const auto& line : lines) sheet.out.AppendZavedizLine(line[0], line[1], 1, 1, kBorder);
+}
+
+void DrawPlanStripBorders(ZavedizSheet& sheet) {
+  DrawPlanStripOutline(sheet);
+  sheet.out.AppendZavedizLine(sheet.start, sheet.end, 1, 1, kBorder);
 }
 
 void DrawZavedizFrame(ZavedizSheet& sheet) {

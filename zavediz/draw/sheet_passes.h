@@ -11,6 +11,8 @@ namespace zv::zavediz {
 
 void DrawZavedizEnds(ZavedizSheet& sheet);
 void DrawPlanStripBorders(ZavedizSheet& sheet);
+// The plan strip's borders, caption box and right end, without the line.
+void DrawPlanStripOutline(ZavedizSheet& sheet);
 void DrawZavedizFrame(ZavedizSheet& sheet);
 void DrawTitleBlock(ZavedizSheet& sheet);
 void DrawZavedizLegend(ZavedizSheet& sheet);
