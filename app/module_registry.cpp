@@ -12,6 +12,7 @@
 #include "views/project_page/sec_prj_list_view.h"
 #include "views/stand_in_views.h"
 #include "zavediz/chart_tool/borehole_chart_commands.h"
+#include "zavediz/draw/section_commands.h"
 #include "zavediz/plan/plan_section_commands.h"
 
 namespace zv {
@@ -31,6 +32,7 @@ void RegisterModules() {
   geodesy::RegisterGeodesyCommands();
   chart::RegisterBoreholeChartCommands();
   zavediz::RegisterPlanSectionCommands();
+  zavediz::RegisterSectionCommands();
   dxf::RegisterDxfCommands();
 }
 

@@ -3,8 +3,7 @@
 #include <filesystem>
 #include <span>
 
-#include "platform/files/work_area_file.h"
-#include "platform/project/map_project.h"
+#include "zavediz/project_files/area_project.h"
 #include "zavediz/chart/chart_header.h"
 #include "zavediz/chart/chart_settings.h"
 #include "zavediz/chart/description_column.h"
@@ -122,39 +121,8 @@ bool BoreholeChart::CreateChartProject(const std::string& folder, std::string* e
     return false;
   }
   const std::string base = (std::filesystem::path(folder) / name).string();
-  const struct {
-    WorkAreaHandle area;
-    const char* extension;
-  } files[] = {{writer_.areas().line, ".wl"}, {writer_.areas().point, ".wt"}, {writer_.areas().region, ".wp"}};
-  for (const auto& file : files) {
-    if (!BasSaveWorkArea(file.area, base, 0)) {
-      if (error) *error = "保存文件失败: " + base + file.extension + "\n" + BasLastSaveError();
-      return false;
-    }
-  }
-  MapProject* project = PrjCreate(0);
-  PrjSetPath(project, base + ".mpj");
-  for (const char* extension : {".wp", ".wl", ".wt"}) {
-    // A name the project file cannot hold would leave a project without it.
-    files::FileReport report;
-    if (PrjAddItem(project, base + extension, 0, -1, &report) < 0) {
-      PrjClose(project);
-      if (error) *error = "保存文件失败: " + base + ".mpj\n" + report.error;
-      return false;
-    }
-  }
-  for (int i = 0; i < 3; ++i) {
-    files::ProjectItem item;
-    if (PrjGetItem(project, i, &item)) {
-      item.bytes[1] = 3;
-      PrjSetItem(project, i, item);
-    }
-  }
-  std::string saveError;
-  const bool saved = PrjSave(project, &saveError) == 1;
-  PrjClose(project);
-  if (!saved && error) *error = "保存文件失败: " + base + ".mpj\n" + saveError;
-  return saved;
+  const ChartAreas& areas = writer_.areas();
+  return zavediz::SaveAreasAsProject({areas.line, areas.point, areas.region}, base, error);
 }
 
 }  // namespace zv::chart

@@ -1,0 +1,71 @@
+#include "zavediz/draw/section_commands.h"
+
+#include "app/app_settings.h"
+#include "framework/commands/command_table.h"
+#include "framework/commands/menu_rows.h"
+#include "framework/docview/doc_template.h"
+#include "framework/docview/document.h"
+#include "framework/docview/view.h"
+#include "framework/docview/win_app.h"
+#include "framework/prompts/prompts.h"
+#include "views/stand_in_views.h"
+#include "zavediz/draw/section_cut.h"
+#include "zavediz/draw/section_request_handler.h"
+#include "zavediz/draw/zavediz_request_post.h"
+#include "zavediz/plan/plan_section_binding.h"
+
+namespace zv::zavediz {
+namespace {
+
+constexpr int kNewSectionCommand = 32808;  // 新建文件: a section document, no dialog
+
+// The newest section view, made ready for requests.
+void ReadyNewestSectionView() {
+  for (docview::CDocTemplate* t : docview::App()->Templates()) {
+    if (t->GetResourceId() != cmd::kMenuSection || t->Documents().empty()) continue;
+    docview::CView* view = t->Documents().back()->GetFirstView();
+    auto* edit = view ? dynamic_cast<CGisEditView*>(view->Widget()) : nullptr;
+    if (edit) SectionRequestHandler::Of(*edit);
+  }
+}
+
+void OnCutZavediz(cmd::CommandTarget& target) {
+  auto* view = dynamic_cast<docview::CView*>(&target);
+  auto* plan = view ? dynamic_cast<CPrjEditView*>(view->Widget()) : nullptr;
+  auto* doc = view ? dynamic_cast<CZavedizDoc*>(view->GetDocument()) : nullptr;
+  if (plan == nullptr || doc == nullptr || docview::App() == nullptr) return;
+  const PlanSection& line = PlanSectionBinding::Of(*plan, doc->Section()).Controller().Plan();
+  const CutOutcome cut = CutZavediz(doc->Section(), static_cast<int>(line.vertices.size()), Settings().ichnography);
+  if (cut.operation == 0) {
+    prompt::Message(QString::fromStdString(cut.message));
+    return;
+  }
+  cmd::Execute({docview::App()}, kNewSectionCommand);
+  ReadyNewestSectionView();
+  PostZavedizRequest(*doc, cut.operation);
+}
+
+void OnSaveZavediz(cmd::CommandTarget& target) {
+  if (CGisEditView* view = EditViewOf(target)) SectionRequestHandler::Of(*view).SaveZavediz();
+}
+
+constexpr cmd::CommandRow kPlanRows[] = {cmd::Handler(32787, OnCutZavediz, "CutZavediz")};
+constexpr cmd::CommandRow kSectionRows[] = {cmd::Handler(32799, OnSaveZavediz, "SaveZavediz")};
+
+constexpr cmd::MenuRow kMenu[] = {
+    {cmd::kMenuPlan, "剖面图/图切剖面", 32787},
+    {cmd::kMenuSection, "&F文件/保存剖面", 32799},
+};
+
+}  // namespace
+
+void RegisterSectionCommands() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  cmd::Registry().AddRows("CSecPrjToolView", kPlanRows);
+  cmd::Registry().AddRows("CSecToolView", kSectionRows);
+  cmd::Menus().AddRows(kMenu);
+}
+
+}  // namespace zv::zavediz

@@ -1,0 +1,160 @@
+#include "zavediz/draw/section_request_handler.h"
+
+#include <QDir>
+
+#include "app/app_settings.h"
+#include "common/dialogs/save_path_dlg.h"
+#include "framework/messages/pane_window_table.h"
+#include "framework/messages/private_message.h"
+#include "framework/prompts/prompts.h"
+#include "zavediz/draw/section_cut.h"
+#include "zavediz/draw/zavediz_drawing.h"
+#include "zavediz/draw/zavediz_request_post.h"
+#include "zavediz/project_files/area_project.h"
+
+namespace zv::zavediz {
+namespace {
+
+enum Operation : std::intptr_t { kDeleteObject = 0, kEndMeasuring = 1, kRulersHidden = 5, kFlash = 6, kSelectList = 7 };
+
+void ShowMessage(const std::string& message) { prompt::Message(QString::fromStdString(message)); }
+
+}  // namespace
+
+SheetOptions CurrentSheetOptions() {
+  const AppSettings& s = Settings();
+  return SheetOptions{s.ichnography, s.groundData, static_cast<int32_t>(s.groundColor), s.curve, s.strap,
+                      s.editStrap};
+}
+
+SectionRequestHandler& SectionRequestHandler::Of(CGisEditView& view) {
+  if (auto* existing = view.findChild<SectionRequestHandler*>(QString(), Qt::FindDirectChildrenOnly)) return *existing;
+  return *new SectionRequestHandler(view);
+}
+
+SectionRequestHandler::SectionRequestHandler(CGisEditView& view) : QObject(&view), view_(view) {
+  view.installEventFilter(this);
+  msg::PaneWindows().Record(msg::PaneEntry::kSectionEditView, &view);
+}
+
+bool SectionRequestHandler::eventFilter(QObject* watched, QEvent* event) {
+  const msg::PrivateMessageEvent* m = msg::AsPrivateMessage(event);
+  if (watched != &view_ || m == nullptr || m->message() != msg::kDocumentRequest) return false;
+  OnDocumentRequest(m->wParam(), m->lParam());
+  return true;
+}
+
+void SectionRequestHandler::OnDocumentRequest(std::intptr_t wParam, std::intptr_t lParam) {
+  if (lParam < 0 || lParam == 100) return;
+  const msg::DocumentOperation request = msg::DecodeDocumentOperation(lParam);
+  switch (request.operation) {
+    case kDeleteObject:
+      TakeRequestPayload(wParam);
+      return;
+    case kEndMeasuring:
+      view_._SetCommandFlag(kIdleCommandFlag);
+      return;
+    case kRulersHidden:
+      rulerVisible_ = false;
+      return;
+    case kFlash:
+      FlashOne(wParam);
+      return;
+    case kSelectList:
+      SelectEntityList(static_cast<WorkAreaHandle>(request.argument), wParam);
+      return;
+    default:
+      if (IsDrawingOperation(static_cast<int>(request.operation))) DrawSection(static_cast<int>(request.operation), wParam);
+  }
+}
+
+void SectionRequestHandler::DrawSection(int operation, std::intptr_t ticket) {
+  CZavedizDoc* plan = TakeRequestDocument(ticket);
+  if (plan == nullptr) return;
+  document_ = plan;
+  polyline_ = operation != kDrawStraight;
+  view_.ClearLine();
+  view_.ClearPoint();
+  view_.ClearRegion();
+  const ZavedizAreas areas{view_.GetCurrentLinArea(), view_.GetCurrentPntArea(), view_.GetCurrentRegArea()};
+  if (!DrawZavedizSheet(operation, plan->Section(), areas, CurrentSheetOptions(), ShowMessage)) return;
+  if (operation == kDrawStraight) {
+    view_.ClearPool();
+    drawn_ = true;
+    view_._UpdateWindow();
+  } else {
+    view_.OnRestoreWindow();
+    drawn_ = true;
+  }
+  if (saveFolder_.isEmpty()) SaveZavediz();
+}
+
+void SectionRequestHandler::SaveZavediz() {
+  if (saveFolder_.isEmpty()) {
+    CSavePathDlg dialog(&view_);
+    dialog.SetFolder(CSavePathDlg::DefaultFolder());
+    dialog.SetFileName(QStringLiteral("未定名"));
+    if (dialog.DoModal() != QDialog::Accepted) {
+      prompt::Message(QString::fromUtf8(kNoSavePathMessage));
+    } else {
+      saveFolder_ = dialog.Folder();
+      if (!saveFolder_.endsWith(QDir::separator())) saveFolder_ += QDir::separator();
+      saveName_ = dialog.FileName();
+    }
+  }
+  if (!saveFolder_.isEmpty()) WriteZavedizFiles();
+}
+
+void SectionRequestHandler::WriteZavedizFiles() {
+  std::string error;
+  const ProjectAreas areas{view_.GetCurrentLinArea(), view_.GetCurrentPntArea(), view_.GetCurrentRegArea()};
+  if (!SaveAreasAsProject(areas, (saveFolder_ + saveName_).toStdString(), &error))
+    prompt::Message(QString::fromStdString(error));
+}
+
+void SectionRequestHandler::CenterOnEntity(WorkAreaHandle area, int32_t id) {
+  using RectReader = int (*)(WorkAreaHandle, int32_t, D_RECT*);
+  RectReader read = nullptr;
+  switch (BasGetWorkAreaType(area)) {
+    case kPointArea: read = BasGetPointRect; break;
+    case kLineArea: read = BasGetLineRect; break;
+    case kRegionArea: read = BasGetRegionRect; break;
+    default: return;
+  }
+  D_RECT rect{};
+  if (!read(area, id, &rect)) return;
+  WIN_ORG org = view_._GetWinDispParam();
+  org.x = (rect.xmin + rect.xmax) / 2 - org.width / 2;
+  org.y = (rect.ymin + rect.ymax) / 2 - org.height / 2;
+  view_._SetWinDispParam(org);
+  view_._UpdateWindow();
+}
+
+void SectionRequestHandler::FlashOne(std::intptr_t ticket) {
+  const std::any payload = TakeRequestPayload(ticket);
+  const auto* flash = std::any_cast<FlashRequest>(&payload);
+  if (flash == nullptr) return;
+  const ENTITY_MSG entry{flash->area, flash->kind, flash->id};
+  view_._StartFlash(&entry, 1);
+  CenterOnEntity(flash->area, flash->id);
+}
+
+void SectionRequestHandler::SelectEntityList(WorkAreaHandle area, std::intptr_t ticket) {
+  const std::any payload = TakeRequestPayload(ticket);
+  if (!BasIsWorkAreaValid(area)) return;
+  if (const auto* ids = std::any_cast<std::vector<int32_t>>(&payload)) {
+    view_.ClearPool();
+    const int16_t type = static_cast<int16_t>(static_cast<int8_t>(BasGetWorkAreaType(area)));
+    for (int32_t id : *ids) {
+      const ENTITY_MSG entry{area, type, id};
+      view_.AddToPool(&entry, 1);
+    }
+    if (view_.PoolCount() > 0) {
+      CenterOnEntity(view_.Pool()[0].area, view_.Pool()[0].id);
+      view_._StartFlash(view_.Pool(), static_cast<int>(ids->size()));
+    }
+  }
+  view_._UpdateWindow();
+}
+
+}  // namespace zv::zavediz

@@ -1,0 +1,23 @@
+#pragma once
+// Saving a drawing made in a line, a point and a region work area as a
+// project of its own: "<base>.wl", "<base>.wt", "<base>.wp" and
+// "<base>.mpj" listing the three files (regions, lines, points), each shown
+// and editable. Sections and borehole charts are saved this way.
+
+#include <string>
+
+#include "platform/data/work_area.h"
+
+namespace zv::zavediz {
+
+struct ProjectAreas {
+  WorkAreaHandle line = 0;
+  WorkAreaHandle point = 0;
+  WorkAreaHandle region = 0;
+};
+
+// Writes the four files; false with the user's message in `error` when one
+// cannot be written (files written before it stay).
+bool SaveAreasAsProject(const ProjectAreas& areas, const std::string& base, std::string* error);
+
+}  // namespace zv::zavediz
