@@ -1,0 +1,126 @@
+// 图切剖面 in the running program: after 拉线读取 across the sample hills the
+// cut opens a new section window that draws the sheet once the command has
+// returned; a plan closed before then leaves it empty.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "framework/commands/menu_rows.h"
+#include "framework/docview/doc_template.h"
+#include "framework/docview/view.h"
+#include "platform/view/prj_edit_view.h"
+#include "tests/app/app_fixture.h"
+#include "zavediz/draw/section_request_handler.h"
+#include "zavediz/plan/plan_section_controller.h"
+
+namespace zv::zavediz {
+namespace {
+
+class SectionCommandsTest : public test::SampleAppTest {
+ protected:
+  void Mouse(QEvent::Type type, D_DOT at, Qt::MouseButtons buttons) {
+    const CPoint p = view_->_LpToWp(at);
+    QMouseEvent event(type, QPointF(p.x, p.y), view_->mapToGlobal(QPointF(p.x, p.y)), Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(view_, &event);
+  }
+  // Opens the sample plan and traces a section line across it.
+  CZavedizDoc* TracedPlan() {
+    CZavedizDoc* plan = Open(File("HILLS.MPJ"));
+    view_ = dynamic_cast<CPrjEditView*>(plan->GetFirstView()->Widget());
+    view_->resize(400, 300);
+    WIN_ORG org = view_->_GetWinDispParam();
+    org.x = 0;
+    org.y = 0;
+    org.scale = 1.0;
+    view_->_SetWinDispParam(org);
+    script_->AnswerDialog([](QDialog& d) {
+      d.findChild<QLineEdit*>("topographicScale")->setText("10000");
+      d.findChild<QLineEdit*>("sectionScale")->setText("10000");
+      d.accept();
+      return -1;
+    });
+    frame().RunCommand(32783);
+    script_->AnswerDialog([](QDialog& d) {
+      d.accept();
+      return -1;
+    });
+    Mouse(QEvent::MouseButtonPress, {20, 150}, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, {380, 150}, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, {380, 150}, Qt::NoButton);
+    return plan;
+  }
+  CGisEditView* NewestSectionView() {
+    const auto docs = app_->ZavedizTemplate()->Documents();
+    docview::CDocument* doc = docs.empty() ? nullptr : docs.back();
+    return doc && doc->GetFirstView() ? dynamic_cast<CGisEditView*>(doc->GetFirstView()->Widget()) : nullptr;
+  }
+  static int Lines(const CGisEditView& view) {
+    int32_t live = 0, bound = 0;
+    BasGetLineCount(view.GetCurrentLinArea(), &live, &bound);
+    return live;
+  }
+
+  CPrjEditView* view_ = nullptr;
+};
+
+TEST_F(SectionCommandsTest, CutOpensASectionWindowThatDrawsAfterTheCommand) {
+  const auto plan = cmd::Menus().RowsOf(cmd::kMenuPlan);
+  EXPECT_TRUE(std::any_of(plan.begin(), plan.end(), [](const cmd::MenuRow& r) { return r.id == 32787; }));
+  const auto section = cmd::Menus().RowsOf(cmd::kMenuSection);
+  EXPECT_TRUE(std::any_of(section.begin(), section.end(), [](const cmd::MenuRow& r) { return r.id == 32799; }));
+
+  CZavedizDoc* doc = TracedPlan();
+  ASSERT_TRUE(doc->Section().lineStored);
+  const size_t before = docs().size();
+  frame().RunCommand(32787);
+  ASSERT_EQ(docs().size(), before + 1);
+  CGisEditView* sectionView = NewestSectionView();
+  ASSERT_NE(sectionView, nullptr);
+  EXPECT_EQ(Lines(*sectionView), 0);
+
+  const QString folder = QString::fromStdString(zv::test::TempRoot()) + "/sections";
+  script_->AnswerDialog([folder](QDialog& d) {
+    d.findChild<QLineEdit*>("control1117")->setText(folder);
+    d.accept();
+    return -1;
+  });
+  Settle();
+  EXPECT_GT(Lines(*sectionView), 20);
+  ASSERT_EQ(script_->Messages().size(), 1u) << script_->Messages().back().toStdString();
+  EXPECT_EQ(script_->Messages()[0], QString::fromUtf8("存储地形数据成功！！！"));
+  EXPECT_TRUE(QFileInfo::exists(folder + "/未定名.mpj"));
+  EXPECT_EQ(script_->PendingAnswers(), 0);
+
+  // 保存剖面 in the section window writes again without asking.
+  QFile::remove(folder + "/未定名.wl");
+  frame().RunCommand(32799);
+  EXPECT_TRUE(QFileInfo::exists(folder + "/未定名.wl"));
+}
+
+TEST_F(SectionCommandsTest, APlanClosedBeforeTheRequestArrivesDrawsNothing) {
+  CZavedizDoc* doc = TracedPlan();
+  frame().RunCommand(32787);
+  CGisEditView* sectionView = NewestSectionView();
+  ASSERT_NE(sectionView, nullptr);
+  doc->OnCloseDocument();
+  Settle();
+  EXPECT_EQ(Lines(*sectionView), 0);
+  EXPECT_EQ(script_->PendingAnswers(), 0);
+}
+
+TEST_F(SectionCommandsTest, CutWithoutALineSaysSo) {
+  CZavedizDoc* plan = Open(File("HILLS.MPJ"));
+  ASSERT_NE(plan, nullptr);
+  const size_t before = docs().size();
+  frame().RunCommand(32787);
+  EXPECT_EQ(docs().size(), before);
+  ASSERT_FALSE(script_->Messages().empty());
+  EXPECT_EQ(script_->Messages().back(), QString::fromUtf8("缺少剖面线数据，请先在地形图上画勘探线。"));
+}
+
+}  // namespace
+}  // namespace zv::zavediz
