@@ -121,8 +121,7 @@ bool BoreholeChart::CreateChartProject(const std::string& folder, std::string* e
     return false;
   }
   const std::string base = (std::filesystem::path(folder) / name).string();
-  const ChartAreas& areas = writer_.areas();
-  return zavediz::SaveAreasAsProject({areas.line, areas.point, areas.region}, base, error);
+  return zavediz::SaveAreasAsProject(writer_.areas(), base, error);
 }
 
 }  // namespace zv::chart

@@ -22,14 +22,11 @@
 #include <vector>
 
 #include "platform/data/work_area.h"
+#include "zavediz/project_files/area_project.h"
 
 namespace zv::chart {
 
-struct ChartAreas {
-  WorkAreaHandle line = 0;
-  WorkAreaHandle point = 0;
-  WorkAreaHandle region = 0;
-};
+using ChartAreas = zavediz::DrawingAreas;
 
 class ChartWriter {
  public:

@@ -107,7 +107,7 @@ void SectionRequestHandler::SaveZavediz() {
 
 void SectionRequestHandler::WriteZavedizFiles() {
   std::string error;
-  const ProjectAreas areas{view_.GetCurrentLinArea(), view_.GetCurrentPntArea(), view_.GetCurrentRegArea()};
+  const DrawingAreas areas{view_.GetCurrentLinArea(), view_.GetCurrentPntArea(), view_.GetCurrentRegArea()};
   if (!SaveAreasAsProject(areas, (saveFolder_ + saveName_).toStdString(), &error))
     prompt::Message(QString::fromStdString(error));
 }

@@ -12,14 +12,11 @@
 #include <vector>
 
 #include "platform/data/work_area.h"
+#include "zavediz/project_files/area_project.h"
 
 namespace zv::zavediz {
 
-struct ZavedizAreas {
-  WorkAreaHandle line = 0;
-  WorkAreaHandle point = 0;
-  WorkAreaHandle region = 0;
-};
+using ZavedizAreas = DrawingAreas;
 
 // How a line is drawn.
 struct LineLook {

@@ -5,7 +5,7 @@
 
 namespace zv::zavediz {
 
-bool SaveAreasAsProject(const ProjectAreas& areas, const std::string& base, std::string* error) {
+bool SaveAreasAsProject(const DrawingAreas& areas, const std::string& base, std::string* error) {
   const struct {
     WorkAreaHandle area;
     const char* extension;

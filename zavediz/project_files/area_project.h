@@ -10,7 +10,8 @@
 
 namespace zv::zavediz {
 
-struct ProjectAreas {
+// The three work areas a drawing is made in.
+struct DrawingAreas {
   WorkAreaHandle line = 0;
   WorkAreaHandle point = 0;
   WorkAreaHandle region = 0;
@@ -18,6 +19,6 @@ struct ProjectAreas {
 
 // Writes the four files; false with the user's message in `error` when one
 // cannot be written (files written before it stay).
-bool SaveAreasAsProject(const ProjectAreas& areas, const std::string& base, std::string* error);
+bool SaveAreasAsProject(const DrawingAreas& areas, const std::string& base, std::string* error);
 
 }  // namespace zv::zavediz

@@ -3,51 +3,25 @@
 // returned; a plan closed before then leaves it empty.
 #include <gtest/gtest.h>
 
-#include <QDialog>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <algorithm>
 
 #include "framework/commands/menu_rows.h"
 #include "framework/docview/doc_template.h"
-#include "framework/docview/view.h"
-#include "platform/view/prj_edit_view.h"
-#include "tests/app/app_fixture.h"
+#include "tests/zavediz/plan/plan_view_fixture.h"
 #include "zavediz/draw/section_request_handler.h"
 #include "zavediz/plan/plan_section_controller.h"
 
 namespace zv::zavediz {
 namespace {
 
-class SectionCommandsTest : public test::SampleAppTest {
+class SectionCommandsTest : public test::PlanViewTest {
  protected:
-  void Mouse(QEvent::Type type, D_DOT at, Qt::MouseButtons buttons) {
-    const CPoint p = view_->_LpToWp(at);
-    QMouseEvent event(type, QPointF(p.x, p.y), view_->mapToGlobal(QPointF(p.x, p.y)), Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(view_, &event);
-  }
   // Opens the sample plan and traces a section line across it.
   CZavedizDoc* TracedPlan() {
-    CZavedizDoc* plan = Open(File("HILLS.MPJ"));
-    view_ = dynamic_cast<CPrjEditView*>(plan->GetFirstView()->Widget());
-    view_->resize(400, 300);
-    WIN_ORG org = view_->_GetWinDispParam();
-    org.x = 0;
-    org.y = 0;
-    org.scale = 1.0;
-    view_->_SetWinDispParam(org);
-    script_->AnswerDialog([](QDialog& d) {
-      d.findChild<QLineEdit*>("topographicScale")->setText("10000");
-      d.findChild<QLineEdit*>("sectionScale")->setText("10000");
-      d.accept();
-      return -1;
-    });
+    CZavedizDoc* plan = OpenPlan();
+    AnswerHeaderAndField();
     frame().RunCommand(32783);
-    script_->AnswerDialog([](QDialog& d) {
-      d.accept();
-      return -1;
-    });
+    AnswerField();
     Mouse(QEvent::MouseButtonPress, {20, 150}, Qt::LeftButton);
     Mouse(QEvent::MouseMove, {380, 150}, Qt::LeftButton);
     Mouse(QEvent::MouseButtonRelease, {380, 150}, Qt::NoButton);
@@ -63,8 +37,6 @@ class SectionCommandsTest : public test::SampleAppTest {
     BasGetLineCount(view.GetCurrentLinArea(), &live, &bound);
     return live;
   }
-
-  CPrjEditView* view_ = nullptr;
 };
 
 TEST_F(SectionCommandsTest, CutOpensASectionWindowThatDrawsAfterTheCommand) {
