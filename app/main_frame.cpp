@@ -7,6 +7,7 @@
 #include <QDockWidget>
 
 #include "app/chrome/frame_bars.h"
+#include "app/frame_view_chrome.h"
 #include "framework/docview/child_frame.h"
 #include "framework/docview/document.h"
 #include "framework/docview/win_app.h"
@@ -45,6 +46,8 @@ CMainFrame::CMainFrame(QWidget* parent)
   commandMenus().SetAfterRun(refreshBars);
   connect(MdiArea(), &QMdiArea::subWindowActivated, bars_, refreshBars);
   bars_->RefreshBars();
+  viewChrome_ = std::make_unique<FrameViewChrome>(*this);
+  SetViewChrome(viewChrome_.get());
   shell::SetWorkbookHost([this] { ShowWorkbookWindow(); });
   // Library notices arrive while a picture is drawn: show them once the
   // drawing is done, never from inside a paint.
@@ -54,6 +57,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
+  SetViewChrome(nullptr);
   display::SetNoticeSink({});
   shell::SetWorkbookHost({});
 }

@@ -7,6 +7,8 @@
 // Receivers of private messages that are not built yet are taken by one
 // silent receiver (RecordSilentReceivers), so their senders' posts succeed.
 
+#include <memory>
+
 #include "framework/docview/mdi_frame.h"
 
 class QDockWidget;
@@ -15,6 +17,7 @@ namespace zv {
 namespace chrome {
 class FrameBars;
 }
+class FrameViewChrome;
 
 class CMainFrame : public docview::CMDIFrameWnd {
  public:
@@ -53,6 +56,7 @@ class CMainFrame : public docview::CMDIFrameWnd {
  private:
   QObject* silentReceiver_;
   chrome::FrameBars* bars_;
+  std::unique_ptr<FrameViewChrome> viewChrome_;
   QDockWidget* workbookDock_ = nullptr;
 };
 

@@ -10,7 +10,7 @@
 #include "tools/edit_aid/edit_aid_commands.h"
 #include "views/project_page/prj_dlg.h"
 #include "views/project_page/sec_prj_list_view.h"
-#include "views/stand_in_views.h"
+#include "views/view_commands.h"
 #include "zavediz/chart_tool/borehole_chart_commands.h"
 #include "zavediz/draw/section_commands.h"
 #include "zavediz/plan/plan_section_commands.h"
@@ -25,7 +25,7 @@ void RegisterModules() {
   CZavedizApp::RegisterCommands();
   CMainFrame::RegisterCommands();
   RegisterFrameCommands();
-  RegisterStandInViews();
+  RegisterEditViews();
   projectpage::RegisterProjectPageCommands();
   chrome::RegisterSidePage("CPrjDlg", [](QWidget* parent) { return new projectpage::CPrjDlg(parent); });
   tools::RegisterEditAidCommands();

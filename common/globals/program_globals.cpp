@@ -22,6 +22,16 @@ QString& SharedText() {
   return value;
 }
 
+int& CurrentPickMode() {
+  static int value = 0;
+  return value;
+}
+
+QString& CurrentSectionTitle() {
+  static QString value;
+  return value;
+}
+
 QString& BackgroundPicturePath() {
   static QString value;
   return value;

@@ -15,6 +15,7 @@ int32_t SelectionPool::Add(const ENTITY_MSG* entries, int32_t count) {
     entries_.push_back(entries[i]);
     ++added;
   }
+  if (added > 0) ++revision_;
   return added;
 }
 
@@ -26,10 +27,12 @@ void SelectionPool::Toggle(const std::vector<ENTITY_MSG>& entries) {
     else
       entries_.erase(it);
   }
+  if (!entries.empty()) ++revision_;
 }
 
 void SelectionPool::DropDead() {
-  std::erase_if(entries_, [](const ENTITY_MSG& e) { return !BasIsEntityLive(e.area, e.type, e.id); });
+  if (std::erase_if(entries_, [](const ENTITY_MSG& e) { return !BasIsEntityLive(e.area, e.type, e.id); }) > 0)
+    ++revision_;
 }
 
 }  // namespace zv

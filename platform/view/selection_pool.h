@@ -25,12 +25,19 @@ class SelectionPool {
   // Adds the entries not held and removes those held (a shift-click).
   void Toggle(const std::vector<ENTITY_MSG>& entries);
   bool Contains(const ENTITY_MSG& entry) const;
-  void Clear() { entries_.clear(); }
+  void Clear() {
+    entries_.clear();
+    ++revision_;
+  }
   // Drops the entries whose work area is gone or whose entity is no longer live.
   void DropDead();
+  // Grows with every change of the entries, so readers can keep what they
+  // computed from them until it moves.
+  uint64_t revision() const { return revision_; }
 
  private:
   std::vector<ENTITY_MSG> entries_;
+  uint64_t revision_ = 0;
 };
 
 }  // namespace zv

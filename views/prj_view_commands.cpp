@@ -1,0 +1,65 @@
+// The project editing view's own handlers: point input, page set-up, and
+// the rows other pieces bind: the section workflows' commands, the plan
+// measurement, and the image, raster and print output.
+#include "framework/messages/pane_window_table.h"
+#include "framework/messages/private_message.h"
+#include "platform/editor/editor_commands.h"
+#include "views/sec_prj_edit_view.h"
+#include "views/view_commands.h"
+
+namespace zv {
+namespace {
+
+// 412: the running interaction ends first.
+void MakePoint(cmd::CommandTarget& target) {
+  CGisEditView* view = EditViewOf(target);
+  if (view == nullptr) return;
+  view->CancelInterActive();
+  editor::RunEditorCommand(*view, 412);
+}
+
+// 33194: the project list runs the page set-up.
+void PageSetup(cmd::CommandTarget&) { msg::PaneWindows().Post(msg::PaneEntry::kProjectList, msg::kListRequest, 1, 0); }
+
+}  // namespace
+
+std::vector<cmd::CommandRow> PlanViewRows() {
+  std::vector<cmd::CommandRow> rows = {
+      cmd::Handler(412, MakePoint, "MakePoint"),  // &N点编辑/输入点图元&I
+      cmd::BoundLater(32975, "OnMeasureDistance"),  // 距离角度量算: the plan's own measurement
+      // The section-line, terrain, design, survey and section commands of
+      // "&C剖面图".
+      cmd::BoundLater(32780, "OnAutoElevation"), cmd::BoundLater(32781, "OnSetTitleBlockData"),
+      cmd::BoundLater(32782, "ReadGeologyInfo"), cmd::BoundLater(32783, "OnTraceSection"),
+      cmd::BoundLater(32784, "CutZavediz"), cmd::BoundLater(32785, "DrawSurveyZavediz"),
+      cmd::BoundLater(32786, "ReadSurveyFromExcel"), cmd::BoundLater(32787, "ReadSurveyFromDatabase"),
+      cmd::BoundLater(32792, "OnShowAssignedContours"), cmd::BoundLater(32793, "OnRestoreContourColour"),
+      cmd::BoundLater(32801, "DesignBorehole"), cmd::BoundLater(32969, "OnPickSectionPoints"),
+      cmd::BoundLater(32970, "DesignTrench"), cmd::BoundLater(32971, "SurveyZavediz"),
+      cmd::BoundLater(33065, "OnTakeLine"), cmd::BoundLater(33192, "OnTakePolyline"),
+      cmd::BoundLater(33203, "OnVerticalProjection"), cmd::BoundLater(33622, "SectionCommand"),
+      // Saving and output.
+      cmd::BoundLater(33157, "SaveProject"),   // &F文件/保存(&S)
+      cmd::Handler(33194, PageSetup, "PageSetup"),  // &P出图/页面设置
+      cmd::BoundLater(33197, "OnMakeGif"),           // &P出图/生成GIF文件
+      cmd::BoundLater(33198, "OnMakeJpeg"),          // &P出图/生成JPG文件
+      cmd::BoundLater(33199, "OnMakeTiff"),          // &P出图/生成TIF文件
+      cmd::BoundLater(33599, "OnBatchJpeg"),         // &P出图/批量生成JPG
+      cmd::BoundLater(33200, "EditRastDevice"),      // &P出图/设置光栅化参数
+      cmd::BoundLater(33201, "OnRasterize"),         // &P出图/图像光栅化处理
+      cmd::BoundLater(33202, "OnPrintRasterFile"),   // &P出图/打印光栅化文件
+      cmd::BoundLater(33195, "PrintMap"),            // &P出图/整图输出
+      cmd::BoundLater(33196, "PrintRectPartMap"),    // &P出图/部分输出
+      cmd::BoundLater(57607, "OnFilePrint"),
+      cmd::BoundLater(57608, "OnFilePrint"),
+      cmd::BoundLater(57609, "OnFilePrintPreview"),
+      cmd::BoundLater(33528, "OnAutoSave"),          // 自动保存
+      cmd::BoundLater(33427, "OnResetDefaultParams"),
+      cmd::Empty(32896), cmd::Empty(32995), cmd::Empty(40052),  // 画 探 槽, 距离角度修改, 图像矫正
+  };
+  const std::vector<cmd::CommandRow> shared = SharedViewRows();
+  rows.insert(rows.end(), shared.begin(), shared.end());
+  return rows;
+}
+
+}  // namespace zv
