@@ -1,6 +1,8 @@
 // The mouse handling both editing views share (see edit_view_mouse.h).
 #include "views/edit_view_mouse.h"
 
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <cstdlib>
 
 #include "app/app_settings.h"
@@ -29,6 +31,35 @@ void RestartSelect(CGisEditView& view) {
 }
 
 }  // namespace
+
+bool PreviewViewEvent(SecEditViewShared& shared, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      const auto* e = static_cast<QMouseEvent*>(event);
+      const unsigned flags = MouseFlagsOf(e->buttons(), e->modifiers());
+      if (e->button() == Qt::LeftButton) OnViewLButtonDown(shared, flags, MousePointOf(e));
+      if (e->button() == Qt::RightButton) OnViewRButtonDown(shared, flags, MousePointOf(e), e->globalPosition().toPoint());
+      return false;
+    }
+    case QEvent::MouseMove: {
+      const auto* e = static_cast<QMouseEvent*>(event);
+      OnViewMouseMove(shared, MouseFlagsOf(e->buttons(), e->modifiers()), MousePointOf(e));
+      return false;
+    }
+    case QEvent::MouseButtonDblClick:
+      if (static_cast<QMouseEvent*>(event)->button() != Qt::RightButton) return false;
+      OnViewRButtonDblClk(shared);
+      return true;
+    case QEvent::Wheel: {
+      const auto* e = static_cast<QWheelEvent*>(event);
+      const QPointF p = e->position();
+      OnViewWheel(shared, e->angleDelta().y(), {static_cast<int32_t>(p.x()), static_cast<int32_t>(p.y())});
+      return true;
+    }
+    default:
+      return false;
+  }
+}
 
 void OnViewMouseMove(SecEditViewShared& shared, unsigned, CPoint point) {
   CGisEditView& view = shared.EditView();

@@ -5,12 +5,18 @@
 // measurement (command flag 1235). The views forward their events here
 // before (or instead of) the platform view's own handling.
 
+#include <QEvent>
 #include <QPoint>
 
 #include "platform/view/mouse_points.h"
 #include "views/edit_view_shared.h"
 
 namespace zv {
+
+// Sees a view's mouse events before the platform view does: presses and
+// moves go on to it afterwards; the wheel and the right double-click are
+// taken whole (true).
+bool PreviewViewEvent(SecEditViewShared& shared, QEvent* event);
 
 // Rulers, pane 0, the read-out, the measurement's rubber band.
 void OnViewMouseMove(SecEditViewShared& shared, unsigned flags, CPoint point);

@@ -1,8 +1,5 @@
 #include "views/sec_gis_edit_view.h"
 
-#include <QMouseEvent>
-#include <QWheelEvent>
-
 #include "app/app_settings.h"
 #include "common/globals/program_globals.h"
 #include "framework/docview/document.h"
@@ -70,37 +67,12 @@ void CSecGisEditView::_OwnerDraw(KernelDriver* dc) {
   SyncRulers(*this, 0, 0, 0);
 }
 
-void CSecGisEditView::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton) OnViewLButtonDown(*this, MouseFlagsOf(e->buttons(), e->modifiers()), MousePointOf(e));
-  if (e->button() == Qt::RightButton)
-    OnViewRButtonDown(*this, MouseFlagsOf(e->buttons(), e->modifiers()), MousePointOf(e), e->globalPosition().toPoint());
-  CGisEditView::mousePressEvent(e);
-}
-
-void CSecGisEditView::mouseMoveEvent(QMouseEvent* e) {
-  OnViewMouseMove(*this, MouseFlagsOf(e->buttons(), e->modifiers()), MousePointOf(e));
-  CGisEditView::mouseMoveEvent(e);
-}
-
-void CSecGisEditView::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (e->button() == Qt::RightButton) {
-    OnViewRButtonDblClk(*this);
-    return;
-  }
-  CGisEditView::mouseDoubleClickEvent(e);
-}
-
-void CSecGisEditView::wheelEvent(QWheelEvent* e) {
-  const QPointF p = e->position();
-  OnViewWheel(*this, e->angleDelta().y(), {static_cast<int32_t>(p.x()), static_cast<int32_t>(p.y())});
-}
-
 bool CSecGisEditView::event(QEvent* e) {
   if (const msg::PrivateMessageEvent* m = msg::AsPrivateMessage(e)) {
     if (m->message() == msg::kDocumentRequest) OnDocumentRequest(*this, m->wParam(), m->lParam());
     return true;
   }
-  return CGisEditView::event(e);
+  return PreviewViewEvent(*this, e) || CGisEditView::event(e);
 }
 
 }  // namespace zv

@@ -42,10 +42,8 @@ class CSecGisEditView : public CGisEditView, public SecEditViewShared {
   void SetZavedizFileName(const QString& name) { zavedizFileName_ = name; }
 
  protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
+  // The requests posted to the view, then the mouse handling of
+  // views/edit_view_mouse.h before the platform view's own.
   bool event(QEvent* event) override;
 
  private:

@@ -1,8 +1,5 @@
 #include "views/sec_prj_edit_view.h"
 
-#include <QMouseEvent>
-#include <QWheelEvent>
-
 #include "app/app_settings.h"
 #include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
@@ -88,37 +85,12 @@ void CSecPrjEditView::_OwnerDraw(KernelDriver* dc) {
   SyncRulers(*this, 0, 0, 0);
 }
 
-void CSecPrjEditView::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton) OnViewLButtonDown(*this, MouseFlagsOf(e->buttons(), e->modifiers()), MousePointOf(e));
-  if (e->button() == Qt::RightButton)
-    OnViewRButtonDown(*this, MouseFlagsOf(e->buttons(), e->modifiers()), MousePointOf(e), e->globalPosition().toPoint());
-  CPrjEditView::mousePressEvent(e);
-}
-
-void CSecPrjEditView::mouseMoveEvent(QMouseEvent* e) {
-  OnViewMouseMove(*this, MouseFlagsOf(e->buttons(), e->modifiers()), MousePointOf(e));
-  CPrjEditView::mouseMoveEvent(e);
-}
-
-void CSecPrjEditView::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (e->button() == Qt::RightButton) {
-    OnViewRButtonDblClk(*this);
-    return;
-  }
-  CPrjEditView::mouseDoubleClickEvent(e);
-}
-
-void CSecPrjEditView::wheelEvent(QWheelEvent* e) {
-  const QPointF p = e->position();
-  OnViewWheel(*this, e->angleDelta().y(), {static_cast<int32_t>(p.x()), static_cast<int32_t>(p.y())});
-}
-
 bool CSecPrjEditView::event(QEvent* e) {
   if (const msg::PrivateMessageEvent* m = msg::AsPrivateMessage(e)) {
     if (m->message() == msg::kPlanRequest) OnPlanRequest(*this, m->wParam(), m->lParam());
     return true;
   }
-  return CPrjEditView::event(e);
+  return PreviewViewEvent(*this, e) || CPrjEditView::event(e);
 }
 
 }  // namespace zv

@@ -44,10 +44,8 @@ class CSecPrjEditView : public CPrjEditView, public SecEditViewShared {
   QTimer& AutoSaveTimer() { return autoSave_; }
 
  protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
+  // The requests posted to the view, then the mouse handling of
+  // views/edit_view_mouse.h before the platform view's own.
   bool event(QEvent* event) override;
 
  private:
