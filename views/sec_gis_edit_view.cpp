@@ -46,7 +46,7 @@ void CSecGisEditView::OnInitialUpdate() {
 
 void CSecGisEditView::OnActivateView() {
   UpdateTitleFromAreas();
-  if (GetDocument() != nullptr) CurrentSectionTitle() = GetDocument()->GetTitle();
+  CurrentSectionTitle() = sectionTitle_;
   msg::PaneWindows().Post(msg::PaneEntry::kWorkspaceFileList, msg::kRefreshFileList, 0, 1);
   msg::PaneWindows().PostOrShow(msg::PaneEntry::kTabStrip, msg::kSelectSidePage, 0, 2,
                                 QStringLiteral("CSecGisEditView发送TAB消息失败"));
@@ -56,7 +56,7 @@ void CSecGisEditView::UpdateTitleFromAreas() {
   const views::AreaTitle title = views::TitleFromAreas(GetCurrentPntArea(), GetCurrentLinArea(), GetCurrentRegArea());
   for (WorkAreaHandle area : title.refreshed)
     msg::PaneWindows().Post(msg::PaneEntry::kWorkspaceFileList, msg::kRefreshFileList, area, 3);
-  if (GetDocument() != nullptr) GetDocument()->SetTitle(QString::fromStdString(title.title));
+  sectionTitle_ = QString::fromStdString(title.title);
 }
 
 void CSecGisEditView::_OwnerDraw(KernelDriver* dc) {

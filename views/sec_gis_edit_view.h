@@ -6,7 +6,7 @@
 //
 // At the initial update it takes the settings, loads the document's file
 // into the area of its kind, names its tab and sets the scale; at each
-// activation it names the document after its areas' files and tells the
+// activation it names the section after its areas' files and tells the
 // side panes. Mouse handling (read-out, context menus, wheel, measurement)
 // is that of views/edit_view_mouse.cpp.
 
@@ -30,9 +30,12 @@ class CSecGisEditView : public CGisEditView, public SecEditViewShared {
   const char* ParameterFormat() const override;
   void _OwnerDraw(KernelDriver* dc) override;
 
-  // The document's title from the files of the point, line and region
-  // areas; the file list is told to refresh each area.
+  // The section title from the files of the point, line and region areas;
+  // the file list is told to refresh each area. The document keeps its own
+  // title (its file's name), by which the application finds and classifies
+  // its documents.
   void UpdateTitleFromAreas();
+  const QString& SectionTitle() const { return sectionTitle_; }
 
   // The folder the section files go to (with a trailing separator; empty
   // until set) and their base name.
@@ -49,6 +52,7 @@ class CSecGisEditView : public CGisEditView, public SecEditViewShared {
  private:
   QString saveFolder_;
   QString zavedizFileName_;
+  QString sectionTitle_;
 };
 
 }  // namespace zv

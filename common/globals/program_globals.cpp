@@ -22,11 +22,6 @@ QString& SharedText() {
   return value;
 }
 
-int& CurrentPickMode() {
-  static int value = 0;
-  return value;
-}
-
 QString& CurrentSectionTitle() {
   static QString value;
   return value;

@@ -23,10 +23,6 @@ QString& SharedText();
 QString& BackgroundPicturePath();
 // The title of the section document activated last (its files' names).
 QString& CurrentSectionTitle();
-// Non-zero while a symbol page picks a colour, line style, pattern or
-// sub-graph number: a right click in an editing view then only clears its
-// selection. The tool views set it back to 0.
-int& CurrentPickMode();
 // Cursor snapping and ortho, flipped by the application's commands.
 int& SnapEnabled();
 int& OrthoEnabled();

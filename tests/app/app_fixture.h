@@ -52,6 +52,13 @@ class MessageRecorder : public QObject {
     QCoreApplication::sendPostedEvents();
     return std::exchange(got, {});
   }
+  // Without the refill (0, 0) the plan view asks of the strata list after
+  // each redraw.
+  std::vector<Posted> TakeWithoutRedrawRefills() {
+    std::vector<Posted> taken = Take();
+    std::erase(taken, Posted{msg::kRefillList, 0, 0});
+    return taken;
+  }
 };
 
 // A copy of the sample project in the test's folder, so tests may change it.

@@ -49,7 +49,7 @@ TEST_F(RoutingTest, FilesGoWhereTheirExtensionAndTheActiveDocumentSay) {
     if (c.addedToProject) {
       EXPECT_EQ(result, nullptr);
       EXPECT_EQ(PrjGetItemCount(plan->GetProject()), itemsBefore + 1);
-      const std::vector<Posted> posted = panes.Take();
+      const std::vector<Posted> posted = panes.TakeWithoutRedrawRefills();
       ASSERT_EQ(posted.size(), 1u);
       EXPECT_EQ(posted[0].message, msg::kRefillList);
       EXPECT_EQ(posted[0].lParam, PrjGetItemArea(plan->GetProject(), itemsBefore));
