@@ -8,7 +8,7 @@
 #include "framework/docview/view.h"
 #include "framework/docview/win_app.h"
 #include "framework/prompts/prompts.h"
-#include "views/stand_in_views.h"
+#include "views/view_commands.h"
 #include "zavediz/draw/section_cut.h"
 #include "zavediz/draw/section_request_handler.h"
 #include "zavediz/draw/zavediz_request_post.h"
