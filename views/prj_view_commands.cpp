@@ -4,6 +4,7 @@
 #include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
 #include "platform/editor/editor_commands.h"
+#include "views/project_save_commands.h"
 #include "views/sec_prj_edit_view.h"
 #include "views/view_commands.h"
 
@@ -39,7 +40,6 @@ std::vector<cmd::CommandRow> PlanViewRows() {
       cmd::BoundLater(33065, "OnTakeLine"), cmd::BoundLater(33192, "OnTakePolyline"),
       cmd::BoundLater(33203, "OnVerticalProjection"), cmd::BoundLater(33622, "SectionCommand"),
       // Saving and output.
-      cmd::BoundLater(33157, "SaveProject"),   // &F文件/保存(&S)
       cmd::Handler(33194, PageSetup, "PageSetup"),  // &P出图/页面设置
       cmd::BoundLater(33197, "OnMakeGif"),           // &P出图/生成GIF文件
       cmd::BoundLater(33198, "OnMakeJpeg"),          // &P出图/生成JPG文件
@@ -53,12 +53,10 @@ std::vector<cmd::CommandRow> PlanViewRows() {
       cmd::BoundLater(57607, "OnFilePrint"),
       cmd::BoundLater(57608, "OnFilePrint"),
       cmd::BoundLater(57609, "OnFilePrintPreview"),
-      cmd::BoundLater(33528, "OnAutoSave"),          // 自动保存
-      cmd::BoundLater(33427, "OnResetDefaultParams"),
       cmd::Empty(32896), cmd::Empty(32995), cmd::Empty(40052),  // 画 探 槽, 距离角度修改, 图像矫正
   };
-  const std::vector<cmd::CommandRow> shared = SharedViewRows();
-  rows.insert(rows.end(), shared.begin(), shared.end());
+  for (const std::vector<cmd::CommandRow>& more : {PlanSaveRows(), SharedViewRows()})
+    rows.insert(rows.end(), more.begin(), more.end());
   return rows;
 }
 

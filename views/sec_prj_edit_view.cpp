@@ -8,6 +8,7 @@
 #include "views/edit_view_mouse.h"
 #include "views/owner_draw_posts.h"
 #include "views/plan_requests.h"
+#include "views/project_save_commands.h"
 #include "views/view_chrome.h"
 #include "views/zavediz_doc.h"
 
@@ -25,6 +26,7 @@ views::ItemFlags& SharedItemFlags() {
 CSecPrjEditView::CSecPrjEditView(QWidget* parent) : CPrjEditView(parent), SecEditViewShared(static_cast<CGisEditView&>(*this)) {
   SetRulerBarShown(RulerBarSetting());
   autoSave_.setObjectName(QStringLiteral("autoSaveTimer"));
+  QObject::connect(&autoSave_, &QTimer::timeout, this, [this] { OnAutoSaveTimer(*this); });
 }
 
 CSecPrjEditView::~CSecPrjEditView() = default;

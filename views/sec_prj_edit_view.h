@@ -42,6 +42,8 @@ class CSecPrjEditView : public CPrjEditView, public SecEditViewShared {
   bool autoSaveOn() const { return autoSaveOn_; }
   void SetAutoSave(bool on, int intervalMs = 0);
   QTimer& AutoSaveTimer() { return autoSave_; }
+  // A failed auto-save has been told (once until a save succeeds).
+  bool autoSaveFailureTold = false;
 
  protected:
   // The requests posted to the view, then the mouse handling of

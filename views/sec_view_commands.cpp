@@ -4,6 +4,7 @@
 #include "platform/editor/editor_commands.h"
 #include "platform/editor/workspace.h"
 #include "views/edit_view_mouse.h"
+#include "views/project_save_commands.h"
 #include "views/sec_gis_edit_view.h"
 #include "views/view_commands.h"
 
@@ -92,15 +93,14 @@ std::vector<cmd::CommandRow> SectionViewRows() {
       cmd::Handler(40037, SelectAfterCancel<40037>, "SelectPoint"),     // 选择点
       cmd::Handler(40038, SelectAfterCancel<40038>, "SelectRegion"),    // 选择区
       cmd::Handler(40039, SelectAfterCancel<40039>, "SelectGraphics"),  // &选择
-      cmd::BoundLater(32965, "OnSetChartSaveFolder"),                     // 柱状图路径
       cmd::Handler(32975, MeasureDistance, "OnMeasureDistance"),         // 距离角度量算
       cmd::BoundLater(32799, "SaveZavediz"),               // &F文件/保存剖面
       cmd::BoundLater(33193, "ReadPlanDataForZavediz"),    // 读取平面数据
       cmd::Empty(32905), cmd::Empty(32802), cmd::Empty(32909), cmd::Empty(32911), cmd::Empty(32995),
   };
   rows.insert(rows.end(), std::begin(own), std::end(own));
-  const std::vector<cmd::CommandRow> shared = SharedViewRows();
-  rows.insert(rows.end(), shared.begin(), shared.end());
+  for (const std::vector<cmd::CommandRow>& more : {SectionSaveRows(), SharedViewRows()})
+    rows.insert(rows.end(), more.begin(), more.end());
   return rows;
 }
 

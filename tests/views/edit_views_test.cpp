@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <fstream>
 #include <sstream>
 
@@ -251,6 +252,42 @@ TEST_F(PlanViewTest, PlainRightClickOpensTheSectionLineMenu) {
   test::Click(view_, {20, 20}, Qt::RightButton);
   EXPECT_EQ(chrome_.menus, std::vector<int>{3});
   EXPECT_EQ(view_._GetCommandFlag(), kFlagIdle);
+}
+
+}  // namespace
+}  // namespace zv
+
+namespace zv {
+namespace {
+
+TEST_F(PlanViewTest, AutoSaveTakesAnIntervalAndRefusesOddOnes) {
+  const auto answer = [this](const char* text) {
+    prompts_->AnswerDialog([text](QDialog& d) {
+      auto* edit = d.findChild<QLineEdit*>();
+      if (edit) edit->setText(QString::fromUtf8(text));
+      d.accept();
+      return -1;
+    });
+  };
+  answer("0.5");
+  Run(33528);
+  EXPECT_TRUE(view_.autoSaveOn());
+  EXPECT_EQ(view_.AutoSaveTimer().interval(), 30000);
+  EXPECT_TRUE(cmd::UpdateOf(cmd::Resolve({&view_}, 33528)).checked);
+  Run(33528);
+  EXPECT_FALSE(view_.autoSaveOn());
+  EXPECT_FALSE(view_.AutoSaveTimer().isActive());
+  prompts_->AnswerDialog([](QDialog&) { return QDialog::Rejected; });
+  Run(33528);
+  EXPECT_FALSE(view_.autoSaveOn());
+  EXPECT_FALSE(cmd::UpdateOf(cmd::Resolve({&view_}, 33528)).checked);
+  for (const char* bad : {"abc", "0", "-2", "0.001", "2000"}) {
+    SCOPED_TRACE(bad);
+    answer(bad);
+    Run(33528);
+    EXPECT_FALSE(view_.autoSaveOn());
+  }
+  EXPECT_EQ(prompts_->Messages().size(), 5u);
 }
 
 }  // namespace
