@@ -3,8 +3,6 @@
 #include "app/app_settings.h"
 #include "framework/commands/command_table.h"
 #include "framework/commands/menu_rows.h"
-#include "framework/docview/doc_template.h"
-#include "framework/docview/document.h"
 #include "framework/docview/view.h"
 #include "framework/docview/win_app.h"
 #include "framework/prompts/prompts.h"
@@ -19,16 +17,6 @@ namespace {
 
 constexpr int kNewSectionCommand = 32808;  // 新建文件: a section document, no dialog
 
-// The newest section view, made ready for requests.
-void ReadyNewestSectionView() {
-  for (docview::CDocTemplate* t : docview::App()->Templates()) {
-    if (t->GetResourceId() != cmd::kMenuSection || t->Documents().empty()) continue;
-    docview::CView* view = t->Documents().back()->GetFirstView();
-    auto* edit = view ? dynamic_cast<CGisEditView*>(view->Widget()) : nullptr;
-    if (edit) SectionRequestHandler::Of(*edit);
-  }
-}
-
 void OnCutZavediz(cmd::CommandTarget& target) {
   auto* view = dynamic_cast<docview::CView*>(&target);
   auto* plan = view ? dynamic_cast<CPrjEditView*>(view->Widget()) : nullptr;
@@ -41,7 +29,6 @@ void OnCutZavediz(cmd::CommandTarget& target) {
     return;
   }
   cmd::Execute({docview::App()}, kNewSectionCommand);
-  ReadyNewestSectionView();
   PostZavedizRequest(*doc, cut.operation);
 }
 
@@ -52,10 +39,8 @@ void OnSaveZavediz(cmd::CommandTarget& target) {
 constexpr cmd::CommandRow kPlanRows[] = {cmd::Handler(32787, OnCutZavediz, "CutZavediz")};
 constexpr cmd::CommandRow kSectionRows[] = {cmd::Handler(32799, OnSaveZavediz, "SaveZavediz")};
 
-constexpr cmd::MenuRow kMenu[] = {
-    {cmd::kMenuPlan, "剖面图/图切剖面", 32787},
-    {cmd::kMenuSection, "&F文件/保存剖面", 32799},
-};
+// 保存剖面 is already an item of the section view's 文件 menu.
+constexpr cmd::MenuRow kMenu[] = {{cmd::kMenuPlan, "剖面图/图切剖面", 32787}};
 
 }  // namespace
 
@@ -66,6 +51,7 @@ void RegisterSectionCommands() {
   cmd::Registry().AddRows("CSecPrjToolView", kPlanRows);
   cmd::Registry().AddRows("CSecToolView", kSectionRows);
   cmd::Menus().AddRows(kMenu);
+  BindSectionRequests();
 }
 
 }  // namespace zv::zavediz

@@ -4,9 +4,10 @@
 
 #include "app/app_settings.h"
 #include "common/dialogs/save_path_dlg.h"
-#include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
 #include "framework/prompts/prompts.h"
+#include "views/plan_requests.h"
+#include "views/sec_gis_edit_view.h"
 #include "zavediz/draw/section_cut.h"
 #include "zavediz/draw/zavediz_drawing.h"
 #include "zavediz/draw/zavediz_request_post.h"
@@ -32,16 +33,12 @@ SectionRequestHandler& SectionRequestHandler::Of(CGisEditView& view) {
   return *new SectionRequestHandler(view);
 }
 
-SectionRequestHandler::SectionRequestHandler(CGisEditView& view) : QObject(&view), view_(view) {
-  view.installEventFilter(this);
-  msg::PaneWindows().Record(msg::PaneEntry::kSectionEditView, &view);
-}
+SectionRequestHandler::SectionRequestHandler(CGisEditView& view) : QObject(&view), view_(view) {}
 
-bool SectionRequestHandler::eventFilter(QObject* watched, QEvent* event) {
-  const msg::PrivateMessageEvent* m = msg::AsPrivateMessage(event);
-  if (watched != &view_ || m == nullptr || m->message() != msg::kDocumentRequest) return false;
-  OnDocumentRequest(m->wParam(), m->lParam());
-  return true;
+void BindSectionRequests() {
+  RegisterDocumentRequest([](CSecGisEditView& view, std::intptr_t wParam, std::intptr_t code) {
+    SectionRequestHandler::Of(view).OnDocumentRequest(wParam, code);
+  });
 }
 
 void SectionRequestHandler::OnDocumentRequest(std::intptr_t wParam, std::intptr_t lParam) {

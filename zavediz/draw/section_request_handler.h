@@ -1,7 +1,7 @@
 #pragma once
 // The section view's side of the section request 0x469: one handler per
-// section view, made on first use, living as long as the view. It records
-// the view as the receiver of section requests, decodes each request
+// section view, made on first use, living as long as the view. The section
+// view hands it every request (BindSectionRequests); it decodes each
 // (operation = code, or code mod 100 with argument code / 100 above 100)
 // and runs it:
 //   0 drop the payload of the ticket; 1 end measuring (command flag 1227);
@@ -43,9 +43,6 @@ class SectionRequestHandler : public QObject {
   const QString& SaveName() const { return saveName_; }
   bool RulerVisible() const { return rulerVisible_; }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   explicit SectionRequestHandler(CGisEditView& view);
   void DrawSection(int operation, std::intptr_t ticket);
@@ -62,6 +59,9 @@ class SectionRequestHandler : public QObject {
   QString saveFolder_;
   QString saveName_;
 };
+
+// Makes the section editing view hand its section requests to its handler.
+void BindSectionRequests();
 
 // The section settings the drawing reads, from the program's settings.
 SheetOptions CurrentSheetOptions();

@@ -11,10 +11,12 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
 #include "framework/prompts/scripted_prompts.h"
 #include "section_fixture.h"
 #include "tests/support/test_env.h"
+#include "views/sec_gis_edit_view.h"
 #include "zavediz/draw/section_cut.h"
 #include "zavediz/draw/zavediz_drawing.h"
 #include "zavediz/draw/zavediz_request_post.h"
@@ -37,6 +39,8 @@ class SectionRequestTest : public testing::Test {
  protected:
   void SetUp() override {
     view_.resize(400, 300);
+    BindSectionRequests();
+    msg::PaneWindows().Record(msg::PaneEntry::kSectionEditView, &view_);
     handler_ = &SectionRequestHandler::Of(view_);
     plan_ = std::make_unique<CZavedizDoc>();
     test::FillStraightSection(plan_->Section());
@@ -52,7 +56,7 @@ class SectionRequestTest : public testing::Test {
   bool Exists(const char* file) const { return QFileInfo::exists(folder_ + "/" + file); }
 
   prompt::ScopedScriptedPrompts script_;
-  CGisEditView view_;
+  CSecGisEditView view_;
   SectionRequestHandler* handler_ = nullptr;
   std::unique_ptr<CZavedizDoc> plan_;
   QString folder_;
