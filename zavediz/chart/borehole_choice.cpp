@@ -26,7 +26,7 @@ bool EachRow(odbc::Connection& db, const char* table, const std::string& sql, co
 std::string MineCodeOf(const std::string& mineEntry) { return text::CutToGbkBytes(mineEntry, 4); }
 
 bool BoreholeCatalog::Open(const std::string& dataSource, std::string* error) {
-  RefreshDataSourceCopy(dataSource, nullptr);
+  if (!PrepareDataSourceFile(dataSource, error)) return false;
   if (connection_.Open("DSN=" + dataSource)) return true;
   if (error) *error = connection_.lastError();
   return false;

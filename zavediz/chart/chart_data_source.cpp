@@ -16,6 +16,15 @@ bool Refresh(const odbc::DataSourceEntry& entry, std::string* error) {
   return odbc::RefreshAccessCopy(entry.dbq, entry.database, error);
 }
 
+// The file the driver reads (Database, else DBQ); `why` explains its absence.
+bool DriverFileExists(const odbc::DataSourceEntry& entry, const std::string& why, std::string* error) {
+  const std::string file = entry.database.empty() ? entry.dbq : entry.database;
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(file, ec)) return true;
+  *error = "打开数据源失败\n" + (why.empty() ? file + ": 文件不存在" : why);
+  return false;
+}
+
 }  // namespace
 
 DataSourceCheck CheckDataSource(const std::string& dataSource) {
@@ -25,19 +34,19 @@ DataSourceCheck CheckDataSource(const std::string& dataSource) {
   DataSourceCheck check{true, {}};
   Refresh(entry, &check.message);
   // The driver would make an empty database where the file is missing.
-  const std::string file = entry.database.empty() ? entry.dbq : entry.database;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) {
-    const std::string why = check.message.empty() ? file + ": 文件不存在" : check.message;
-    return {false, "打开数据源失败\n" + why};
-  }
+  if (std::string missing; !DriverFileExists(entry, check.message, &missing)) return {false, missing};
   if (CurrentFilePath().isEmpty())
     CurrentFilePath() = QString::fromStdString(entry.dbq.empty() ? entry.database : entry.dbq);
   return check;
 }
 
-bool RefreshDataSourceCopy(const std::string& dataSource, std::string* error) {
-  return Refresh(odbc::LookupDataSource(dataSource), error);
+bool PrepareDataSourceFile(const std::string& dataSource, std::string* error) {
+  const odbc::DataSourceEntry entry = odbc::LookupDataSource(dataSource);
+  Refresh(entry, nullptr);
+  // A data source without a file is left to the driver to report.
+  if (entry.dbq.empty() && entry.database.empty()) return true;
+  std::string ignored;
+  return DriverFileExists(entry, {}, error ? error : &ignored);
 }
 
 }  // namespace zv::chart

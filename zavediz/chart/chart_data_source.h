@@ -20,8 +20,12 @@ struct DataSourceCheck {
 
 DataSourceCheck CheckDataSource(const std::string& dataSource);
 
-// Converts the data source's Access file again when it is newer than its
-// copy; a failure leaves the copy as it was (the message is in `error`).
-bool RefreshDataSourceCopy(const std::string& dataSource, std::string* error);
+// Before each connect: converts the data source's Access file again when it
+// is newer than its copy (a failure leaves the copy as it was and is not
+// told again), then makes sure the file the driver reads is still there: a
+// database removed since the check would otherwise come back as an empty one
+// the driver makes in its place. False with "打开数据源失败" and the file's
+// name in `error` when it is missing.
+bool PrepareDataSourceFile(const std::string& dataSource, std::string* error);
 
 }  // namespace zv::chart

@@ -16,7 +16,7 @@ std::string ChartConnectString(const std::string& dataSource) {
 ChartDb::ChartDb(const std::string& dataSource) {
   // A failed refresh was told by the run's data-source check; the previous
   // copy is read.
-  RefreshDataSourceCopy(dataSource, nullptr);
+  if (std::string missing; !PrepareDataSourceFile(dataSource, &missing)) throw ChartReadError(missing);
   if (!connection_.Open(ChartConnectString(dataSource)))
     throw ChartReadError("打开数据源失败\n" + connection_.lastError());
 }

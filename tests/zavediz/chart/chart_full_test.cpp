@@ -103,5 +103,16 @@ TEST_F(FullChartTest, AnUnreachableDatabaseFailsOneHoleAndTheNextIsDrawnOnceItIs
   EXPECT_TRUE(test::FindText(points_, "钻孔弯曲度测量结果表").found);
 }
 
+TEST_F(FullChartTest, ADatabaseRemovedBetweenTwoHolesIsReportedAndNotMadeAgainEmpty) {
+  const std::string db = test::RegisterFixtureDb(test::FullLayoutSql());
+  BoreholeChart chart(Areas(), -1, "kof", 502);
+  std::string error;
+  ASSERT_TRUE(Draw(chart, "ZK01", &error)) << error;
+  fs::remove(db);
+  EXPECT_FALSE(Draw(chart, "ZK01", &error));
+  EXPECT_EQ(error, "打开数据源失败\n" + db + ": 文件不存在");
+  EXPECT_FALSE(fs::exists(db)) << "the driver would leave an empty database there";
+}
+
 }  // namespace
 }  // namespace zv::chart
