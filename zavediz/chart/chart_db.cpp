@@ -8,6 +8,27 @@
 #include "framework/text/numbers.h"
 
 namespace zv::chart {
+namespace {
+
+std::vector<ChartRow> ReadRows(odbc::Connection& connection, const std::string& table, const std::string& sql,
+                               const std::vector<std::string>& parameters, std::span<const FieldSpec> fields) {
+  odbc::Recordset rs;
+  if (!rs.Open(connection, sql, parameters)) throw ChartReadError(table + ": " + rs.lastError());
+  std::vector<ChartRow> rows;
+  std::string value;
+  while (rs.Next()) {
+    ChartRow& row = rows.emplace_back();
+    row.reserve(fields.size());
+    for (const FieldSpec& field : fields) {
+      if (!rs.GetFieldValue(field.position, &value)) throw ChartReadError(table + ": " + rs.lastError());
+      row.push_back(field.width ? CutBytes(value, field.width) : value);
+    }
+  }
+  if (!rs.lastError().empty()) throw ChartReadError(table + ": " + rs.lastError());
+  return rows;
+}
+
+}  // namespace
 
 std::string ChartConnectString(const std::string& dataSource) {
   return "DSN=" + dataSource + ";UID=admin;PWD=" + odbc::LookupDataSource(dataSource).password;
@@ -35,20 +56,14 @@ std::size_t ChartDb::Count(const std::string& table, const std::string& sql,
 std::vector<ChartRow> ChartDb::Query(const std::string& table, const std::string& sql,
                                      const std::vector<std::string>& parameters,
                                      std::span<const FieldSpec> fields) {
-  odbc::Recordset rs;
-  if (!rs.Open(connection_, sql, parameters)) throw ChartReadError(table + ": " + rs.lastError());
-  std::vector<ChartRow> rows;
-  std::string value;
-  while (rs.Next()) {
-    ChartRow& row = rows.emplace_back();
-    row.reserve(fields.size());
-    for (const FieldSpec& field : fields) {
-      if (!rs.GetFieldValue(field.position, &value)) throw ChartReadError(table + ": " + rs.lastError());
-      row.push_back(field.width ? CutBytes(value, field.width) : value);
-    }
-  }
-  if (!rs.lastError().empty()) throw ChartReadError(table + ": " + rs.lastError());
-  return rows;
+  std::vector<ChartRow> rows = ReadRows(connection_, table, sql, parameters, fields);
+  if (!rows.empty()) return rows;
+  // Databases filled on Chinese Windows keep their keys as GBK bytes, which
+  // the record set hands out as UTF-8: a mine code or hole id chosen from
+  // them is looked up in its GBK form before it counts as absent.
+  std::vector<std::string> gbk;
+  for (const std::string& parameter : parameters) gbk.push_back(text::ToGbk(parameter));
+  return gbk == parameters ? rows : ReadRows(connection_, table, sql, gbk, fields);
 }
 
 int IntOf(const std::string& text) { return num::ParseInt(text); }

@@ -114,5 +114,25 @@ TEST_F(FullChartTest, ADatabaseRemovedBetweenTwoHolesIsReportedAndNotMadeAgainEm
   EXPECT_FALSE(fs::exists(db)) << "the driver would leave an empty database there";
 }
 
+TEST_F(FullChartTest, AHoleIdStoredAsGbkBytesDrawsTheSameChart) {
+  test::RegisterFixtureDb(test::FullLayoutSql() + test::ChartWidthSql("400"));
+  BoreholeChart chart(Areas(), -1, "kof", 502);
+  std::string error;
+  ASSERT_TRUE(Draw(chart, "ZK01", &error)) << error;
+  const std::string utf8Dump = test::DumpChart(Areas());
+
+  // Written on Chinese Windows: the id 钻01 as GBK bytes in every table.
+  std::string sql = test::FullLayoutSql() + test::ChartWidthSql("400");
+  for (const char* table : {"zkinfok", "drilgeo2", "geolayercolor", "drilsamh", "drilore", "drilflag", "drilspec",
+                            "drilhydr", "drilhydr01", "drilhydr02", "drilhydr03", "drilmeas", "drilmeam"})
+    sql += std::string("UPDATE ") + table + " SET 工程编号 = CAST(X'D7EA3031' AS TEXT) WHERE 工程编号 = 'ZK01';";
+  test::RegisterFixtureDb(sql);
+  ASSERT_TRUE(Draw(chart, "钻01", &error)) << error;
+  std::string gbkDump = test::DumpChart(Areas());
+  EXPECT_TRUE(test::FindText(points_, "孔    号:钻01").found);
+  for (std::size_t at; (at = gbkDump.find("钻01")) != std::string::npos;) gbkDump.replace(at, 5, "ZK01");
+  EXPECT_EQ(gbkDump, utf8Dump) << "every column finds the hole's rows";
+}
+
 }  // namespace
 }  // namespace zv::chart
