@@ -8,6 +8,7 @@
 #include "framework/docview/win_app.h"
 #include "geodesy/commands/geodesy_commands.h"
 #include "tools/edit_aid/edit_aid_commands.h"
+#include "views/project_output/project_output_commands.h"
 #include "views/project_page/prj_dlg.h"
 #include "views/project_page/sec_prj_list_view.h"
 #include "views/view_commands.h"
@@ -28,6 +29,7 @@ void RegisterModules() {
   RegisterEditViews();
   projectpage::RegisterProjectPageCommands();
   chrome::RegisterSidePage("CPrjDlg", [](QWidget* parent) { return new projectpage::CPrjDlg(parent); });
+  output::RegisterProjectOutputCommands();
   tools::RegisterEditAidCommands();
   geodesy::RegisterGeodesyCommands();
   chart::RegisterBoreholeChartCommands();

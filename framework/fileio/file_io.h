@@ -39,6 +39,14 @@ class AtomicFileWriter {
   bool Open(const std::string& path, std::string* error = nullptr);
   // False once any write failed; later writes are ignored.
   bool Write(std::string_view bytes);
+  // The temporary file's descriptor, for writers that must seek and read
+  // back what they wrote (TIFF directories); they must not close it. After
+  // writing through it, Fail tells the writer of an error. −1 when not open.
+  int Descriptor() const { return fd_; }
+  void Fail(int error) {
+    ok_ = false;
+    errno_ = error;
+  }
   // Flushes to disk and renames; false (with a message, the target intact)
   // when any step failed.
   bool Commit(std::string* error = nullptr);
