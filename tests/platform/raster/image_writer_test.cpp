@@ -120,15 +120,13 @@ TEST(ImageWriter, EachFormatHasTheAskedSizeResolutionAndColours) {
   }
 }
 
-TEST(ImageWriter, CmykFollowsThePlainDeviceFormula) {
-  EXPECT_EQ(ToCmyk(255, 0, 0), (Cmyk{0, 255, 255, 0}));
-  EXPECT_EQ(ToCmyk(255, 255, 255), (Cmyk{0, 0, 0, 0}));
-  EXPECT_EQ(ToCmyk(0, 0, 0), (Cmyk{0, 0, 0, 255}));
-  EXPECT_EQ(ToCmyk(128, 64, 0), (Cmyk{0, 128, 255, 127}));
-  const Cmyk c = ToCmyk(200, 100, 50);
-  EXPECT_NEAR(InkToRgb(c.c, c.k), 200, 1);
-  EXPECT_NEAR(InkToRgb(c.m, c.k), 100, 1);
-  EXPECT_NEAR(InkToRgb(c.y, c.k), 50, 1);
+TEST(ImageWriter, CmykRowsFollowThePlainDeviceFormulaAndComeBack) {
+  const uint8_t rgb[] = {255, 0, 0, 255, 255, 255, 0, 0, 0, 128, 64, 0, 200, 100, 50};
+  uint8_t cmyk[20];
+  RgbToCmykRow(rgb, cmyk, 5);
+  const std::vector<int> expected = {0, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0, 255, 0, 128, 255, 127};
+  EXPECT_EQ(std::vector<int>(cmyk, cmyk + 16), expected);
+  for (int c = 0; c < 3; ++c) EXPECT_NEAR(InkToRgb(cmyk[16 + c], cmyk[19]), rgb[12 + c], 1);
 }
 
 TEST(ImageWriter, BandsLeaveNoSeam) {
