@@ -11,6 +11,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "framework/commands/command_table.h"
+#include "framework/commands/menu_rows.h"
 #include "framework/fileio/file_io.h"
 #include "framework/prompts/scripted_prompts.h"
 #include "platform/display/system_library.h"
@@ -21,6 +23,7 @@
 #include "tests/support/test_env.h"
 #include "views/project_output/project_images.h"
 #include "views/project_output/raster_device_dlg.h"
+#include "views/stand_in_views.h"
 
 namespace zv::output {
 namespace {
@@ -345,6 +348,33 @@ TEST_F(ProjectOutputCommands, PrintingIsAtTrueSizeOverAsManyPagesAsNeeded) {
   view.MouseMove(MK_LBUTTON, to);
   view.LButtonUp(0, to);
   EXPECT_EQ(PdfPages(part), 2);
+  view.SetProject(nullptr);
+}
+
+TEST_F(ProjectOutputCommands, ThePlanViewRunsThemFromItsTableAndMenu) {
+  RegisterStandInViews();
+  RegisterProjectOutputCommands();
+  std::vector<std::string> items;
+  for (const cmd::MenuRow& row : cmd::Menus().RowsOf(cmd::kMenuPlan))
+    if (std::string(row.path).rfind("&P出图/", 0) == 0 && row.id != 0) items.push_back(std::to_string(row.id));
+  EXPECT_EQ(items, (std::vector<std::string>{"33195", "33196", "57609", "33197", "33198", "33199", "33599", "33200",
+                                             "33201", "33202"}));
+
+  StandInProjectView view;
+  view.resize(400, 300);
+  view.show();
+  view.SetProject(project_);
+  view.OnRestoreWindow();
+  ScopedScriptedPrompts script;
+  AnswerResolution(*script, QStringLiteral("60"));
+  script->AnswerMessage(prompt::kAnswerYes);
+  EXPECT_EQ(cmd::Execute({&view}, 33198), cmd::RunResult::kRan);
+  const test::ReadImage image = test::ReadJpeg((folder_ / "HILLS.jpg").string());
+  ASSERT_TRUE(image.ok);
+  EXPECT_EQ(image.width, ViewImageGeometry(view._GetWinMapRange(), 60).width);
+  // 部分输出 installs its drag mode on the view.
+  EXPECT_EQ(cmd::Execute({&view}, 33196), cmd::RunResult::kRan);
+  EXPECT_EQ(view.GetOperationName(1), QStringLiteral("当前状态: 部分输出"));
   view.SetProject(nullptr);
 }
 
