@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "platform/display/project_renderer.h"
 #include "platform/progress/progress.h"
@@ -18,6 +19,8 @@ namespace {
 
 constexpr double kBatchMargin = 5.0;
 constexpr int kPrintBandRows = 256;
+// Pens and symbols reach past an entity's extent.
+constexpr int kPrintCullPixels = 64;
 
 // The rows done of an image, shown in the progress window; false once the
 // user cancelled.
@@ -92,6 +95,29 @@ bool PrintRasterPage(const std::string& path, const PageTile& tile, const Page& 
   return true;
 }
 
+// Prints the pages that show `extent` at true size, one call of `page` each,
+// row by row; refuses an empty extent and too many pages.
+using PagePrinter = std::function<bool(QPainter&, const PageTile&, const Page&)>;
+bool PrintPages(const D_RECT& extent, QPrinter& printer, std::string* message, const PagePrinter& print) {
+  const Page page = PageOf(printer);
+  const int64_t count = PageCount(extent, page.widthMm, page.heightMm);
+  if (count == 0 || count > kMostPages) {
+    if (message) *message = count == 0 ? "图形范围为空，没有打印。" : PageCountRefusal(count);
+    return false;
+  }
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    if (message) *message = "打印机无法开始打印。";
+    return false;
+  }
+  bool ok = true;
+  for (const PageTile& tile : TilePages(extent, page.widthMm, page.heightMm)) {
+    if (tile.row > 0 || tile.column > 0) printer.newPage();
+    if (!(ok = print(painter, tile, page))) break;
+  }
+  return painter.end() && ok;
+}
+
 }  // namespace
 
 D_RECT ProjectRange(const MapProject& project) {
@@ -142,63 +168,31 @@ BatchReport WriteFolderJpegs(const std::string& root, double dpi) {
 }
 
 bool PrintTrueSize(const MapProject& project, const D_RECT& extent, QPrinter& printer, std::string* message) {
-  const Page page = PageOf(printer);
-  const int64_t count = PageCount(extent, page.widthMm, page.heightMm);
-  if (count == 0) {
-    if (message) *message = "图形范围为空，没有打印。";
-    return false;
-  }
-  if (count > kMostPages) {
-    if (message) *message = PageCountRefusal(count);
-    return false;
-  }
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    if (message) *message = "打印机无法开始打印。";
-    return false;
-  }
   const double factor = printer.resolution() * kInchesPerMm;
   display::AreaListRenderer renderer;
-  bool first = true;
-  for (const PageTile& tile : TilePages(extent, page.widthMm, page.heightMm)) {
-    if (!first) printer.newPage();
-    first = false;
+  return PrintPages(extent, printer, message, [&](QPainter& painter, const PageTile& tile, const Page& page) {
     painter.save();
     display::KernelDriver driver(painter, page.pixels);
     driver.SetWindow(tile.originX, tile.originY, factor);
     // Only the asked extent, though the last pages reach past it.
-    const QRectF inside = driver.MapToDevice().mapRect(QRectF(QPointF(extent.xmin, extent.ymin), QPointF(extent.xmax, extent.ymax)));
-    driver.ClipToDevice(inside.toAlignedRect().intersected(QRect(QPoint(0, 0), page.pixels)), 64);
+    const QRectF inside =
+        driver.MapToDevice().mapRect(QRectF(QPointF(extent.xmin, extent.ymin), QPointF(extent.xmax, extent.ymax)));
+    driver.ClipToDevice(inside.toAlignedRect().intersected(QRect(QPoint(0, 0), page.pixels)), kPrintCullPixels);
     renderer.DrawProject(driver, project);
     painter.restore();
-  }
-  return painter.end();
+    return true;
+  });
 }
 
 bool PrintRasterFile(const std::string& path, QPrinter& printer, std::string* message) {
   raster::Nv1Reader reader;
   if (!reader.Open(path, message)) return false;
   const raster::Nv1Header header = reader.header();
-  const D_RECT extent{0, 0, header.width / (header.dpi * kInchesPerMm), header.height / (header.dpi * kInchesPerMm)};
-  const Page page = PageOf(printer);
-  const int64_t count = PageCount(extent, page.widthMm, page.heightMm);
-  if (count > kMostPages) {
-    if (message) *message = PageCountRefusal(count);
-    return false;
-  }
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    if (message) *message = "打印机无法开始打印。";
-    return false;
-  }
-  bool first = true, ok = true;
-  for (const PageTile& tile : TilePages(extent, page.widthMm, page.heightMm)) {
-    if (!first) printer.newPage();
-    first = false;
-    if (!(ok = PrintRasterPage(path, tile, page, printer.resolution(), painter, message))) break;
-  }
-  painter.end();
-  return ok;
+  const double pixelsPerMm = header.dpi * kInchesPerMm;
+  const D_RECT extent{0, 0, header.width / pixelsPerMm, header.height / pixelsPerMm};
+  return PrintPages(extent, printer, message, [&](QPainter& painter, const PageTile& tile, const Page& page) {
+    return PrintRasterPage(path, tile, page, printer.resolution(), painter, message);
+  });
 }
 
 }  // namespace zv::output
