@@ -1,10 +1,11 @@
 // The project editing view's own handlers: point input, page set-up, and
-// the rows other pieces bind: the section workflows' commands, the plan
-// measurement, and the image, raster and print output.
+// the rows other pieces bind: the section workflows' commands and the plan
+// measurement; the image, raster and print output of views/project_output.
 #include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
 #include "platform/editor/editor_commands.h"
 #include "views/project_save_commands.h"
+#include "views/project_output/project_output_commands.h"
 #include "views/sec_prj_edit_view.h"
 #include "views/view_commands.h"
 
@@ -41,21 +42,9 @@ std::vector<cmd::CommandRow> PlanViewRows() {
       cmd::BoundLater(33203, "OnVerticalProjection"), cmd::BoundLater(33622, "SectionCommand"),
       // Saving and output.
       cmd::Handler(33194, PageSetup, "PageSetup"),  // &P出图/页面设置
-      cmd::BoundLater(33197, "OnMakeGif"),           // &P出图/生成GIF文件
-      cmd::BoundLater(33198, "OnMakeJpeg"),          // &P出图/生成JPG文件
-      cmd::BoundLater(33199, "OnMakeTiff"),          // &P出图/生成TIF文件
-      cmd::BoundLater(33599, "OnBatchJpeg"),         // &P出图/批量生成JPG
-      cmd::BoundLater(33200, "EditRastDevice"),      // &P出图/设置光栅化参数
-      cmd::BoundLater(33201, "OnRasterize"),         // &P出图/图像光栅化处理
-      cmd::BoundLater(33202, "OnPrintRasterFile"),   // &P出图/打印光栅化文件
-      cmd::BoundLater(33195, "PrintMap"),            // &P出图/整图输出
-      cmd::BoundLater(33196, "PrintRectPartMap"),    // &P出图/部分输出
-      cmd::BoundLater(57607, "OnFilePrint"),
-      cmd::BoundLater(57608, "OnFilePrint"),
-      cmd::BoundLater(57609, "OnFilePrintPreview"),
       cmd::Empty(32896), cmd::Empty(32995), cmd::Empty(40052),  // 画 探 槽, 距离角度修改, 图像矫正
   };
-  for (const std::vector<cmd::CommandRow>& more : {PlanSaveRows(), SharedViewRows()})
+  for (const std::vector<cmd::CommandRow>& more : {PlanSaveRows(), output::ProjectOutputRows(), SharedViewRows()})
     rows.insert(rows.end(), more.begin(), more.end());
   return rows;
 }

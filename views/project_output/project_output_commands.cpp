@@ -213,9 +213,8 @@ void StartRectPrint(CPrjEditView& view) {
   }));
 }
 
-void RegisterProjectOutputCommands() {
-  cmd::Registry().AddRows("CSecPrjEditView", kRows);
-  cmd::Menus().AddRows(kMenu);
-}
+std::vector<cmd::CommandRow> ProjectOutputRows() { return {std::begin(kRows), std::end(kRows)}; }
+
+void RegisterProjectOutputCommands() { cmd::Menus().AddRows(kMenu); }
 
 }  // namespace zv::output

@@ -10,6 +10,9 @@
 // images are named after its file); a resolution that is not a number from
 // 1 to 2400; an empty map range; an image larger than its format holds.
 
+#include <vector>
+
+#include "framework/commands/command_table.h"
 #include "include/zavediz/records.h"
 #include "platform/project/map_project.h"
 #include "platform/raster/raster_formats.h"
@@ -47,7 +50,9 @@ void StartRectPrint(CPrjEditView& view);
 // The subject of a plan view.
 OutputSubject SubjectOf(const CPrjEditView& view);
 
-// The rows of the plan view's table and the items of the 出图 menu.
+// The rows the plan view's table takes (views/prj_view_commands.cpp).
+std::vector<cmd::CommandRow> ProjectOutputRows();
+// The items of the plan menu's 出图.
 void RegisterProjectOutputCommands();
 
 }  // namespace zv::output

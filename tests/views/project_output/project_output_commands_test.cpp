@@ -23,7 +23,8 @@
 #include "tests/support/test_env.h"
 #include "views/project_output/project_images.h"
 #include "views/project_output/raster_device_dlg.h"
-#include "views/stand_in_views.h"
+#include "views/sec_prj_edit_view.h"
+#include "views/view_commands.h"
 
 namespace zv::output {
 namespace {
@@ -352,15 +353,15 @@ TEST_F(ProjectOutputCommands, PrintingIsAtTrueSizeOverAsManyPagesAsNeeded) {
 }
 
 TEST_F(ProjectOutputCommands, ThePlanViewRunsThemFromItsTableAndMenu) {
-  RegisterStandInViews();
+  RegisterEditViews();
   RegisterProjectOutputCommands();
   std::vector<std::string> items;
   for (const cmd::MenuRow& row : cmd::Menus().RowsOf(cmd::kMenuPlan))
     if (std::string(row.path).rfind("&P出图/", 0) == 0 && row.id != 0) items.push_back(std::to_string(row.id));
-  EXPECT_EQ(items, (std::vector<std::string>{"33195", "33196", "57609", "33197", "33198", "33199", "33599", "33200",
+  EXPECT_EQ(items, (std::vector<std::string>{"33194", "33195", "33196", "57609", "33197", "33198", "33199", "33599", "33200",
                                              "33201", "33202"}));
 
-  StandInProjectView view;
+  CSecPrjEditView view;
   view.resize(400, 300);
   view.show();
   view.SetProject(project_);
