@@ -11,6 +11,7 @@
 #include "views/project_output/project_output_commands.h"
 #include "views/project_page/prj_dlg.h"
 #include "views/project_page/sec_prj_list_view.h"
+#include "views/launch/launch_commands.h"
 #include "views/view_commands.h"
 #include "zavediz/chart_tool/borehole_chart_commands.h"
 #include "zavediz/draw/section_commands.h"
@@ -36,6 +37,7 @@ void RegisterModules() {
   zavediz::RegisterPlanSectionCommands();
   zavediz::RegisterSectionCommands();
   dxf::RegisterDxfCommands();
+  launch::RegisterToolLaunches();
 }
 
 }  // namespace zv

@@ -64,7 +64,7 @@ bool IsResolved(const CommandRow& row, std::string_view holder, const CommandReg
     case CommandKind::kBoundLater: return false;
     case CommandKind::kToolLaunch: {
       const ToolLauncher& launcher = registry.toolLauncher();
-      return launcher.knows && launcher.launch && launcher.knows(row.tool.toolClass);
+      return launcher.knows && launcher.launch && launcher.knows(row.tool.toolClass, row.tool.mode);
     }
     case CommandKind::kPlatformMember: {
       const MemberProvider* members = registry.Members(holder);
@@ -101,7 +101,8 @@ RunResult Execute(const Route& route, int id, const CommandRegistry& registry) {
   const RouteHit hit = Resolve(route, id, registry);
   if (hit.row == nullptr) return RunResult::kNotFound;
   if (hit.row->kind == CommandKind::kBoundLater) return RunResult::kBoundLater;
-  if (!hit.resolved) return RunResult::kNotFound;
+  // A launch row whose tool is not made yet waits like a bound-later row.
+  if (!hit.resolved) return hit.row->kind == CommandKind::kToolLaunch ? RunResult::kBoundLater : RunResult::kNotFound;
   if (!UpdateOf(hit, registry).enabled) return RunResult::kDisabled;
   const CommandRow& row = *hit.row;
   switch (row.kind) {

@@ -19,8 +19,9 @@
 //                    class's MemberProvider (see DeclareClass). The row is
 //                    unresolved when the provider does not know the id.
 //   kToolLaunch      installs a tool {class, mode, cancels first, flag}
-//                    through the installed ToolLauncher; unresolved while no
-//                    launcher knows the tool class.
+//                    through the installed ToolLauncher (the tool views bind
+//                    it to the tool factory); while no launcher knows the
+//                    class and mode the row is bound later.
 //   kEmpty           the item exists and does nothing.
 //   kBoundLater      kept for its id; hidden in menus and toolbars; reached by
 //                    a key it only yields a notice naming the item.
@@ -94,8 +95,10 @@ struct MemberProvider {
 };
 
 // How kToolLaunch rows install their tools (the tool views register one).
+// `knows` tells whether a tool class makes a mode now; a row it does not
+// know acts as a bound-later row.
 struct ToolLauncher {
-  std::function<bool(const char* toolClass)> knows;
+  std::function<bool(const char* toolClass, int mode)> knows;
   std::function<void(CommandTarget& target, const ToolLaunch& launch)> launch;
 };
 

@@ -4,6 +4,7 @@
 #include "common/globals/program_globals.h"
 #include "framework/prompts/prompts.h"
 #include "platform/view/gis_edit_view.h"
+#include "platform/view/tool_factory.h"
 #include "zavediz/chart/borehole_chart.h"
 #include "zavediz/chart/chart_data_source.h"
 #include "zavediz/chart_tool/borehole_select_dlg.h"
@@ -25,12 +26,14 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::span<const ChartLaunch> BoreholeChartLaunches() { return kLaunches; }
 
 bool LaunchBoreholeChart(CGisEditView& view, int id) {
-  for (const ChartLaunch& launch : kLaunches) {
-    if (launch.id != id) continue;
-    view.CancelInterActive();
-    view.SetExtTool(new CSecBoreholeChartTool(&view, launch.mode));
-    return true;
-  }
+  for (const ChartLaunch& launch : kLaunches)
+    if (launch.id == id) return LaunchTool(view, kBoreholeChartTool, launch.mode, true, 0);
+  return false;
+}
+
+bool BoreholeChartMode(int16_t mode) {
+  for (const ChartLaunch& launch : kLaunches)
+    if (launch.mode == mode) return true;
   return false;
 }
 

@@ -6,8 +6,9 @@
 // next hole starts; the view is then refreshed. Afterwards the tool only
 // answers the right button (which ends it) and the stop request.
 //
-// The launch rows (BoreholeChartLaunches) are the section tool view's menu
-// commands that start it; LaunchBoreholeChart runs one.
+// The tool factory makes it as "CSecBoreholeChartTool" in the modes of its
+// launch rows (BoreholeChartLaunches), the section tool view's menu commands
+// that start it; LaunchBoreholeChart runs one by the factory's launch rule.
 
 #include <span>
 
@@ -37,7 +38,11 @@ struct ChartLaunch {
   const char* prompt;    // the status-bar prompt
 };
 
+inline constexpr const char* kBoreholeChartTool = "CSecBoreholeChartTool";
+
 std::span<const ChartLaunch> BoreholeChartLaunches();
+// True for the modes of the launch rows.
+bool BoreholeChartMode(int16_t mode);
 // Cancels the view's interaction and installs the chart tool of the launch
 // row `id`; false for an id that is not one.
 bool LaunchBoreholeChart(CGisEditView& view, int id);

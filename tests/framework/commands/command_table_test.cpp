@@ -93,7 +93,7 @@ TEST(CommandTable, ExecuteRunsEnabledRowsAndReportsTheOthers) {
   EXPECT_EQ(Execute(route, 2, r), RunResult::kDisabled);
   EXPECT_EQ(Execute(route, 7, r), RunResult::kBoundLater);
   EXPECT_EQ(Execute(route, 501, r), RunResult::kNotFound);
-  EXPECT_EQ(Execute(route, 32995, r), RunResult::kNotFound);
+  EXPECT_EQ(Execute(route, 32995, r), RunResult::kBoundLater);
   EXPECT_EQ(Execute(route, 12345, r), RunResult::kNotFound);
   EXPECT_EQ(view.ran, (std::vector<std::string>{"A", "member500"}));
   EXPECT_EQ(app.ran, (std::vector<std::string>{"B"}));
@@ -107,7 +107,7 @@ TEST(CommandTable, ExecuteRunsEnabledRowsAndReportsTheOthers) {
 TEST(CommandTable, AToolLauncherResolvesToolRowsItKnows) {
   CommandRegistry r = MakeRegistry();
   std::vector<std::string> launched;
-  r.SetToolLauncher({[](const char* cls) { return std::string(cls) == "CSecAuxTool"; },
+  r.SetToolLauncher({[](const char* cls, int mode) { return std::string(cls) == "CSecAuxTool" && mode == 3; },
                      [&launched](CommandTarget&, const ToolLaunch& l) {
                        launched.push_back(std::string(l.toolClass) + ":" + std::to_string(l.mode) +
                                           (l.cancelFirst ? ":cancel" : ""));

@@ -13,6 +13,7 @@
 #include "platform/view/gis_edit_view.h"
 #include "tests/support/test_env.h"
 #include "tools/edit_aid/edit_aid_commands.h"
+#include "views/launch/launch_commands.h"
 
 namespace zv::geodesy {
 namespace {
@@ -26,6 +27,7 @@ struct ToolView : CGisEditView, docview::CView {
 TEST(GeodesyCommands, BothToolViewsRunTheDialogsAndTheMenusListThem) {
   RegisterGeodesyCommands();
   tools::RegisterEditAidCommands();
+  launch::RegisterToolLaunches();
   prompt::ScopedScriptedPrompts script;
   ToolView view;
   auto cancel = [](QDialog& d) {

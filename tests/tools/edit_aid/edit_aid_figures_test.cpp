@@ -8,6 +8,7 @@
 #include "common/snapped_point.h"
 #include "framework/commands/menu_rows.h"
 #include "framework/prompts/scripted_prompts.h"
+#include "platform/view/tool_factory.h"
 #include "tests/tools/edit_aid/edit_aid_fixture.h"
 
 namespace zv::tools::test {
@@ -326,22 +327,13 @@ TEST_F(EditAidTest, StateLineAndRunning) {
 namespace zv::tools::test {
 namespace {
 
-// A section tool view as the command tables route to it.
-class SectionTarget : public CGisEditView, public cmd::CommandTarget {
- public:
-  std::string_view CommandClass() const override { return "CSecToolView"; }
-};
-
-TEST_F(EditAidTest, CommandsStartTheirModesFromBothViewsAndMenus) {
+TEST_F(EditAidTest, TheFactoryMakesTheCommandsModesAndBothMenusListThem) {
   RegisterEditAidCommands();
-  SectionTarget section;
   for (const EditAidCommand& command : ConstructionCommands()) {
     SCOPED_TRACE(command.path);
     EXPECT_TRUE(CSecEditAidTool::IsBuilt(command.mode));
-    for (const char* viewClass : {"CSecToolView", "CSecPrjToolView"})
-      EXPECT_NE(cmd::Registry().Find(viewClass, command.id).row, nullptr) << viewClass;
-    ASSERT_EQ(cmd::Execute({&section}, command.id), cmd::RunResult::kRan);
-    auto* tool = dynamic_cast<CSecEditAidTool*>(section.GetExtTool());
+    ASSERT_TRUE(LaunchTool(*view, "CSecEditAidTool", command.mode, true, 1));
+    auto* tool = dynamic_cast<CSecEditAidTool*>(view->GetExtTool());
     ASSERT_NE(tool, nullptr);
     EXPECT_EQ(tool->mode(), command.mode);
     EXPECT_EQ(tool->flag(), 1);
@@ -351,6 +343,10 @@ TEST_F(EditAidTest, CommandsStartTheirModesFromBothViewsAndMenus) {
       EXPECT_EQ(items, 1) << menu;
     }
   }
+  // Idle by design, so offered; modes without handlers are not.
+  EXPECT_TRUE(Tools().Knows("CSecEditAidTool", 104));
+  EXPECT_TRUE(Tools().Knows("CSecEditAidTool", 113));
+  EXPECT_FALSE(Tools().Knows("CSecEditAidTool", 9));
   EXPECT_FALSE(CSecEditAidTool::IsBuilt(104));
   EXPECT_FALSE(CSecEditAidTool::IsBuilt(113));
 }
