@@ -16,6 +16,7 @@
 #include "tests/framework/odbc/borehole_db_fixture.h"
 #include "tests/support/test_env.h"
 #include "tests/zavediz/chart/chart_dump.h"
+#include "zavediz/chart_tool/borehole_chart_commands.h"
 
 namespace fs = std::filesystem;
 
@@ -52,6 +53,7 @@ prompt::ScriptedPrompts::DialogScript Choose(QString area, QStringList holes, QS
 class ChartToolTest : public testing::Test {
  protected:
   void SetUp() override {
+    RegisterBoreholeChartCommands();  // puts the tool class in the factory
     CurrentFilePath().clear();
     view.resize(400, 300);
     folder = test::TempRoot() + "/out";
