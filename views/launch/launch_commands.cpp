@@ -5,7 +5,7 @@
 #include "framework/commands/command_table.h"
 #include "platform/view/tool_factory.h"
 #include "views/launch/launch_table.h"
-#include "framework/docview/view.h"
+#include "views/view_commands.h"
 #include "platform/view/gis_edit_view.h"
 
 namespace zv::launch {
@@ -14,14 +14,8 @@ namespace {
 constexpr const char* kSectionView = "CSecToolView";
 constexpr const char* kPlanView = "CSecPrjToolView";
 
-// The editing view behind a document view's command target.
-CGisEditView* ViewOf(cmd::CommandTarget& target) {
-  auto* view = dynamic_cast<docview::CView*>(&target);
-  return view ? dynamic_cast<CGisEditView*>(view->Widget()) : nullptr;
-}
-
 void LaunchInView(cmd::CommandTarget& target, const cmd::ToolLaunch& launch) {
-  CGisEditView* view = ViewOf(target);
+  CGisEditView* view = EditViewOf(target);
   if (!view) return;
   // Typed coordinates go to the view the tool works in.
   view->setFocus();
