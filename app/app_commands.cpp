@@ -17,6 +17,7 @@
 #include "framework/paths/app_folder.h"
 #include "framework/prompts/prompts.h"
 #include "framework/shell/shell_open.h"
+#include "framework/text/encoding.h"
 #include "views/zavediz_doc.h"
 
 namespace zv {
@@ -48,7 +49,7 @@ void OnOpenMapFiles(cmd::CommandTarget& t) {
   const QStringList paths = prompt::Current().ChooseFiles(request);
   if (!paths.isEmpty()) lastFolder = QFileInfo(paths.front()).absolutePath();
   for (const QString& path : paths) {
-    if (path.size() > kMaxOpenPathLength) {
+    if (text::CharacterCount(path.toStdString()) > kMaxOpenPathLength) {
       prompt::Message(QStringLiteral("路径太深，无法读取文件！"));
       break;
     }

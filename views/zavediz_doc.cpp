@@ -1,6 +1,7 @@
 #include "views/zavediz_doc.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -12,6 +13,7 @@
 #include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
 #include "framework/prompts/prompts.h"
+#include "framework/text/encoding.h"
 #include "platform/editors/param_editor.h"
 #include "platform/files/work_area_file.h"
 #include "platform/view/gis_edit_view.h"
@@ -121,11 +123,23 @@ bool CZavedizDoc::OnOpenDocument(const QString& path) {
     prompt::Message(QStringLiteral("可能文件不存在！"));
     return false;
   }
-  if (path.size() > kMaxPathLength) {
+  // Characters, not UTF-16 units: a rare character outside the BMP (common
+  // in Chinese place names) counts once.
+  if (text::CharacterCount(path.toStdString()) > kMaxPathLength) {
     prompt::Message(QStringLiteral("路径太长，无法读取文件！"));
     return false;
   }
-  if (!info.isFile() || !info.isReadable() || !CDocument::OnOpenDocument(path)) return false;
+  // A folder named like a map, or a file the user may not read, is told:
+  // an open that does nothing at all looks like a program fault.
+  if (!info.isFile()) {
+    prompt::Message(QStringLiteral("“%1”不是文件，无法打开！").arg(path));
+    return false;
+  }
+  if (QFile probe(path); !probe.open(QIODevice::ReadOnly)) {
+    prompt::Message(QStringLiteral("无法读取文件“%1”！").arg(path));
+    return false;
+  }
+  if (!CDocument::OnOpenDocument(path)) return false;
   const QString failed = QString::fromUtf8(msg::kPostFailedText);
   if (IsMapFileName(path)) {
     CurrentFilePath() = path;
@@ -227,8 +241,8 @@ bool CZavedizDoc::ConfirmClose() {
   if (answer == prompt::kAnswerCancel) return false;
   if (blocked) return false;
   if (answer == prompt::kAnswerYes) return SaveChanges(modified);
-  if (project_ != nullptr) PrjSetChanged(project_, false);
-  for (WorkAreaHandle a : modified) BasSetWorkAreaModified(a, false);
+  // No keeps the changes marked: the exit asks every document before any
+  // closes, and a Cancel at a later one leaves this one open with them.
   return true;
 }
 

@@ -162,6 +162,27 @@ TEST_F(CloseTest, TwoModifiedDocumentsAtExitGiveTwoPrompts) {
   EXPECT_TRUE(docs().empty());
 }
 
+// No at one document and Cancel at a later one: the exit stops and the first
+// document keeps its changes marked, so closing it later asks again.
+TEST_F(CloseTest, NoThenCancelAtExitKeepsTheFirstDocumentsChangesMarked) {
+  CZavedizDoc* line = Open(Copy("CONTOUR.WL", QStringLiteral("N.wl")));
+  CZavedizDoc* plan = Open(File("HILLS.MPJ"));
+  ASSERT_TRUE(line && plan);
+  for (WorkAreaHandle a : line->Areas()) BasSetWorkAreaModified(a, true);
+  Modify(plan);
+  script_->AnswerMessage(prompt::kAnswerNo);
+  script_->AnswerMessage(prompt::kAnswerCancel);
+  EXPECT_FALSE(CloseMain());
+  EXPECT_EQ(script_->Messages().size(), 2u);
+  EXPECT_EQ(docs().size(), 2u);
+  EXPECT_TRUE(BasIsWorkAreaModified(line->Areas().front()));
+  EXPECT_TRUE(PrjIsChanged(plan->GetProject()));
+  script_->AnswerMessage(prompt::kAnswerCancel);
+  line->Frames().front()->close();
+  EXPECT_EQ(script_->Messages().size(), 3u);
+  EXPECT_EQ(docs().size(), 2u);
+}
+
 TEST_F(CloseTest, AModifiedSectionFileIsAskedAboutWhenItsFrameCloses) {
   CZavedizDoc* line = Open(Copy("CONTOUR.WL", QStringLiteral("M.wl")));
   ASSERT_NE(line, nullptr);

@@ -1,5 +1,9 @@
 #include "tests/app/app_fixture.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "common/globals/program_globals.h"
 #include "framework/docview/doc_template.h"
 #include "platform/project/map_project.h"
@@ -109,6 +113,46 @@ TEST_F(RoutingTest, PathLengthsAre127CharactersAtMost) {
   frame().RunCommand(57601);
   EXPECT_EQ(docs().size(), 1u);
   EXPECT_EQ(script_->Messages().size(), 2u);
+}
+
+// A rare character outside the BMP is one character of the 127, not two.
+TEST_F(RoutingTest, PathLengthsCountCharactersOutsideTheBmpOnce) {
+  const QString tail = QStringLiteral("/\U00020BB7.wl");  // 𠮷: two UTF-16 units
+  QString dir = QString::fromStdString(TempRoot()) + QStringLiteral("/B");
+  dir += QString(127 - dir.size() - (tail.size() - 1), QLatin1Char('d'));
+  QDir().mkpath(dir);
+  ASSERT_TRUE(QFile::copy(File("CONTOUR.WL"), dir + tail));
+  ASSERT_EQ((dir + tail).toUcs4().size(), 127);
+  EXPECT_NE(app_->OpenDocumentFile(dir + tail), nullptr);
+  script_->AnswerFiles({dir + tail});
+  frame().RunCommand(57601);
+  EXPECT_TRUE(script_->Messages().empty());
+}
+
+// A folder named like a map or project, and a file the user may not read,
+// are told instead of opening nothing without a word.
+TEST_F(RoutingTest, FoldersAndUnreadableFilesAreToldAndOpenNothing) {
+  for (const char* name : {"x.mpj", "y.wl"}) {
+    SCOPED_TRACE(name);
+    QDir().mkpath(folder_ + QLatin1String(name));
+    EXPECT_EQ(app_->OpenDocumentFile(folder_ + QLatin1String(name)), nullptr);
+    EXPECT_TRUE(docs().empty());
+    ASSERT_FALSE(script_->Messages().empty());
+    EXPECT_EQ(script_->Messages().back(), QStringLiteral("“%1”不是文件，无法打开！").arg(folder_ + QLatin1String(name)));
+  }
+  // Root reads any file: the unreadable one is tried as another user.
+  const QString locked = Copy("HILLS.MPJ", QStringLiteral("locked.mpj"));
+  std::filesystem::permissions(TempRoot(), std::filesystem::perms::all);
+  std::filesystem::permissions(folder_.toStdString(), std::filesystem::perms::all);
+  std::filesystem::permissions(locked.toStdString(), std::filesystem::perms::none);
+  EXPECT_EXIT(
+      {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(2);
+        const bool told = app_->OpenDocumentFile(locked) == nullptr && docs().empty() &&
+                          script_->Messages().back() == QStringLiteral("无法读取文件“%1”！").arg(locked);
+        std::_Exit(told ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(RoutingTest, TabMessagesActivateTheDocumentTheyName) {
