@@ -68,19 +68,23 @@ void LoadSettings(int which, AppSettings& settings, const ProfileFile& file) {
       if (InSection(b, section)) LoadSetting(file, b);
 }
 
-void SaveSettings(int which, AppSettings& settings, const ProfileFile& file) {
+bool SaveSettings(int which, AppSettings& settings, const ProfileFile& file) {
   std::vector<const char*> sections;
   switch (which) {
     case 0: sections = {"OTHER"}; break;
     case 1: sections = {"ZK"}; break;
     case 2: sections = {"PM"}; break;
     case 100: sections = {"OTHER", "ZK", "PM"}; break;
-    default: return;
+    default: return true;
   }
+  // One rewrite: all keys are written or none, and a large file is written once.
+  std::vector<ProfileEntry> entries;
   const auto bindings = Bindings(settings);
   for (const char* section : sections)
     for (const SettingBinding& b : bindings)
-      if (InSection(b, section) && std::strcmp(b.key, "BACKPIC") != 0) SaveSetting(file, b);
+      if (InSection(b, section) && std::strcmp(b.key, "BACKPIC") != 0)
+        entries.push_back({b.section, b.key, SettingText(b)});
+  return file.WriteStrings(entries);
 }
 
 }  // namespace zv

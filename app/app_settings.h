@@ -60,7 +60,8 @@ ProfileFile SettingsFile();
 void LoadSettings(int which, AppSettings& settings = Settings(), const ProfileFile& file = SettingsFile());
 
 // Which groups to save: 0 [OTHER], 1 [ZK], 2 [PM], 100 all three.
-// "BACKPIC" is never written here.
-void SaveSettings(int which, AppSettings& settings = Settings(), const ProfileFile& file = SettingsFile());
+// "BACKPIC" is never written here. False when the file could not be
+// written; it is then as it was.
+bool SaveSettings(int which, AppSettings& settings = Settings(), const ProfileFile& file = SettingsFile());
 
 }  // namespace zv

@@ -50,8 +50,10 @@ CZavedizApp::~CZavedizApp() {
 }
 
 bool CZavedizApp::InitInstance(const QStringList& arguments) {
-  LoadSettings(0);
-  LoadSettings(1);
+  // One file object: its keys are parsed once for both groups.
+  const ProfileFile settingsFile = SettingsFile();
+  LoadSettings(0, Settings(), settingsFile);
+  LoadSettings(1, Settings(), settingsFile);
   BackgroundPicturePath() = QString::fromStdString(Settings().backPicture);
   zavedizTemplate_ = AddDocTemplate(std::make_unique<docview::CDocTemplate>(cmd::kMenuSection, QString(), MakeDocument,
                                                                             "CSecToolView"));

@@ -12,6 +12,7 @@
 #include "app/options/option_values.h"
 #include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
+#include "framework/paths/path_resolver.h"
 #include "framework/prompts/ok_cancel_buttons.h"
 #include "framework/prompts/prompts.h"
 #include "platform/editors/library_picker.h"
@@ -255,7 +256,12 @@ bool RunOptionSheet(const QString& caption, int firstPage, int loadWhich) {
   if (prompt::Current().Exec(sheet) != QDialog::Accepted) return false;
   AppSettings& settings = Settings();
   for (OptionPage* page : sheet.pages()) page->Store(settings);
-  SaveSettings(100);
+  // The values apply now either way; a file that cannot take them is told,
+  // so the user does not expect them at the next start.
+  if (!SaveSettings(100))
+    prompt::Message(QStringLiteral("参数无法写入文件“%1”，下次启动时不会保留！")
+                        .arg(QString::fromStdString(paths::Resolve(SettingsFile().path()))),
+                    prompt::kIconWarning);
   msg::PaneWindows().Post(msg::PaneEntry::kProjectEditView, msg::kPlanRequest, 0, kReloadSelectSetting);
   return true;
 }

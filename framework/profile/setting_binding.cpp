@@ -29,15 +29,18 @@ bool LoadSetting(const ProfileFile& file, const SettingBinding& binding) {
   return true;
 }
 
+std::string SettingText(const SettingBinding& binding) {
+  return std::visit(Overloaded{[](int* v) { return num::Format("%d", *v); },
+                               [](int16_t* v) { return num::Format("%d", static_cast<int>(*v)); },
+                               [](long* v) { return num::Format("%ld", *v); },
+                               [](float* v) { return num::Format("%f", static_cast<double>(*v)); },
+                               [](double* v) { return num::Format("%f", *v); },
+                               [](std::string* v) { return *v; }},
+                    binding.variable);
+}
+
 bool SaveSetting(const ProfileFile& file, const SettingBinding& binding) {
-  const std::string text = std::visit(Overloaded{[](int* v) { return num::Format("%d", *v); },
-                                                 [](int16_t* v) { return num::Format("%d", static_cast<int>(*v)); },
-                                                 [](long* v) { return num::Format("%ld", *v); },
-                                                 [](float* v) { return num::Format("%f", static_cast<double>(*v)); },
-                                                 [](double* v) { return num::Format("%f", *v); },
-                                                 [](std::string* v) { return *v; }},
-                                      binding.variable);
-  return file.WriteString(binding.section, binding.key, text);
+  return file.WriteString(binding.section, binding.key, SettingText(binding));
 }
 
 }  // namespace zv

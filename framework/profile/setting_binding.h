@@ -31,6 +31,9 @@ inline constexpr std::size_t kTextBufferSize = 256;
 // the variable.
 bool LoadSetting(const ProfileFile& file, const SettingBinding& binding);
 
+// The variable's value as its key holds it.
+std::string SettingText(const SettingBinding& binding);
+
 // Writes the variable's value to its key.
 bool SaveSetting(const ProfileFile& file, const SettingBinding& binding);
 

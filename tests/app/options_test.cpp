@@ -107,6 +107,25 @@ TEST_F(OptionSheetTest, OkWritesAllKeysInPlaceKeepingTheRestAndAsksThePlanViewTo
   EXPECT_TRUE(script->Messages().empty());
 }
 
+// A settings file that cannot take the values (here a damaged one, which is
+// never rewritten) is told: the values apply now but not at the next start.
+TEST_F(OptionSheetTest, OkWithAFileThatCannotBeWrittenIsToldAndKeepsTheFile) {
+  prompt::ScopedScriptedPrompts script;
+  const std::string damaged = std::string("[OTHER]\r\ncontrol width=100\r\n\x81\x30\xff\xfe\x80", 32);
+  std::ofstream(IniPath(), std::ios::binary) << damaged;
+  script->AnswerDialog([](QDialog& d) {
+    Find<QCheckBox>(d, "arc show")->setChecked(true);
+    d.accept();
+    return -1;
+  });
+  ASSERT_TRUE(RunOptionSheet(QStringLiteral("工具参数设置"), 0, 1));
+  EXPECT_EQ(ReadAll(IniPath()), damaged);
+  EXPECT_EQ(Settings().arcShow, 1);
+  ASSERT_EQ(script->Messages().size(), 1u);
+  EXPECT_EQ(script->Messages()[0],
+            QStringLiteral("参数无法写入文件“%1”，下次启动时不会保留！").arg(QString::fromStdString(IniPath())));
+}
+
 TEST_F(OptionSheetTest, CancelLeavesTheFileAndTheSettingsAndPostsNothing) {
   prompt::ScopedScriptedPrompts script;
   PlanView view;

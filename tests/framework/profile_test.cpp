@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -207,4 +209,76 @@ TEST(ProfileFile, AFileThatCannotBeReadIsNeverOverwritten) {
       ::testing::ExitedWithCode(0), "");
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(Read(path), "[A]\r\nkeep=1\r\nmore=2\r\n");
+}
+
+// Old Mac files end lines with a lone CR: their keys are read, and a write
+// keeps CR endings and every other line.
+TEST(ProfileFile, CrOnlyFilesAreReadAndKeepTheirLineEnds) {
+  const std::string path = Write("cr.ini", "[OTHER]\rcontrol width=321\r[ZK]\rinw=7\r");
+  const ProfileFile file(path);
+  EXPECT_EQ(file.GetString("OTHER", "control width", "D"), "321");
+  EXPECT_EQ(file.GetString("ZK", "inw", "D"), "7");
+  ASSERT_TRUE(file.WriteString("OTHER", "EditBar", "0"));
+  EXPECT_EQ(Read(path), "[OTHER]\rcontrol width=321\rEditBar=0\r[ZK]\rinw=7\r");
+}
+
+// A file whose bytes cannot all be decoded (binary, or a damaged UTF-16
+// file) is never rewritten: the rewrite would lose those bytes.
+TEST(ProfileFile, FilesThatDoNotDecodeWhollyAreNeverOverwritten) {
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) & 0xff);
+  const std::string oddUtf16 = std::string("\xff\xfe[\0A\0]\0\r\0\n\0k\0=\0001\0\r\0\n\0", 22) + "\x41";
+  // Genuine replacement characters are text like any other.
+  const std::string gbkWithReplacement = "[A]\r\nk=\x84\x31\xA4\x37\xb5\xd8\r\n";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    bool writable;
+  };
+  for (const Case& c : {Case{"binary", binary, false}, Case{"odd utf-16", oddUtf16, false},
+                        Case{"gbk with U+FFFD", gbkWithReplacement, true}}) {
+    SCOPED_TRACE(c.name);
+    const std::string path = Write("undecodable.ini", c.bytes);
+    EXPECT_EQ(ProfileFile(path).WriteString("A", "new", "1"), c.writable);
+    if (!c.writable) EXPECT_EQ(Read(path), c.bytes);
+  }
+  EXPECT_EQ(ProfileFile(zv::test::TempRoot() + "/undecodable.ini").GetString("A", "k", ""), "\xEF\xBF\xBD地");
+}
+
+// One object reads a file once, but sees a change made on disk since.
+TEST(ProfileFile, ReadsFollowChangesMadeBySomeoneElse) {
+  const std::string path = Write("changing.ini", "[A]\r\nk=1\r\n");
+  const ProfileFile file(path);
+  EXPECT_EQ(file.GetString("A", "k", ""), "1");
+  Write("changing.ini", "[A]\r\nk=22\r\n");
+  EXPECT_EQ(file.GetString("A", "k", ""), "22");
+  ASSERT_TRUE(ProfileFile(path).WriteString("A", "k", "3"));
+  EXPECT_EQ(file.GetString("A", "k", ""), "3");
+  ASSERT_TRUE(file.WriteStrings({{"A", "k", "4"}, {"B", "m", "5"}, {"A", "n", "6"}}));
+  EXPECT_EQ(Read(path), "[A]\r\nk=4\r\nn=6\r\n\r\n[B]\r\nm=5\r\n");
+  EXPECT_EQ(file.GetString("B", "m", ""), "5");
+}
+
+// A full disk: the write fails and the file keeps its old contents, with no
+// temporary file left. The disk is a small tmpfs in a namespace of the child.
+TEST(ProfileFile, AFullDiskFailsTheWriteAndKeepsTheFile) {
+  const std::string folder = zv::test::TempRoot() + "/full";
+  fs::create_directories(folder);
+  const std::string contents = "[A]\r\nk=1\r\n" + std::string(9000, ';') + "\r\n";
+  const uid_t uid = ::getuid();
+  const gid_t gid = ::getgid();
+  EXPECT_EXIT(
+      {
+        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) std::_Exit(2);
+        std::ofstream("/proc/self/setgroups") << "deny";
+        std::ofstream("/proc/self/uid_map") << "0 " << uid << " 1";
+        std::ofstream("/proc/self/gid_map") << "0 " << gid << " 1";
+        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=16k") != 0) std::_Exit(3);
+        const std::string path = folder + "/Zavediz.ini";
+        std::ofstream(path, std::ios::binary) << contents;
+        const bool wrote = ProfileFile(path).WriteString("A", "new", "2");
+        const bool alone = std::distance(fs::directory_iterator(folder), fs::directory_iterator()) == 1;
+        std::_Exit(!wrote && Read(path) == contents && alone ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
