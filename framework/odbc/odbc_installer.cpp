@@ -3,6 +3,7 @@
 #include <odbcinst.h>
 
 #include <array>
+#include <cctype>
 #include <cstring>
 #include <fstream>
 
@@ -28,6 +29,10 @@ bool IsSqliteFile(const std::string& path) {
 
 bool RegisterDataSource(const std::string& dsn, const std::string& path, std::string* error) {
   if (dsn.empty()) return Fail(error, "no data source name");
+  // odbc.ini keeps one value a line and trims its ends: such a path would
+  // come back as another file.
+  if (path.find_first_of("\r\n") != std::string::npos || (!path.empty() && std::isspace(static_cast<unsigned char>(path.back()))))
+    return Fail(error, path + ": the path holds a line break or ends in a blank, which odbc.ini cannot keep");
   if (!std::ifstream(path, std::ios::binary)) return Fail(error, path + ": the file cannot be read");
   const bool access = IsAccessFile(path);
   if (!access && !IsSqliteFile(path)) return Fail(error, path + ": not a SQLite database");

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/odbc/data_source.h"
 #include "framework/odbc/odbc_installer.h"
 #include "tests/support/test_env.h"
 
@@ -90,7 +91,14 @@ TEST(OdbcInstaller, WhatCannotBeRegisteredIsRefusedWithItsReason) {
       {"driver not installed", false, db},
       {"not a SQLite file", true, text},
       {"missing file", true, test::TempRoot() + "/none.sqlite"},
+      {"line break in the path", true, test::TempRoot() + "/two\nlines.sqlite"},
+      {"blank at the end of the path", true, test::TempRoot() + "/blank.sqlite "},
   };
+  for (const char* odd : {"/two\nlines.sqlite", "/blank.sqlite "})
+    std::filesystem::copy_file(db, test::TempRoot() + odd, std::filesystem::copy_options::overwrite_existing);
+  // What was registered before a refusal stays registered.
+  WriteDriverList(true);
+  ASSERT_TRUE(RegisterDataSource("kof", db, nullptr));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     WriteDriverList(c.driverListed);
@@ -98,6 +106,7 @@ TEST(OdbcInstaller, WhatCannotBeRegisteredIsRefusedWithItsReason) {
     EXPECT_FALSE(RegisterDataSource("kof", c.path, &error));
     EXPECT_FALSE(error.empty());
   }
+  EXPECT_EQ(LookupDataSource("kof").database, db);
   EXPECT_TRUE(IsSqliteFile(db));
   EXPECT_FALSE(IsSqliteFile(text));
 }
