@@ -29,10 +29,11 @@ std::vector<CodeItem> ParseCodeList(std::string_view bytes) {
   std::vector<CodeItem> items;
   std::string_view rest = text;
   for (int lineNo = 0; lineNo < kCodeListMaxLines && !rest.empty(); ++lineNo) {
-    const std::size_t end = rest.find('\n');
-    std::string_view line = rest.substr(0, end);
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // CR LF, LF, or a lone CR as old Mac editors end lines.
+    const std::size_t end = rest.find_first_of("\r\n");
+    const std::string_view line = rest.substr(0, end);
+    const std::size_t next = end == std::string_view::npos ? rest.size() : end + (rest.substr(end, 2) == "\r\n" ? 2 : 1);
+    rest.remove_prefix(next);
     if (lineNo == 0) continue;  // the header
     const std::vector<std::string_view> fields = SplitFields(line);
     if (Field(fields, 0) == "序号" || Field(fields, 1).empty()) continue;

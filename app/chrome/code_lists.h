@@ -1,7 +1,7 @@
 #pragma once
 // The code lists behind the standard toolbar's three drop-down menus
 // ("zavediz/Sub.sec", "stratum.sec", "Rock.sec"): comma-separated text in
-// UTF-8 or GB18030, CR LF or LF. At most 998 lines are read; line 1 is the
+// UTF-8 or GB18030, CR LF, LF or CR. At most 998 lines are read; line 1 is the
 // header; a line whose field 0 is "序号" or whose field 1 is empty is
 // skipped. Each other line gives an item: its text is field 2, its code
 // field 1, its record fields 3 to 9 each followed by "," (absent fields

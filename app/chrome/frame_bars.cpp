@@ -121,7 +121,8 @@ void FrameBars::FillCodeMenu(int id, QMenu& menu) {
   QFile file(QString::fromStdString(paths::GetAppFolder()) + QString::fromUtf8(relative));
   if (!file.open(QIODevice::ReadOnly)) return;
   for (const CodeItem& item : ParseCodeList(file.readAll().toStdString())) {
-    QAction* action = menu.addAction(QString::fromStdString(item.text));
+    // A name such as "R&D" is shown as written, not as a mnemonic.
+    QAction* action = menu.addAction(QString::fromStdString(item.text).replace(QLatin1Char('&'), QStringLiteral("&&")));
     connect(action, &QAction::triggered, this, [item] {
       CurrentWorkspaceFileName() = QString::fromStdString(item.code);
       SharedText() = QString::fromStdString(item.record);

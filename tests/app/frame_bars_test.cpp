@@ -267,7 +267,7 @@ TEST_F(FrameBarsTest, CodeMenusComeFromTheirFilesAndAPickPostsToBothToolViews) {
   QDir().mkpath(folder);
   QFile file(folder + QStringLiteral("stratum.sec"));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("序号,代号,名称\r\n1,Q4,第四系,a,b\r\n2,J3,侏罗系\r\n");
+  file.write("序号,代号,名称\r\n1,Q4,第四系,a,b\r\n2,J3,侏罗系 & 白垩系\r\n");
   file.close();
   ASSERT_TRUE(Start());
   chrome::CommandToolBar* standard = bars().Bar(ToolbarKind::kStandard);
@@ -278,7 +278,7 @@ TEST_F(FrameBarsTest, CodeMenusComeFromTheirFilesAndAPickPostsToBothToolViews) {
   };
   QMenu* strata = menuOf(33039);
   ASSERT_EQ(strata->actions().size(), 2);
-  EXPECT_EQ(strata->actions()[1]->text(), QStringLiteral("侏罗系"));
+  EXPECT_EQ(strata->actions()[1]->text(), QStringLiteral("侏罗系 && 白垩系")) << "an & shown as written";
   EXPECT_TRUE(recorder.Take().empty()) << "opening alone posts nothing";
   strata->actions()[0]->trigger();
   EXPECT_EQ(CurrentWorkspaceFileName(), QStringLiteral("Q4"));

@@ -200,6 +200,9 @@ TEST(CodeLists, ItemsSkipHeaderNumberLinesAndEmptyCodesAndPadRecords) {
   EXPECT_EQ(ParseCodeList(text::ToGbk(text)), expected) << "GBK text";
   EXPECT_TRUE(ParseCodeList("").empty());
   EXPECT_TRUE(ParseCodeList("header only\n").empty());
+  EXPECT_EQ(ParseCodeList("h\r1,Q4,第四系\r\r2,J3,侏罗系\r"),
+            (std::vector<CodeItem>{{"第四系", "Q4", ",,,,,,,"}, {"侏罗系", "J3", ",,,,,,,"}}))
+      << "lines ended by a lone CR";
 
   std::string many = "header\n";
   for (int i = 1; i < 1000; ++i) many += std::to_string(i) + ",C" + std::to_string(i) + ",n\n";
