@@ -54,10 +54,25 @@ std::string MimePackage() {
   return xml + "</mime-info>\n";
 }
 
+// The program's path as one quoted argument of Exec: inside the quotes
+// ", `, $ and \ take a backslash, % is doubled, and every backslash is
+// doubled again because the whole value is a string with escapes.
+std::string ExecArgument(const std::string& program) {
+  std::string quoted = "\"";
+  for (char c : program) {
+    if (c == '"' || c == '`' || c == '$') (quoted += "\\\\") += c;
+    else if (c == '\\') quoted += "\\\\\\\\";
+    else if (c == '%') quoted += "%%";
+    else quoted += c;
+  }
+  return quoted + "\"";
+}
+
 std::string DesktopEntry(const std::string& program) {
   std::string mimes;
   for (const FileType& t : kTypes) (mimes += t.mime) += ';';
-  return "[Desktop Entry]\nType=Application\nName=Zavediz\nExec=\"" + program + "\" %f\nIcon=zavediz\nMimeType=" +
+  return "[Desktop Entry]\nType=Application\nName=Zavediz\nExec=" + ExecArgument(program) +
+         " %f\nIcon=zavediz\nMimeType=" +
          mimes + "\nTerminal=false\nCategories=Science;Geography;\n";
 }
 
@@ -75,11 +90,24 @@ bool Write(const std::string& path, const std::string& text) {
   return fileio::WriteFileAtomically(path, std::string_view(text));
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
-  std::vector<std::string> lines;
-  std::ifstream in(path);
+std::string EditMimeApps(const std::vector<std::string>& lines, bool add);
+
+// The lines of a file; false when it is there but cannot be read, as a
+// rewrite would then lose the user's other defaults.
+bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+  std::string bytes;
+  if (!fileio::ReadWholeFile(path, bytes)) {
+    std::error_code error;
+    return !fs::exists(path, error) && !error;
+  }
+  std::istringstream in(bytes);
   for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
+  return true;
+}
+
+bool EditMimeAppsFile(const std::string& path, bool add) {
+  std::vector<std::string> lines;
+  return ReadLines(path, lines) && Write(path, EditMimeApps(lines, add));
 }
 
 bool IsOurDefault(const std::string& line) {
@@ -146,7 +174,7 @@ bool RegisterFileTypes(const XdgFolders& f, const std::string& program) {
   ok = Write(DesktopPath(f), DesktopEntry(program)) && ok;
   ok = Write(AppIconPath(f), Icon("Z")) && ok;
   for (const FileType& t : kTypes) ok = Write(MimeIconPath(f, t.mime), Icon(t.extension)) && ok;
-  return Write(MimeAppsPath(f), EditMimeApps(ReadLines(MimeAppsPath(f)), true)) && ok;
+  return EditMimeAppsFile(MimeAppsPath(f), true) && ok;
 }
 
 bool UnregisterFileTypes(const XdgFolders& f) {
@@ -156,7 +184,7 @@ bool UnregisterFileTypes(const XdgFolders& f) {
     fs::remove(path, error);
     ok = ok && !error;
   }
-  if (fs::exists(MimeAppsPath(f))) ok = Write(MimeAppsPath(f), EditMimeApps(ReadLines(MimeAppsPath(f)), false)) && ok;
+  if (fs::exists(MimeAppsPath(f))) ok = EditMimeAppsFile(MimeAppsPath(f), false) && ok;
   return ok;
 }
 

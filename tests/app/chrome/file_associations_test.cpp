@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -54,6 +56,39 @@ TEST(FileAssociations, AMissingDefaultsSectionIsAddedAndItsEntriesRemoved) {
   EXPECT_EQ(apps.rfind("[Default Applications]\n", 0), 0u);
   ASSERT_TRUE(UnregisterFileTypes(folders));
   EXPECT_EQ(Read(folders.configHome + "/mimeapps.list"), "[Default Applications]\n");
+}
+
+// Exec holds the program's path as one argument whatever it contains: the
+// desktop entry's quoting, then its string escapes.
+TEST(FileAssociations, TheProgramPathIsQuotedForTheDesktopEntry) {
+  const XdgFolders folders{test::TempRoot() + "/odd-data", test::TempRoot() + "/odd-config"};
+  ASSERT_TRUE(RegisterFileTypes(folders, "/opt/my \"z\" `$HOME`/50%\\x/Zavediz"));
+  const std::string desktop = Read(folders.dataHome + "/applications/zavediz.desktop");
+  EXPECT_NE(desktop.find("Exec=\"/opt/my \\\\\"z\\\\\" \\\\`\\\\$HOME\\\\`/50%%\\\\\\\\x/Zavediz\" %f\n"),
+            std::string::npos)
+      << desktop;
+}
+
+// A mimeapps.list that cannot be read is left alone: rewriting it would
+// drop the user's other defaults. Root reads any file, so another user tries.
+TEST(FileAssociations, AnUnreadableMimeAppsListIsNeverRewritten) {
+  const XdgFolders folders{test::TempRoot() + "/locked-data", test::TempRoot() + "/locked-config"};
+  fs::create_directories(folders.configHome);
+  const std::string list = folders.configHome + "/mimeapps.list";
+  std::ofstream(list) << "[Default Applications]\ntext/plain=editor.desktop\n";
+  fs::permissions(test::TempRoot(), fs::perms::all);
+  fs::permissions(folders.configHome, fs::perms::all);
+  fs::permissions(list, fs::perms::others_write | fs::perms::owner_write);
+  EXPECT_EXIT(
+      {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::_Exit(2);
+        const bool registered = RegisterFileTypes(folders, "/opt/zavediz/Zavediz");
+        const bool unregistered = UnregisterFileTypes(folders);
+        std::_Exit(!registered && !unregistered ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+  fs::permissions(list, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Read(list), "[Default Applications]\ntext/plain=editor.desktop\n");
 }
 
 }  // namespace
