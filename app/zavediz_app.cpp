@@ -31,6 +31,14 @@ void Redraw(docview::CDocument& document) {
       view->_UpdateWindow();
 }
 
+// The project's item of the same file as `path`, −1 when none.
+int ItemOfFile(const MapProject* project, const QString& path) {
+  const QString wanted = docview::CanonicalPath(path);
+  for (int i = 0; i < PrjGetItemCount(project); ++i)
+    if (docview::CanonicalPath(QString::fromStdString(PrjGetItemPath(project, i))) == wanted) return i;
+  return -1;
+}
+
 }  // namespace
 
 CZavedizApp* TheApp() { return dynamic_cast<CZavedizApp*>(docview::App()); }
@@ -74,7 +82,11 @@ docview::CDocument* CZavedizApp::OpenDocumentFile(const QString& path) {
     auto* active = frame_ ? dynamic_cast<CZavedizDoc*>(frame_->GetActiveDocument()) : nullptr;
     if (active == nullptr || active->GetProject() == nullptr) return FrameworkOpenDocumentFile(path);
     MapProject* project = active->GetProject();
-    const int item = PrjAddItem(project, path.toStdString());
+    // A file the project already holds (by any name: a link, another case
+    // of a relative path) is shown, not read in again as a second item whose
+    // save would overwrite the first one's edits.
+    int item = ItemOfFile(project, path);
+    if (item < 0) item = PrjAddItem(project, path.toStdString());
     const WorkAreaHandle area = item < 0 ? 0 : PrjGetItemArea(project, item);
     if (area != 0 && BasIsWorkAreaValid(area)) {
       frame_->ShowAttributeBar(1);

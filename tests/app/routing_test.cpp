@@ -115,6 +115,30 @@ TEST_F(RoutingTest, PathLengthsAre127CharactersAtMost) {
   EXPECT_EQ(script_->Messages().size(), 2u);
 }
 
+// A map file the active project already holds, by its own name or a link,
+// is shown (its area posted) and not added a second time.
+TEST_F(RoutingTest, AFileTheProjectHoldsIsShownNotAddedAgain) {
+  MessageRecorder panes;
+  panes.RecordFor({msg::PaneEntry::kStrataList});
+  auto* plan = dynamic_cast<CZavedizDoc*>(app_->OpenDocumentFile(File("HILLS.MPJ")));
+  ASSERT_NE(plan, nullptr);
+  const int items = PrjGetItemCount(plan->GetProject());
+  int line = -1;
+  for (int i = 0; i < items; ++i)
+    if (BasGetWorkAreaType(PrjGetItemArea(plan->GetProject(), i)) == kLineArea) line = i;
+  ASSERT_GE(line, 0);
+  std::filesystem::create_symlink(File("CONTOUR.WL").toStdString(), (folder_ + QStringLiteral("link.wl")).toStdString());
+  for (const QString& path : {File("CONTOUR.WL"), folder_ + QStringLiteral("link.wl")}) {
+    SCOPED_TRACE(path.toStdString());
+    panes.Take();
+    EXPECT_EQ(app_->OpenDocumentFile(path), nullptr);
+    EXPECT_EQ(PrjGetItemCount(plan->GetProject()), items);
+    EXPECT_TRUE(app_->ZavedizTemplate()->Documents().empty());
+    EXPECT_EQ(panes.Take(), (std::vector<Posted>{{msg::kRefillList, 0, PrjGetItemArea(plan->GetProject(), line)}}));
+  }
+  EXPECT_FALSE(PrjIsChanged(plan->GetProject()));
+}
+
 // A rare character outside the BMP is one character of the 127, not two.
 TEST_F(RoutingTest, PathLengthsCountCharactersOutsideTheBmpOnce) {
   const QString tail = QStringLiteral("/\U00020BB7.wl");  // 𠮷: two UTF-16 units
