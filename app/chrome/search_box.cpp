@@ -1,5 +1,6 @@
 #include "app/chrome/search_box.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 namespace zv::chrome {
@@ -11,16 +12,28 @@ SearchBox::SearchBox(EnterFn onEnter, QWidget* parent) : QLineEdit(Prompt(), par
 
 QString SearchBox::Prompt() { return QStringLiteral("输入搜索内容......"); }
 
+void SearchBox::ClearPrompt() {
+  if (promptCleared_) return;
+  clear();
+  promptCleared_ = true;
+}
+
 void SearchBox::mousePressEvent(QMouseEvent* event) {
-  if (!promptCleared_) {
-    clear();
-    promptCleared_ = true;
-  }
+  ClearPrompt();
   QLineEdit::mousePressEvent(event);
+}
+
+// Text typed, pasted or composed while the prompt shows replaces it: the box
+// is also reached by the keyboard, and keeps the focus after a search.
+void SearchBox::inputMethodEvent(QInputMethodEvent* event) {
+  if (!event->commitString().isEmpty() || !event->preeditString().isEmpty()) ClearPrompt();
+  QLineEdit::inputMethodEvent(event);
 }
 
 void SearchBox::keyPressEvent(QKeyEvent* event) {
   if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    const bool typed = !event->text().isEmpty() && event->text().at(0).isPrint();
+    if (typed || event->matches(QKeySequence::Paste)) ClearPrompt();
     QLineEdit::keyPressEvent(event);
     return;
   }

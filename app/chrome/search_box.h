@@ -1,7 +1,8 @@
 #pragma once
 // The search box of the window toolbar: it shows the prompt "输入搜索内容......"
-// until the first click empties it; Enter hands the text to `onEnter`,
-// which answers whether the search went out (then the prompt comes back).
+// until the first click, or the first text typed, pasted or composed into it,
+// empties it; Enter hands the text to `onEnter`, which answers whether the
+// search went out (then the prompt comes back).
 
 #include <QLineEdit>
 #include <functional>
@@ -20,9 +21,12 @@ class SearchBox : public QLineEdit {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void ClearPrompt();
+
   EnterFn onEnter_;
   bool promptCleared_ = false;
 };

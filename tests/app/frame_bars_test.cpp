@@ -1,5 +1,7 @@
 #include "tests/app/app_fixture.h"
 
+#include <QInputMethodEvent>
+
 #include <QComboBox>
 #include <QDialog>
 #include <QMenu>
@@ -258,6 +260,16 @@ TEST_F(FrameBarsTest, TheSearchGoesToTheToolViewsOfTheActiveDocumentsKindAndTheP
     EXPECT_EQ(box->text(), QStringLiteral("输入搜索内容......"));
     EXPECT_FALSE(box->promptCleared());
   }
+  // The box keeps the focus after a search: text typed or composed (an input
+  // method) then replaces the prompt instead of following it.
+  QTest::keyClicks(box, QStringLiteral("F2"));
+  EXPECT_EQ(box->text(), QStringLiteral("F2"));
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_EQ(SharedText(), QStringLiteral("F2"));
+  QInputMethodEvent composed;
+  composed.setCommitString(QStringLiteral("断层"));
+  QCoreApplication::sendEvent(box, &composed);
+  EXPECT_EQ(box->text(), QStringLiteral("断层"));
 }
 
 TEST_F(FrameBarsTest, CodeMenusComeFromTheirFilesAndAPickPostsToBothToolViews) {
