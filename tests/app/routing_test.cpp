@@ -134,7 +134,10 @@ TEST_F(RoutingTest, AFileTheProjectHoldsIsShownNotAddedAgain) {
     EXPECT_EQ(app_->OpenDocumentFile(path), nullptr);
     EXPECT_EQ(PrjGetItemCount(plan->GetProject()), items);
     EXPECT_TRUE(app_->ZavedizTemplate()->Documents().empty());
-    EXPECT_EQ(panes.Take(), (std::vector<Posted>{{msg::kRefillList, 0, PrjGetItemArea(plan->GetProject(), line)}}));
+    // The views' redraw refills the list too; the item's own area is posted.
+    const std::vector<Posted> posted = panes.Take();
+    const Posted shown{msg::kRefillList, 0, PrjGetItemArea(plan->GetProject(), line)};
+    EXPECT_NE(std::find(posted.begin(), posted.end(), shown), posted.end());
   }
   EXPECT_FALSE(PrjIsChanged(plan->GetProject()));
 }
