@@ -32,14 +32,14 @@ std::vector<cmd::CommandRow> PlanViewRows() {
       // The section-line, terrain, design, survey and section commands of
       // "&C剖面图".
       cmd::BoundLater(32780, "OnAutoElevation"), cmd::BoundLater(32781, "OnSetTitleBlockData"),
-      cmd::BoundLater(32782, "ReadGeologyInfo"), cmd::BoundLater(32783, "OnTraceSection"),
-      cmd::BoundLater(32784, "CutZavediz"), cmd::BoundLater(32785, "DrawSurveyZavediz"),
-      cmd::BoundLater(32786, "ReadSurveyFromExcel"), cmd::BoundLater(32787, "ReadSurveyFromDatabase"),
+      cmd::BoundLater(32782, "OnSetStrataInfo"), cmd::BoundLater(32783, "OnTraceSection"),
+      cmd::BoundLater(32784, "OnDesignBorehole"), cmd::BoundLater(32785, "OnDesignTrench"),
+      cmd::BoundLater(32786, "ReadGeologyInfo"), cmd::BoundLater(32787, "CutZavediz"),
       cmd::BoundLater(32792, "OnShowAssignedContours"), cmd::BoundLater(32793, "OnRestoreContourColour"),
-      cmd::BoundLater(32801, "DesignBorehole"), cmd::BoundLater(32969, "OnPickSectionPoints"),
-      cmd::BoundLater(32970, "DesignTrench"), cmd::BoundLater(32971, "SurveyZavediz"),
+      cmd::BoundLater(32801, "ReadSurveyFromDatabase"), cmd::BoundLater(32969, "OnPickSectionPoints"),
+      cmd::BoundLater(32970, "ReadSurveyFromDatabase"), cmd::BoundLater(32971, "DrawSurveyZavediz"),
       cmd::BoundLater(33065, "OnTakeLine"), cmd::BoundLater(33192, "OnTakePolyline"),
-      cmd::BoundLater(33203, "OnVerticalProjection"), cmd::BoundLater(33622, "SectionCommand"),
+      cmd::BoundLater(33203, "OnVerticalProjection"), cmd::BoundLater(33622, "ReadSurveyFromExcel"),
       // Saving and output.
       cmd::Handler(33194, PageSetup, "PageSetup"),  // &P出图/页面设置
       cmd::Empty(32896), cmd::Empty(32995), cmd::Empty(40052),  // 画 探 槽, 距离角度修改, 图像矫正
