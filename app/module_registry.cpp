@@ -2,11 +2,13 @@
 
 #include "app/chrome/side_pages.h"
 #include "app/frame_commands.h"
+#include "app/chrome/side_pages.h"
 #include "app/main_frame.h"
 #include "app/zavediz_app.h"
 #include "exchange/dxf/dxf_command_rows.h"
 #include "framework/docview/win_app.h"
 #include "geodesy/commands/geodesy_commands.h"
+#include "panels/panel_pages.h"
 #include "tools/edit_aid/edit_aid_commands.h"
 #include "views/launch/launch_commands.h"
 #include "views/project_output/project_output_commands.h"
@@ -38,6 +40,7 @@ void RegisterModules() {
   zavediz::RegisterSectionCommands();
   dxf::RegisterDxfCommands();
   launch::RegisterToolLaunches();
+  for (const panels::PanelPage& page : panels::PanelPages()) chrome::RegisterSidePage(page.className, page.make);
 }
 
 }  // namespace zv

@@ -1,17 +1,12 @@
 #include "app/options/option_values.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <locale.h>
 
+#include "framework/text/numbers.h"
+
 namespace zv::options {
 namespace {
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // strtod in the C locale, whatever the user's locale.
 double CStrtod(const char* text, char** end) {
@@ -21,24 +16,9 @@ double CStrtod(const char* text, char** end) {
 
 }  // namespace
 
-std::optional<long> ParseWhole(const std::string& text) {
-  const std::string t = Trimmed(text);
-  if (t.empty()) return std::nullopt;
-  char* end = nullptr;
-  errno = 0;
-  const long value = std::strtol(t.c_str(), &end, 10);
-  if (errno != 0 || end == t.c_str() || *end != '\0') return std::nullopt;
-  return value;
-}
+std::optional<long> ParseWhole(const std::string& text) { return num::ParseTypedWhole(text); }
 
-std::optional<double> ParseReal(const std::string& text) {
-  const std::string t = Trimmed(text);
-  if (t.empty()) return std::nullopt;
-  char* end = nullptr;
-  const double value = CStrtod(t.c_str(), &end);
-  if (end == t.c_str() || *end != '\0') return std::nullopt;
-  return value;
-}
+std::optional<double> ParseReal(const std::string& text) { return num::ParseTypedReal(text); }
 
 double LeadingNumber(const std::string& text) {
   char* end = nullptr;

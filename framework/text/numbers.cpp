@@ -1,5 +1,6 @@
 #include "framework/text/numbers.h"
 
+#include <cerrno>
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
@@ -79,6 +80,35 @@ long ParseLong(std::string_view text) {
 
 double ParseDouble(std::string_view text) {
   return WithTerminated(text, [](const char* s) { return strtod_l(s, nullptr, CLocale()); });
+}
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+std::optional<long> ParseTypedWhole(std::string_view text) {
+  const std::string t(Trimmed(text));
+  if (t.empty()) return std::nullopt;
+  char* end = nullptr;
+  errno = 0;
+  const long value = strtol_l(t.c_str(), &end, 10, CLocale());
+  if (errno != 0 || end == t.c_str() || *end != '\0') return std::nullopt;
+  return value;
+}
+
+std::optional<double> ParseTypedReal(std::string_view text) {
+  const std::string t(Trimmed(text));
+  if (t.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double value = strtod_l(t.c_str(), &end, CLocale());
+  if (end == t.c_str() || *end != '\0') return std::nullopt;
+  return value;
 }
 
 }  // namespace zv::num

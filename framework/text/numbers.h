@@ -3,6 +3,7 @@
 // whatever locale the user interface runs in (Qt sets the user's locale at
 // start-up, which would otherwise turn "%f" into "0,100000").
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,10 @@ std::string FormatFixed(double value, int decimals = 6);
 int ParseInt(std::string_view text);
 long ParseLong(std::string_view text);
 double ParseDouble(std::string_view text);
+
+// A number typed in a box: the whole text, blanks around it allowed, is one
+// number in the C locale; none for anything else ("", "1,5", "12abc").
+std::optional<long> ParseTypedWhole(std::string_view text);
+std::optional<double> ParseTypedReal(std::string_view text);
 
 }  // namespace zv::num

@@ -57,6 +57,10 @@ void CGisEditView::keyPressEvent(QKeyEvent* e) {
 }
 
 void CGisEditView::wheelEvent(QWheelEvent* e) {
+  if (!scrollEnabled()) {
+    e->ignore();
+    return;
+  }
   const int notches = e->angleDelta().y() / 120;
   if (notches == 0) return;
   const QPointF p = e->position();

@@ -187,6 +187,15 @@ void CGisView::_MoveWindowLxy(int dx, int dy) {
   _UpdateWindow();
 }
 
+void CGisView::_MoveWindowFxy(double dx, double dy) {
+  SyncClientSize();
+  WIN_ORG org = window_.Get();
+  org.x -= dx;
+  org.y -= dy;
+  window_.Set(org);
+  _UpdateWindow();
+}
+
 void CGisView::OnRestoreWindow() {
   SyncClientSize();
   D_RECT extent;

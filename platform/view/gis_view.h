@@ -64,6 +64,9 @@ class CGisView : public QWidget {
   void _EnlargeWindowLxy(CPoint at, double factor = 2.0);
   void _ReduceWindowLxy(CPoint at, double factor = 2.0);
   void _MoveWindowLxy(int dx, int dy);
+  // Moves the map under the window by (dx, dy) map units (the window goes
+  // the other way: a positive dy shows what lies below) and redraws.
+  void _MoveWindowFxy(double dx, double dy);
   // Shows the whole map and redraws.
   virtual void OnRestoreWindow();
 
@@ -90,6 +93,7 @@ class CGisView : public QWidget {
   long _GetCommandFlag() const { return commandFlag_; }
   // Returns the previous flag.
   long _SetCommandFlag(long flag);
+  // Off: the wheel neither zooms nor pans the view and goes on to its parent.
   void _SetEnableScrollFlag(int on) { scrollEnabled_ = on != 0; }
   void _SetEnablePopMnFlag(int on) { popupMenuEnabled_ = on != 0; }
   void _SetSmartWndFlag(int on) { smartWindow_ = on != 0; }
