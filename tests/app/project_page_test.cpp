@@ -105,3 +105,52 @@ TEST_F(ProjectPageTest, OpeningAnEntryAsksTheStrataPanelToShowItsArea) {
 
 }  // namespace
 }  // namespace zv::test
+
+namespace zv::test {
+namespace {
+
+TEST_F(ProjectPageTest, AnEntryWithoutItsFileOpensASectionDocumentForIt) {
+  QFile::remove(File("CONTOUR.WL"));
+  CZavedizDoc* doc = Open(File("HILLS.MPJ"));
+  ASSERT_NE(doc, nullptr);
+  Settle();
+  MapProject* project = doc->GetProject();
+  const int item = PrjFindItem(project, File("CONTOUR.WL").toStdString());
+  ASSERT_GE(item, 0);
+  ASSERT_EQ(PrjGetItemArea(project, item), 0u);
+  PrjSetItemState(project, item, kItemHidden);
+  MessageRecorder panes;
+  panes.RecordFor({msg::PaneEntry::kWorkspaceFileList, msg::PaneEntry::kSectionToolView});
+  const std::size_t before = docs().size();
+  int row = 0;
+  while (View()->ItemOfRow(row) != item) ++row;
+  const QRect cell = View()->visualRect(View()->model()->index(row, 0));
+  QTest::mouseDClick(View()->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(PrjGetItemState(project, item), kItemShown);
+  EXPECT_EQ(CurrentFilePath(), File("CONTOUR.WL"));
+  EXPECT_EQ(docs().size(), before + 1) << "a new section document, without asking for a project";
+  // The file list hears of the file first and the section tool view last;
+  // the new view's own activation posts come between.
+  const std::vector<Posted> posted = panes.Take();
+  ASSERT_GE(posted.size(), 2u);
+  EXPECT_EQ(posted.front(), (Posted{msg::kRefreshFileList, msg::OpenedFileCode(File("CONTOUR.WL")), 0}));
+  EXPECT_EQ(posted.back(), (Posted{msg::kSectionToolRequest, 0, msg::kToolSetCurrentArea}));
+}
+
+TEST_F(ProjectPageTest, RemovingEmptyFilesNamesThemAndAutoMergeAddsItsFilesOnce) {
+  CZavedizDoc* doc = Open(File("HILLS.MPJ"));
+  ASSERT_NE(doc, nullptr);
+  Settle();
+  const QString empty = folder_ + "空.wt";
+  ASSERT_GE(PrjAddItem(doc->GetProject(), empty.toStdString()), 0);
+  EXPECT_EQ(Rows(), 4);
+  EXPECT_EQ(cmd::Execute(cmd::Route{View()}, projectpage::kIdRemoveEmpty), cmd::RunResult::kRan);
+  EXPECT_EQ(script_->Messages().back(), "删除的空文件有：\n\n空.wt");
+  EXPECT_EQ(Rows(), 3);
+  for (int run = 0; run < 2; ++run) cmd::Execute(cmd::Route{View()}, projectpage::kIdAutoMerge);
+  EXPECT_EQ(Rows(), 6) << "three merged files, added once";
+  EXPECT_TRUE(QFile::exists(folder_ + "自动合并.wl"));
+}
+
+}  // namespace
+}  // namespace zv::test
