@@ -1,4 +1,4 @@
-// The two views' command tables against the ids of their specification:
+// The two views' command tables against the ids each view must hold:
 // each view holds exactly these ids, once each; every platform-bound id is
 // the editor's built member or pending (bound later).
 #include <gtest/gtest.h>
