@@ -95,14 +95,35 @@ std::unique_ptr<MapProjector> MapProjector::FromMapParams(const MapParams& param
 
 MapProjector::~MapProjector() = default;
 
-bool MapProjector::ToGeographic(double& e, double& n) const {
-  PJ_COORD c = proj_coord(e, n, 0, 0);
-  proj_errno_reset(handles_->operation);
-  c = proj_trans(handles_->operation, PJ_FWD, c);
-  if (proj_errno(handles_->operation) != 0 || !std::isfinite(c.xy.x) || !std::isfinite(c.xy.y)) return false;
-  e = c.xy.x;
-  n = c.xy.y;
+namespace {
+
+bool Transform(PJ* operation, PJ_DIRECTION direction, double& a, double& b) {
+  PJ_COORD c = proj_coord(a, b, 0, 0);
+  proj_errno_reset(operation);
+  c = proj_trans(operation, direction, c);
+  if (proj_errno(operation) != 0 || !std::isfinite(c.xy.x) || !std::isfinite(c.xy.y)) return false;
+  a = c.xy.x;
+  b = c.xy.y;
   return true;
+}
+
+}  // namespace
+
+bool MapProjector::ToGeographic(double& e, double& n) const { return Transform(handles_->operation, PJ_FWD, e, n); }
+
+bool MapProjector::ToPlane(double& lon, double& lat) const { return Transform(handles_->operation, PJ_INV, lon, lat); }
+
+std::optional<double> AngleInDegrees(double value, int unit) {
+  constexpr double kPi = 3.14159265358979323846;
+  switch (unit) {
+    case 3: return value / 3600.0;
+    case 4: return value;
+    case 5: return ProjDmsToSeconds(&value) ? std::optional<double>(value / 3600.0) : std::nullopt;
+    case 7: return value / 60.0;
+    case 8: return value * 180.0 / kPi;
+    case 9: return value * 0.9;
+    default: return std::nullopt;
+  }
 }
 
 }  // namespace zv

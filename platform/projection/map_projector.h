@@ -15,6 +15,7 @@
 // context and is used on one thread.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/data/map_params.h"
@@ -32,6 +33,9 @@ class MapProjector {
   // (e, n) metres → (longitude, latitude) degrees, in place; false (values
   // untouched) when PROJ cannot transform the point.
   bool ToGeographic(double& e, double& n) const;
+  // The forward direction: (longitude, latitude) degrees → (e, n) metres,
+  // in place; false (values untouched) when PROJ cannot transform it.
+  bool ToPlane(double& lon, double& lat) const;
 
   // The PROJ definition of the source (for messages and tests).
   const std::string& definition() const { return definition_; }
@@ -42,6 +46,11 @@ class MapProjector {
   std::unique_ptr<Handles> handles_;
   std::string definition_;
 };
+
+// An angle in a map-parameter record's unit (3 seconds, 4 degrees, 5
+// packed ±DDDMMSS.ss, 7 minutes, 8 radians, 9 grads) in decimal degrees;
+// none for a unit that is no angle or a packed value that is no angle.
+std::optional<double> AngleInDegrees(double value, int unit);
 
 // The PROJ definition of a record's plane coordinates, or empty with `error`
 // set when the record names a projection or ellipsoid we cannot express.
