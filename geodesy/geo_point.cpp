@@ -4,6 +4,7 @@
 
 #include "framework/text/numbers.h"
 #include "geodesy/dms.h"
+#include "geodesy/zone_meridian.h"
 
 namespace {
 
@@ -14,9 +15,6 @@ double RoundThroughText(double value) { return zv::num::ParseDouble(zv::num::For
 // 0.0001 arc-second, the convergence limit of the latitude iteration.
 const double kLatitudeTolerance = std::tan(4.84813681109536e-10);
 constexpr int kMaxLatitudeRounds = 100000;
-
-// Degrees; about 0.1 mm on the ground.
-constexpr double kZoneBoundaryTolerance = 1e-9;
 
 }  // namespace
 
@@ -94,15 +92,7 @@ void CGeoPoint::XyzToBlh(double e2, double a) {
 }
 
 double CGeoPoint::ThreeDegreeZoneMeridian() const {
-  const double degrees = y_ * kDegreesPerRadian;
-  if (!(degrees >= 0.0 && degrees < 360.0)) return -1.0;
-  const double whole = std::trunc(degrees);
-  const long wholeDegrees = static_cast<long>(whole);
-  const long zone = wholeDegrees / 3;
-  const double past = degrees - whole + static_cast<double>(wholeDegrees % 3);
-  // 115.5° typed by a user comes back from radians as 115.49999999999999°:
-  // the zone boundary keeps a hair's tolerance so that it still goes east.
-  return 3.0 * static_cast<double>(past >= 1.5 - kZoneBoundaryTolerance ? zone + 1 : zone);
+  return zv::geodesy::ThreeDegreeZoneMeridianOf(y_ * kDegreesPerRadian);
 }
 
 CGeoPoint PlaneToCartesian(double x, double y, double h, double l0, double e2, double a) {
