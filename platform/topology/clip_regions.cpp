@@ -1,6 +1,5 @@
 // Regions are intersected with the outline through GEOS and rebuilt from the
 // rings of the result: one closed arc per ring.
-#include <algorithm>
 #include <cstdlib>
 
 #include "platform/data/geometry.h"
@@ -10,13 +9,6 @@
 
 namespace zv {
 namespace {
-
-// The ring as a closed arc turning the wanted way.
-std::vector<D_DOT> OrientedRing(const topo::GeosContext& c, const GEOSGeometry* ring, bool counterClockwise) {
-  std::vector<D_DOT> v = topo::Vertices(c, ring);
-  if ((BasPolygonArea(v.data(), static_cast<int32_t>(v.size())) > 0) != counterClockwise) std::reverse(v.begin(), v.end());
-  return v;
-}
 
 // The source region's first arc, whose parameters and attributes the new
 // arcs take; 0 when it has none that reads.
@@ -50,10 +42,7 @@ int32_t TopoClipRegions(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaH
         for (const GEOSGeometry* part : parts) {
           double area = 0;
           if (GEOSArea_r(c.get(), part, &area) != 1 || area <= 0 || area < tolerance * tolerance) continue;
-          std::vector<std::vector<D_DOT>> newRings{OrientedRing(c, GEOSGetExteriorRing_r(c.get(), part), true)};
-          const int holes = GEOSGetNumInteriorRings_r(c.get(), part);
-          for (int h = 0; h < holes; ++h)
-            newRings.push_back(OrientedRing(c, GEOSGetInteriorRingN_r(c.get(), part, h), false));
+          const std::vector<std::vector<D_DOT>> newRings = topo::PolygonRings(c, part);
           std::vector<int32_t> list{0};
           for (const std::vector<D_DOT>& ring : newRings) {
             const int32_t arc = BasAppendLine(target, ring, arcInfo);

@@ -1,6 +1,9 @@
 #include "platform/topology/geos_handle.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "platform/data/geometry.h"
 
 namespace zv::topo {
 namespace {
@@ -56,6 +59,23 @@ std::vector<D_DOT> Vertices(const GeosContext& c, const GEOSGeometry* lineOrRing
   out.resize(size);
   for (unsigned i = 0; i < size; ++i) GEOSCoordSeq_getXY_r(c.get(), seq, i, &out[i].x, &out[i].y);
   return out;
+}
+
+namespace {
+
+std::vector<D_DOT> OrientedRing(const GeosContext& c, const GEOSGeometry* ring, bool counterClockwise) {
+  std::vector<D_DOT> v = Vertices(c, ring);
+  if ((BasPolygonArea(v.data(), static_cast<int32_t>(v.size())) > 0) != counterClockwise) std::reverse(v.begin(), v.end());
+  return v;
+}
+
+}  // namespace
+
+std::vector<std::vector<D_DOT>> PolygonRings(const GeosContext& c, const GEOSGeometry* polygon) {
+  std::vector<std::vector<D_DOT>> rings{OrientedRing(c, GEOSGetExteriorRing_r(c.get(), polygon), true)};
+  const int holes = GEOSGetNumInteriorRings_r(c.get(), polygon);
+  for (int h = 0; h < holes; ++h) rings.push_back(OrientedRing(c, GEOSGetInteriorRingN_r(c.get(), polygon, h), false));
+  return rings;
 }
 
 void CollectPolygons(const GeosContext& c, const GEOSGeometry* g, std::vector<const GEOSGeometry*>* out) {

@@ -39,6 +39,9 @@ GEOSGeometry* MakeRing(const GeosContext& c, const std::vector<D_DOT>& vertices)
 Geom MakePolygon(const GeosContext& c, const std::vector<std::vector<D_DOT>>& rings);
 // The vertices of a ring or line, in their order.
 std::vector<D_DOT> Vertices(const GeosContext& c, const GEOSGeometry* lineOrRing);
+// The rings of a polygon as closed vertex lists: the shell counter-clockwise
+// first, then the holes clockwise.
+std::vector<std::vector<D_DOT>> PolygonRings(const GeosContext& c, const GEOSGeometry* polygon);
 // The polygons of a geometry (a polygon, a multi-polygon or a collection);
 // parts of lower dimension are skipped. Borrowed from `g`.
 void CollectPolygons(const GeosContext& c, const GEOSGeometry* g, std::vector<const GEOSGeometry*>* out);

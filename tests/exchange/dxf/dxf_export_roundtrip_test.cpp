@@ -16,6 +16,7 @@
 #include "framework/text/encoding.h"
 #include "platform/display/system_library.h"
 #include "tests/exchange/dxf/dxf_export_support.h"
+#include "tests/support/run_command.h"
 #include "tests/support/test_env.h"
 #include "tests/support/work_areas_fixture.h"
 
@@ -213,16 +214,7 @@ TEST_F(DxfExportReadBack, OurImporterGetsTheProjectBack) {
   EXPECT_EQ(fill.Get<int32_t>(reg::kFillColour), kGreen);
 }
 
-// Runs a command and gives its output; empty when it could not run.
-std::string RunCommand(const std::string& command) {
-  std::string output;
-  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return output;
-  char buffer[4096];
-  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
-  ::pclose(pipe);
-  return output;
-}
+using zv::test::RunCommand;
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
