@@ -93,6 +93,9 @@ int CGridListCtrl::AddRow(const QStringList& texts) { return InsertRow(GetItemCo
 int CGridListCtrl::InsertRow(int row, const QStringList& texts) {
   const int columns = GetColumnCount();
   if (texts.size() != columns || columns == 0) return -1;
+  // An open editor knows its row by number: its text goes in before the
+  // rows move.
+  CommitEditors();
   CGridRow record;
   record.cells = texts;
   record.textColours.assign(static_cast<std::size_t>(columns), textColour_);
@@ -118,6 +121,7 @@ CGridRow* CGridListCtrl::GetRow(int row) { return model_->Row(row); }
 
 bool CGridListCtrl::DeleteRow(int row) {
   if (row == currentRow_) DiscardEditors();
+  CommitEditors();
   return model_->RemoveRow(row);
 }
 
@@ -151,6 +155,7 @@ void CGridListCtrl::OnColumnClick(int column) {
 }
 
 void CGridListCtrl::SortColumn(int column, bool ascending) {
+  CommitEditors();
   sortColumn_ = column;
   ascending_ = ascending;
   header_->SetSortArrow(column, ascending);

@@ -14,7 +14,8 @@
 // over the cell (a text box, or a choice box filled from choice list
 // column + 1). The editor's text goes into the cell when the list gets the
 // focus back, and also when the focus goes anywhere else (the dialog's OK, a
-// return key), so a typed value is never lost. An open editor follows its
+// return key) or before rows are added, deleted or sorted, so a typed value
+// is never lost nor lands in another row. An open editor follows its
 // cell when the list scrolls and folds away while its row is scrolled above
 // the top.
 //

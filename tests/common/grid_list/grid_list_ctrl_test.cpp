@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -141,6 +143,32 @@ TEST_F(GridList, AnEditorCommitsWhenTheFocusGoesElsewhere) {
   elsewhere.setFocus();
   RunPosted();
   EXPECT_EQ(list_.CellText(4, 3), "页岩");
+}
+
+// The editor knows its row by number: sorting, deleting or inserting rows
+// while it is open must not carry the typed text into another row.
+TEST_F(GridList, AnOpenEditorCommitsToItsOwnRowBeforeTheRowsMove) {
+  const std::function<void()> moves[] = {
+      [this] { QTest::mouseClick(list_.sortHeader()->viewport(), Qt::LeftButton, {}, QPoint(60, 5)); },
+      [this] { list_.DeleteRow(0); },
+      [this] { list_.InsertRow(0, {"新", "", "0", ""}); },
+  };
+  for (const auto& move : moves) {
+    Click(5, 1);
+    Click(5, 1);
+    ASSERT_NE(list_.textEditor(), nullptr);
+    const QString number = list_.CellText(5, 0);
+    list_.textEditor()->setText("typed");
+    move();
+    GiveListFocus();
+    int typed = 0;
+    for (int r = 0; r < list_.GetItemCount(); ++r) typed += list_.CellText(r, 1) == "typed" ? 1 : 0;
+    EXPECT_EQ(typed, 1);
+    for (int r = 0; r < list_.GetItemCount(); ++r) {
+      if (list_.CellText(r, 1) == "typed") EXPECT_EQ(list_.CellText(r, 0), number);
+      list_.SetCellText(r, 1, QStringLiteral("孔%1").arg(r));
+    }
+  }
 }
 
 TEST_F(GridList, ACheckBoxTogglesOnEveryClickAlsoTheFirstOnARow) {
