@@ -147,8 +147,7 @@ void CGpxExportDlg::ReadSheet() {
     const workbook::Range cells = sheet->Cells();
     list_->DeleteAllRows();
     for (int row = 2; !cells.Item(row, 1).Text().empty(); ++row) {
-      list_->AddRow({QString::fromStdString(cells.Item(row, 1).Text()), geodesy::SheetCellText(cells.Item(row, 2)),
-                     geodesy::SheetCellText(cells.Item(row, 3))});
+      list_->AddRow(geodesy::SheetRowCells(cells, row, {2, 3}));
     }
     // Column 6: DX, DY, DZ, L0 and H, each when given, then the datum.
     QLineEdit* parameters[] = {dx_, dy_, dz_, l0_, h_};

@@ -190,8 +190,7 @@ void CSevenParamDlg::ReadSheet(grid::CGridListCtrl* list) {
     const workbook::Range cells = sheet->Cells();
     list->DeleteAllRows();
     for (int row = 2; !cells.Item(row, 1).Text().empty(); ++row) {
-      list->AddRow({QString::fromStdString(cells.Item(row, 1).Text()), geodesy::SheetCellText(cells.Item(row, 2)),
-                    geodesy::SheetCellText(cells.Item(row, 3)), geodesy::SheetCellText(cells.Item(row, 4))});
+      list->AddRow(geodesy::SheetRowCells(cells, row, {2, 3, 4}, kCellCharacters));
     }
   } catch (const workbook::WorkbookError& error) {
     workbook::ReportWorkbookError(error);
@@ -206,11 +205,8 @@ void CSevenParamDlg::ReadCommonPoints() {
     source_->DeleteAllRows();
     target_->DeleteAllRows();
     for (int row = 2; !cells.Item(row, 1).Text().empty(); ++row) {
-      const QString number = QString::fromStdString(cells.Item(row, 1).Text());
-      source_->AddRow({number, geodesy::SheetCellText(cells.Item(row, 2)), geodesy::SheetCellText(cells.Item(row, 3)),
-                       geodesy::SheetCellText(cells.Item(row, 4))});
-      target_->AddRow({number, geodesy::SheetCellText(cells.Item(row, 5)), geodesy::SheetCellText(cells.Item(row, 6)),
-                       geodesy::SheetCellText(cells.Item(row, 7))});
+      source_->AddRow(geodesy::SheetRowCells(cells, row, {2, 3, 4}, kCellCharacters));
+      target_->AddRow(geodesy::SheetRowCells(cells, row, {5, 6, 7}, kCellCharacters));
     }
   } catch (const workbook::WorkbookError& error) {
     workbook::ReportWorkbookError(error);

@@ -12,6 +12,7 @@
 
 #include "common/grid_list/grid_list_ctrl.h"
 #include "framework/fileio/file_io.h"
+#include "framework/text/encoding.h"
 #include "framework/text/numbers.h"
 #include "framework/workbook/cell_number.h"
 #include "framework/workbook/object_model.h"
@@ -45,6 +46,16 @@ void PasteRows(grid::CGridListCtrl& list, const ClipboardForm& form) {
 QString SheetCellText(const workbook::Range& cell) {
   if (cell.Value().type != workbook::CellValue::Type::kNumber) return QString::fromStdString(cell.Text());
   return QString::fromStdString(num::Format("%.15g", workbook::ParseCellNumber(cell)));
+}
+
+QStringList SheetRowCells(const workbook::Range& cells, int row, std::initializer_list<int> valueColumns,
+                          std::size_t maxCharacters) {
+  auto cut = [maxCharacters](const std::string& text) {
+    return QString::fromStdString(text::CutToCharacters(text, maxCharacters));
+  };
+  QStringList texts{cut(cells.Item(row, 1).Text())};
+  for (int column : valueColumns) texts << cut(SheetCellText(cells.Item(row, column)).toStdString());
+  return texts;
 }
 
 std::optional<std::string> ChooseAndReadFile(const prompt::FileRequest& request) {

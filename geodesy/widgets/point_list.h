@@ -4,7 +4,9 @@
 // "粘贴数据" (copy and paste go through the system clipboard as the
 // dialog's own text form).
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -42,6 +44,12 @@ void PasteRows(grid::CGridListCtrl& list, const ClipboardForm& form);
 // holds ("%.15g", read by workbook::ParseCellNumber, so "1,200" under a
 // thousands format gives 1200), any other cell the text it shows.
 QString SheetCellText(const workbook::Range& cell);
+
+// One sheet row as list cells: the point number as column 1 shows it, then
+// each of `valueColumns` as SheetCellText; every cell cut to its first
+// `maxCharacters` characters.
+QStringList SheetRowCells(const workbook::Range& cells, int row, std::initializer_list<int> valueColumns,
+                          std::size_t maxCharacters = std::string::npos);
 
 // Asks for a file and reads it whole; none when cancelled or unreadable
 // (the user is told why).

@@ -132,5 +132,27 @@ TEST(SevenParamDialog, ListsComeFromTheClipboardAndTheOpenWorkbook) {
   EXPECT_EQ(d.target()->GetItemCount(), 1) << "the list stays as it was";
 }
 
+TEST(SevenParamDialog, SheetCellsKeepTheirFirst49Characters) {
+  prompt::ScopedScriptedPrompts script;
+  CSevenParamDlg d;
+  workbook::RunningProgram()->CloseAll();
+  auto book = workbook::RunningProgram()->AddNew(1);
+  const workbook::Range cells = workbook::Workbook(workbook::RunningProgram(), book).ActiveSheet()->Cells();
+  QString longName;
+  for (int i = 0; i < 60; ++i) longName += QChar(0x5b54 + i % 3);  // Chinese: cut by characters
+  cells.SetItem(2, 1, longName.toStdString());
+  cells.SetItem(2, 2, workbook::CellValue::Text(std::string(60, '7')));
+  cells.SetItem(2, 5, workbook::CellValue::Text(std::string(55, 'x')));
+  d.ReadCommonPoints();
+  ASSERT_EQ(d.source()->GetItemCount(), 1);
+  EXPECT_EQ(d.source()->CellText(0, 0), longName.left(49));
+  EXPECT_EQ(d.source()->CellText(0, 1), QString(49, '7'));
+  EXPECT_EQ(d.target()->CellText(0, 0), longName.left(49));
+  EXPECT_EQ(d.target()->CellText(0, 1), QString(49, 'x'));
+  d.ReadSheet(d.source());
+  EXPECT_EQ(d.source()->CellText(0, 1), QString(49, '7'));
+  workbook::RunningProgram()->CloseAll();
+}
+
 }  // namespace
 }  // namespace zv::seven
