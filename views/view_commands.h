@@ -34,9 +34,8 @@ std::vector<cmd::CommandRow> PlanViewTable();
 std::vector<cmd::MenuRow> EditViewMenuRows();
 
 // Declares "CSecGisEditView" and "CSecPrjEditView" with their tables and
-// menus, and registers the views as the templates' view classes (as the
-// tool views "CSecToolView" and "CSecPrjToolView" until those register their
-// own classes over them).
+// menus, then the tool views "CSecToolView" and "CSecPrjToolView" over them
+// (views/tool_view_commands.h), the templates' view classes.
 void RegisterEditViews();
 
 }  // namespace zv

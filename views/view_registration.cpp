@@ -1,5 +1,5 @@
-// The two editing views' tables put together and registered, with the view
-// classes the templates show.
+// The two editing views' tables put together and registered, then the tool
+// views over them, the view classes the templates show.
 #include <algorithm>
 
 #include "framework/docview/view.h"
@@ -7,6 +7,7 @@
 #include "views/edit_view_ids.h"
 #include "views/sec_gis_edit_view.h"
 #include "views/sec_prj_edit_view.h"
+#include "views/tool_view_commands.h"
 #include "views/view_commands.h"
 
 namespace zv {
@@ -51,21 +52,6 @@ void AddPlatformRows(std::vector<cmd::CommandRow>& rows, std::span<const views::
   }
 }
 
-// The tool views' classes until the tool views register their own: the
-// editing views under the tool views' command classes, so the rows other
-// modules add to those classes reach them.
-class SectionToolViewStandIn : public CSecGisEditView {
- public:
-  using CSecGisEditView::CSecGisEditView;
-  std::string_view CommandClass() const override { return "CSecToolView"; }
-};
-
-class ProjectToolViewStandIn : public CSecPrjEditView {
- public:
-  using CSecPrjEditView::CSecPrjEditView;
-  std::string_view CommandClass() const override { return "CSecPrjToolView"; }
-};
-
 }  // namespace
 
 const cmd::MemberProvider& EditorMembers() { return kEditorMembers; }
@@ -95,8 +81,7 @@ void RegisterEditViews() {
   registry.AddRows("CSecGisEditView", SectionViewTable());
   registry.AddRows("CSecPrjEditView", PlanViewTable());
   cmd::Menus().AddRows(EditViewMenuRows());
-  docview::RegisterViewClass("CSecToolView", [](QWidget* parent) { return new SectionToolViewStandIn(parent); });
-  docview::RegisterViewClass("CSecPrjToolView", [](QWidget* parent) { return new ProjectToolViewStandIn(parent); });
+  RegisterToolViews();
 }
 
 }  // namespace zv

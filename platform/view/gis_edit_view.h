@@ -107,6 +107,11 @@ class CGisEditView : public CGisView {
   int SetSysSelectParm(const int16_t* values, int count);
   SelectParms& selectParms() { return selectParms_; }
   SystemParms& systemParms() { return systemParms_; }
+  // The editor's own ortho switch for its line input (nonzero on). The tool
+  // views turn it off while the program's ortho is on, so that one input is
+  // never constrained twice.
+  int editorOrtho() const { return editorOrtho_; }
+  void SetEditorOrtho(int on) { editorOrtho_ = on; }
   // The dialogs of the switches and of the system parameters; false when
   // cancelled.
   bool SelectSysSelectParm();
@@ -185,6 +190,7 @@ class CGisEditView : public CGisView {
   int selectTolerance_ = 5;
   SelectParms selectParms_;
   SystemParms systemParms_;
+  int editorOrtho_ = 0;
   GisUndo undo_;
   display::AreaListRenderer renderer_;
   // Repaints what changes in the shown areas; after the renderer, whose

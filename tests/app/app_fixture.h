@@ -4,6 +4,7 @@
 // the panes would receive.
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
@@ -48,6 +49,18 @@ class MessageRecorder : public QObject {
   void RecordFor(std::initializer_list<msg::PaneEntry> entries) {
     for (msg::PaneEntry e : entries) msg::PaneWindows().Record(e, this);
   }
+  // Also records these messages when they reach another receiver: a view
+  // records itself as its entry's receiver when it opens.
+  void Watch(std::initializer_list<unsigned> messages) {
+    watched_.assign(messages.begin(), messages.end());
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+  bool eventFilter(QObject* receiver, QEvent* e) override {
+    const msg::PrivateMessageEvent* m = receiver != this ? msg::AsPrivateMessage(e) : nullptr;
+    if (m && std::find(watched_.begin(), watched_.end(), m->message()) != watched_.end())
+      got.push_back({m->message(), m->wParam(), m->lParam()});
+    return false;
+  }
   std::vector<Posted> Take() {
     QCoreApplication::sendPostedEvents();
     return std::exchange(got, {});
@@ -59,6 +72,9 @@ class MessageRecorder : public QObject {
     std::erase(taken, Posted{msg::kRefillList, 0, 0});
     return taken;
   }
+
+ private:
+  std::vector<unsigned> watched_;
 };
 
 // A copy of the sample project in the test's folder, so tests may change it.

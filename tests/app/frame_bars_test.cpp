@@ -206,6 +206,7 @@ TEST_F(FrameBarsTest, AProjectWithAProjectionSwitchesToGeographicWithoutADialog)
 TEST_F(FrameBarsTest, ALayerChangeGoesToTheActiveDocumentsToolViewAndOtherPanesDoNothing) {
   MessageRecorder recorder;
   recorder.RecordFor({msg::PaneEntry::kSectionToolView, msg::PaneEntry::kProjectToolView});
+  recorder.Watch({msg::kSectionToolRequest, msg::kProjectToolRequest});
   const QString folder = SampleCopy();
   ASSERT_TRUE(Start());
   QTest::mouseDClick(Pane(4), Qt::LeftButton);
@@ -216,12 +217,15 @@ TEST_F(FrameBarsTest, ALayerChangeGoesToTheActiveDocumentsToolViewAndOtherPanesD
   EXPECT_EQ(recorder.Take(), (std::vector<Posted>{{msg::kProjectToolRequest, 1, msg::kToolChangeLayer}}));
   for (int pane : {0, 1, 3}) QTest::mouseDClick(Pane(pane), Qt::LeftButton);
   EXPECT_TRUE(recorder.Take().empty());
-  EXPECT_TRUE(script_->asked().empty());
+  // The plan tool view asks for the layer, nothing else asks.
+  ASSERT_EQ(script_->asked().size(), 1u);
+  EXPECT_EQ(script_->asked()[0].text, QStringLiteral("改当前层"));
 }
 
 TEST_F(FrameBarsTest, TheSearchGoesToTheToolViewsOfTheActiveDocumentsKindAndThePromptComesBack) {
   MessageRecorder recorder;
   recorder.RecordFor({msg::PaneEntry::kSectionToolView, msg::PaneEntry::kProjectToolView});
+  recorder.Watch({msg::kSectionToolRequest, msg::kProjectToolRequest});
   const QString folder = SampleCopy();
   ASSERT_TRUE(Start());
   chrome::SearchBox* box = bars().Search();

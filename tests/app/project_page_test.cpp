@@ -121,6 +121,7 @@ TEST_F(ProjectPageTest, AnEntryWithoutItsFileOpensASectionDocumentForIt) {
   PrjSetItemState(project, item, kItemHidden);
   MessageRecorder panes;
   panes.RecordFor({msg::PaneEntry::kWorkspaceFileList, msg::PaneEntry::kSectionToolView});
+  panes.Watch({msg::kSectionToolRequest});
   const std::size_t before = docs().size();
   int row = 0;
   while (View()->ItemOfRow(row) != item) ++row;

@@ -4,6 +4,7 @@
 #include "framework/commands/command_table.h"
 #include "framework/commands/menu_rows.h"
 #include "framework/docview/view.h"
+#include "views/sec_prj_tool_view.h"
 #include "views/zavediz_doc.h"
 #include "zavediz/plan/plan_section_binding.h"
 
@@ -26,6 +27,13 @@ void Run(cmd::CommandTarget& target) {
   if (PlanSectionController* controller = ControllerOf(target)) (controller->*command)();
 }
 
+// 32780 also turns on the plan tool view's elevation tip, first, so that the
+// contours it marks show their elevation under Ctrl.
+void AutoElevation(cmd::CommandTarget& target) {
+  if (auto* view = dynamic_cast<CSecPrjToolView*>(&target)) view->elevationTip().TurnOn();
+  Run<&PlanSectionController::OnAutoElevation>(target);
+}
+
 constexpr cmd::CommandRow kRows[] = {
     cmd::Handler(32783, Run<&PlanSectionController::OnTraceSection>, "OnTraceSection"),
     cmd::Handler(32969, Run<&PlanSectionController::OnPickSectionPoints>, "OnPickSectionPoints"),
@@ -33,7 +41,7 @@ constexpr cmd::CommandRow kRows[] = {
     cmd::Handler(33192, Run<&PlanSectionController::OnTakePolyline>, "OnTakePolyline"),
     cmd::Handler(33203, Run<&PlanSectionController::OnVerticalProjection>, "OnVerticalProjection"),
     cmd::Handler(32781, Run<&PlanSectionController::OnSetTitleBlockData>, "OnSetTitleBlockData"),
-    cmd::Handler(32780, Run<&PlanSectionController::OnAutoElevation>, "OnAutoElevation"),
+    cmd::Handler(32780, AutoElevation, "OnAutoElevation"),
     cmd::Handler(32792, Run<&PlanSectionController::OnShowAssignedContours>, "OnShowAssignedContours"),
     cmd::Handler(32793, Run<&PlanSectionController::OnRestoreContourColour>, "OnRestoreContourColour"),
 };
