@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "geodesy/map_sheet.h"
 #include "geodesy/point_text.h"
 #include "framework/text/numbers.h"
 #include "platform/projection/dms.h"
@@ -69,10 +70,15 @@ CollectedCorners CollectCorners(const CornerRows& rows) {
       ring = {};
       continue;
     }
-    Corner c{row.number, num::ParseDouble(row.lon), num::ParseDouble(row.lat), 0, 0};
+    const auto lon = num::ParseTypedReal(row.lon), lat = num::ParseTypedReal(row.lat);
+    Corner c{row.number, lon.value_or(0), lat.value_or(0), 0, 0};
     c.lonSeconds = c.lon;
     c.latSeconds = c.lat;
-    if (!ProjDmsToSeconds(&c.lonSeconds) || !ProjDmsToSeconds(&c.latSeconds)) {
+    // A text that is no number would read as 0°, and a point off the sheet
+    // series has no sheet: either would draw a block over half the country
+    // or on no sheet at all.
+    if (!lon || !lat || !ProjDmsToSeconds(&c.lonSeconds) || !ProjDmsToSeconds(&c.latSeconds) ||
+        CMapSheet::NewSheetNumber(c.lonSeconds / 3600, c.latSeconds / 3600, 50000).empty()) {
       out.error = num::Format("第%zu行的坐标不正确：", i + 1) + row.lon + ", " + row.lat;
       out.rings.clear();
       return out;

@@ -52,7 +52,9 @@ using Ring = std::vector<Corner>;
 
 struct CollectedCorners {
   std::vector<Ring> rings;  // in list order; empty rings are dropped
-  std::optional<std::string> error;  // a corner the projection library rejects, by row
+  // A corner that is no number, that the projection library rejects or
+  // that lies off the sheet series, by row.
+  std::optional<std::string> error;
 };
 CollectedCorners CollectCorners(const CornerRows& rows);
 

@@ -1,5 +1,6 @@
 #include "geodesy/block/block_maps.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "framework/text/numbers.h"
@@ -28,6 +29,9 @@ void WriteMap(const std::string& folder, const std::string& base, Draw&& draw, B
   if (report.projectSaved && report.failures.empty()) result.projects.push_back(project);
 }
 
+// Sheets beyond the four drawn that the message names.
+constexpr std::size_t kNamedBeyond = 20;
+
 }  // namespace
 
 BlockMapResult MakeRangeMaps(const std::string& folder, const CornerRows& rows, const std::vector<RangeMap>& maps,
@@ -44,8 +48,12 @@ BlockMapResult MakeRangeMaps(const std::string& folder, const CornerRows& rows, 
   }
   std::vector<TouchedSheet> sheets = TouchedSheets(corners.rings);
   if (sheets.size() > kSheetSlots) {
+    // A block typed far too large leaves thousands out: a message naming
+    // them all would not fit on any screen.
     std::string beyond;
-    for (std::size_t i = kSheetSlots; i < sheets.size(); ++i) beyond += (beyond.empty() ? "" : "、") + sheets[i].newNumber;
+    const std::size_t named = std::min(sheets.size(), kSheetSlots + kNamedBeyond);
+    for (std::size_t i = kSheetSlots; i < named; ++i) beyond += (beyond.empty() ? "" : "、") + sheets[i].newNumber;
+    if (named < sheets.size()) beyond += num::Format("等%zu幅", sheets.size() - kSheetSlots);
     result.messages.push_back("区块所占1:5万图幅超过4幅，以下图幅未画出：" + beyond);
     sheets.resize(kSheetSlots);
   }

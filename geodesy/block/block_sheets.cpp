@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
+#include <utility>
 
 #include "geodesy/map_sheet.h"
 
@@ -83,9 +85,12 @@ std::vector<TouchedSheet> TouchedSheets(const std::vector<Ring>& rings) {
           break;
         }
     }
+  // A block typed a degree off may overlap thousands of sheets: the order
+  // is kept with a set, not by searching it.
   std::vector<Cell> order;
+  std::set<std::pair<long, long>> ordered;
   auto add = [&](const Cell& cell) {
-    if (std::find(order.begin(), order.end(), cell) == order.end()) order.push_back(cell);
+    if (ordered.insert({cell.col, cell.row}).second) order.push_back(cell);
   };
   for (const Ring& ring : rings)
     for (const Corner& c : ring)

@@ -64,6 +64,21 @@ TEST(BlockCorners, RingsEndAtTwoEmptyRowsAndABadCornerNamesItsRow) {
   EXPECT_TRUE(bad.rings.empty());
 }
 
+TEST(BlockCorners, ACornerThatIsNoNumberOrOffTheSheetSeriesStopsAtItsRow) {
+  // Each would otherwise read as 0° or draw on sheets that do not exist.
+  const std::pair<const char*, const char*> corners[] = {
+      {"abc", "251500"},     {"1163000x", "251500"}, {"1163000", "-251500"}, {"1850000", "251500"},
+      {"39500000", "3512345"}, {"1163000", "890000"},
+  };
+  for (const auto& [lon, lat] : corners) {
+    SCOPED_TRACE(std::string(lon) + " " + lat);
+    const CollectedCorners c = CollectCorners({{"1", "1163000", "251500"}, {"2", lon, lat}, {"3", "1163100", "251600"}});
+    ASSERT_TRUE(c.error);
+    EXPECT_NE(c.error->find("第2行"), std::string::npos);
+    EXPECT_TRUE(c.rings.empty());
+  }
+}
+
 Ring Box(double west, double south, double east, double north) {
   auto corner = [](const char* n, double lon, double lat) {
     return Corner{n, ProjSecondsToDms(lon), ProjSecondsToDms(lat), lon, lat};

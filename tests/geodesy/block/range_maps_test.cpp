@@ -167,6 +167,14 @@ TEST_F(RangeMaps, FiveSheetsKeepFourAndAnUnwritableFolderOpensNothing) {
   EXPECT_TRUE(r.projects.empty());
   EXPECT_EQ(r.messages.size(), 5u) << "the sheets left out, three files and the project, each by name";
 
+  // A corner typed two degrees off: dozens of sheets left out, twenty named.
+  const CornerRows tooLarge =
+      Rows({{e.west + 60, e.south + 120}, {e.west + 60 + 7200, e.south + 120}, {e.west + 60, e.south + 7200}});
+  r = MakeRangeMaps(folder_.string(), tooLarge, {}, {});
+  ASSERT_EQ(r.messages.size(), 1u);
+  EXPECT_LT(r.messages[0].size(), 400u);
+  EXPECT_NE(r.messages[0].find("等"), std::string::npos);
+
   r = MakeRangeMaps(folder_.string(), {{"1", "1176000", "300000"}}, {RangeMap::Two}, {});
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_TRUE(r.projects.empty());
