@@ -29,7 +29,10 @@ std::string Escape(const std::string& text) {
       case '>': out += "&gt;"; break;
       case '"': out += "&quot;"; break;
       case '\'': out += "&apos;"; break;
-      default: out += c;
+      default:
+        // XML 1.0 has no way to write the other control characters, not
+        // even escaped: one in a name would make the whole file unreadable.
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r') out += c;
     }
   }
   return out;

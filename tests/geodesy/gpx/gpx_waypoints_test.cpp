@@ -83,6 +83,15 @@ TEST(GpxWaypoints, DocumentsValidateAndGdalReadsTheWaypointsWithTheirNames) {
   EXPECT_NE(text.find("POINT (116.6 25.3)"), std::string::npos) << text;
 }
 
+TEST(GpxWaypoints, ControlCharactersInANameAreLeftOutAndTheDocumentStillValidates) {
+  const std::string doc = GpxDocument({{"K\x01\x0b" "1\t2", 25.2, 116.5}}, std::chrono::system_clock::now());
+  EXPECT_NE(doc.find("<name>K1\t2</name>"), std::string::npos) << doc;
+  const fs::path file = fs::path(test::TempRoot()) / "控制.gpx";
+  ASSERT_TRUE(fileio::WriteFileAtomically(file.string(), WithCrLf(doc)));
+  const std::string schema = test::DataPath("gpx/gpx11.xsd");
+  EXPECT_EQ(std::system(("xmllint --noout --schema '" + schema + "' '" + file.string() + "' 2>/dev/null").c_str()), 0);
+}
+
 }  // namespace
 }  // namespace zv::gpx
 
