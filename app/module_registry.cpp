@@ -9,6 +9,7 @@
 #include "framework/docview/win_app.h"
 #include "geodesy/commands/geodesy_commands.h"
 #include "panels/panel_pages.h"
+#include "tools/clip/clip_commands.h"
 #include "tools/edit_aid/edit_aid_commands.h"
 #include "views/launch/launch_commands.h"
 #include "views/project_output/project_output_commands.h"
@@ -34,6 +35,7 @@ void RegisterModules() {
   chrome::RegisterSidePage("CPrjDlg", [](QWidget* parent) { return new projectpage::CPrjDlg(parent); });
   output::RegisterProjectOutputCommands();
   tools::RegisterEditAidCommands();
+  tools::RegisterClipCommands();
   geodesy::RegisterGeodesyCommands();
   chart::RegisterBoreholeChartCommands();
   zavediz::RegisterPlanSectionCommands();

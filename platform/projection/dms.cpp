@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "framework/text/numbers.h"
+
 namespace zv {
 
 double ProjSecondsToDms(double seconds) {
@@ -44,6 +46,14 @@ bool ProjDmsToSeconds(double* value) {
   const double seconds = parts.degrees * 3600.0 + parts.minutes * 60.0 + parts.seconds;
   *value = parts.negative ? -seconds : seconds;
   return true;
+}
+
+std::optional<double> ParseTypedDms(std::string_view text) {
+  const std::optional<double> value = num::ParseTypedReal(text);
+  if (!value) return std::nullopt;
+  double seconds = *value;
+  if (!ProjDmsToSeconds(&seconds)) return std::nullopt;
+  return value;
 }
 
 }  // namespace zv

@@ -4,6 +4,9 @@
 // 392230.5 is 39°22′30.5″. These are a different packing from the geodetic
 // dialogs' ddd.mmss (geodesy/dms.h); the two are never mixed.
 
+#include <optional>
+#include <string_view>
+
 namespace zv {
 
 // Seconds of arc to a packed value. Seconds that round up to 60 within
@@ -25,5 +28,10 @@ struct DmsParts {
   double seconds = 0;
 };
 DmsParts ProjSplitDms(double packed);
+
+// A packed value typed as text (the whole text one C-locale number, blanks
+// around it allowed); none when it is no number or ProjDmsToSeconds refuses
+// it.
+std::optional<double> ParseTypedDms(std::string_view text);
 
 }  // namespace zv

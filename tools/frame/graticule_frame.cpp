@@ -51,11 +51,10 @@ struct Angles {
   double minLon, maxLon, minLat, maxLat;  // packed DDDMMSS
 };
 
+// The frame knows no western longitudes and no southern latitudes.
 std::optional<double> PackedAngle(const std::string& text) {
-  std::optional<double> value = num::ParseTypedReal(text);
-  double seconds = value.value_or(-1.0);
-  if (!value || *value < 0.0 || !ProjDmsToSeconds(&seconds)) return std::nullopt;
-  return value;
+  const std::optional<double> value = ParseTypedDms(text);
+  return value && *value >= 0.0 ? value : std::nullopt;
 }
 
 }  // namespace
