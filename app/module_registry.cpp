@@ -8,6 +8,7 @@
 #include "exchange/dxf/dxf_command_rows.h"
 #include "framework/docview/win_app.h"
 #include "geodesy/commands/geodesy_commands.h"
+#include "panels/cvt_lib_commands.h"
 #include "panels/panel_pages.h"
 #include "tools/clip/clip_commands.h"
 #include "tools/edit_aid/edit_aid_commands.h"
@@ -41,6 +42,7 @@ void RegisterModules() {
   zavediz::RegisterPlanSectionCommands();
   zavediz::RegisterSectionCommands();
   dxf::RegisterDxfCommands();
+  panels::RegisterCvtLibCommands();
   launch::RegisterToolLaunches();
   for (const panels::PanelPage& page : panels::PanelPages()) chrome::RegisterSidePage(page.className, page.make);
 }
