@@ -18,6 +18,7 @@
 #include "views/project_page/sec_prj_list_view.h"
 #include "views/view_commands.h"
 #include "zavediz/chart_tool/borehole_chart_commands.h"
+#include "zavediz/chart_tool/custom_chart_tool.h"
 #include "zavediz/draw/section_commands.h"
 #include "zavediz/plan/plan_section_commands.h"
 
@@ -39,6 +40,7 @@ void RegisterModules() {
   tools::RegisterClipCommands();
   geodesy::RegisterGeodesyCommands();
   chart::RegisterBoreholeChartCommands();
+  chart::RegisterCustomChartCommands();
   zavediz::RegisterPlanSectionCommands();
   zavediz::RegisterSectionCommands();
   dxf::RegisterDxfCommands();

@@ -149,10 +149,15 @@ bool ReadChartHeaderFile(const std::string& path, ChartHeaderBuffer* buffer, std
   ReadCounted(reader, count, buffer->points, [](RecordReader& r, PointRecord* p) { return r.ReadPoint(p); },
               path.c_str(), warning);
   buffer->lines.clear();
-  // Points cut short leave no line section to read.
-  if (static_cast<int32_t>(buffer->points.size()) == count && reader.ReadInt32(&count)) {
+  // Points cut short leave no line section to read. A file that ends right
+  // after its points holds no lines; one that ends inside the line count is
+  // cut short.
+  if (static_cast<int32_t>(buffer->points.size()) != count) return true;
+  if (reader.ReadInt32(&count)) {
     ReadCounted(reader, count, buffer->lines, [](RecordReader& r, LineRecord* l) { return r.ReadLine(l); },
                 path.c_str(), warning);
+  } else if (reader.remaining() > 0) {
+    SetText(warning, path + ": 线记录数不完整");
   }
   return true;
 }

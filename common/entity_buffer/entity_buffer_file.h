@@ -59,6 +59,10 @@ int32_t WriteChartHeaderFile(const std::string& path, double header, WorkAreaHan
                              const std::vector<int32_t>& pointIds, WorkAreaHandle lineArea,
                              const std::vector<int32_t>& lineIds, std::string* error = nullptr);
 
+// A chart header: false (`error`) when the height or the point count is cut
+// short; records cut short, or a line count cut short, keep what was read
+// before and set `warning`; a file ending right after its points has no lines
+// and reads without a warning.
 bool ReadChartHeaderFile(const std::string& path, ChartHeaderBuffer* buffer, std::string* error = nullptr,
                          std::string* warning = nullptr);
 

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "framework/text/encoding.h"
+#include "framework/text/numbers.h"
 
 static_assert(std::is_same_v<SQLLEN, long>, "parameter lengths are kept as SQLLEN");
 
@@ -119,6 +120,13 @@ bool Recordset::Open(Connection& connection, const std::string& sql, const std::
   SQLSMALLINT columns = 0;
   SQLNumResultCols(stmt, &columns);
   columns_ = columns;
+  floating_.assign(static_cast<std::size_t>(columns), false);
+  for (SQLSMALLINT i = 0; i < columns; ++i) {
+    SQLSMALLINT type = 0;
+    if (SQL_SUCCEEDED(SQLDescribeCol(stmt, static_cast<SQLUSMALLINT>(i + 1), nullptr, 0, nullptr, &type, nullptr,
+                                     nullptr, nullptr)))
+      floating_[static_cast<std::size_t>(i)] = type == SQL_REAL || type == SQL_FLOAT || type == SQL_DOUBLE;
+  }
   return true;
 }
 
@@ -172,7 +180,13 @@ bool Recordset::GetFieldValue(int index, std::string* value) {
   // Databases filled by older Windows tools hold GBK text: a hole id must not
   // reach the chooser garbled.
   if (!text::IsValidUtf8(*value)) *value = text::FromGbk(*value);
+  if (floating_[static_cast<std::size_t>(index)]) *value = PlainFloatingText(*value);
   return true;
+}
+
+std::string PlainFloatingText(const std::string& value) {
+  const std::optional<double> number = num::ParseTypedReal(value);
+  return number ? num::Format("%.15g", *number) : value;
 }
 
 }  // namespace zv::odbc

@@ -14,6 +14,10 @@
 //  - Text goes in and out as UTF-8 bytes through the narrow API, as the
 //    SQLite driver takes and gives them; a field whose bytes are not UTF-8 is
 //    read as GB18030, the code page of databases written on Chinese Windows.
+//  - A value of a floating-point column reads in its shortest plain form
+//    ("%.15g", C locale): a REAL 135 reads "135", as the Access database the
+//    copy was converted from shows it, not the driver's "135.0". Text stored
+//    in such a column reads as stored.
 //  - Nothing here throws; the objects close what they opened when destroyed.
 
 #include <string>
@@ -63,10 +67,14 @@ class Recordset {
  private:
   void* stmt_ = nullptr;
   int columns_ = 0;
+  std::vector<bool> floating_;  // per column: a floating-point type
   std::vector<std::string> parameters_;
   std::vector<long> lengths_;  // SQLLEN on the 64-bit driver manager
   std::string error_;
 };
+
+// A floating-point field's text in its plain form; other text unchanged.
+std::string PlainFloatingText(const std::string& value);
 
 // The driver's diagnostics of a handle as one text ("[state] message").
 std::string Diagnostics(short handleType, void* handle);

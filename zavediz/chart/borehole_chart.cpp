@@ -74,14 +74,16 @@ BoreholeChart::BoreholeChart(ChartAreas areas, int16_t mode, std::string dataSou
   state_.subNo = subNo;
 }
 
-void BoreholeChart::ClearChartPools() {
-  if (clearPools_) {
-    clearPools_();
+void BoreholeChart::ClearChartPools() { ClearChartAreas(writer_.areas(), clearPools_); }
+
+void ClearChartAreas(const ChartAreas& areas, const std::function<void()>& viewClears) {
+  if (viewClears) {
+    viewClears();
     return;
   }
-  BasClearWorkArea(writer_.areas().point);
-  BasClearWorkArea(writer_.areas().line);
-  BasClearWorkArea(writer_.areas().region);
+  BasClearWorkArea(areas.point);
+  BasClearWorkArea(areas.line);
+  BasClearWorkArea(areas.region);
 }
 
 bool BoreholeChart::DrawColumns(float scaleFactor, const std::string& mine, const std::string& hole,
@@ -112,16 +114,21 @@ bool BoreholeChart::DrawColumns(float scaleFactor, const std::string& mine, cons
 }
 
 bool BoreholeChart::CreateChartProject(const std::string& folder, std::string* error) {
+  return SaveChartFiles(writer_.areas(), folder, state_.holeName, chosenHole_, zavediz::kRegionsLinesPoints, error);
+}
+
+bool SaveChartFiles(const ChartAreas& areas, const std::string& folder, const std::string& shown,
+                    const std::string& chosen, const zavediz::MemberOrder& members, std::string* error) {
   // The header's name is cut to its column's width: holes sharing those first
-  // bytes would write over each other's files, so the whole id names them.
-  const std::string& shown = state_.holeName;
-  const std::string name = shown.empty() || chosenHole_.starts_with(shown) ? chosenHole_ : shown;
+  // bytes would write over each other's files, so the whole id names them;
+  // a hole missing from zkinfok has no number, so its chosen id names it.
+  const std::string name = shown.empty() || chosen.starts_with(shown) ? chosen : shown;
   if (!IsPlainFileName(name)) {
     if (error) *error = "钻孔编号“" + name + "”不能用作文件名，没有保存文件。";
     return false;
   }
   const std::string base = (std::filesystem::path(folder) / name).string();
-  return zavediz::SaveAreasAsProject(writer_.areas(), base, error);
+  return zavediz::SaveAreasAsProject(areas, base, error, members);
 }
 
 }  // namespace zv::chart

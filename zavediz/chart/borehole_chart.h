@@ -19,6 +19,7 @@
 #include <string>
 
 #include "zavediz/chart/chart_context.h"
+#include "zavediz/project_files/area_project.h"
 
 namespace zv::chart {
 
@@ -45,7 +46,17 @@ class BoreholeChart {
   std::string chosenHole_;
 };
 
+// Empties a chart's three areas: by the view's own clears when given, else
+// directly.
+void ClearChartAreas(const ChartAreas& areas, const std::function<void()>& viewClears);
+
 // True when the text can name the chart's files.
 bool IsPlainFileName(const std::string& name);
+
+// Writes a chart's areas as a project named after the hole: the number the
+// chart shows (`shown`), or the chosen id when the number is empty or the
+// id's beginning; nothing for a name that is no plain file name.
+bool SaveChartFiles(const ChartAreas& areas, const std::string& folder, const std::string& shown,
+                    const std::string& chosen, const zavediz::MemberOrder& members, std::string* error);
 
 }  // namespace zv::chart

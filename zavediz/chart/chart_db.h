@@ -83,6 +83,8 @@ inline constexpr const char* kDrilmeam =
     "select * from drilmeam  where 矿区代码=? and \t\t\t  工程编号=? order by 记录孔深";
 inline constexpr const char* kDrilmeamCount =
     "select * from drilmeam  where 矿区代码=? and \t\t   工程编号=? order by 记录孔深";
+inline constexpr const char* kDrilmeamTitle =
+    "select * from drilmeam  where 矿区代码=? and \t\t工程编号=? order by 记录孔深";
 inline constexpr const char* kZkinfokSignature = "select * from zkinfok where 矿区代码=? and \t\t工程编号=?";
 }  // namespace sql
 

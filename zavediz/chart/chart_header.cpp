@@ -30,11 +30,15 @@ std::string InclinationText(const std::string& stored) {
   const double degrees = TakePart(rest, "°");
   const double minutes = TakePart(rest, "′");
   const double seconds = TakePart(rest, "″");
-  const double angle = 90 - (degrees + minutes / 60 + seconds / 3600);
+  return text + DegreesMinutesSeconds(90 - (degrees + minutes / 60 + seconds / 3600));
+}
+
+std::string DegreesMinutesSeconds(double angle) {
   // Whole seconds, so 60°20′ gives 29°40′ and not 29°39′59″.
   const long long total = std::llround(angle * 3600);
   const long long parts[3] = {total / 3600, total % 3600 / 60, total % 60};
   const char* signs[3] = {"°", "′", "″"};
+  std::string text;
   for (int i = 0; i < 3; ++i)
     if (parts[i] != 0) text += num::FormatInt(static_cast<long>(parts[i])) + signs[i];
   return text;

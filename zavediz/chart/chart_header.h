@@ -14,6 +14,9 @@ namespace zv::chart {
 // angle "d°m′s″" or plain degrees), rounded to the second; an empty stored
 // angle gives the caption alone.
 std::string InclinationText(const std::string& stored);
+// An angle in degrees as "d°m′s″", rounded to whole seconds, zero parts
+// left out (empty for 0).
+std::string DegreesMinutesSeconds(double angle);
 // "终 孔 方 位: " and the azimuth, with "°" added when it has none.
 std::string AzimuthText(const std::string& stored);
 

@@ -13,8 +13,19 @@ constexpr std::size_t kNoteBytes = 63;
 constexpr std::size_t kSignatureBytes = 259;
 constexpr std::size_t kParagraphBytes = 4999;
 
-PNT_INFO TextInfo(float height, float width, float spacing, int16_t font, uint8_t style, int32_t colour,
-                  int16_t layer) {
+LIN_INFO LineInfo(int16_t style, int32_t colour, float width, int16_t layer) {
+  LIN_INFO info;
+  info.Set(lin::kStyle, style);
+  info.Set(lin::kColour, colour);
+  info.Set(lin::kWidth, width);
+  info.Set(lin::kLayer, layer);
+  return info;
+}
+
+}  // namespace
+
+PNT_INFO ChartTextParams(float height, float width, float spacing, int16_t font, uint8_t style, int32_t colour,
+                         int16_t layer) {
   PNT_INFO info;
   info.setKind(0);
   info.setCharHeight(height);
@@ -27,40 +38,33 @@ PNT_INFO TextInfo(float height, float width, float spacing, int16_t font, uint8_
   return info;
 }
 
-LIN_INFO LineInfo(int16_t style, int32_t colour, float width, int16_t layer) {
-  LIN_INFO info;
-  info.Set(lin::kStyle, style);
-  info.Set(lin::kColour, colour);
-  info.Set(lin::kWidth, width);
-  info.Set(lin::kLayer, layer);
-  return info;
+float ChartWriter::MappedWidth(double width) const {
+  if (std::fabs(width - 0.3) < 0.0001) return 0.3f;
+  if (std::fabs(width - 1.0) < 0.0001) return outer_;
+  return inner_;
 }
 
-}  // namespace
-
-float ChartWriter::MappedWidth(double width) {
-  if (std::fabs(width - 0.3) < 0.0001) return 0.3f;
-  if (std::fabs(width - 1.0) < 0.0001) return 0.5f;
-  return 0.1f;
+int32_t ChartWriter::WriteChartTextParams(double x, double y, const std::string& text, const PNT_INFO& info) {
+  return BasAppendPoint(areas_.point, D_DOT{x, y}, text, info);
 }
 
 int32_t ChartWriter::WriteChartText(double x, double y, const std::string& text, float height, float width,
                                     int32_t colour, int16_t font, float spacing, int16_t layer) {
   return BasAppendPoint(areas_.point, D_DOT{x, y}, CutBytes(text, kNoteBytes),
-                        TextInfo(height, width, spacing, font, 0, colour, layer));
+                        ChartTextParams(height, width, spacing, font, 0, colour, layer));
 }
 
 int32_t ChartWriter::WriteChartNote(double x, double y, const std::string& text, double height, double width,
                                     int32_t colour, int16_t layer, float spacing, uint8_t style, int16_t font) {
   return BasAppendPoint(areas_.point, D_DOT{x, y}, CutBytes(text, kNoteBytes),
-                        TextInfo(static_cast<float>(height), static_cast<float>(width), spacing, font, style, colour,
+                        ChartTextParams(static_cast<float>(height), static_cast<float>(width), spacing, font, style, colour,
                                  layer));
 }
 
 int32_t ChartWriter::WriteSignatureText(double x, double y, const std::string& text, float height, float width,
                                         float spacing, uint8_t style, int16_t font) {
   return BasAppendPoint(areas_.point, D_DOT{x, y}, CutBytes(text, kSignatureBytes),
-                        TextInfo(height, width, spacing, font, style, 1, 0));
+                        ChartTextParams(height, width, spacing, font, style, 1, 0));
 }
 
 int32_t ChartWriter::WriteChartLine(double x1, double y1, double x2, double y2, int16_t style, int16_t colour,
@@ -80,9 +84,9 @@ int32_t ChartWriter::WriteChartCurve(const std::vector<D_DOT>& vertices, int16_t
 
 int32_t ChartWriter::WriteChartCurveSegment(double x1, double y1, double x2, double y2, int16_t style,
                                             int16_t colour, int16_t layer) {
-  if (lastCurveLine_ != 0) BasWriteLineParam(areas_.line, lastCurveLine_, LineInfo(style, colour, 0.1f, layer));
+  if (lastCurveLine_ != 0) BasWriteLineParam(areas_.line, lastCurveLine_, LineInfo(style, colour, inner_, layer));
   const D_DOT v[2] = {{x1, y1}, {x2, y2}};
-  lastCurveLine_ = BasAppendLine(areas_.line, v, 2, LineInfo(style, colour, 0.5f, layer));
+  lastCurveLine_ = BasAppendLine(areas_.line, v, 2, LineInfo(style, colour, outer_, layer));
   return lastCurveLine_;
 }
 

@@ -6,10 +6,13 @@
 //    (0 horizontal, 1 vertical). One-line texts and symbols keep 63 bytes,
 //    paragraphs 4999 (GBK bytes, cut at a character boundary).
 //  - Line widths asked of WriteChartLine and WriteChartPolyline map 0.3 to
-//    0.3, 1.0 to 0.5 (thick) and anything else to 0.1 (thin).
-//  - WriteChartCurveSegment thins the segment it appended before to 0.1, so
-//    of a chain only the newest segment is 0.5 wide; ResetCurve starts a new
-//    chain.
+//    0.3, 1.0 to the outer width and anything else to the inner width
+//    (0.5 and 0.1 unless SetLineWidths gives the [ZK] "outw" and "inw").
+//  - WriteChartCurveSegment thins the segment it appended before to the inner
+//    width, so of a chain only the newest segment is outer wide; ResetCurve
+//    starts a new chain.
+//  - WriteChartTextParams appends a text with the caller's whole record and
+//    the whole text; ChartTextParams builds the record the text writers use.
 //  - WriteSignatureText is WriteChartNote in colour 1 on layer 0 for texts of
 //    up to 259 bytes.
 //  - WriteChartCurve appends a polyline as it is given: the width is stored
@@ -55,15 +58,26 @@ class ChartWriter {
   int WriteChartRegion(double x1, double y1, double x2, double y2, int16_t pattern, int16_t fillColour,
                        int16_t layer, int16_t patternHeight);
 
+  int32_t WriteChartTextParams(double x, double y, const std::string& text, const PNT_INFO& info);
+
   void ResetCurve() { lastCurveLine_ = 0; }
   int32_t lastCurveLine() const { return lastCurveLine_; }
 
+  void SetLineWidths(float inner, float outer) {
+    inner_ = inner;
+    outer_ = outer;
+  }
   // The stored width of a requested one.
-  static float MappedWidth(double width);
+  float MappedWidth(double width) const;
 
  private:
   ChartAreas areas_;
   int32_t lastCurveLine_ = 0;
+  float inner_ = 0.1f;
+  float outer_ = 0.5f;
 };
+
+PNT_INFO ChartTextParams(float height, float width, float spacing, int16_t font, uint8_t style, int32_t colour,
+                         int16_t layer);
 
 }  // namespace zv::chart

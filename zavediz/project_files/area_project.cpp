@@ -5,7 +5,8 @@
 
 namespace zv::zavediz {
 
-bool SaveAreasAsProject(const DrawingAreas& areas, const std::string& base, std::string* error) {
+bool SaveAreasAsProject(const DrawingAreas& areas, const std::string& base, std::string* error,
+                        const MemberOrder& members) {
   const struct {
     WorkAreaHandle area;
     const char* extension;
@@ -18,7 +19,7 @@ bool SaveAreasAsProject(const DrawingAreas& areas, const std::string& base, std:
   }
   MapProject* project = PrjCreate(0);
   PrjSetPath(project, base + ".mpj");
-  for (const char* extension : {".wp", ".wl", ".wt"}) {
+  for (const char* extension : members) {
     // A name the project file cannot hold would leave a project without it.
     files::FileReport report;
     if (PrjAddItem(project, base + extension, 0, -1, &report) < 0) {

@@ -10,6 +10,7 @@ CREATE TABLE "drilsamh" ("矿区代码" TEXT, "工程编号" TEXT, "样号" TEXT
 CREATE TABLE "drilore" ("矿区代码" TEXT, "工程编号" TEXT, "矿体编号" TEXT, "c3" TEXT, "c4" TEXT, "自孔深" TEXT, "至孔深" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "标注" TEXT, "矿种" TEXT, "c15" TEXT, "c16" TEXT, "c17" TEXT, "c18" TEXT, "c19" TEXT, "c20" TEXT, "c21" TEXT, "校正自孔深" TEXT, "校正至孔深" TEXT);
 CREATE TABLE "柱状参数" ("c0" TEXT, "c1" TEXT, "c2" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT);
 CREATE TABLE "栏目选择" ("序号" TEXT, "栏目名称" TEXT, "c2" TEXT, "宽度" TEXT, "绘制" TEXT, "选项" TEXT, "左边" TEXT, "右边" TEXT);
+CREATE TABLE "栏目选择1" ("代码" TEXT, "c1" TEXT, "栏目名称" TEXT, "宽度" TEXT, "绘制" TEXT, "选项" TEXT, "左边" TEXT, "右边" TEXT, "小数位" TEXT, "原序号" INTEGER);
 CREATE TABLE "element" ("元素1" TEXT, "元素2" TEXT, "元素3" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "单位1" TEXT, "单位2" TEXT, "单位3" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT, "c16" TEXT, "c17" TEXT, "c18" TEXT, "c19" TEXT, "矿区代码" TEXT);
 CREATE TABLE "drilflag" ("矿区代码" TEXT, "工程编号" TEXT, "深度" TEXT, "c3" TEXT, "夹角" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "校正深度" TEXT);
 CREATE TABLE "drilspec" ("工程编号" TEXT, "标本号" TEXT, "深度" TEXT, "c3" TEXT, "c4" TEXT, "c5" TEXT, "c6" TEXT, "校正深度" TEXT, "矿区代码" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT);
@@ -164,3 +165,20 @@ INSERT INTO Tzkkpara (c0, c1, c2, c3, c4, c5, c6, c7, c8, c9) VALUES
   ('13', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'), ('14', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'),
   ('15', '备用', '0', '1', '0', '3', '.5', '1', '0', '0'),
   ('16', '描述字体', '0', '2', '0', '3', '.5', '1', '0', '0');
+
+-- The custom chart's column table, inserted out of order: its rows count in
+-- 原序号 order (fields 0-8 at positions 0-8). A 200 mm chart with the layer
+-- names, the six strata columns, the lithology column, the description and
+-- the F1 row (its option adds the ore intervals to the lithology colours).
+INSERT INTO 栏目选择1 VALUES
+  ('7', '', '柱状图', '30', '1', '0', '80', '110', '0', 7),
+  ('0', '', '地层', '10', '1', '0', '0', '10', '0', 0),
+  ('1', '', '层号', '10', '1', '0', '10', '20', '0', 1),
+  ('2', '', '自孔深', '12', '1', '0', '20', '32', '2', 2),
+  ('3', '', '至孔深', '12', '1', '0', '32', '44', '2', 3),
+  ('4', '', '层厚', '12', '1', '0', '44', '56', '2', 4),
+  ('5', '', '岩心长', '12', '1', '0', '56', '68', '2', 5),
+  ('6', '', '采取率', '12', '1', '0', '68', '80', '0', 6),
+  ('9', '', '地质描述', '80', '1', '0', '110', '190', '0', 8),
+  ('40', '', 'F1', '10', '1', '1', '190', '200', '0', 9),
+  ('8', '', '样号', '10', '0', '0', '0', '0', '0', 10);

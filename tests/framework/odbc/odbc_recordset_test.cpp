@@ -36,7 +36,10 @@ class RecordsetTest : public ::testing::Test {
         "INSERT INTO drilgeo2 (矿区代码, 工程编号, 地质描述) VALUES ('9', 'LONG', '" + std::string(3000, 'x') + "甲');"
         "INSERT INTO drilgeo2 (矿区代码, 工程编号, 地质描述) VALUES ('9', 'NULL', NULL);"
         "INSERT INTO drilgeo2 (矿区代码, 工程编号, 地质描述) VALUES ('8', CAST(X'D7EABFD7' AS TEXT), "
-        "CAST(X'" + GbkHex(std::string(510, 'y') + "钻孔") + "' AS TEXT));");
+        "CAST(X'" + GbkHex(std::string(510, 'y') + "钻孔") + "' AS TEXT));"
+        "CREATE TABLE 实数 (序号 INTEGER, 值 REAL, 文字 TEXT);"
+        "INSERT INTO 实数 VALUES (1, 135, '135.0'), (2, 135.25, '0.10'), (3, 0.1, ''), (4, '135°20′', ''),"
+        " (5, NULL, ''), (6, -2.5e-7, ''), (7, 3512345.678901, '');");
     ASSERT_TRUE(db.Open("DSN=kof;UID=admin;PWD=")) << db.lastError();
   }
   Connection db;
@@ -66,6 +69,16 @@ TEST_F(RecordsetTest, LongValuesReadWholeAndNullReadsEmpty) {
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0][1], std::string(3000, 'x') + "甲");
   EXPECT_EQ(rows[1], (std::vector<std::string>{"NULL", ""}));
+}
+
+TEST_F(RecordsetTest, FloatingColumnsReadAsTheAccessDatabaseShowsThemAndTextColumnsAsStored) {
+  Recordset rs;
+  ASSERT_TRUE(rs.Open(db, "select * from 实数 order by 序号")) << rs.lastError();
+  const std::vector<std::vector<std::string>> expected = {
+      {"1", "135", "135.0"}, {"2", "135.25", "0.10"}, {"3", "0.1", ""},           {"4", "135°20′", ""},
+      {"5", "", ""},         {"6", "-2.5e-07", ""},    {"7", "3512345.678901", ""},
+  };
+  EXPECT_EQ(ReadAll(rs, {0, 1, 2}), expected);
 }
 
 TEST_F(RecordsetTest, GbkTextReadsAsUtf8EvenWhenACharacterSpansTwoPieces) {

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "framework/text/numbers.h"
+#include "platform/project/map_project.h"
 #include "tests/support/test_env.h"
 
 namespace zv::test {
@@ -98,6 +100,20 @@ void ExpectMatchesGolden(const std::string& actual, const std::string& relative)
   std::stringstream expected;
   expected << in.rdbuf();
   EXPECT_EQ(actual, expected.str()) << relative;
+}
+
+void ExpectChartProject(const std::string& folder, const std::string& hole, const std::vector<std::string>& extensions) {
+  SCOPED_TRACE(hole);
+  MapProject* project = PrjOpen(folder + "/" + hole + ".mpj");
+  ASSERT_NE(project, nullptr);
+  ASSERT_EQ(PrjGetItemCount(project), static_cast<int>(extensions.size()));
+  for (int i = 0; i < static_cast<int>(extensions.size()); ++i) {
+    files::ProjectItem item;
+    ASSERT_TRUE(PrjGetItem(project, i, &item));
+    EXPECT_EQ(std::filesystem::path(PrjGetItemPath(project, i)).filename().string(), hole + extensions[i]);
+    EXPECT_EQ(item.bytes[1], 3);
+  }
+  PrjClose(project);
 }
 
 }  // namespace zv::test

@@ -3,6 +3,7 @@
 // sets (positions to 0.01 mm), for comparison with committed lists.
 
 #include <string>
+#include <vector>
 
 #include "zavediz/chart/chart_primitives.h"
 
@@ -17,6 +18,10 @@ struct FoundText {
   float height = 0, width = 0;
 };
 FoundText FindText(WorkAreaHandle points, const std::string& text);
+
+// The project "<folder>/<hole>.mpj" lists "<hole>" + each extension in
+// that order, each entry marked current (3 in its second byte).
+void ExpectChartProject(const std::string& folder, const std::string& hole, const std::vector<std::string>& extensions);
 
 // Compares with tests/data/<relative>; ZV_WRITE_GOLDEN=1 rewrites the file.
 void ExpectMatchesGolden(const std::string& actual, const std::string& relative);
