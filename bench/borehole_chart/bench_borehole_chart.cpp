@@ -4,6 +4,11 @@
 // reading steps alone over the same holes, whose time over the first's is
 // the share of the run spent in ODBC calls.
 //
+// The custom chart (栏目选择1, columns of codes 0 to 7, the title block with
+// the dialog's rows confirmed) over the first database's holes, drawn and
+// saved, beside its reading steps alone: their time over the drawing's is
+// the share spent in connects and queries.
+//
 // The full chart: a second database ("full") with every column on and, per
 // hole, also 50 ore bodies, 200 water levels, 30 deviation surveys and 30
 // depth checks, marker planes, specimens and hydrogeological notes: 100
@@ -23,6 +28,9 @@
 #include "zavediz/chart/chart_db.h"
 #include "zavediz/chart/chart_header.h"
 #include "zavediz/chart/chart_settings.h"
+#include "zavediz/chart/custom_chart.h"
+#include "zavediz/chart/custom_chart_layout.h"
+#include "zavediz/dialogs/title_block_rows.h"
 #include "zavediz/chart/description_column.h"
 #include "zavediz/chart/hydrogeology_columns.h"
 #include "zavediz/chart/ore_body_column.h"
@@ -328,6 +336,64 @@ void ReadingSteps100Holes(benchmark::State& state) {
   state.counters["holes/s"] = benchmark::Counter(kHoles, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(ReadingSteps100Holes)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void CustomDrawAndSave100Holes(benchmark::State& state) {
+  const std::string& out = Setup();
+  Areas areas;
+  const auto rows = zavediz::BuildRows(zavediz::DefaultTitleBlock()).rows;
+  CustomChartHooks hooks;
+  hooks.askTitleBlock = [&rows](const zavediz::TitleBlockPreset&, std::array<TitleRow, kTitleRowCount>& chosen) {
+    chosen = rows;
+    return true;
+  };
+  const std::string header = (fs::path(out) / "no-header.sec").string();
+  for (auto _ : state) {
+    CustomChart chart(areas.areas, -1, "kof", {}, header, hooks);
+    for (int h = 0; h < kHoles; ++h) {
+      std::string error;
+      if (!chart.DrawColumns(kScaleFactor, kMine, HoleId(h), &error) || !chart.SaveChart(out, &error)) {
+        state.SkipWithError(error.c_str());
+        return;
+      }
+    }
+  }
+  state.counters["holes/s"] = benchmark::Counter(kHoles, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(CustomDrawAndSave100Holes)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The custom chart's connects and queries for every hole, as its drawers
+// make them: the layout, the hole header, one drawer per column of codes 0
+// to 7, the title block and the two narrow survey tables.
+void CustomReadingSteps100Holes(benchmark::State& state) {
+  Setup();
+  for (auto _ : state) {
+    for (int h = 0; h < kHoles; ++h) {
+      const std::string hole = HoleId(h);
+      const std::vector<std::string> key = {kMine, hole};
+      CustomChartLayout layout;
+      ReadChartParameters(layout, "kof", kScaleFactor, kMine, hole);
+      ChartDb("kof").Query("zkinfok", sql::kZkinfokHeader, key, {{0, 8}, {1, 4}, {9, 0}, {21, 100}});
+      ChartDb("kof").Query("geolayercolor", sql::kGeolayercolor, key, {{1}, {2}, {3, 20}, {13}, {14}});
+      for (int column = 1; column <= 6; ++column)
+        ChartDb("kof").Query("drilgeo2", sql::kDrilgeo2, key, {{6, 4}, {9}, {10}, {11}, {24}, {25}});
+      {
+        ChartDb db("kof");
+        db.Query("geolayercolor", sql::kGeolayercolor, key, {{1}, {2}, {4, 4}, {13}, {14}});
+        db.Query("drilgeo2", sql::kDrilgeo2, key, {{4, 4}, {8, 2}, {9}, {10}, {15, 4}, {24}, {25}});
+      }
+      {
+        ChartDb db("kof");
+        db.Query("zkinfok", sql::kZkinfokSignature, key, {{20, 39}, {21, 99}, {22, 7}});
+        db.Count("drilmeas", sql::kDrilmeas, key);
+        db.Count("drilmeam", sql::kDrilmeamTitle, key);
+      }
+      ChartDb("kof").Query("drilmeas", sql::kDrilmeas, key, {{2, 4}, {3, 7}, {4, 10}, {5, 10}});
+      ChartDb("kof").Query("drilmeam", sql::kDrilmeam, key, {{1, 3}, {2, 7}, {3, 7}});
+    }
+  }
+  state.counters["holes/s"] = benchmark::Counter(kHoles, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(CustomReadingSteps100Holes)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void DrawAndSave100FullHoles(benchmark::State& state) {
   const std::string& out = Setup();
