@@ -29,6 +29,8 @@ bool FrameViewChrome::CloseMeasureWindow() {
 
 void FrameViewChrome::SetScaleDenominator(long scale) { frame_.Bars().SetScaleDenominator(scale); }
 
+long FrameViewChrome::ScaleDenominator() const { return frame_.Bars().scaleDenominator(); }
+
 void FrameViewChrome::PopupContextMenu(int subMenu, const QPoint& globalPos) {
   QMenu* menu = frame_.commandMenus().BuildPopup(cmd::kMenuContext, std::to_string(subMenu), &frame_);
   menu->exec(globalPos);

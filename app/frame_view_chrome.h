@@ -19,6 +19,7 @@ class FrameViewChrome : public ViewChrome {
   long UpdateMeasureWindow(const std::array<double, 6>& values, int mode) override;
   bool CloseMeasureWindow() override;
   void SetScaleDenominator(long scale) override;
+  long ScaleDenominator() const override;
   void PopupContextMenu(int subMenu, const QPoint& globalPos) override;
 
  private:

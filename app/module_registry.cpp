@@ -6,6 +6,7 @@
 #include "app/main_frame.h"
 #include "app/zavediz_app.h"
 #include "exchange/dxf/dxf_command_rows.h"
+#include "exchange/sheets/widget/sheet_commands.h"
 #include "framework/docview/win_app.h"
 #include "geodesy/commands/geodesy_commands.h"
 #include "panels/cvt_lib_commands.h"
@@ -45,6 +46,7 @@ void RegisterModules() {
   zavediz::RegisterSectionCommands();
   dxf::RegisterDxfCommands();
   panels::RegisterCvtLibCommands();
+  sheets::RegisterSheetTools();
   launch::RegisterToolLaunches();
   for (const panels::PanelPage& page : panels::PanelPages()) chrome::RegisterSidePage(page.className, page.make);
 }

@@ -30,6 +30,8 @@ class ViewChrome {
   // none.
   virtual bool CloseMeasureWindow() { return false; }
   virtual void SetScaleDenominator(long /*scale*/) {}
+  // The main window's scale denominator; 0 until one is set.
+  virtual long ScaleDenominator() const { return 0; }
   // Pops up sub-menu `subMenu` of the context menu 138 at a screen point;
   // its commands go along the active route (the view that asked).
   virtual void PopupContextMenu(int /*subMenu*/, const QPoint& /*globalPos*/) {}

@@ -30,7 +30,7 @@ bool OpenWorkbook(const QString& path) {
     return false;
   }
   workbook::RunningProgram()->SetVisible(true);
-  if (Host()) Host()();
+  ShowWorkbookWindow();
   return true;
 }
 
@@ -60,6 +60,10 @@ Opener InstallOpener(Opener opener) {
 }
 
 void SetWorkbookHost(WorkbookHost host) { Host() = std::move(host); }
+
+void ShowWorkbookWindow() {
+  if (Host()) Host()();
+}
 
 ScopedRecordingOpener::ScopedRecordingOpener() : opened_(std::make_shared<QStringList>()) {
   previous_ = InstallOpener([list = opened_](const QString& path) {

@@ -28,6 +28,8 @@ Opener InstallOpener(Opener opener);
 // main frame shows and raises its dock).
 using WorkbookHost = std::function<void()>;
 void SetWorkbookHost(WorkbookHost host);
+// Shows the workbook window (nothing while no host is set).
+void ShowWorkbookWindow();
 
 // Records every path opened while it lives, and opens nothing.
 class ScopedRecordingOpener {

@@ -1,6 +1,7 @@
 #include "framework/workbook/widget/spreadsheet_program.h"
 
 #include "framework/prompts/prompts.h"
+#include "framework/workbook/widget/workbook_actions.h"
 #include "framework/workbook/workbook_error.h"
 
 namespace zv::workbook {
@@ -17,22 +18,9 @@ void ShowNotices(Session& session) {
 bool EnsureOpenWorkbook(const QString& missingText) {
   Session& session = *RunningProgram();
   session.ReloadChanged();
-  if (!session.Active()) {
-    prompt::FileRequest request;
-    request.title = "打开工作簿";
-    request.filter = "工作簿(*.xlsx;*.xlsm;*.xls;*.et)|*.xlsx;*.xlsm;*.xls;*.et|所有文件(*.*)|*.*||";
-    const QString path = prompt::ChooseFile(request);
-    if (path.isEmpty()) {
-      prompt::Message(missingText);
-      return false;
-    }
-    try {
-      session.Open(path.toStdString());
-    } catch (const WorkbookError& error) {
-      ReportWorkbookError(error);
-      prompt::Message(missingText);
-      return false;
-    }
+  if (!session.Active() && !OpenWorkbookFile(session)) {
+    prompt::Message(missingText);
+    return false;
   }
   ShowNotices(session);
   return true;

@@ -11,6 +11,21 @@
 
 namespace zv::workbook {
 
+bool OpenWorkbookFile(Session& session) {
+  prompt::FileRequest request;
+  request.title = "打开工作簿";
+  request.filter = "工作簿(*.xlsx;*.xlsm;*.xls;*.et)|*.xlsx;*.xlsm;*.xls;*.et|所有文件(*.*)|*.*||";
+  const QString path = prompt::ChooseFile(request);
+  if (path.isEmpty()) return false;
+  try {
+    session.Open(path.toStdString());
+    return true;
+  } catch (const WorkbookError& error) {
+    ReportWorkbookError(error);
+    return false;
+  }
+}
+
 bool SaveWorkbookAs(Session& session, const std::shared_ptr<Book>& book) {
   prompt::FileRequest request;
   request.title = "保存工作簿";

@@ -9,6 +9,11 @@
 
 namespace zv::workbook {
 
+// Asks for a workbook file and opens it in the session (brought forward
+// and read again when already open); false when cancelled or unreadable
+// (with a message).
+bool OpenWorkbookFile(Session& session);
+
 // Asks for a file name and saves; false when cancelled or failed (with a
 // message).
 bool SaveWorkbookAs(Session& session, const std::shared_ptr<Book>& book);

@@ -33,6 +33,7 @@ WorkbookWindow::WorkbookWindow(std::shared_ptr<Session> session, QWidget* parent
   books_ = new QComboBox(bar);
   books_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   bar->addWidget(books_);
+  bar->addAction("打开…", this, [this] { OpenWorkbookFile(*session_); });
   bar->addAction("保存为…", this, [this] {
     if (shown_) SaveWorkbookAs(*session_, shown_);
   });

@@ -1,0 +1,9 @@
+#pragma once
+// Registers the spreadsheet tools with the tool factory (their launch rows
+// then start them in both tool views) and puts their items into the menus
+// "导入导出功能", "表格数据投影" and "坐标转换工具".
+namespace zv::sheets {
+
+void RegisterSheetTools();
+
+}  // namespace zv::sheets
