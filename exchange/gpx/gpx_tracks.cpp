@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "framework/text/numbers.h"
@@ -93,6 +94,7 @@ Track ReadTrack(std::string_view bytes) {
 }
 
 std::optional<PlanePoint> ToPlane(const TrackPoint& point, const TrackDatum& datum) {
+  if (!std::isfinite(point.ele) || !(std::abs(point.lat) <= 90) || !std::isfinite(point.lon)) return std::nullopt;
   const Ellipsoid& target = datum.ellipsoid == 54 ? kBeijing54 : kXian80;
   CGeoPoint p;
   p.Set(point.lat * kRadiansPerDegree, point.lon * kRadiansPerDegree, point.ele);
@@ -105,6 +107,7 @@ std::optional<PlanePoint> ToPlane(const TrackPoint& point, const TrackDatum& dat
   const double meridian = p.ThreeDegreeZoneMeridian();
   if (meridian < 0) return std::nullopt;
   p.GaussForward(target.e2, target.a, meridian * kRadiansPerDegree);
+  if (!std::isfinite(p.X()) || !std::isfinite(p.Y()) || !std::isfinite(p.Z())) return std::nullopt;
   return PlanePoint{p.X(), p.Y(), p.Z()};
 }
 

@@ -55,13 +55,14 @@ struct PlanePoint {
   double h = 0;
 };
 
-// None when the longitude has no 3-degree zone (negative, beyond 360°).
+// None when the longitude has no 3-degree zone (negative, beyond 360°) or
+// the point's numbers make no position (a latitude beyond ±90°, no number).
 std::optional<PlanePoint> ToPlane(const TrackPoint& point, const TrackDatum& datum);
 
 struct Placement {
   std::vector<int32_t> points;
   int32_t line = 0;     // 0 when fewer than two points were placed
-  int skipped = 0;      // points without a zone
+  int skipped = 0;      // points without a zone or a position
 };
 
 // Ensures the fields ("X", "Y", "H", "时间" of the points; "name",

@@ -273,7 +273,7 @@ void RunGpxTracks(CGisEditView& view) {
       view.GetUndo().PushList(points, kPointEntity, placed.points, GisUndo::kAppended);
       if (placed.line != 0) view.GetUndo().PushList(lines, kLineEntity, {placed.line}, GisUndo::kAppended);
       if (placed.skipped > 0)
-        prompt::Message(QStringLiteral("文件“%1”中有%2个航迹点的经度不在3度带内，已跳过。").arg(name).arg(placed.skipped));
+        prompt::Message(QStringLiteral("文件“%1”中有%2个航迹点的经纬度无法换算（经度不在3度带内或数值错误），已跳过。").arg(name).arg(placed.skipped));
     });
     if (!track.fault.empty())
       prompt::Message(QStringLiteral("文件“%1”不完整或有错误（%2），已读入出错之前的%3个航迹点。")

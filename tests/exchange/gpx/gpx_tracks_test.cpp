@@ -101,6 +101,8 @@ TEST(GpxConvert, PlaneCoordinatesMatchAProjPipelineOnBothDatums) {
     }
   }
   EXPECT_FALSE(ToPlane({30, -117, 0, ""}, shifts[0]));
+  EXPECT_FALSE(ToPlane({95, 117, 0, ""}, shifts[0]));
+  EXPECT_FALSE(ToPlane({30, 117, std::nan(""), ""}, shifts[0]));
 }
 
 class GpxPlaceTest : public zv::test::WorkAreasTest {};
