@@ -63,7 +63,7 @@ cmd::CommandUpdate RulersChecked(cmd::CommandTarget& target) {
 }  // namespace
 
 std::vector<cmd::CommandRow> SharedViewRows() {
-  return {
+  std::vector<cmd::CommandRow> rows{
       cmd::Handler(203, EditBackground, "EditWndBkFace"),
       cmd::Handler(323, EditBackground, "EditWndBkFace"),  // &O设置/选择背景颜色&B
       cmd::Handler(336, RunMember<336, true>, "MakeLine"),   // 输入线
@@ -95,12 +95,10 @@ std::vector<cmd::CommandRow> SharedViewRows() {
       cmd::Handler(447, EditSystemParameters, "EditSystemParm"),     // &O设置/置系统参数&S
       cmd::Handler(32795, EditDisplaySwitches, "OnSystemSettings"),  // &O设置/系统参数设置&O
       cmd::Handler(33543, ToggleRulers, "OnToggleRulerBar", RulersChecked),  // &W显示/显示标尺工具条
-      cmd::BoundLater(40041, "CopyToClipboard"),      // &T其它/&拷贝
-      cmd::BoundLater(40040, "CutToClipboard"),       // &T其它/&剪切
-      cmd::BoundLater(40042, "PasteFromClipboard"),   // &粘贴
-      cmd::BoundLater(33386, "PasteWithAttributes"),  // 粘贴(带属性)
       cmd::BoundLater(32964, "OpenBoreholeDatabaseInAccess"),
   };
+  for (const cmd::CommandRow& row : ClipboardRows()) rows.push_back(row);
+  return rows;
 }
 
 CGisEditView* EditViewOf(cmd::CommandTarget& target) {

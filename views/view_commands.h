@@ -24,6 +24,8 @@ const cmd::MemberProvider& EditorMembers();
 std::vector<cmd::CommandRow> SharedViewRows();
 std::vector<cmd::CommandRow> SectionViewRows();
 std::vector<cmd::CommandRow> PlanViewRows();
+// Copy, cut and paste (views/clipboard_commands.cpp), part of the shared rows.
+std::vector<cmd::CommandRow> ClipboardRows();
 
 // A whole table: the own rows, then a member row (or a bound-later one) for
 // every platform binding whose id no own row takes.

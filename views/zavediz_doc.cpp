@@ -15,6 +15,7 @@
 #include "framework/prompts/prompts.h"
 #include "framework/text/encoding.h"
 #include "platform/editors/param_editor.h"
+#include "platform/files/vector_file_codec.h"
 #include "platform/files/work_area_file.h"
 #include "platform/view/gis_edit_view.h"
 
@@ -142,6 +143,15 @@ bool CZavedizDoc::OnOpenDocument(const QString& path) {
   if (!CDocument::OnOpenDocument(path)) return false;
   const QString failed = QString::fromUtf8(msg::kPostFailedText);
   if (IsMapFileName(path)) {
+    // A damaged or foreign file is refused here: opened, it would give a
+    // window with an empty map that a save would write over the file.
+    files::VectorFile file;
+    files::FileReport report;
+    if (!files::LoadVectorFile(path.toStdString(), file, report)) {
+      prompt::Message(QStringLiteral("无法打开文件“%1”：%2").arg(path, QString::fromStdString(report.error)),
+                      prompt::kIconStop);
+      return false;
+    }
     CurrentFilePath() = path;
     PaneWindows().PostOrShow(PaneEntry::kTabStrip, msg::kSelectSidePage, 1, 2, failed);
     PaneWindows().PostOrShow(PaneEntry::kWorkspaceFileList, msg::kRefreshFileList, msg::OpenedFileCode(path), 0, failed);

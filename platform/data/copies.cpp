@@ -104,4 +104,21 @@ int32_t BasCopyEntity(WorkAreaHandle fromHandle, int entityType, int32_t id, Wor
   return CopyRegion(*from, id, to, arcMap);
 }
 
+int32_t BasCopyEntities(WorkAreaHandle fromHandle, int entityType, std::span<const int32_t> ids, WorkAreaHandle to) {
+  WorkArea* from = FindArea(fromHandle);
+  WorkArea* target = FindArea(to);
+  if (!from || !target || !from->Holds(entityType) || !target->Holds(entityType)) return -1;
+  std::unordered_map<int32_t, int32_t> arcMap;
+  int32_t copied = 0;
+  BasBeginBatch(to);
+  for (int32_t id : ids) {
+    const int32_t copy = entityType == kPointEntity  ? CopyPoint(*from, id, to)
+                         : entityType == kLineEntity ? CopyLine(*from, id, to)
+                                                     : CopyRegion(*from, id, to, arcMap);
+    if (copy != 0) ++copied;
+  }
+  BasEndBatch(to);
+  return copied;
+}
+
 }  // namespace zv

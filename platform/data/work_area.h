@@ -40,6 +40,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -270,6 +271,9 @@ int32_t BasCopyLines(WorkAreaHandle from, WorkAreaHandle to);
 int32_t BasCopyRegions(WorkAreaHandle from, WorkAreaHandle to);
 // One entity; its new id in `to`, 0 on failure.
 int32_t BasCopyEntity(WorkAreaHandle from, int entityType, int32_t id, WorkAreaHandle to);
+// Several entities of one type, in the order given; regions that share an
+// arc keep sharing its copy. The number copied, −1 on failure.
+int32_t BasCopyEntities(WorkAreaHandle from, int entityType, std::span<const int32_t> ids, WorkAreaHandle to);
 
 // ---- Batches --------------------------------------------------------------------
 

@@ -182,6 +182,23 @@ TEST_F(RoutingTest, FoldersAndUnreadableFilesAreToldAndOpenNothing) {
       ::testing::ExitedWithCode(0), "");
 }
 
+// A map file that does not read opens no window: an empty map there could
+// be saved over the file.
+TEST_F(RoutingTest, ADamagedMapFileOpensNothing) {
+  const QString damaged = folder_ + QStringLiteral("damaged.wl");
+  QFile out(damaged);
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+  out.write("not a line file at all");
+  out.close();
+  EXPECT_EQ(app_->OpenDocumentFile(damaged), nullptr);
+  EXPECT_TRUE(docs().empty());
+  ASSERT_FALSE(script_->Messages().empty());
+  EXPECT_TRUE(script_->Messages().back().startsWith(QStringLiteral("无法打开文件“%1”：").arg(damaged)));
+  QFile check(damaged);
+  ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+  EXPECT_EQ(check.readAll(), QByteArray("not a line file at all"));
+}
+
 TEST_F(RoutingTest, TabMessagesActivateTheDocumentTheyName) {
   docview::CDocument* line = app_->OpenDocumentFile(Copy("CONTOUR.WL", "H.wl"));
   docview::CDocument* point = app_->OpenDocumentFile(Copy("POINTS.WT", "I.wt"));

@@ -106,6 +106,37 @@ TEST_F(SectionViewTest, RightClickWithThePlatformMenuOrAPickModeOpensNothing) {
   EXPECT_EQ(view_.PoolCount(), 0);
 }
 
+TEST_F(SectionViewTest, CutAndPasteGoThroughTheClipboardAsOneUndoStepEach) {
+  const WorkAreaHandle lines = view_.GetCurrentLinArea();
+  const std::vector<D_DOT> fault{{10.25, 20.5}, {30.75, 40.125}};
+  const int32_t id = BasAppendLine(lines, fault, LIN_INFO{});
+  const auto enabled = [this](int command) { return cmd::UpdateOf(cmd::Resolve({&view_}, command)).enabled; };
+  EXPECT_FALSE(enabled(40041));
+  const ENTITY_MSG picked{lines, kLineEntity, id};
+  view_.AddToPool(&picked, 1);
+  EXPECT_TRUE(enabled(40041));
+
+  ASSERT_EQ(Run(40040), cmd::RunResult::kRan);
+  EXPECT_EQ(BasIsEntityLive(lines, kLineEntity, id), 0);
+  EXPECT_EQ(view_.PoolCount(), 0);
+  EXPECT_TRUE(enabled(40042));
+  view_.Undo();
+  EXPECT_NE(BasIsEntityLive(lines, kLineEntity, id), 0);
+
+  int32_t live = 0, bound = 0;
+  BasGetLineCount(lines, &live, &bound);
+  ASSERT_EQ(Run(40042), cmd::RunResult::kRan);
+  std::vector<D_DOT> pasted;
+  LIN_INFO info;
+  ASSERT_EQ(BasReadLine(lines, bound, &pasted, &info), 1);
+  ASSERT_EQ(pasted.size(), 2u);
+  EXPECT_EQ(pasted[0].x, 10.25);
+  EXPECT_EQ(pasted[1].y, 40.125);
+  view_.Undo();
+  EXPECT_EQ(BasIsEntityLive(lines, kLineEntity, bound), 0);
+  EXPECT_NE(BasIsEntityLive(lines, kLineEntity, id), 0);
+}
+
 TEST_F(SectionViewTest, AWheelStepBringsThePointUnderTheCursorToTheCentre) {
   const CPoint cursor{300, 80};
   const D_DOT under = view_._WpToLp(cursor);

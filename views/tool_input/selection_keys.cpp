@@ -27,7 +27,9 @@ void Nudge(CGisEditView& view, double dx, double dy) {
   }
 }
 
-void Delete(CGisEditView& view) {
+}  // namespace
+
+void DeletePickedEntities(CGisEditView& view) {
   const std::vector<ENTITY_MSG> pool(view.Pool(), view.Pool() + view.PoolCount());
   view.GetUndo().PushSelGraphics(pool.data(), static_cast<int32_t>(pool.size()), GisUndo::kDeleted);
   for (const ENTITY_MSG& e : pool) {
@@ -39,8 +41,6 @@ void Delete(CGisEditView& view) {
   view.ClearPool();
 }
 
-}  // namespace
-
 bool SelectionKey(CGisEditView& view, unsigned key) {
   if (view.PoolCount() == 0) return false;
   const double d = kNudgePixels;
@@ -49,7 +49,7 @@ bool SelectionKey(CGisEditView& view, unsigned key) {
     case kKeyUp: view.RunCommand([&] { Nudge(view, 0, -d); }); break;
     case kKeyRight: view.RunCommand([&] { Nudge(view, d, 0); }); break;
     case kKeyDown: view.RunCommand([&] { Nudge(view, 0, d); }); break;
-    case kKeyDelete: view.RunCommand([&] { Delete(view); }); break;
+    case kKeyDelete: view.RunCommand([&] { DeletePickedEntities(view); }); break;
     default: return false;
   }
   view._UpdateWindow();

@@ -12,6 +12,10 @@ namespace zv::toolview {
 inline constexpr unsigned kKeyLeft = 0x25, kKeyUp = 0x26, kKeyRight = 0x27, kKeyDown = 0x28, kKeyDelete = 0x2E;
 inline constexpr int kNudgePixels = 5;
 
+// Deletes every live picked entity (the undo store records them first) and
+// clears the pool. Callers bracket it as one undo step.
+void DeletePickedEntities(CGisEditView& view);
+
 // True when the key acted (an arrow or Delete with a non-empty pool).
 bool SelectionKey(CGisEditView& view, unsigned key);
 

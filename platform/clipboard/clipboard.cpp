@@ -1,0 +1,33 @@
+#include "platform/clipboard/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "platform/clipboard/entity_payload.h"
+
+namespace zv::clipboard {
+
+bool CopyEntities(std::span<const ENTITY_MSG> pool) {
+  const std::vector<uint8_t> payload = EncodeEntities(pool);
+  if (payload.empty()) return false;
+  auto* data = new QMimeData;
+  data->setData(kEntityMimeType,
+                QByteArray(reinterpret_cast<const char*>(payload.data()), static_cast<qsizetype>(payload.size())));
+  QGuiApplication::clipboard()->setMimeData(data);
+  return true;
+}
+
+bool HasEntities() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data != nullptr && data->hasFormat(kEntityMimeType);
+}
+
+std::vector<uint8_t> Entities() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (data == nullptr) return {};
+  const QByteArray bytes = data->data(kEntityMimeType);
+  return {bytes.begin(), bytes.end()};
+}
+
+}  // namespace zv::clipboard
