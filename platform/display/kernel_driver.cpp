@@ -106,6 +106,11 @@ void KernelDriver::_Rect(int x1, int y1, int x2, int y2, int) {
   painter_->drawPolygon(outline);
 }
 
+void KernelDriver::_Rects(std::span<const QRect> rects) {
+  ApplyPen();
+  painter_->drawRects(rects.data(), static_cast<int>(rects.size()));
+}
+
 void KernelDriver::Line(double x1, double y1, double x2, double y2) {
   ApplyPen();
   painter_->drawLine(ToDevice(x1, y1), ToDevice(x2, y2));

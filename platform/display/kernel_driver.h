@@ -21,6 +21,7 @@
 #include <QRectF>
 #include <QTransform>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "platform/display/system_library.h"
@@ -73,6 +74,9 @@ class KernelDriver {
   // (the platform gives them no other meaning we rely on).
   void _Line(int x1, int y1, int x2, int y2, int style = 0);
   void _Rect(int x1, int y1, int x2, int y2, int style = 0);
+  // Many _Rect outlines at once (x, y the top-left corner, the outline
+  // reaching x + width and y + height), drawn in one call.
+  void _Rects(std::span<const QRect> rects);
 
   // Map-unit primitives in the current colour and mode, one pixel wide.
   void Line(double x1, double y1, double x2, double y2);

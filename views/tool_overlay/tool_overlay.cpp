@@ -21,16 +21,28 @@ int DrawSelectedVertexMarks(const CGisView& view, display::KernelDriver& dc, std
   const D_RECT shown = view._GetWinDispRect();
   const double margin = (kMarkHalf + 1) / view._GetWinDispRate();
   const D_RECT near{shown.xmin - margin, shown.ymin - margin, shown.xmax + margin, shown.ymax + margin};
-  const long colour = dc.Color();
-  dc.SetColor(kMarkColour);
-  int drawn = 0;
+  // In a plain mode a square drawn twice looks as drawn once, so each
+  // window pixel gets one square however many vertices fall on it; a
+  // toggling mode draws every square, as drawing one twice removes it.
+  const bool once = !dc.Toggles();
+  const int pad = kMarkHalf + 2;
+  const int width = view.width() + 2 * pad, height = view.height() + 2 * pad;
+  std::vector<bool> taken(once ? static_cast<std::size_t>(width) * static_cast<std::size_t>(height) : 0);
+  std::vector<QRect> squares;
   auto mark = [&](const D_DOT& at) {
     if (!BasPointInRect(near, at)) return;
     double x = 0, y = 0;
     view._LpToWp(at, &x, &y);
     const int ix = static_cast<int>(std::lround(x)), iy = static_cast<int>(std::lround(y));
-    dc._Rect(ix - kMarkHalf, iy - kMarkHalf, ix + kMarkHalf, iy + kMarkHalf);
-    ++drawn;
+    if (once) {
+      const int cx = ix + pad, cy = iy + pad;
+      if (cx >= 0 && cy >= 0 && cx < width && cy < height) {
+        const std::size_t bit = static_cast<std::size_t>(cy) * static_cast<std::size_t>(width) + static_cast<std::size_t>(cx);
+        if (taken[bit]) return;
+        taken[bit] = true;
+      }
+    }
+    squares.emplace_back(ix - kMarkHalf, iy - kMarkHalf, 2 * kMarkHalf, 2 * kMarkHalf);
   };
   std::vector<D_DOT> vertices;
   for (const ENTITY_MSG& e : pool) {
@@ -47,8 +59,11 @@ int DrawSelectedVertexMarks(const CGisView& view, display::KernelDriver& dc, std
       if (BasReadPoint(e.area, e.id, &at, nullptr, nullptr)) mark(at);
     }
   }
+  const long colour = dc.Color();
+  dc.SetColor(kMarkColour);
+  dc._Rects(squares);
   dc.SetColor(colour);
-  return drawn;
+  return static_cast<int>(squares.size());
 }
 
 void DrawSnapMarker(const CGisView& view, display::KernelDriver& dc, const snap::SnapMarker& marker) {

@@ -17,8 +17,10 @@ class CGisView;
 namespace zv::toolview {
 
 // ±3-pixel squares in colour number 6 at every vertex of the selected lines
-// and at every selected point, in the context's current mode. Entries of
-// closed areas are skipped. Returns how many squares were drawn.
+// and at every selected point, in the context's current mode, drawn in one
+// batch. Entries of closed areas are skipped; in a plain (not toggling)
+// mode vertices that fall on one window pixel share one square. Returns
+// how many squares were drawn.
 int DrawSelectedVertexMarks(const CGisView& view, display::KernelDriver& dc, std::span<const ENTITY_MSG> pool);
 
 // The snap marker: a ±6-pixel square, 3 pixels wide, in its kind's colour,
