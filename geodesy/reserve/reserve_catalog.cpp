@@ -129,11 +129,14 @@ std::array<std::string, kSlotCount> LayerPaths(const Catalog& catalog) {
 
 std::optional<std::string> CheckCatalog(const Catalog& catalog) {
   if (catalog.folder.empty()) return "请输入目录！";
-  const bool plain = !catalog.mineCode.empty() &&
-                     std::all_of(catalog.mineCode.begin(), catalog.mineCode.end(), [](char ch) {
-                       return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
-                     });
-  if (!plain) return "矿区编号只能由字母和数字组成！";
+  // Both become parts of folder and file names.
+  const auto plain = [](const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char ch) {
+      return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+    });
+  };
+  if (catalog.mineCode.empty() || !plain(catalog.mineCode)) return "矿区编号只能由字母和数字组成！";
+  if (!plain(catalog.serial)) return "第9-11位只能由字母和数字组成！";
   return std::nullopt;
 }
 

@@ -89,6 +89,7 @@ TEST(ReserveCatalog, AnEmptyFolderOrACodeThatIsNoPlainNameIsRefused) {
     const char* folder;
     const char* code;
     std::optional<std::string> refusal;
+    const char* serial = "001";
   };
   const Case cases[] = {
       {"/data", "A000000000", std::nullopt},
@@ -96,12 +97,18 @@ TEST(ReserveCatalog, AnEmptyFolderOrACodeThatIsNoPlainNameIsRefused) {
       {"/data", "", "矿区编号只能由字母和数字组成！"},
       {"/data", "../up", "矿区编号只能由字母和数字组成！"},
       {"/data", "矿区1", "矿区编号只能由字母和数字组成！"},
+      // The serial ends every file name: a separator or half a character
+      // would put files elsewhere or under broken names.
+      {"/data", "A000000000", "第9-11位只能由字母和数字组成！", "a/"},
+      {"/data", "A000000000", "第9-11位只能由字母和数字组成！", "a矿"},
+      {"/data", "A000000000", std::nullopt, "A1"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
     Catalog catalog;
     catalog.folder = c.folder;
     catalog.mineCode = c.code;
+    catalog.serial = c.serial;
     EXPECT_EQ(CheckCatalog(catalog), c.refusal);
   }
 }
