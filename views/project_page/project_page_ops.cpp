@@ -151,9 +151,17 @@ bool AutoMerge(MapProject* project, std::string* error) {
 
 std::string SameNameMerge(const MapProject* project, const std::string& folder, std::string* error) {
   if (project == nullptr || project->path.empty()) return {};
+  const fs::path mergedPath = fs::path(folder) / fs::path(project->path).filename();
+  // In the project's own folder the new project would replace the one it is
+  // made from, and lose every entry that is not merged (images, networks).
+  std::error_code same;
+  if (fs::weakly_canonical(mergedPath, same) == fs::weakly_canonical(project->path, same)) {
+    if (error) *error = "合并的工程不能存入当前工程所在的目录，请另选目录。";
+    return {};
+  }
   const int count = PrjGetItemCount(project);
   MapProject* merged = PrjCreate();
-  PrjSetPath(merged, (fs::path(folder) / fs::path(project->path).filename()).string());
+  PrjSetPath(merged, mergedPath.string());
   const WorkAreaSetHandle set = BasCreateWorkAreaSet();
   std::vector<bool> taken(static_cast<std::size_t>(count), false);
   bool ok = true;

@@ -41,7 +41,8 @@ bool AutoMerge(MapProject* project, std::string* error = nullptr);
 // entry of the same file name (compared without regard to case), into one
 // area of its kind, saved under that name in `folder` and added to the new
 // project, which is saved. The new project's path, or empty (with `error`)
-// on failure.
+// on failure or when `folder` is the project's own (the new project would
+// replace it).
 std::string SameNameMerge(const MapProject* project, const std::string& folder, std::string* error = nullptr);
 
 // The file names the merges write.

@@ -148,5 +148,17 @@ TEST_F(SampleProject, SameNameMergeJoinsEntriesOfOneNameFromTwoFolders) {
   PrjClose(merged);
 }
 
+TEST_F(SampleProject, SameNameMergeNeverReplacesTheProjectItIsMadeFrom) {
+  const std::string before = PrjGetItemPath(project_, 0);
+  for (const fs::path& folder : {folder_, folder_ / "." / ".." / "hills"}) {
+    std::string error;
+    EXPECT_TRUE(SameNameMerge(project_, folder.string(), &error).empty());
+    EXPECT_EQ(error, "合并的工程不能存入当前工程所在的目录，请另选目录。");
+  }
+  Open();
+  EXPECT_EQ(PrjGetItemCount(project_), 3);
+  EXPECT_EQ(PrjGetItemPath(project_, 0), before);
+}
+
 }  // namespace
 }  // namespace zv::projectpage
