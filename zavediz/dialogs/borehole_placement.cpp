@@ -2,16 +2,21 @@
 
 #include <variant>
 
+#include "framework/text/encoding.h"
 #include "framework/text/numbers.h"
 #include "zavediz/dialogs/text_lines.h"
 
 namespace zv::zavediz {
 
 void ReadPlacementCoordinates(std::string_view bytes, BoreholePlacement& p) {
+  // A byte-order mark, or the UTF-16 an editor saves as "Unicode", would
+  // otherwise make the scale read 0.
+  const std::string text = text::DecodeTextFile(bytes);
+  std::string_view rest = text;
   const std::variant<int*, double*> fields[] = {&p.scale,    &p.lineX,    &p.lineY, &p.sectionX,
                                                 &p.sectionY, &p.sectionH, &p.planX, &p.planY};
   for (const auto& field : fields) {
-    const std::string_view line = TakeLine(bytes);
+    const std::string_view line = TakeLine(rest);
     if (const auto* number = std::get_if<int*>(&field)) {
       **number = num::ParseInt(line);
     } else {

@@ -27,8 +27,8 @@ struct BoreholePlacement {
 
 // A coordinate file: eight lines (CR LF or LF) holding the scale, the line's
 // X and Y, the section's X, Y and H and the plan's X and Y, each the leading
-// number of its line. Missing lines read as 0. The hole and the precise flag
-// are kept.
+// number of its line, in any text encoding (a byte-order mark, UTF-16).
+// Missing lines read as 0. The hole and the precise flag are kept.
 void ReadPlacementCoordinates(std::string_view bytes, BoreholePlacement& placement);
 
 // True when the sheet holds nothing (its used range is the empty cell A1).

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "framework/prompts/scripted_prompts.h"
+#include "framework/text/encoding.h"
 #include "framework/workbook/session.h"
 #include "tests/support/test_env.h"
 #include "zavediz/dialogs/borehole_place_dlg.h"
@@ -39,6 +40,18 @@ TEST(PlacementCoordinates, EightLinesFillTheFieldsAndMissingOnesReadZero) {
   expected.sectionY = 4;
   expected.sectionH = expected.planX = expected.planY = 0;
   EXPECT_EQ(placement, expected);
+}
+
+TEST(PlacementCoordinates, AFileWithAByteOrderMarkOrInUtf16ReadsItsScale) {
+  const std::string lines = "2000\r\n100.5\r\n200.25\r\n3.5\r\n4\r\n-12.5\r\n7\r\n8\r\n";
+  BoreholePlacement plain;
+  ReadPlacementCoordinates(lines, plain);
+  for (const std::string& bytes : {"\xEF\xBB\xBF" + lines, text::EncodeTextFile(lines, text::TextEncoding::Utf16Le)}) {
+    BoreholePlacement placement;
+    ReadPlacementCoordinates(bytes, placement);
+    EXPECT_EQ(placement, plain);
+    EXPECT_EQ(placement.scale, 2000);
+  }
 }
 
 class PlacementDialog : public ::testing::Test {
