@@ -37,4 +37,6 @@ void FrameViewChrome::PopupContextMenu(int subMenu, const QPoint& globalPos) {
   menu->deleteLater();
 }
 
+void FrameViewChrome::ShowAttributeBar(int show) { frame_.ShowAttributeBar(show); }
+
 }  // namespace zv

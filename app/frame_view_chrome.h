@@ -1,8 +1,9 @@
 #pragma once
 // The main frame's answers to the editing views (views/view_chrome.h): the
-// status bar's panes, the measurement window, the scale denominator and the
+// status bar's panes, the measurement window, the scale denominator, the
 // context menus of menu 138, built from the menu rows and run along the
-// frame's route. The frame installs it for its lifetime.
+// frame's route, and the attribute bar. The frame installs it for its
+// lifetime.
 
 #include "views/view_chrome.h"
 
@@ -21,6 +22,7 @@ class FrameViewChrome : public ViewChrome {
   void SetScaleDenominator(long scale) override;
   long ScaleDenominator() const override;
   void PopupContextMenu(int subMenu, const QPoint& globalPos) override;
+  void ShowAttributeBar(int show) override;
 
  private:
   CMainFrame& frame_;

@@ -21,6 +21,7 @@
 #include "zavediz/chart_tool/borehole_chart_commands.h"
 #include "zavediz/chart_tool/custom_chart_tool.h"
 #include "zavediz/draw/section_commands.h"
+#include "zavediz/plan/plan_geology_commands.h"
 #include "zavediz/plan/plan_section_commands.h"
 
 namespace zv {
@@ -43,6 +44,7 @@ void RegisterModules() {
   chart::RegisterBoreholeChartCommands();
   chart::RegisterCustomChartCommands();
   zavediz::RegisterPlanSectionCommands();
+  zavediz::RegisterPlanGeologyCommands();
   zavediz::RegisterSectionCommands();
   dxf::RegisterDxfCommands();
   panels::RegisterCvtLibCommands();

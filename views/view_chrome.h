@@ -1,8 +1,8 @@
 #pragma once
 // What the editing views ask of the main frame's chrome, without knowing
 // the frame: the status bar's operation pane and cursor read-out, the
-// measurement window, the scale denominator, and the context menus of menu
-// 138. The frame installs its implementation when it is made and removes it
+// measurement window, the scale denominator, the context menus of menu
+// 138, and the attribute bar. The frame installs its implementation when it is made and removes it
 // when it goes; until then (and in tests that install none) a silent chrome
 // takes the calls. Tests install a recording one.
 
@@ -35,6 +35,8 @@ class ViewChrome {
   // Pops up sub-menu `subMenu` of the context menu 138 at a screen point;
   // its commands go along the active route (the view that asked).
   virtual void PopupContextMenu(int /*subMenu*/, const QPoint& /*globalPos*/) {}
+  // Shows (1) or hides (0) the attribute bar, which holds the strata list.
+  virtual void ShowAttributeBar(int /*show*/) {}
 };
 
 // The chrome installed now (the silent one when none is).

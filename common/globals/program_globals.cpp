@@ -52,4 +52,9 @@ int16_t& CurrentPickMode() {
   return value;
 }
 
+uint16_t& GeologyRegionArea() {
+  static uint16_t area = 0;
+  return area;
+}
+
 }  // namespace zv

@@ -34,5 +34,8 @@ int16_t& SelectAfterSetting();
 // with the current defaults; −1, −2, −3 give picked points, lines or regions
 // those defaults; −4 gives picked entities the current colour; 0 none.
 int16_t& CurrentPickMode();
+// The region work area the last geology reading of a section line took its
+// boundaries from (0 before any); the strata list searches its regions.
+uint16_t& GeologyRegionArea();
 
 }  // namespace zv

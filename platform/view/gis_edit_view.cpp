@@ -274,4 +274,19 @@ void CGisEditView::KeyDown(unsigned key, unsigned repeat, unsigned flags) {
   Dispatch([&](BaseGisTool& tool) { tool.OnKeyDown(key, repeat, flags); });
 }
 
+void CGisEditView::Draw_Cross(CPoint point, int mode) {
+  constexpr int kArm = 5;
+  constexpr long kCrossColour = 6;
+  KernelDriver* dc = _GetMyDC();
+  const int previous = dc->DrawMode();
+  const long colour = dc->Color();
+  dc->SetColor(kCrossColour);
+  dc->SetDrawMode(mode);
+  dc->_Line(point.x - kArm, point.y, point.x + kArm + 1, point.y);
+  dc->_Line(point.x, point.y - kArm, point.x, point.y + kArm + 1);
+  dc->SetColor(colour);
+  dc->SetDrawMode(previous);
+  _DeleteMyDC(dc);
+}
+
 }  // namespace zv

@@ -128,6 +128,11 @@ class CGisEditView : public CGisView {
 
   // Drops what was drawn over the map since the last redraw.
   void OnCleanWindow() { RefreshOverlay(); }
+  // A small cross (±5 pixels, colour 6) at a window point, drawn over the
+  // picture in the drawing mode `mode` (display::DrawMode: 7 toggles, so a
+  // second cross at the same point takes it away); the next repaint of the
+  // picture drops it.
+  void Draw_Cross(CPoint point, int mode);
 
   // ---- Undo
   GisUndo& GetUndo() { return undo_; }

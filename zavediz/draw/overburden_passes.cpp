@@ -40,6 +40,12 @@ void DrawOverburdenBase(ZavedizSheet& sheet) {
   }
 }
 
+void AppendOverburdenArcsWithin(const ZavedizSheet& sheet, double a, double b, std::vector<int32_t>& arcs) {
+  for (const OverburdenArc& arc : sheet.overburdenArcs) {
+    if (arc.firstX > a - kArcTolerance && arc.lastX < b + kArcTolerance) arcs.push_back(arc.id);
+  }
+}
+
 std::vector<DesignTrenchRec> SortTrenches(const SectionData& data) {
   std::vector<DesignTrenchRec> trenches;
   for (const DesignTrenchRec& t : data.trenches) {
@@ -78,9 +84,7 @@ void DrawOverburdenSpan(ZavedizSheet& sheet, double a, double b) {
   const int32_t left = sheet.out.AppendArc({base.front(), ground.front()}, look);
   const int32_t right = sheet.out.AppendArc({base.back(), ground.back()}, look);
   std::vector<int32_t> arcs = {0, -groundArc, -left};
-  for (const OverburdenArc& arc : sheet.overburdenArcs) {
-    if (arc.firstX > a - kArcTolerance && arc.lastX < b + kArcTolerance) arcs.push_back(arc.id);
-  }
+  AppendOverburdenArcsWithin(sheet, a, b, arcs);
   arcs.push_back(right);
   sheet.out.AppendRegion(arcs, sheet.options.groundColour);
 }

@@ -15,6 +15,10 @@ void DrawTrenchSections(ZavedizSheet& sheet);
 // The ground line between distances a and b and its overburden region.
 void DrawOverburdenSpan(ZavedizSheet& sheet, double a, double b);
 
+// Appends to `arcs` every overburden arc of the sheet lying between the
+// distances a and b (to 0.001), in the order they were drawn.
+void AppendOverburdenArcsWithin(const ZavedizSheet& sheet, double a, double b, std::vector<int32_t>& arcs);
+
 // The design trenches in use, by ascending start distance (equal starts
 // keep their slot order).
 std::vector<DesignTrenchRec> SortTrenches(const SectionData& data);

@@ -25,7 +25,7 @@ void ShowMessage(const std::string& message) { prompt::Message(QString::fromStdS
 SheetOptions CurrentSheetOptions() {
   const AppSettings& s = Settings();
   return SheetOptions{s.ichnography, s.groundData, static_cast<int32_t>(s.groundColor), s.curve, s.strap,
-                      s.editStrap};
+                      s.editStrap,   s.stratum,  static_cast<int32_t>(s.boreholeSymbol)};
 }
 
 SectionRequestHandler& SectionRequestHandler::Of(CGisEditView& view) {

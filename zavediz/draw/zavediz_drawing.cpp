@@ -2,10 +2,12 @@
 
 #include <span>
 
+#include "zavediz/draw/design_passes.h"
 #include "zavediz/draw/grid_passes.h"
 #include "zavediz/draw/overburden_passes.h"
 #include "zavediz/draw/section_cut.h"
 #include "zavediz/draw/sheet_passes.h"
+#include "zavediz/draw/strata_pass.h"
 
 namespace zv::zavediz {
 namespace {
@@ -15,11 +17,10 @@ using Pass = void (*)(ZavedizSheet&);
 void LeftLabels(ZavedizSheet& sheet) { DrawElevationLabels(sheet, true); }
 void RightLabels(ZavedizSheet& sheet) { DrawElevationLabels(sheet, false); }
 
-// The design boreholes, trenches and strata of a straight section have
-// passes of their own between these.
-constexpr Pass kStraight[] = {DrawZavedizEnds, DrawPlanStripBorders, DrawZavedizFrame,  DrawTitleBlock,
-                              DrawGridTicks,   DrawElevationLines,   DrawZavedizLegend, DrawPlanStrip,
-                              LeftLabels,      RightLabels,          DrawOverburdenBase, DrawTrenchSections};
+constexpr Pass kStraight[] = {DrawZavedizEnds,     DrawPlanStripBorders, DrawZavedizFrame,   DrawTitleBlock,
+                              DrawGridTicks,       DrawElevationLines,   DrawDesignBoreholes, DrawDesignTrenches,
+                              DrawTrenchProfiles,  DrawZavedizLegend,    DrawPlanStrip,      LeftLabels,
+                              RightLabels,         DrawOverburdenBase,   DrawTrenchSections, DrawStrata};
 constexpr Pass kProjected[] = {DrawTerrainPolyline, DrawZavedizEnds,   DrawZavedizFrame, DrawTitleBlock,
                                DrawElevationLines,  DrawZavedizLegend, DrawPlanStrip,    LeftLabels,
                                RightLabels};

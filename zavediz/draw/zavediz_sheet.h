@@ -32,6 +32,8 @@ struct SheetOptions {
   int curve = 1;              // curve flag of ground and overburden lines
   int strap = 0;              // zone number before first-family grid labels
   int32_t editStrap = 39;     // the zone number
+  double stratum = 8.0;       // depth of the bedrock line under the overburden, mm
+  int32_t boreholeSymbol = 1011;  // sub-graph of a design borehole in the plan strip
 };
 
 // An overburden arc of the region area with the distances of its ends.

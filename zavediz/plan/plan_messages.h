@@ -19,4 +19,12 @@ inline constexpr const char* kElevationStructureMessage = "读取高程属性结
 inline constexpr const char* kCrossedTwiceMessage = "等高线只能有一个高程值！";
 inline constexpr const char* kNoLinesCrossedMessage = "没有线，赋什么高程值！";
 
+inline constexpr const char* kNoTerrainDataMessage = "缺少地形数据，请先输入地形数据！";
+inline constexpr const char* kClearBoreholesQuestion = "已存在钻孔数据，是否清除？";
+inline constexpr const char* kClearTrenchesQuestion = "已存在探槽数据，是否清除？";
+inline constexpr const char* kBoreholesFullMessage = "设计钻孔已满100个！";
+inline constexpr const char* kTrenchesFullMessage = "设计探槽已满100个！";
+inline constexpr const char* kPlaceFirstMessage = "请先在平面图上点取位置！";
+inline constexpr const char* kNoArcCrossedMessage = "没有弧段和剖面相交！";
+
 }  // namespace zv::zavediz

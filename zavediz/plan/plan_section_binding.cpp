@@ -7,6 +7,7 @@
 #include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
 #include "platform/view/mouse_points.h"
+#include "views/view_chrome.h"
 #include "zavediz/plan/pick_terrain_point_dlg.h"
 
 namespace zv::zavediz {
@@ -58,7 +59,11 @@ PlanSectionBinding& PlanSectionBinding::Of(CPrjEditView& view, SectionData& data
 }
 
 PlanSectionBinding::PlanSectionBinding(CPrjEditView& view, SectionData& data)
-    : QObject(&view), view_(view), controller_(std::make_unique<PlanSectionController>(view, data)) {
+    : QObject(&view),
+      view_(view),
+      controller_(std::make_unique<PlanSectionController>(view, data)),
+      geology_(std::make_unique<PlanGeologyController>(view, data, controller_->GeologyRead(),
+                                                       [] { Chrome().ShowAttributeBar(1); })) {
   overlay_ = new SectionOverlay(view, *controller_);
   view.installEventFilter(this);
   msg::PaneWindows().Record(msg::PaneEntry::kProjectEditView, &view);
@@ -74,7 +79,9 @@ bool PlanSectionBinding::eventFilter(QObject* watched, QEvent* event) {
   }
   auto* mouse = dynamic_cast<QMouseEvent*>(event);
   // A tool the user started since our command takes the mouse over.
-  if (mouse && view_.IsInOperate() != -1 && PlanSectionController::IsSectionFlag(view_._GetCommandFlag()))
+  const long flag = view_._GetCommandFlag();
+  if (mouse && view_.IsInOperate() != -1 &&
+      (PlanSectionController::IsSectionFlag(flag) || PlanGeologyController::IsDesignFlag(flag)))
     view_._SetCommandFlag(kFlagIdle);
   switch (event->type()) {
     case QEvent::Resize:
@@ -82,7 +89,8 @@ bool PlanSectionBinding::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::MouseButtonPress:
       if (mouse->button() != Qt::LeftButton) return false;
-      pressTaken_ = controller_->LButtonDown(MouseFlagsOf(mouse->buttons(), mouse->modifiers()), MousePointOf(mouse));
+      pressTaken_ = controller_->LButtonDown(MouseFlagsOf(mouse->buttons(), mouse->modifiers()), MousePointOf(mouse)) ||
+                    geology_->LButtonDown(MouseFlagsOf(mouse->buttons(), mouse->modifiers()), MousePointOf(mouse));
       return pressTaken_;
     case QEvent::MouseMove:
       return controller_->MouseMove(MouseFlagsOf(mouse->buttons(), mouse->modifiers()), MousePointOf(mouse));

@@ -13,18 +13,9 @@ namespace {
 
 using Command = void (PlanSectionController::*)();
 
-// The binding of the view the command runs in, when it is a plan view with
-// its document.
-PlanSectionController* ControllerOf(cmd::CommandTarget& target) {
-  auto* view = dynamic_cast<docview::CView*>(&target);
-  auto* plan = view ? dynamic_cast<CPrjEditView*>(view->Widget()) : nullptr;
-  auto* doc = view ? dynamic_cast<CZavedizDoc*>(view->GetDocument()) : nullptr;
-  return plan && doc ? &PlanSectionBinding::Of(*plan, doc->Section()).Controller() : nullptr;
-}
-
 template <Command command>
 void Run(cmd::CommandTarget& target) {
-  if (PlanSectionController* controller = ControllerOf(target)) (controller->*command)();
+  if (PlanSectionBinding* binding = PlanBindingOf(target)) (binding->Controller().*command)();
 }
 
 // 32780 also turns on the plan tool view's elevation tip, first, so that the
@@ -60,6 +51,13 @@ constexpr cmd::MenuRow kMenu[] = {
 };
 
 }  // namespace
+
+PlanSectionBinding* PlanBindingOf(cmd::CommandTarget& target) {
+  auto* view = dynamic_cast<docview::CView*>(&target);
+  auto* plan = view ? dynamic_cast<CPrjEditView*>(view->Widget()) : nullptr;
+  auto* doc = view ? dynamic_cast<CZavedizDoc*>(view->GetDocument()) : nullptr;
+  return plan && doc ? &PlanSectionBinding::Of(*plan, doc->Section()) : nullptr;
+}
 
 void RegisterPlanSectionCommands() {
   static bool registered = false;

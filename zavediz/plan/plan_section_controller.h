@@ -32,6 +32,8 @@ enum PlanCommandFlag : long {
   kFlagAssignElevations = 1224,
   kFlagTraceSection = 1225,
   kFlagIdle = 1227,
+  kFlagDesignBorehole = 1228,
+  kFlagDesignTrench = 1229,
   kFlagPickStart = 1232,
   kFlagPickEnd = 1233,
   kFlagTakeLine = 1237,
@@ -83,6 +85,9 @@ class PlanSectionController {
   std::vector<D_DOT> OverlayChain() const;
 
   const PlanSection& Plan() const { return plan_; }
+  // Whether the geology of this section line has been read (cleared by
+  // every new line).
+  bool& GeologyRead() { return plan_.geologyRead; }
   CPickTerrainPointDlg* PickDialog() const;
   const ElevationRange& Range() const { return range_; }
 

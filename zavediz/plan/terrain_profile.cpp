@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/data/geometry.h"
+#include "zavediz/plan/plan_messages.h"
 
 namespace zv::zavediz {
 namespace {
@@ -132,6 +133,12 @@ std::optional<double> ElevationAtDistance(const CPointRecList& terrain, double d
     py = y;
   }
   return py;
+}
+
+double ElevationOrOutside(const CPointRecList& terrain, double d, std::string& message) {
+  if (const std::optional<double> e = ElevationAtDistance(terrain, d)) return *e;
+  message = kOutsideSectionMessage;
+  return 0.0;
 }
 
 }  // namespace zv::zavediz

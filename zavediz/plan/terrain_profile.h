@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "common/point_rec_list.h"
 #include "zavediz/records.h"
@@ -33,5 +34,9 @@ bool BuildTerrainProfile(const CPointRecList& crossings, const D_DOT& start, con
 // the first pair of neighbours around d (at a distance two points share, the
 // first one's); none outside the profile.
 std::optional<double> ElevationAtDistance(const CPointRecList& terrain, double d);
+
+// The same as the plan's commands take it: 0.0 outside the profile, with
+// the message that says so put into `message`.
+double ElevationOrOutside(const CPointRecList& terrain, double d, std::string& message);
 
 }  // namespace zv::zavediz

@@ -233,6 +233,16 @@ TEST_F(ViewTest, ToggleDrawingTwiceRemovesItselfAndPlainDrawingLastsUntilTheNext
   EXPECT_EQ(view->Picture(), marked);  // plain drawing stays
   view->_UpdateWindow();
   EXPECT_EQ(view->Picture(), before);  // until the next full redraw
+
+  view->Draw_Cross(CPoint{200, 150}, display::kDrawXor);
+  EXPECT_NE(view->Picture().pixel(200, 150), before.pixel(200, 150));
+  EXPECT_NE(view->Picture().pixel(205, 150), before.pixel(205, 150));
+  EXPECT_EQ(view->Picture().pixel(206, 150), before.pixel(206, 150));
+  view->Draw_Cross(CPoint{200, 150}, display::kDrawXor);
+  EXPECT_EQ(view->Picture(), before);
+  view->Draw_Cross(CPoint{200, 150}, display::kDrawXor);
+  view->OnCleanWindow();
+  EXPECT_EQ(view->Picture(), before);
 }
 
 TEST_F(ViewTest, FlashingBlinksAndStopsClean) {

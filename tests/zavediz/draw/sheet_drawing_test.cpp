@@ -7,10 +7,12 @@
 
 #include "section_fixture.h"
 #include "tests/support/work_areas_fixture.h"
+#include "zavediz/draw/design_passes.h"
 #include "zavediz/draw/grid_passes.h"
 #include "zavediz/draw/overburden_passes.h"
 #include "zavediz/draw/section_cut.h"
 #include "zavediz/draw/sheet_passes.h"
+#include "zavediz/draw/strata_pass.h"
 
 namespace zv::zavediz {
 namespace {
@@ -69,7 +71,8 @@ const PassFn kEnds = DrawZavedizEnds, kBorders = DrawPlanStripBorders, kFrame = 
              kTitle = DrawTitleBlock, kTicks = DrawGridTicks, kLevels = DrawElevationLines,
              kLegend = DrawZavedizLegend, kStrip = DrawPlanStrip, kBase = DrawOverburdenBase,
              kSpans = DrawTrenchSections, kTerrain = DrawTerrainPolyline, kStations = DrawSurveyStations,
-             kSurveyStrip = DrawSurveyProfile;
+             kSurveyStrip = DrawSurveyProfile, kHoles = DrawDesignBoreholes, kTrenches = DrawDesignTrenches,
+             kTrenchCuts = DrawTrenchProfiles, kStrata = DrawStrata;
 const PassFn kLeft = [](ZavedizSheet& s) { DrawElevationLabels(s, true); };
 const PassFn kRight = [](ZavedizSheet& s) { DrawElevationLabels(s, false); };
 
@@ -79,7 +82,8 @@ TEST_F(SheetDrawing, EachOperationDrawsItsPassesInOrder) {
     bool polyline;
     std::vector<PassFn> passes;
   } cases[] = {
-      {kDrawStraight, false, {kEnds, kBorders, kFrame, kTitle, kTicks, kLevels, kLegend, kStrip, kLeft, kRight, kBase, kSpans}},
+      {kDrawStraight, false, {kEnds, kBorders, kFrame, kTitle, kTicks, kLevels, kHoles, kTrenches, kTrenchCuts, kLegend,
+                              kStrip, kLeft, kRight, kBase, kSpans, kStrata}},
       {kDrawProjected, true, {kTerrain, kEnds, kFrame, kTitle, kLevels, kLegend, kStrip, kLeft, kRight}},
       {kDrawFolded, true, {kTerrain, kEnds, kBorders, kFrame, kTitle, kTicks, kLevels, kLegend, kStrip, kLeft, kRight}},
       {kDrawSurvey, true, {kStations, kSurveyStrip, kEnds, kFrame, kTitle, kTicks, kLevels, kLegend, kStrip, kLeft, kRight}},

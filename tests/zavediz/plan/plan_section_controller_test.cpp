@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +16,7 @@
 #include "framework/prompts/scripted_prompts.h"
 #include "platform/project/map_project.h"
 #include "tests/support/test_env.h"
-#include "tests/zavediz/plan/contour_map.h"
+#include "tests/zavediz/plan/plan_project.h"
 #include "zavediz/plan/pick_terrain_point_dlg.h"
 #include "zavediz/plan/plan_messages.h"
 
@@ -51,24 +50,11 @@ using test::Dump;
 class PlanSectionControllerTest : public testing::Test {
  protected:
   void SetUp() override {
-    const std::string folder = zv::test::TempRoot() + "/plan";
-    QDir().mkpath(QString::fromStdString(folder));
-    project_ = PrjCreate(0);
-    ASSERT_TRUE(PrjSetPath(project_, folder + "/plan.mpj"));
-    contours_ = PrjGetItemArea(project_, PrjAddItem(project_, folder + "/contours.wl"));
-    sections_ = PrjGetItemArea(project_, PrjAddItem(project_, folder + "/sections.wl"));
-    test::AddElevationField(contours_);
-    for (int i = 0; i < 4; ++i) test::AddContour(contours_, {{100.0 + 50 * i, 50}, {100.0 + 50 * i, 250}}, 100 + 10 * i);
+    project_ = plan_.project;
+    contours_ = plan_.contours;
+    sections_ = plan_.AddFile("sections.wl");
     polyline_ = BasAppendLine(sections_, std::vector<D_DOT>{{50, 100}, {120, 130}, {300, 100}}, *BasGetDefaultLineParam());
-
-    view_.resize(400, 300);
-    view_.show();
-    view_.SetProject(project_);
-    WIN_ORG org = view_._GetWinDispParam();
-    org.x = 0;
-    org.y = 0;
-    org.scale = 1.0;
-    ASSERT_TRUE(view_._SetWinDispParam(org));
+    test::ShowPlan(view_, project_);
     controller_ = std::make_unique<PlanSectionController>(view_, data_, [this]() -> std::optional<ZavedizHeader> {
       ++headerAsked_;
       if (!giveHeader_) return std::nullopt;
@@ -84,7 +70,6 @@ class PlanSectionControllerTest : public testing::Test {
     view_.controller = nullptr;
     controller_.reset();
     view_.SetProject(nullptr);
-    PrjClose(project_);
   }
 
   CPoint At(D_DOT p) const { return view_._LpToWp(p); }
@@ -107,6 +92,7 @@ class PlanSectionControllerTest : public testing::Test {
   }
   static void DeliverPosts() { QCoreApplication::sendPostedEvents(); }
 
+  test::ContourProject plan_;
   MapProject* project_ = nullptr;
   WorkAreaHandle contours_ = 0, sections_ = 0;
   int32_t polyline_ = 0;

@@ -1,0 +1,102 @@
+#include "zavediz/plan/geology_reading.h"
+
+#include <algorithm>
+
+#include "common/line_intersection.h"
+#include "common/segment_tests.h"
+#include "platform/data/geometry.h"
+#include "zavediz/plan/plan_messages.h"
+#include "zavediz/plan/section_geometry.h"
+#include "zavediz/plan/terrain_profile.h"
+
+namespace zv::zavediz {
+namespace {
+
+constexpr const char* kBoundaryName = "inf";
+
+struct Hit {
+  double along = 0.0;  // plan distance from the line's start
+  int32_t arc = 0;
+  D_DOT at{};
+};
+
+D_DOT PlanPoint(const D_DOT& ground, int32_t planScale) {
+  return D_DOT{ground.x * 1000.0 / planScale, ground.y * 1000.0 / planScale};
+}
+
+// The ends of the line and every proper crossing of an arc segment with it,
+// in order along the line (ties keep the arcs' order).
+std::vector<Hit> CrossingsAlong(const D_DOT& start, const D_DOT& end, WorkAreaHandle regionArea) {
+  std::vector<Hit> inner;
+  int32_t firstArc = 0;
+  int32_t live = 0, bound = 0;
+  BasGetLineCount(regionArea, &live, &bound);
+  std::vector<D_DOT> arc;
+  for (int32_t id = 1; id < bound; ++id) {
+    if (BasReadLine(regionArea, id, &arc, nullptr) <= 0 || arc.size() < 2) continue;
+    if (firstArc == 0) firstArc = id;
+    for (size_t k = 1; k < arc.size(); ++k) {
+      const D_DOT& a = arc[k - 1];
+      const D_DOT& b = arc[k];
+      if (!SegmentsIntersect(start.x, start.y, end.x, end.y, a.x, a.y, b.x, b.y)) continue;
+      const D_DOT at = LineIntersectionPoint(start, end, a, b);
+      inner.push_back({BasPointDistance(start, at), id, at});
+    }
+  }
+  if (firstArc == 0) return {};
+  std::stable_sort(inner.begin(), inner.end(), [](const Hit& l, const Hit& r) { return l.along < r.along; });
+  std::vector<Hit> hits;
+  hits.reserve(inner.size() + 2);
+  hits.push_back({0.0, firstArc, start});
+  hits.insert(hits.end(), inner.begin(), inner.end());
+  hits.push_back({BasPointDistance(start, end), firstArc, end});
+  return hits;
+}
+
+D_DOT ProfilePointAt(const CPointRecList& terrain, int32_t position) {
+  int32_t id = 0;
+  D_DOT p{};
+  terrain.GetAt(position, id, p.x, p.y);
+  return p;
+}
+
+}  // namespace
+
+GeologyReading ReadGeologyCrossings(SectionData& data, bool& geologyRead, WorkAreaHandle regionArea) {
+  GeologyReading reading;
+  if (!data.lineStored) {
+    reading.refused = true;
+    reading.messages.push_back(kNoTerrainDataMessage);
+    return reading;
+  }
+  const std::vector<Hit> hits =
+      CrossingsAlong(PlanPoint(data.groundStart, data.planScale), PlanPoint(data.groundEnd, data.planScale), regionArea);
+  data.geologyCrossings.RemoveAll();
+  for (const Hit& h : hits) data.geologyCrossings.InsertAt(data.geologyCrossings.GetCount() + 1, h.arc, h.at.x, h.at.y, "", 0.0);
+
+  if (!geologyRead) {
+    data.geologyBoundary.RemoveAll();
+    const auto n = static_cast<int32_t>(hits.size());
+    std::string outside;
+    for (int32_t i = 1; i <= n; ++i) {
+      const Hit& h = hits[static_cast<size_t>(i - 1)];
+      D_DOT point{};
+      if (i == 1) {
+        point = ProfilePointAt(data.terrain, 1);
+      } else if (i == n) {
+        point = ProfilePointAt(data.terrain, data.terrain.GetCount());
+      } else {
+        point.x = ZavedizDistanceOfPoint(data, h.at.x, h.at.y);
+        point.y = ElevationOrOutside(data.terrain, point.x, outside);
+      }
+      data.geologyBoundary.InsertAt(i, h.arc, point.x, point.y, kBoundaryName, 0.0);
+      if (1 < i && i < n) data.terrain.AddSorted(h.arc, point.x, point.y, kBoundaryName);
+    }
+    if (!outside.empty()) reading.messages.push_back(outside);
+    if (hits.size() <= 2) reading.messages.push_back(kNoArcCrossedMessage);
+    geologyRead = true;
+  }
+  return reading;
+}
+
+}  // namespace zv::zavediz
