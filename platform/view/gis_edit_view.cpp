@@ -281,7 +281,9 @@ void CGisEditView::Draw_Cross(CPoint point, int mode) {
   const int previous = dc->DrawMode();
   const long colour = dc->Color();
   dc->SetColor(kCrossColour);
-  dc->SetDrawMode(mode);
+  // A toggling cross inverts what lies under it, so it shows on any colour.
+  const bool toggles = mode == display::kDrawXor || mode == display::kDrawNotXor || mode == display::kDrawInvert;
+  dc->SetDrawMode(toggles ? display::kDrawInvert : mode);
   dc->_Line(point.x - kArm, point.y, point.x + kArm + 1, point.y);
   dc->_Line(point.x, point.y - kArm, point.x, point.y + kArm + 1);
   dc->SetColor(colour);

@@ -128,10 +128,11 @@ class CGisEditView : public CGisView {
 
   // Drops what was drawn over the map since the last redraw.
   void OnCleanWindow() { RefreshOverlay(); }
-  // A small cross (±5 pixels, colour 6) at a window point, drawn over the
-  // picture in the drawing mode `mode` (display::DrawMode: 7 toggles, so a
-  // second cross at the same point takes it away); the next repaint of the
-  // picture drops it.
+  // A small cross (±5 pixels) at a window point, drawn over the picture in
+  // the drawing mode `mode` (display::DrawMode). The toggling modes (6, 7,
+  // 10) invert the pixels under it, so a second cross at the same point
+  // takes it away; the copy mode draws it in colour 6. The next repaint of
+  // the picture drops it.
   void Draw_Cross(CPoint point, int mode);
 
   // ---- Undo
