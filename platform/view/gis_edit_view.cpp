@@ -285,7 +285,10 @@ void CGisEditView::Draw_Cross(CPoint point, int mode) {
   const bool toggles = mode == display::kDrawXor || mode == display::kDrawNotXor || mode == display::kDrawInvert;
   dc->SetDrawMode(toggles ? display::kDrawInvert : mode);
   dc->_Line(point.x - kArm, point.y, point.x + kArm + 1, point.y);
-  dc->_Line(point.x, point.y - kArm, point.x, point.y + kArm + 1);
+  // The upright arm leaves out the centre, which a toggling mode would
+  // otherwise turn twice.
+  dc->_Line(point.x, point.y - kArm, point.x, point.y);
+  dc->_Line(point.x, point.y + 1, point.x, point.y + kArm + 1);
   dc->SetColor(colour);
   dc->SetDrawMode(previous);
   _DeleteMyDC(dc);
