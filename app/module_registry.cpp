@@ -17,6 +17,7 @@
 #include "views/project_output/project_output_commands.h"
 #include "views/project_page/prj_dlg.h"
 #include "views/project_page/sec_prj_list_view.h"
+#include "views/tin/tin_commands.h"
 #include "views/view_commands.h"
 #include "zavediz/chart_tool/borehole_chart_commands.h"
 #include "zavediz/chart_tool/custom_chart_tool.h"
@@ -49,6 +50,7 @@ void RegisterModules() {
   dxf::RegisterDxfCommands();
   panels::RegisterCvtLibCommands();
   sheets::RegisterSheetTools();
+  tintools::RegisterTinCommands();
   launch::RegisterToolLaunches();
   for (const panels::PanelPage& page : panels::PanelPages()) chrome::RegisterSidePage(page.className, page.make);
 }
