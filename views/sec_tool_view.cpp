@@ -2,6 +2,7 @@
 
 #include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
+#include "platform/tin/tin_draw.h"
 #include "views/tool_view_draw.h"
 #include "views/tool_view_events.h"
 #include "views/tool_view_requests.h"
@@ -24,6 +25,8 @@ void CSecToolView::SetCurrentArea(WorkAreaHandle area) {
 
 void CSecToolView::_UserDraw(KernelDriver* dc) {
   CSecGisEditView::_UserDraw(dc);
+  // The TIN the surface commands keep for this view, under the tool marks.
+  tin::DrawViewTin(static_cast<const CGisEditView*>(this), *dc);
   DrawToolOverlay(*this, *dc);
 }
 
