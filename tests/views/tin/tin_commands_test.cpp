@@ -11,6 +11,7 @@
 #include "framework/commands/menu_rows.h"
 #include "framework/fileio/file_io.h"
 #include "framework/prompts/scripted_prompts.h"
+#include "platform/files/work_area_file.h"
 #include "platform/project/map_project.h"
 #include "platform/tin/tin_draw.h"
 #include "platform/tin/tin_sources.h"
@@ -256,6 +257,27 @@ TEST_F(TinCommands, GridValuesWriteAGridAndLeaveTheViewsTinAlone) {
   std::string text;
   ASSERT_TRUE(fileio::ReadWholeFile(out, text));
   EXPECT_EQ(text.substr(0, 54), "DSAA\n5 5\n0 100\n0 100\n0 100\n0 25 50 75 100\n\n0 25 50 75 ");
+}
+
+// The sample contour map: its contours' elevations make the TIN, and the
+// banded project written from it opens with bands over the map.
+TEST_F(TinCommands, SampleContoursGiveABandedProject) {
+  ASSERT_EQ(BasLoadFileIntoWorkArea(view_.GetCurrentLinArea(), test::DataPath("../../data/samples/CONTOUR.WL")), 1);
+  EXPECT_EQ(Run(33592), cmd::RunResult::kRan);
+  ASSERT_TRUE(tin::ViewTin(Key()));
+  const std::string folder = test::TempRoot() + "/hills";
+  fs::create_directories(folder);
+  AnswerSavePath(*script_, folder, "bands");
+  EXPECT_EQ(Run(33590), cmd::RunResult::kRan);
+  EXPECT_EQ(script_->Messages().size(), 1u);  // the build's report only
+  MapProject* project = PrjOpen(folder + "/bands.mpj");
+  ASSERT_NE(project, nullptr);
+  int regions = 0;
+  for (int i = 0; i < PrjGetItemCount(project); ++i)
+    if (BasGetWorkAreaType(PrjGetItemArea(project, i)) == kRegionArea)
+      regions = static_cast<int>(LiveIds(PrjGetItemArea(project, i), kRegionEntity).size());
+  EXPECT_GT(regions, 10);
+  PrjClose(project);
 }
 
 TEST_F(TinCommands, TheSectionMenuListsEveryCommand) {
