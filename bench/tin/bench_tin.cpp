@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <random>
 #include <vector>
@@ -57,11 +58,20 @@ size_t OurTriangles() {
   return build.tin ? build.tin->triangles().size() : 0;
 }
 
+// The resident size of this process now, in KiB.
+long ResidentKiB() {
+  long pages = 0, resident = 0;
+  if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(statm);
+  }
+  return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
 // The peak resident size of one run of `work` in a child process, in MiB,
-// above that of the process at the fork.
+// above the size at the fork (a child's peak starts from its size then).
 double PeakMiB(const std::function<void()>& work) {
-  rusage before{};
-  getrusage(RUSAGE_SELF, &before);
+  const long atFork = ResidentKiB();
   const pid_t child = fork();
   if (child == 0) {
     work();
@@ -70,7 +80,7 @@ double PeakMiB(const std::function<void()>& work) {
   int status = 0;
   rusage usage{};
   wait4(child, &status, 0, &usage);
-  return static_cast<double>(usage.ru_maxrss - before.ru_maxrss) / 1024.0;
+  return static_cast<double>(usage.ru_maxrss - atFork) / 1024.0;
 }
 
 void BM_TinBuildQhull(benchmark::State& state) {
