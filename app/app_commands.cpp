@@ -101,7 +101,7 @@ void OnLoadBackgroundPicture(cmd::CommandTarget& t) {
   request.defaultExtension = QStringLiteral("*.bmp");
   request.filter = QStringLiteral("BMP Files(*.bmp)|*.bmp||");
   const QString path = prompt::ChooseFile(request);
-  SettingsFile().WriteString("OTHER", "BACKPIC", path.toStdString());
+  if (!SettingsFile().WriteString("OTHER", "BACKPIC", path.toStdString())) options::WarnSettingsNotKept();
   Settings().backPicture = path.toStdString();
   BackgroundPicturePath() = path;
   if (CMainFrame* frame = AppOf(t).MainFrame()) frame->MdiArea()->viewport()->update();

@@ -10,6 +10,7 @@
 #include "app/chrome/code_lists.h"
 #include "app/chrome/search_box.h"
 #include "app/chrome/search_routing.h"
+#include "app/options/option_pages.h"
 #include "common/globals/program_globals.h"
 #include "framework/commands/menu_rows.h"
 #include "framework/docview/mdi_frame.h"
@@ -142,7 +143,7 @@ void FrameBars::ToggleKeyedBar(ToolbarKind kind) {
   CommandToolBar* bar = Bar(kind);
   if (bar == nullptr || bar->spec().barKey == nullptr) return;
   const bool show = !IsShown(bar);
-  SaveBarFlag(SettingsFile(), bar->spec().barKey, show);
+  if (!SaveBarFlag(SettingsFile(), bar->spec().barKey, show)) options::WarnSettingsNotKept();
   bar->setVisible(show);
 }
 

@@ -16,6 +16,7 @@
 #include "app/chrome/mdi_tabs.h"
 #include "app/chrome/side_pages.h"
 #include "app/chrome/side_strip.h"
+#include "app/options/option_pages.h"
 #include "framework/docview/child_frame.h"
 #include "framework/docview/document.h"
 #include "framework/docview/mdi_frame.h"
@@ -108,7 +109,7 @@ void FrameBars::BuildDocks() {
 
 void FrameBars::ToggleTabBar() {
   const bool show = !IsShown(tabBar_);
-  SaveBarFlag(SettingsFile(), kTabBarKey, show);
+  if (!SaveBarFlag(SettingsFile(), kTabBarKey, show)) options::WarnSettingsNotKept();
   tabBar_->setVisible(show);
 }
 

@@ -250,6 +250,12 @@ void OptionSheet::accept() {
   QDialog::accept();
 }
 
+void WarnSettingsNotKept() {
+  prompt::Message(QStringLiteral("参数无法写入文件“%1”，下次启动时不会保留！")
+                      .arg(QString::fromStdString(paths::Resolve(SettingsFile().path()))),
+                  prompt::kIconWarning);
+}
+
 bool RunOptionSheet(const QString& caption, int firstPage, int loadWhich) {
   LoadSettings(loadWhich);
   OptionSheet sheet(caption, firstPage, prompt::GetMainWnd());
@@ -258,10 +264,7 @@ bool RunOptionSheet(const QString& caption, int firstPage, int loadWhich) {
   for (OptionPage* page : sheet.pages()) page->Store(settings);
   // The values apply now either way; a file that cannot take them is told,
   // so the user does not expect them at the next start.
-  if (!SaveSettings(100))
-    prompt::Message(QStringLiteral("参数无法写入文件“%1”，下次启动时不会保留！")
-                        .arg(QString::fromStdString(paths::Resolve(SettingsFile().path()))),
-                    prompt::kIconWarning);
+  if (!SaveSettings(100)) WarnSettingsNotKept();
   msg::PaneWindows().Post(msg::PaneEntry::kProjectEditView, msg::kPlanRequest, 0, kReloadSelectSetting);
   return true;
 }

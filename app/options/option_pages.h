@@ -19,6 +19,10 @@ class QTabWidget;
 
 namespace zv::options {
 
+// Tells the user that the settings file would not take a value just set:
+// it holds for this run only.
+void WarnSettingsNotKept();
+
 enum class Control {
   kCheck,      // check box, 0/1
   kWhole,      // whole number

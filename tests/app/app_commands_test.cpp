@@ -10,6 +10,7 @@
 #include "app/about/static_link.h"
 #include "app/app_settings.h"
 #include "framework/paths/app_folder.h"
+#include "framework/paths/path_resolver.h"
 #include "framework/profile/profile_file.h"
 #include "framework/workbook/session.h"
 
@@ -78,6 +79,23 @@ TEST_F(AppTest, TheBackgroundPictureIsWrittenAtOnceAndACancelRemovesIt) {
   frame().RunCommand(33172);  // cancelled
   EXPECT_EQ(SettingsFile().GetString("OTHER", "BACKPIC", "NULL"), "");
   EXPECT_TRUE(BackgroundPicturePath().isEmpty());
+}
+
+// A settings file that cannot take the value (a damaged one is never
+// rewritten) is told: the picture shows now but not at the next start.
+TEST_F(AppTest, ABackgroundPictureTheSettingsCannotKeepIsTold) {
+  ASSERT_TRUE(Start());
+  const std::string path = paths::Resolve(SettingsFile().path());
+  const std::string damaged = std::string("[OTHER]\r\nBACKPIC=\r\n\x81\x30\xff\xfe\x80", 24);
+  std::ofstream(path, std::ios::binary) << damaged;
+  script_->AnswerFiles({QStringLiteral("/p/背景.bmp")});
+  frame().RunCommand(33172);
+  EXPECT_EQ(BackgroundPicturePath(), QStringLiteral("/p/背景.bmp"));
+  ASSERT_FALSE(script_->Messages().empty());
+  EXPECT_EQ(script_->Messages().back(),
+            QStringLiteral("参数无法写入文件“%1”，下次启动时不会保留！").arg(QString::fromStdString(path)));
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), damaged);
 }
 
 TEST_F(AppTest, ConnectingADataSourceRegistersItOrSaysItFailed) {
