@@ -33,6 +33,9 @@ class BoreholeChart {
   bool DrawColumns(float scaleFactor, const std::string& mine, const std::string& hole, std::string* error);
   bool CreateChartProject(const std::string& folder, std::string* error);
 
+  // The [ZK] inner and outer line widths (0.1 and 0.5 until set).
+  void SetLineWidths(float inner, float outer) { writer_.SetLineWidths(inner, outer); }
+
   ChartState& state() { return state_; }
   const ChartWriter& writer() const { return writer_; }
 

@@ -45,6 +45,7 @@ void CSecBoreholeChartTool::Run() {
   ChartRunPlan plan;
   if (!PlanChartRun(m_pView, &plan)) return;
   BoreholeChart chart({m_linAi, m_pntAi, m_regAi}, m_nMode, plan.dataSource, Settings().subNo, ViewClears(m_pView));
+  chart.SetLineWidths(Settings().innerWidth, Settings().outerWidth);
   RunChartHoles(
       m_pView, plan,
       [&](const std::string& hole, std::string* error) {

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <filesystem>
 
+#include "app/app_settings.h"
 #include "common/globals/program_globals.h"
 #include "framework/prompts/scripted_prompts.h"
 #include "platform/view/gis_edit_view.h"
@@ -44,13 +45,23 @@ TEST_F(ChartToolTest, CommandDrawsTheChosenHolesAndWritesTheirProjects) {
   const std::string db = test::RegisterFixtureDb();
   script->AnswerDialog(SaveFolder(QString::fromStdString(folder)));
   script->AnswerDialog(Choose("1001  金山矿区", {"ZK01", "ZK03"}));
+  Settings().outerWidth = 0.8f;
   ASSERT_TRUE(LaunchBoreholeChart(view, 33156));
+  Settings().outerWidth = 0.5f;
   EXPECT_TRUE(script->Messages().empty()) << script->Messages()[0].toStdString();
   for (const char* hole : {"ZK01", "ZK03"})
     for (const char* ext : {".mpj", ".wt", ".wl", ".wp"})
       EXPECT_TRUE(fs::exists(folder + "/" + hole + ext)) << hole << ext;
   EXPECT_TRUE(test::FindText(view.GetCurrentPntArea(), "孔    号:ZK03").found);
   EXPECT_EQ(CurrentFilePath().toStdString(), db);
+  // The outer lines take the [ZK] "outw" width of the settings.
+  int32_t live = 0, bound = 0, outer = 0;
+  BasGetLineCount(view.GetCurrentLinArea(), &live, &bound);
+  for (int32_t id = 1; id < bound; ++id) {
+    LIN_INFO info;
+    if (BasReadLineParam(view.GetCurrentLinArea(), id, &info) && info.width() == 0.8f) ++outer;
+  }
+  EXPECT_GT(outer, 0);
   ASSERT_NE(view.GetExtTool(), nullptr);
   EXPECT_STREQ(view.GetExtTool()->OperationName(), "画柱状图胡子往下拉");
   view.RButtonUp(0, {10, 10});
