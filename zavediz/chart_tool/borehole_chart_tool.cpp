@@ -39,7 +39,7 @@ const char* CSecBoreholeChartTool::OperationName() const {
   return "画柱状图";
 }
 
-void CSecBoreholeChartTool::OnRButtonUp(unsigned flags, CPoint point) { m_pView->CancelInterActive(); }
+void CSecBoreholeChartTool::OnRButtonUp(unsigned flags, CPoint point) { EndChartToolOnRightButton(m_pView, flags, point); }
 
 void CSecBoreholeChartTool::Run() {
   ChartRunPlan plan;

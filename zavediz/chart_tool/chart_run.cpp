@@ -1,5 +1,6 @@
 #include "zavediz/chart_tool/chart_run.h"
 
+#include "app/app_settings.h"
 #include "common/globals/program_globals.h"
 #include "framework/prompts/prompts.h"
 #include "zavediz/chart/borehole_choice.h"
@@ -49,6 +50,11 @@ std::function<void()> ViewClears(CGisEditView* view) {
     view->ClearLine();
     view->ClearRegion();
   };
+}
+
+void EndChartToolOnRightButton(CGisEditView* view, unsigned flags, CPoint point) {
+  view->CancelInterActive();
+  if (Settings().seclect != 0) view->SelectAll(WM_RBUTTONUP, flags, point);
 }
 
 }  // namespace zv::chart

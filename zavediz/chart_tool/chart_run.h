@@ -32,6 +32,11 @@ void RunChartHoles(CGisEditView* view, const ChartRunPlan& plan, const HoleStep&
 // The view's own clears of its point, line and region areas.
 std::function<void()> ViewClears(CGisEditView* view);
 
+// The chart tools' right button: the view's interaction ends, and the
+// release goes on to the view's selection while the right-click selection
+// switch ("seclect") is on.
+void EndChartToolOnRightButton(CGisEditView* view, unsigned flags, CPoint point);
+
 // Shows a chart message through the prompts seam.
 void TellChart(const std::string& message, bool stop = false);
 

@@ -83,10 +83,7 @@ CSecCustomChartTool::CSecCustomChartTool(CGisEditView* view, int16_t mode) : Bas
   Run();
 }
 
-void CSecCustomChartTool::OnRButtonUp(unsigned flags, CPoint point) {
-  m_pView->CancelInterActive();
-  if (Settings().seclect != 0) m_pView->SelectAll(WM_RBUTTONUP, flags, point);
-}
+void CSecCustomChartTool::OnRButtonUp(unsigned flags, CPoint point) { EndChartToolOnRightButton(m_pView, flags, point); }
 
 void CSecCustomChartTool::Stop() {
   m_pView->ClearPool();
