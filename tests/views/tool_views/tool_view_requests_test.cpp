@@ -2,7 +2,9 @@
 // click's editors, the elevation tip and the views' own commands.
 #include <QDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "platform/project/map_project.h"
 #include "tests/views/tool_views/tool_view_fixture.h"
@@ -44,6 +46,15 @@ TEST_F(SectionToolTest, RequestsFollowTheirCodeTable) {
       EXPECT_TRUE(test::madeTools[0].cancelledBefore);
     }
   }
+  // 0: an object the view owns is deleted; a pointer to anything else is
+  // left alone, so a foreign or stale pointer cannot be freed.
+  QPointer<QObject> owned = new QObject(&view_);
+  auto foreign = std::make_unique<QObject>();
+  QPointer<QObject> foreignAlive = foreign.get();
+  Request(msg::kSectionToolRequest, reinterpret_cast<std::intptr_t>(foreign.get()), 0);
+  Request(msg::kSectionToolRequest, reinterpret_cast<std::intptr_t>(owned.data()), 0);
+  EXPECT_TRUE(owned.isNull());
+  EXPECT_FALSE(foreignAlive.isNull());
   // 7: a work area becomes the current one of its type.
   const WorkAreaHandle other = BasCreateWorkArea(BasGetWorkAreaSet(view_.GetCurrentLinArea()), kLineArea);
   Request(msg::kSectionToolRequest, other, msg::kToolSetCurrentArea);
