@@ -2,6 +2,7 @@
 
 #include "common/globals/program_globals.h"
 #include "platform/editor/editor_commands.h"
+#include "platform/view/center_on_entity.h"
 #include "views/tool_core/text_search.h"
 #include "views/tool_core/tool_requests.h"
 
@@ -29,7 +30,7 @@ void SearchTexts(ToolViewShared& tv) {
   const std::vector<ENTITY_MSG> found = toolview::FindTexts(tv.AreasOfType(kPointArea), SharedText().toStdString());
   if (!found.empty()) view.AddToPool(found.data(), static_cast<int>(found.size()));
   view.FlashSelectGraphics();
-  if (!found.empty()) tv.CenterOnEntity(found.front());
+  if (!found.empty()) CenterOnEntity(view, found.front());
 }
 
 void OnToolRequest(ToolViewShared& tv, std::intptr_t wParam, std::intptr_t code) {

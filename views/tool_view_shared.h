@@ -43,8 +43,6 @@ class ToolViewShared {
   // Request 7 of the section view: an open work area becomes the current
   // one of its type (the plan view has no such request).
   virtual void SetCurrentArea(WorkAreaHandle /*area*/) {}
-  // Moves the window so that the entity lies in its centre.
-  void CenterOnEntity(const ENTITY_MSG& entity);
 
   // ---- Pick modes and digitising
   toolview::PickDigitiser digitiser;

@@ -6,6 +6,7 @@
 #include "common/dialogs/save_path_dlg.h"
 #include "framework/messages/private_message.h"
 #include "framework/prompts/prompts.h"
+#include "platform/view/center_on_entity.h"
 #include "views/plan_requests.h"
 #include "views/sec_gis_edit_view.h"
 #include "zavediz/draw/section_cut.h"
@@ -109,31 +110,13 @@ void SectionRequestHandler::WriteZavedizFiles() {
     prompt::Message(QString::fromStdString(error));
 }
 
-void SectionRequestHandler::CenterOnEntity(WorkAreaHandle area, int32_t id) {
-  using RectReader = int (*)(WorkAreaHandle, int32_t, D_RECT*);
-  RectReader read = nullptr;
-  switch (BasGetWorkAreaType(area)) {
-    case kPointArea: read = BasGetPointRect; break;
-    case kLineArea: read = BasGetLineRect; break;
-    case kRegionArea: read = BasGetRegionRect; break;
-    default: return;
-  }
-  D_RECT rect{};
-  if (!read(area, id, &rect)) return;
-  WIN_ORG org = view_._GetWinDispParam();
-  org.x = (rect.xmin + rect.xmax) / 2 - org.width / 2;
-  org.y = (rect.ymin + rect.ymax) / 2 - org.height / 2;
-  view_._SetWinDispParam(org);
-  view_._UpdateWindow();
-}
-
 void SectionRequestHandler::FlashOne(std::intptr_t ticket) {
   const std::any payload = TakeRequestPayload(ticket);
   const auto* flash = std::any_cast<FlashRequest>(&payload);
   if (flash == nullptr) return;
   const ENTITY_MSG entry{flash->area, flash->kind, flash->id};
   view_._StartFlash(&entry, 1);
-  CenterOnEntity(flash->area, flash->id);
+  CenterOnEntity(view_, entry);
 }
 
 void SectionRequestHandler::SelectEntityList(WorkAreaHandle area, std::intptr_t ticket) {
@@ -147,7 +130,7 @@ void SectionRequestHandler::SelectEntityList(WorkAreaHandle area, std::intptr_t 
       view_.AddToPool(&entry, 1);
     }
     if (view_.PoolCount() > 0) {
-      CenterOnEntity(view_.Pool()[0].area, view_.Pool()[0].id);
+      CenterOnEntity(view_, view_.Pool()[0]);
       view_._StartFlash(view_.Pool(), static_cast<int>(ids->size()));
     }
   }

@@ -47,7 +47,6 @@ class SectionRequestHandler : public QObject {
   explicit SectionRequestHandler(CGisEditView& view);
   void DrawSection(int operation, std::intptr_t ticket);
   void WriteZavedizFiles();
-  void CenterOnEntity(WorkAreaHandle area, int32_t id);
   void FlashOne(std::intptr_t ticket);
   void SelectEntityList(WorkAreaHandle area, std::intptr_t ticket);
 
