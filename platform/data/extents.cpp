@@ -123,11 +123,12 @@ double BasRegionArea(WorkAreaHandle handle, int32_t id) {
 
 int BasTransformWorkArea(WorkAreaHandle handle, int operation, double a, double b) {
   WorkArea* area = FindArea(handle);
-  if (!area || operation < 1 || operation > 3) return 0;
-  const double c = std::cos(a), s = std::sin(a);
+  if (!area || operation < kTransformMove || operation > kTransformScale) return 0;
+  const double radians = a * std::numbers::pi / 180.0;
+  const double c = std::cos(radians), s = std::sin(radians);
   const auto apply = [&](D_DOT& p) {
-    if (operation == 1) p = {p.x + a, p.y + b};
-    else if (operation == 2) p = {p.x * a, p.y * b};
+    if (operation == kTransformMove) p = {p.x + a, p.y + b};
+    else if (operation == kTransformScale) p = {p.x * a, p.y * b};
     else p = {p.x * c - p.y * s, p.x * s + p.y * c};
   };
   std::vector<int32_t> points, lines;

@@ -375,9 +375,13 @@ double BasRegionArea(WorkAreaHandle area, int32_t id);     // −1 on failure
 
 // ---- Moving and scaling ----------------------------------------------------------
 
-// Operation 1 moves by (a, b), 2 scales by (a, b) about the origin, 3 rotates
-// by the angle a (radians, counter-clockwise) about the origin; applied to
-// every live point position and line vertex. Point parameters are unchanged.
+// The operation codes stored files and every caller use: move by (a, b),
+// rotate about the origin by a degrees (counter-clockwise), scale about the
+// origin by (a, b). Applied to every live point position and line vertex;
+// point parameters are unchanged. 0 for an unknown code or area.
+inline constexpr int kTransformMove = 1;
+inline constexpr int kTransformRotate = 2;
+inline constexpr int kTransformScale = 3;
 int BasTransformWorkArea(WorkAreaHandle area, int operation, double a, double b);
 
 // ---- File kinds ----------------------------------------------------------------------

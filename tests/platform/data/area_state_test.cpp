@@ -105,7 +105,7 @@ TEST_F(AreaState, ReleasingTheAreaFromAListenerEndsTheCallSafely) {
       [](WorkAreaHandle a, int32_t arc) { BasUpdateLine(a, arc, std::vector<D_DOT>{{0, 0}, {2, 0}, {0, 2}}, LIN_INFO{}); },
       [](WorkAreaHandle a, int32_t arc) { BasDeleteLine(a, arc); },
       [](WorkAreaHandle a, int32_t) { BasClearWorkArea(a, 0); },
-      [](WorkAreaHandle a, int32_t) { BasTransformWorkArea(a, 1, 1, 1); },
+      [](WorkAreaHandle a, int32_t) { BasTransformWorkArea(a, kTransformMove, 1, 1); },
   };
   for (const Call& call : calls) {
     const WorkAreaHandle regions = BasCreateRegionWorkArea(set_);

@@ -280,13 +280,13 @@ TEST_F(WorkAreas, CopiesCarryParametersAttributesAndArcs) {
 
 TEST_F(WorkAreas, TransformMovesScalesAndTurns) {
   BasAppendPoint(points_, {1, 0}, "", PNT_INFO{});
-  ASSERT_EQ(BasTransformWorkArea(points_, 1, 2, 3), 1);
-  ASSERT_EQ(BasTransformWorkArea(points_, 2, 2, -1), 1);
+  ASSERT_EQ(BasTransformWorkArea(points_, kTransformMove, 2, 3), 1);
+  ASSERT_EQ(BasTransformWorkArea(points_, kTransformScale, 2, -1), 1);
   D_DOT p{};
   BasReadPointPos(points_, 1, &p);
   EXPECT_DOUBLE_EQ(p.x, 6);
   EXPECT_DOUBLE_EQ(p.y, -3);
-  ASSERT_EQ(BasTransformWorkArea(points_, 3, std::numbers::pi / 2, 0), 1);
+  ASSERT_EQ(BasTransformWorkArea(points_, kTransformRotate, 90, 0), 1);
   BasReadPointPos(points_, 1, &p);
   EXPECT_NEAR(p.x, 3, 1e-12);
   EXPECT_NEAR(p.y, 6, 1e-12);
