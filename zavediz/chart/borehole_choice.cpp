@@ -43,16 +43,24 @@ std::vector<std::string> BoreholeCatalog::MineAreas(std::string* error) {
   return entries;
 }
 
+std::vector<std::string> BoreholeCatalog::FirstColumn(const char* table, const char* sql, const std::string& mineCode,
+                                                       std::string* error) {
+  std::vector<std::string> values;
+  EachRow(connection_, table, sql, {mineCode}, error, [&](odbc::Recordset& rs) {
+    std::string value;
+    if (!rs.GetFieldValue(0, &value)) return false;
+    values.push_back(value);
+    return true;
+  });
+  return values;
+}
+
 std::vector<std::string> BoreholeCatalog::Holes(const std::string& mineCode, std::string* error) {
-  std::vector<std::string> holes;
-  EachRow(connection_, "zkinfok", "select * from zkinfok where 矿区代码=?", {mineCode}, error,
-          [&](odbc::Recordset& rs) {
-            std::string hole;
-            if (!rs.GetFieldValue(0, &hole)) return false;
-            holes.push_back(hole);
-            return true;
-          });
-  return holes;
+  return FirstColumn("zkinfok", "select * from zkinfok where 矿区代码=?", mineCode, error);
+}
+
+std::vector<std::string> BoreholeCatalog::Sections(const std::string& mineCode, std::string* error) {
+  return FirstColumn("pmddcoor", "select * from pmddcoor where 矿区代码=?", mineCode, error);
 }
 
 bool BoreholeCatalog::Details(const std::string& mineCode, const std::string& hole, HoleDetails* details,

@@ -1,7 +1,7 @@
 #pragma once
-// What the hole chooser reads: the mine areas of minefile, the holes of a
-// mine area and one hole's details from zkinfok, over a connection by the
-// data source's name alone. A failed open or query keeps what was read
+// What the hole and section choosers read: the mine areas of minefile, the
+// holes of a mine area and one hole's details from zkinfok, the sections of a
+// mine area from pmddcoor, over a connection by the data source's name alone. A failed open or query keeps what was read
 // before it and says why in `error` (the driver's text); nothing throws.
 
 #include <array>
@@ -31,8 +31,13 @@ class BoreholeCatalog {
   std::vector<std::string> Holes(const std::string& mineCode, std::string* error);
   // The hole's details; the last row wins. False when no row was read.
   bool Details(const std::string& mineCode, const std::string& hole, HoleDetails* details, std::string* error);
+  // Column 0 of the mine area's pmddcoor rows, in row order.
+  std::vector<std::string> Sections(const std::string& mineCode, std::string* error);
 
  private:
+  std::vector<std::string> FirstColumn(const char* table, const char* sql, const std::string& mineCode,
+                                       std::string* error);
+
   odbc::Connection connection_;
 };
 

@@ -34,11 +34,11 @@ std::string ChartConnectString(const std::string& dataSource) {
   return "DSN=" + dataSource + ";UID=admin;PWD=" + odbc::LookupDataSource(dataSource).password;
 }
 
-ChartDb::ChartDb(const std::string& dataSource) {
+ChartDb::ChartDb(const std::string& dataSource, Login login) {
   // A failed refresh was told by the run's data-source check; the previous
   // copy is read.
   if (std::string missing; !PrepareDataSourceFile(dataSource, &missing)) throw ChartReadError(missing);
-  if (!connection_.Open(ChartConnectString(dataSource)))
+  if (!connection_.Open(login == Login::kProgram ? ChartConnectString(dataSource) : "DSN=" + dataSource))
     throw ChartReadError("打开数据源失败\n" + connection_.lastError());
 }
 

@@ -36,8 +36,13 @@ using ChartRow = std::vector<std::string>;
 
 class ChartDb {
  public:
+  // How the connection logs in: with the program's login
+  // (ChartConnectString), or with the login stored with the data source
+  // (the name alone), as the section readers do.
+  enum class Login { kProgram, kStored };
+
   // Opens the connection; throws "打开数据源失败" (with the driver's text).
-  explicit ChartDb(const std::string& dataSource);
+  explicit ChartDb(const std::string& dataSource, Login login = Login::kProgram);
 
   // Every row of the query, each holding the fields asked for in that order.
   // `table` names the table in the messages.

@@ -1,8 +1,6 @@
 #include "zavediz/chart_tool/borehole_select_dlg.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,11 +34,7 @@ CBoreholeSelectDlg::CBoreholeSelectDlg(QWidget* parent, const std::string& dataS
   auto* top = new QHBoxLayout;
   auto* choice = new QVBoxLayout;
   choice->addWidget(new QLabel("选择矿区：", this));
-  mineCombo_ = new QComboBox(this);
-  mineCombo_->setObjectName("mineArea");
-  mineCombo_->setEditable(true);
-  mineCombo_->setInsertPolicy(QComboBox::NoInsert);
-  mineCombo_->lineEdit()->installEventFilter(this);
+  mineCombo_ = new zavediz::MineAreaCombo(this, [this] { ListHoles(); });
   choice->addWidget(mineCombo_);
   choice->addWidget(new QLabel("选择钻孔：", this));
   holes_ = new QListWidget(this);
@@ -71,24 +65,8 @@ CBoreholeSelectDlg::CBoreholeSelectDlg(QWidget* parent, const std::string& dataS
   buttons->button(QDialogButtonBox::Cancel)->setText("退出(&X)");
 
   connect(holes_, &QListWidget::itemSelectionChanged, this, &CBoreholeSelectDlg::ShowDetails);
-
-  std::string error;
-  if (!catalog_.Open(dataSource, &error)) {
-    Tell(error);
-    return;
-  }
-  for (const std::string& entry : catalog_.MineAreas(&error)) mineCombo_->addItem(Q(entry));
-  if (!error.empty()) Tell(error);
-  mineCombo_->setCurrentIndex(-1);
-  mineCombo_->setEditText(QString());
+  mineCombo_->Fill(catalog_, dataSource);
 }
-
-bool CBoreholeSelectDlg::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == mineCombo_->lineEdit() && event->type() == QEvent::FocusOut) ListHoles();
-  return QDialog::eventFilter(watched, event);
-}
-
-void CBoreholeSelectDlg::Tell(const std::string& error) { prompt::Message(Q(error), prompt::kIconStop); }
 
 void CBoreholeSelectDlg::ListHoles() {
   const QSignalBlocker block(holes_);
@@ -98,7 +76,7 @@ void CBoreholeSelectDlg::ListHoles() {
   std::string error;
   for (const std::string& hole : catalog_.Holes(MineCodeOf(mineArea_.toStdString()), &error))
     holes_->addItem(Q(hole));
-  if (!error.empty()) Tell(error);
+  if (!error.empty()) zavediz::TellDatabaseError(error);
 }
 
 void CBoreholeSelectDlg::ShowDetails() {
@@ -108,7 +86,7 @@ void CBoreholeSelectDlg::ShowDetails() {
   std::string error;
   if (catalog_.Details(MineCodeOf(mineArea_.toStdString()), item->text().toStdString(), &details, &error))
     for (int i = 0; i < 14; ++i) details_[i]->setText(Q(details[i]));
-  if (!error.empty()) Tell(error);
+  if (!error.empty()) zavediz::TellDatabaseError(error);
 }
 
 void CBoreholeSelectDlg::accept() {

@@ -15,8 +15,8 @@
 #include <QStringList>
 
 #include "zavediz/chart/borehole_choice.h"
+#include "zavediz/data/mine_area_combo.h"
 
-class QComboBox;
 class QLineEdit;
 class QListWidget;
 
@@ -35,16 +35,12 @@ class CBoreholeSelectDlg : public QDialog {
   void accept() override;
   void reject() override;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void ListHoles();
   void ShowDetails();
-  void Tell(const std::string& error);
 
   BoreholeCatalog catalog_;
-  QComboBox* mineCombo_ = nullptr;
+  zavediz::MineAreaCombo* mineCombo_ = nullptr;
   QListWidget* holes_ = nullptr;
   QLineEdit* details_[14] = {};
   QLineEdit* scaleEdit_ = nullptr;

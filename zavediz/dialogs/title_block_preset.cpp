@@ -11,6 +11,7 @@ std::optional<TitleBlockPreset> PresetOf(const SectionData& section) {
       section.title,
       {section.row1Left, section.row2Left, section.row3Left, section.row4Left, section.row5Left, section.row6Left},
       {section.row1Right, section.row2Right, section.row3Right, section.row4Right, section.row5Right},
+      std::nullopt,
   };
 }
 
@@ -20,6 +21,7 @@ void ApplyPreset(const TitleBlockPreset& preset, TitleBlockValues& values) {
   for (std::size_t row = 0; row < preset.column1.size(); ++row) values.column1[row].content = preset.column1[row];
   for (std::size_t row = 0; row < preset.column2.size(); ++row) values.column2[row].content = preset.column2[row];
   values.sectionScale = num::ParseInt(preset.column2[1]);
+  if (preset.planScale) values.topographicScale = *preset.planScale;
   LimitTitleTexts(values);
 }
 

@@ -3,7 +3,7 @@
 // the exploration unit, the drawing title, the contents of the first
 // column's rows 1 to 6 and of the second column's rows 1 to 5. The second
 // column's row 2 (the scale text) also gives the section scale by its leading
-// whole number.
+// whole number. A caller may give the plan scale too.
 
 #include <array>
 #include <optional>
@@ -19,6 +19,7 @@ struct TitleBlockPreset {
   std::string title;
   std::array<std::string, 6> column1;  // contents of rows 1 to 6
   std::array<std::string, 5> column2;  // contents of rows 1 to 5
+  std::optional<int> planScale;        // the topographic scale; none keeps the loaded one
 };
 
 // The texts a section's header holds; nothing when no header was entered.

@@ -12,6 +12,7 @@ inline constexpr const char* kNoElevationFieldMessage =
 inline constexpr const char* kTooFewProfilePointsMessage = "有高程的等高线交点少于两个，无法生成地形剖面！";
 inline constexpr const char* kOutsideSectionMessage = "位置不在勘探线范围之内PRJ！！！";
 inline constexpr const char* kBadScalesMessage = "比例尺数据错误！";
+inline constexpr const char* kSurveyReadFailedMessage = "读取地形线数据错误！";
 
 inline constexpr const char* kOpenProjectFirstMessage = "请先打开工程文件！！！";
 inline constexpr const char* kContoursNotCurrentMessage = "可能地形线不是当前文件！请先设置地形线为当前文件。";

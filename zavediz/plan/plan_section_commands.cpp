@@ -32,6 +32,8 @@ constexpr cmd::CommandRow kRows[] = {
     cmd::Handler(33192, Run<&PlanSectionController::OnTakePolyline>, "OnTakePolyline"),
     cmd::Handler(33203, Run<&PlanSectionController::OnVerticalProjection>, "OnVerticalProjection"),
     cmd::Handler(32781, Run<&PlanSectionController::OnSetTitleBlockData>, "OnSetTitleBlockData"),
+    cmd::Handler(32970, Run<&PlanSectionController::OnReadSurveyFromDatabase>, "ReadSurveyFromDatabase"),
+    cmd::Handler(32801, Run<&PlanSectionController::OnReadSurveyFromDatabase>, "ReadSurveyFromDatabase"),
     cmd::Handler(32780, AutoElevation, "OnAutoElevation"),
     cmd::Handler(32792, Run<&PlanSectionController::OnShowAssignedContours>, "OnShowAssignedContours"),
     cmd::Handler(32793, Run<&PlanSectionController::OnRestoreContourColour>, "OnRestoreContourColour"),
@@ -48,6 +50,7 @@ constexpr cmd::MenuRow kMenu[] = {
     {cmd::kMenuPlan, "剖面图/自动赋高程", 32780},
     {cmd::kMenuPlan, "剖面图/查看已赋属性线", 32792},
     {cmd::kMenuPlan, "剖面图/恢复线颜色", 32793},
+    {cmd::kMenuPlan, "&C剖面图/绘制剖面图(old)/读取测量数据", 32970},
 };
 
 }  // namespace

@@ -31,9 +31,11 @@ std::optional<std::string> ChooseFieldByDialog(QWidget* parent, const std::vecto
   return dialog.Value().toStdString();
 }
 
-// The program's header step: the title-block dialog with its defaults.
-std::optional<ZavedizHeader> AskTitleBlock(QWidget* parent) {
+// The program's header step: the title-block dialog with its defaults and the
+// caller's preset texts.
+std::optional<ZavedizHeader> AskTitleBlock(QWidget* parent, const std::optional<TitleBlockPreset>& preset) {
   CTitleBlockDlg dialog(parent);
+  if (preset) dialog.SetPreset(*preset);
   if (dialog.DoModal() != QDialog::Accepted) return std::nullopt;
   return HeaderFromTitleBlock(dialog.Values(), dialog.Rows());
 }
@@ -53,7 +55,9 @@ using C = PlanSectionController;
 PlanSectionController::PlanSectionController(CPrjEditView& view, SectionData& data, HeaderDialog headerDialog,
                                              FieldChooser chooseField)
     : view_(view), data_(data), headerDialog_(std::move(headerDialog)), chooseField_(std::move(chooseField)) {
-  if (!headerDialog_) headerDialog_ = [this] { return AskTitleBlock(&view_); };
+  if (!headerDialog_) {
+    headerDialog_ = [this](const std::optional<TitleBlockPreset>& preset) { return AskTitleBlock(&view_, preset); };
+  }
   if (!chooseField_) {
     chooseField_ = [this](const std::vector<std::string>& names, int) { return ChooseFieldByDialog(&view_, names); };
   }
@@ -71,8 +75,8 @@ bool PlanSectionController::BeginLine(uint16_t verticalProjection) {
   return data_.headerSet || AskHeader();
 }
 
-bool PlanSectionController::AskHeader() {
-  const std::optional<ZavedizHeader> header = headerDialog_ ? headerDialog_() : std::nullopt;
+bool PlanSectionController::AskHeader(const std::optional<TitleBlockPreset>& preset) {
+  const std::optional<ZavedizHeader> header = headerDialog_ ? headerDialog_(preset) : std::nullopt;
   if (!header) return false;
   if (!HeaderScalesUsable(*header)) {
     Tell(kBadScalesMessage);

@@ -12,13 +12,19 @@
 // step goes back to 1227, except 1224, which stays for the next line.
 //
 // Messages go through the prompts seam; the header comes from `HeaderDialog`
-// (none when cancelled), by default the title-block dialog.
+// (none when cancelled), by default the title-block dialog with the caller's
+// preset texts laid over it.
+//
+// The survey road (32970, 32801) takes a surveyed exploration line of the
+// borehole database as a new straight section line: its header from TPMK00,
+// its profile from the stations of TPMK001 (plan_survey_road.cpp).
 
 #include <QPointer>
 #include <functional>
 #include <optional>
 
 #include "platform/view/prj_edit_view.h"
+#include "zavediz/dialogs/title_block_preset.h"
 #include "zavediz/plan/contour_elevations.h"
 #include "zavediz/plan/plan_section.h"
 #include "zavediz/plan/section_geometry.h"
@@ -44,7 +50,7 @@ inline constexpr long kOverlayColour = 6;
 
 class PlanSectionController {
  public:
-  using HeaderDialog = std::function<std::optional<ZavedizHeader>()>;
+  using HeaderDialog = std::function<std::optional<ZavedizHeader>(const std::optional<TitleBlockPreset>& preset)>;
   // Chooses the elevation field among the contours' numeric fields; none
   // when cancelled. The default runs CScaleDlg in its field mode.
   using FieldChooser = ElevationFieldChooser;
@@ -62,6 +68,7 @@ class PlanSectionController {
   void OnTakePolyline();         // 33192 选折线读取
   void OnVerticalProjection();   // 33203 垂直投影图
   void OnSetTitleBlockData();    // 32781 设置图签数据
+  void OnReadSurveyFromDatabase();  // 32970 读取测量数据, 32801 剖面数据采集
   void OnAutoElevation();        // 32780 自动赋高程
   void OnShowAssignedContours(); // 32792 查看已赋属性线
   void OnRestoreContourColour(); // 32793 恢复线颜色
@@ -100,7 +107,10 @@ class PlanSectionController {
   // The preamble of every way of fixing a line; false when the header was
   // asked for and not given.
   bool BeginLine(uint16_t verticalProjection);
-  bool AskHeader();
+  bool AskHeader(const std::optional<TitleBlockPreset>& preset = std::nullopt);
+  // The survey road after its new line began; false when it failed or the
+  // header was cancelled (told after the step's own message).
+  bool ReadSurveyLine();
   void StoreLine(const std::vector<D_DOT>& vertices);
 
   void OnBandDown(unsigned flags, CPoint point);

@@ -19,8 +19,11 @@ CREATE TABLE "drilhydr" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT
 CREATE TABLE "drilhydr01" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT, "至孔深" TEXT, "内容" TEXT, "c5" TEXT, "c6" TEXT, "校正孔深" TEXT, "校正至孔深" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
 CREATE TABLE "drilhydr02" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT, "至孔深" TEXT, "内容" TEXT, "c5" TEXT, "c6" TEXT, "校正孔深" TEXT, "校正至孔深" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
 CREATE TABLE "drilhydr03" ("矿区代码" TEXT, "工程编号" TEXT, "孔深" TEXT, "至孔深" TEXT, "内容" TEXT, "c5" TEXT, "c6" TEXT, "校正孔深" TEXT, "校正至孔深" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
-CREATE TABLE "drilmeas" ("矿区代码" TEXT, "工程编号" TEXT, "测量次序" TEXT, "孔深" TEXT, "天顶角" TEXT, "方位角" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
+CREATE TABLE "drilmeas" ("矿区代码" TEXT, "工程编号" TEXT, "测量次序" TEXT, "孔深" REAL, "天顶角" TEXT, "方位角" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
 CREATE TABLE "drilmeam" ("工程编号" TEXT, "检查次序" TEXT, "记录孔深" TEXT, "校测孔深" TEXT, "矿区代码" TEXT, "c5" TEXT, "c6" TEXT, "c7" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "c13" TEXT, "c14" TEXT, "c15" TEXT);
+CREATE TABLE "pmddcoor" ("剖面号" TEXT, "矿区代码" TEXT, "c2" TEXT);
+CREATE TABLE "TPMK00" ("矿区代码" TEXT, "勘探线号" TEXT, "c2" TEXT, "起点Y" TEXT, "起点X" TEXT, "c5" TEXT, "终点Y" TEXT, "终点X" TEXT, "c8" TEXT, "c9" TEXT, "c10" TEXT, "c11" TEXT, "c12" TEXT, "图名" TEXT, "勘查单位" TEXT, "左1" TEXT, "左2" TEXT, "左3" TEXT, "左4" TEXT, "左5" TEXT, "左6" TEXT, "右1" TEXT, "右2" TEXT, "右3" TEXT, "右4" TEXT, "右5" TEXT, "c26" TEXT);
+CREATE TABLE "TPMK001" ("序号" TEXT, "点名" TEXT, "相对平距" REAL, "高程" TEXT, "矿区代码" TEXT, "勘探线号" TEXT);
 
 INSERT INTO minefile (矿区代码, 矿区名称, 矿区类别, 图宽) VALUES ('1001', '金山矿区', '1', '200');
 INSERT INTO minefile (矿区代码, 矿区名称, 矿区类别, 图宽) VALUES ('20', '小矿区', '2', '150');
@@ -182,3 +185,29 @@ INSERT INTO 栏目选择1 VALUES
   ('9', '', '地质描述', '80', '1', '0', '110', '190', '0', 8),
   ('40', '', 'F1', '10', '1', '1', '190', '200', '0', 9),
   ('8', '', '样号', '10', '0', '0', '0', '0', '0', 10);
+
+-- Exploration lines (sections). 1001 has four lines, listed out of order; 3
+-- is surveyed (5 stations, inserted out of their distance order: 相对平距 is
+-- REAL, so 1000 sorts after 250.5); 5 has two header rows (the last wins);
+-- 12 has stations but no header; 4'1 has a quote in its name. The two-
+-- character code "20" keeps its two blanks.
+INSERT INTO pmddcoor (剖面号, 矿区代码) VALUES ('5', '1001'), ('12', '1001'), ('3', '1001'), ('4''1', '1001'),
+  ('1', '20  ');
+INSERT INTO TPMK00 (矿区代码, 勘探线号, 起点Y, 起点X, c5, 终点Y, 终点X, c8, 图名, 勘查单位, 左1, 左2, 左3, 左4, 左5, 左6,
+  右1, 右2, 右3, 右4, 右5) VALUES
+  ('1001', '3', '2000', '1000', 'x', '2000', '2000', 'x', '金山矿区3号勘探线剖面图', '某某地质勘查院', '图名', '勘探线',
+   '方位角', '制图', '审核', '日期', '3号线', '2000', '90°', '张三', '李四'),
+  ('1001', '5', '0', '0', '', '0', '100', '', '旧行', '', '', '', '', '', '', '', '', '', '', '', ''),
+  ('1001', '5', '3000', '500', '', '3000', '1500', '', '5号线剖面图', '', '', '', '', '', '', '', '', '1000', '', '', ''),
+  ('1001', '4''1', '100', '100', '', '100', '600', '', '4''1号线', '', '', '', '', '', '', '', '', '1000', '', '', '');
+INSERT INTO TPMK001 (序号, 点名, 相对平距, 高程, 矿区代码, 勘探线号) VALUES
+  ('1', 'A0', 0, '1200', '1001', '3'),
+  ('5', 'A4', 1000, '1180.5', '1001', '3'),
+  ('2', 'A1', 100, '1210', '1001', '3'),
+  ('3', 'A2', 250.5, '1225', '1001', '3'),
+  ('4', 'A3', 400, '1190', '1001', '3'),
+  ('1', 'B0', 0, '1000', '1001', '5'),
+  ('2', 'B1', 1000, '1010', '1001', '5'),
+  ('1', 'C0', 0, '900', '1001', '12'),
+  ('1', 'Q0', 0, '800', '1001', '4''1'),
+  ('2', 'Q1', 500, '820', '1001', '4''1');

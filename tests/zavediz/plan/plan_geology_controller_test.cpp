@@ -60,7 +60,7 @@ class PlanGeologyControllerTest : public testing::Test {
     regions_ = plan_.AddFile("geology.wp");
     for (double x : {125.0, 225.0}) BasAppendLine(regions_, std::vector<D_DOT>{{x, 0}, {x, 300}}, *BasGetDefaultLineParam());
     test::ShowPlan(view_, plan_.project);
-    section_ = std::make_unique<PlanSectionController>(view_, data_, [] {
+    section_ = std::make_unique<PlanSectionController>(view_, data_, [](const std::optional<TitleBlockPreset>&) {
       ZavedizHeader header;
       header.planScale = 1000;
       header.sectionScale = 1000;

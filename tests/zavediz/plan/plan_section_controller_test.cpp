@@ -55,7 +55,7 @@ class PlanSectionControllerTest : public testing::Test {
     sections_ = plan_.AddFile("sections.wl");
     polyline_ = BasAppendLine(sections_, std::vector<D_DOT>{{50, 100}, {120, 130}, {300, 100}}, *BasGetDefaultLineParam());
     test::ShowPlan(view_, project_);
-    controller_ = std::make_unique<PlanSectionController>(view_, data_, [this]() -> std::optional<ZavedizHeader> {
+    controller_ = std::make_unique<PlanSectionController>(view_, data_, [this](const std::optional<TitleBlockPreset>&) -> std::optional<ZavedizHeader> {
       ++headerAsked_;
       if (!giveHeader_) return std::nullopt;
       ZavedizHeader header;
