@@ -35,3 +35,7 @@ D_DOT LineIntersection(const D_DOT& p1, const D_DOT& p2, const D_DOT& p3, const 
 D_DOT LineIntersectionPoint(const D_DOT& p1, const D_DOT& p2, const D_DOT& p3, const D_DOT& p4) {
   return LineIntersection(p1, p2, p3, p4);
 }
+
+D_DOT SegmentIntersectionPoint(const D_DOT& a1, const D_DOT& a2, const D_DOT& b1, const D_DOT& b2) {
+  return LineIntersection(a1, a2, b1, b2);
+}

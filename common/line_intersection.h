@@ -16,5 +16,8 @@ D_DOT LineIntersection(D_DOT* out, double x1, double y1, double x2, double y2, d
                        double y4);
 D_DOT LineIntersection(const D_DOT& p1, const D_DOT& p2, const D_DOT& p3, const D_DOT& p4);
 
+// The breaking tools' name for the same point, asked after SegmentsCross.
+D_DOT SegmentIntersectionPoint(const D_DOT& a1, const D_DOT& a2, const D_DOT& b1, const D_DOT& b2);
+
 // The section code's name for the same point.
 D_DOT LineIntersectionPoint(const D_DOT& p1, const D_DOT& p2, const D_DOT& p3, const D_DOT& p4);

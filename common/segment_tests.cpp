@@ -27,6 +27,18 @@ bool SegmentsIntersect(double x1, double y1, double x2, double y2, double x3, do
   return d3 * d4 < 0 || (d3 == 0 && d4 == 0);
 }
 
+bool SegmentsCross(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4) {
+  if (x1 == x2 && x3 == x4 && x1 == x3) return false;
+  if (y1 == y2 && y3 == y4 && y1 == y3) return false;
+  const double difference = (y3 - y4) / (x3 - x4) - (y1 - y2) / (x1 - x2);
+  if (!(std::fabs(difference) >= kParallelSlope)) return false;
+  auto side = [](double ax, double ay, double bx, double by, double px, double py) {
+    return (bx - ax) * (py - ay) - (by - ay) * (px - ax);
+  };
+  if (side(x1, y1, x2, y2, x3, y3) * side(x1, y1, x2, y2, x4, y4) > 0) return false;
+  return side(x3, y3, x4, y4, x1, y1) * side(x3, y3, x4, y4, x2, y2) <= 0;
+}
+
 uint16_t IntersectSegments(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4) {
   const double den = (x2 - x1) * (y4 - y3) - (y2 - y1) * (x4 - x3);
   if (den == 0) return kNoCrossing;

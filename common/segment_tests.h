@@ -10,6 +10,13 @@
 // end point lying exactly on the other line does not count.
 bool SegmentsIntersect(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4);
 
+// The breaking tools' crossing test of segment A (P1P2) and B (P3P4): two
+// vertical or two horizontal segments on one line, slopes within 0.0001 of
+// each other (NaN for two vertical ones) and B wholly on one side of A's
+// line never cross; otherwise A's ends on opposite sides of B's line, or
+// one on it, cross. Touching at an end therefore counts.
+bool SegmentsCross(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4);
+
 // Where the segments cross.
 enum SegmentCrossing : uint16_t {
   kNoCrossing = 0,       // none, parallel, or at P1

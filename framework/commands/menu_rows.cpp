@@ -23,14 +23,18 @@ const std::vector<std::string>* MenuRegistry::TopLevelOrder(int menu) const {
 
 std::vector<std::string> SplitMenuPath(std::string_view path) {
   std::vector<std::string> parts;
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    const std::size_t slash = path.find('/', start);
-    const std::size_t end = slash == std::string_view::npos ? path.size() : slash;
-    if (end > start) parts.emplace_back(path.substr(start, end - start));
-    if (slash == std::string_view::npos) break;
-    start = slash + 1;
+  std::string part;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (path[i] == '\\' && i + 1 < path.size() && path[i + 1] == '/') {
+      part += path[++i];
+    } else if (path[i] == '/') {
+      if (!part.empty()) parts.push_back(std::move(part));
+      part.clear();
+    } else {
+      part += path[i];
+    }
   }
+  if (!part.empty()) parts.push_back(std::move(part));
   return parts;
 }
 

@@ -4,8 +4,8 @@
 // 106 with no document open, 107 plan documents, 141 section documents,
 // 138 the context menu (its sub-menus named "1", "2", ...).
 //
-// A path is the chain of menu texts joined by "/", the last one being the
-// item's own text: "&F文件/保存(&S)", "&C地质绘图/柱状图(ACCESS)/柱状图路径". A
+// A path is the chain of menu texts joined by "/" (a "/" inside a text is
+// escaped by a backslash), the last one being the item's own text: "&F文件/保存(&S)", "&C地质绘图/柱状图(ACCESS)/柱状图路径". A
 // separator row has id 0 and names the sub-menu it goes into ("&F文件").
 // Items of one sub-menu keep the order of their rows; sub-menus appear where
 // their first row is. The top level of a menu follows its own order list
@@ -56,7 +56,8 @@ class MenuRegistry {
 // The program's one menu registry.
 MenuRegistry& Menus();
 
-// "a/b/c" → {"a", "b", "c"}.
+// "a/b/c" → {"a", "b", "c"}; a backslash before "/" keeps it in the text
+// (the literal "a/定距\\/定数" → {"a", "定距/定数"}).
 std::vector<std::string> SplitMenuPath(std::string_view path);
 
 }  // namespace zv::cmd

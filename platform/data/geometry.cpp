@@ -95,4 +95,16 @@ void UniteRect(D_RECT& rect, const D_RECT& other) {
   rect.ymax = std::max(rect.ymax, other.ymax);
 }
 
+int BasLineSense(const std::vector<D_DOT>& vertices) {
+  const double area = BasPolygonArea(vertices.data(), static_cast<int32_t>(vertices.size()));
+  return area > 0 ? 1 : area < 0 ? -1 : 0;
+}
+
+int BasPolylineInRect(const D_DOT* vertices, int32_t count, const D_RECT& rect, int option) {
+  if (option != 0 || vertices == nullptr || count <= 0) return 0;
+  for (int32_t i = 0; i < count; ++i)
+    if (!BasPointInRect(rect, vertices[i])) return 0;
+  return 1;
+}
+
 }  // namespace zv

@@ -28,6 +28,12 @@ double BasPolygonArea(const D_DOT* vertices, int32_t count);
 // implicitly; fewer than 3 vertices contain nothing).
 int BasPointInPolygon(const D_DOT* vertices, int32_t count, const D_DOT& p);
 int BasPointInPolygon(const std::vector<D_DOT>& vertices, const D_DOT& p);
+// The sense of a vertex list from its signed area: 1 counter-clockwise, −1
+// clockwise, 0 none (fewer than three vertices or no area).
+int BasLineSense(const std::vector<D_DOT>& vertices);
+// Option 0: 1 when every vertex lies in the rectangle (edges included), else
+// 0; other options are not offered and give 0.
+int BasPolylineInRect(const D_DOT* vertices, int32_t count, const D_RECT& rect, int option);
 // Non-zero when p lies in the rectangle, edges included.
 int BasPointInRect(const D_RECT& rect, const D_DOT& p);
 // The smallest rectangle holding the vertices; false when there are none.

@@ -1,5 +1,6 @@
 // Lines are cut where they cross the outline's edges; every stretch between
-// two cuts lies wholly inside or outside, so its midpoint decides. Cutting
+// two cuts lies wholly inside or outside, so its midpoint decides which side
+// keeps it. Cutting
 // ourselves, rather than intersecting through GEOS, keeps the source's
 // direction and vertices and never merges or reorders stretches.
 #include <algorithm>
@@ -49,7 +50,7 @@ struct Stretch {
   bool toEnd = false;      // ends at its last vertex
 };
 
-std::vector<Stretch> InsideStretches(const std::vector<D_DOT>& v, const topo::ClipOutline& outline) {
+std::vector<Stretch> KeptStretches(const std::vector<D_DOT>& v, const topo::ClipOutline& outline) {
   std::vector<Stretch> out;
   Stretch run;
   auto finish = [&] {
@@ -75,7 +76,7 @@ std::vector<Stretch> InsideStretches(const std::vector<D_DOT>& v, const topo::Cl
       const D_DOT from = At(a, b, cuts[k]);
       const D_DOT to = At(a, b, cuts[k + 1]);
       const D_DOT mid{(from.x + to.x) / 2, (from.y + to.y) / 2};
-      if (!outline.Covers(mid, eps)) {
+      if (!outline.Keeps(mid, eps)) {
         finish();
         continue;
       }
@@ -112,9 +113,9 @@ int32_t TopoClipLines(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHan
         if (!BasReadLine(source, id, &vertices, &info)) return 0;
         std::vector<Stretch> pieces;
         if (vertices.size() == 1) {
-          if (shape.Covers(vertices[0], tolerance)) pieces.push_back({vertices});
+          if (shape.Keeps(vertices[0], tolerance)) pieces.push_back({vertices});
         } else {
-          pieces = InsideStretches(vertices, shape);
+          pieces = KeptStretches(vertices, shape);
         }
         int32_t appended = 0;
         for (const Stretch& piece : pieces) {

@@ -22,12 +22,12 @@ void AddRingEdges(const GeosContext& c, const GEOSGeometry* ring, std::vector<Ed
 
 int32_t ClipEach(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle target, double tolerance, int mode,
                  int areaType, int entityType, const ClipOne& clip) {
-  const bool valid = mode == kTopoKeepInside && tolerance >= 0 && std::isfinite(tolerance) &&
+  const bool valid = (mode == kTopoKeepInside || mode == kTopoKeepOutside) && tolerance >= 0 && std::isfinite(tolerance) &&
                      BasGetWorkAreaType(outline) == kLineArea && BasGetWorkAreaType(source) == areaType &&
                      BasGetWorkAreaType(target) == areaType;
   if (!valid) return -1;
   GeosContext context;
-  const std::optional<ClipOutline> shape = ClipOutline::FromArea(context, outline);
+  const std::optional<ClipOutline> shape = ClipOutline::FromArea(context, outline, mode == kTopoKeepInside);
   if (!shape) return -1;
   MergeStructure(source, target, entityType);
   if (entityType == kRegionEntity) MergeStructure(source, target, kLineEntity);  // the arcs
@@ -40,27 +40,26 @@ int32_t ClipEach(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle t
   return appended;
 }
 
-std::optional<ClipOutline> ClipOutline::FromArea(const GeosContext& c, WorkAreaHandle outline) {
+std::optional<ClipOutline> ClipOutline::FromArea(const GeosContext& c, WorkAreaHandle outline, bool keepInside) {
   if (BasGetWorkAreaType(outline) != kLineArea) return std::nullopt;
   int32_t live = 0, bound = 0;
   BasGetLineCount(outline, &live, &bound);
-  std::vector<GEOSGeometry*> parts;
+  // Even-odd over the lines: each one's polygon toggles what it covers.
+  Geom shape;
   std::vector<D_DOT> vertices;
   for (int32_t id = 1; id < bound; ++id) {
     if (!BasReadLine(outline, id, &vertices, nullptr)) continue;
     Geom polygon = MakePolygon(c, {vertices});
-    if (polygon && GEOSisEmpty_r(c.get(), polygon.get()) == 0) parts.push_back(polygon.release());
+    if (!polygon || GEOSisEmpty_r(c.get(), polygon.get()) != 0) continue;
+    shape = shape ? Own(c, GEOSSymDifference_r(c.get(), shape.get(), polygon.get())) : std::move(polygon);
+    if (!shape) return std::nullopt;
   }
-  if (parts.empty()) return std::nullopt;
-  Geom all = Own(c, GEOSGeom_createCollection_r(c.get(), GEOS_GEOMETRYCOLLECTION, parts.data(),
-                                                static_cast<unsigned>(parts.size())));
-  if (!all) return std::nullopt;
-  Geom shape = Own(c, GEOSUnaryUnion_r(c.get(), all.get()));
   if (!shape || GEOSisEmpty_r(c.get(), shape.get()) != 0) return std::nullopt;
-  return ClipOutline(c, std::move(shape));
+  return ClipOutline(c, std::move(shape), keepInside);
 }
 
-ClipOutline::ClipOutline(const GeosContext& c, Geom shape) : context_(&c), shape_(std::move(shape)) {
+ClipOutline::ClipOutline(const GeosContext& c, Geom shape, bool keepInside)
+    : context_(&c), shape_(std::move(shape)), keepInside_(keepInside) {
   prepared_ = GEOSPrepare_r(c.get(), shape_.get());
   std::vector<const GEOSGeometry*> polygons;
   CollectPolygons(c, shape_.get(), &polygons);
@@ -73,7 +72,7 @@ ClipOutline::ClipOutline(const GeosContext& c, Geom shape) : context_(&c), shape
 
 ClipOutline::ClipOutline(ClipOutline&& other) noexcept
     : context_(other.context_), shape_(std::move(other.shape_)), prepared_(other.prepared_),
-      edges_(std::move(other.edges_)) {
+      edges_(std::move(other.edges_)), keepInside_(other.keepInside_) {
   other.prepared_ = nullptr;
 }
 

@@ -19,7 +19,8 @@ struct Edge {
 class ClipOutline {
  public:
   // Empty when the area is no line area or its lines bound nothing.
-  static std::optional<ClipOutline> FromArea(const GeosContext& c, WorkAreaHandle outline);
+  // `keepInside` tells which side Keeps means.
+  static std::optional<ClipOutline> FromArea(const GeosContext& c, WorkAreaHandle outline, bool keepInside = true);
   ~ClipOutline();
   ClipOutline(ClipOutline&& other) noexcept;
   ClipOutline(const ClipOutline&) = delete;
@@ -29,14 +30,19 @@ class ClipOutline {
   const GEOSGeometry* shape() const { return shape_.get(); }
   // Inside, on the outline, or within `tolerance` of it.
   bool Covers(const D_DOT& p, double tolerance) const;
+  // Whether a point belongs to the side kept: Covers for inside, its
+  // negation for outside, so every point falls on exactly one side.
+  bool Keeps(const D_DOT& p, double tolerance) const { return Covers(p, tolerance) == keepInside_; }
+  bool keepInside() const { return keepInside_; }
   const std::vector<Edge>& edges() const { return edges_; }
 
  private:
-  ClipOutline(const GeosContext& c, Geom shape);
+  ClipOutline(const GeosContext& c, Geom shape, bool keepInside);
   const GeosContext* context_;
   Geom shape_;
   const GEOSPreparedGeometry* prepared_ = nullptr;
   std::vector<Edge> edges_;
+  bool keepInside_ = true;
 };
 
 // What every clipping call shares: the checks (handles valid, the outline

@@ -12,7 +12,7 @@ int32_t TopoClipPoints(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHa
                           D_DOT position{};
                           std::string text;
                           PNT_INFO info;
-                          if (!BasReadPoint(source, id, &position, &text, &info) || !shape.Covers(position, tolerance))
+                          if (!BasReadPoint(source, id, &position, &text, &info) || !shape.Keeps(position, tolerance))
                             return 0;
                           const int32_t added = BasAppendPoint(target, position, text, info);
                           if (added == 0) return 0;

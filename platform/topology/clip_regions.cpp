@@ -1,4 +1,4 @@
-// Regions are intersected with the outline through GEOS and rebuilt from the
+// Regions are intersected with the outline (or less it) through GEOS and rebuilt from the
 // rings of the result: one closed arc per ring.
 #include <cstdlib>
 
@@ -32,7 +32,10 @@ int32_t TopoClipRegions(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaH
         if (!BasReadRegion(source, id, &arcs, &info) || !BasGetRegionRings(source, id, &rings)) return 0;
         topo::Geom polygon = topo::MakePolygon(c, rings);
         if (!polygon) return 0;
-        topo::Geom clipped = topo::Own(c, GEOSIntersection_r(c.get(), polygon.get(), shape.shape()));
+        topo::Geom clipped =
+            topo::Own(c, shape.keepInside() ? GEOSIntersection_r(c.get(), polygon.get(), shape.shape())
+                                            : GEOSDifference_r(c.get(), polygon.get(), shape.shape()));
+        if (!clipped) return 0;
         std::vector<const GEOSGeometry*> parts;
         topo::CollectPolygons(c, clipped.get(), &parts);
         const int32_t arcSource = FirstArc(arcs, source);

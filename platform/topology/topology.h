@@ -2,25 +2,29 @@
 // Clipping a work area's points, lines or regions by an outline.
 //
 // The outline is a line work area: each live line of it, closed from its
-// last vertex back to its first, bounds a polygon; where several lines or a
-// self-crossing line overlap, their union is the outline. Lines with fewer
-// than three distinct vertices bound nothing.
+// last vertex back to its first, bounds a polygon (a self-crossing line
+// bounds each of its lobes); several lines are read by the even-odd rule, so
+// a ring inside another is a hole (a region's outer ring and its holes given
+// as lines bound the region). Lines with fewer than three distinct vertices
+// bound nothing.
 //
 // Each call appends to `target` new entities for what of `source` lies
-// inside the outline (mode kTopoKeepInside); the source is never changed and
-// what the target held stays. Results carry the graphic parameters, texts
+// inside the outline, its boundary included (mode kTopoKeepInside), or
+// outside it (kTopoKeepOutside): the two modes together hold every point, all
+// line length and all region area of the source once. The source is never
+// changed and what the target held stays. Results carry the graphic parameters, texts
 // and attribute values of the entity they came from; the target's attribute
 // structure gains, at its end, every field of the source's structure that it
 // lacks, so no value is lost ("长度", "面积" and "周长" are measured again).
 //
-//  - Points: kept when their position lies inside, on the outline or within
-//    `tolerance` of it.
+//  - Points: inside when their position lies inside, on the outline or within
+//    `tolerance` of it; outside otherwise.
 //  - Lines: cut where they cross the outline; each stretch inside (a stretch
 //    along the outline counts as inside) becomes one new line running in the
 //    source's direction through the source's own vertices. Stretches shorter
 //    than `tolerance` are dropped.
 //  - Regions: each region (its first ring the boundary, the others holes)
-//    intersected with the outline; every polygon of the result becomes one
+//    intersected with the outline (inside) or less the outline (outside); every polygon of the result becomes one
 //    new region, rebuilt as one arc per ring (outer ring counter-clockwise,
 //    holes clockwise, each arc closed) and the arc list {total, outer, 0,
 //    hole, 0, hole, ...}. The arcs take the parameters and attributes of the
@@ -29,7 +33,7 @@
 // The number of entities appended (regions for TopoClipRegions), or −1 when
 // a handle is invalid, an area has the wrong type (outline: line area;
 // source and target: point areas, line areas, region areas), the mode is not
-// one that is built, the tolerance is negative or the outline bounds
+// one of these two, the tolerance is negative or the outline bounds
 // nothing.
 #include <cstdint>
 
@@ -37,8 +41,9 @@
 
 namespace zv {
 
-// Keep what lies inside the outline.
+// Keep what lies inside the outline, or what lies outside it.
 inline constexpr int kTopoKeepInside = 4;
+inline constexpr int kTopoKeepOutside = 5;
 
 int32_t TopoClipPoints(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle target, double tolerance,
                        int mode);

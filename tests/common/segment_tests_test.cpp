@@ -68,3 +68,28 @@ TEST(SegmentTests, CrossTestAndCrossPointOfTheStrata) {
     }
   }
 }
+
+TEST(SegmentTests, SegmentsCrossCountsTouchesAndRefusesParallelAndCollinear) {
+  struct Row {
+    const char* name;
+    double s[8];
+    bool crosses;
+  };
+  const Row rows[] = {
+      {"proper crossing", {0, 0, 2, 2, 0, 2, 2, 0}, true},
+      {"B touches A at its start", {0, 0, 2, 0, 1, 0, 1, 5}, true},
+      {"A touches B at an end of A", {0, 0, 2, 0, 2, -1, 2, 1}, true},
+      {"B wholly above A", {0, 0, 2, 0, 0, 1, 2, 3}, false},
+      {"A's ends on one side of B", {0, 0, 2, 0, 3, -1, 3, 1}, false},
+      {"collinear vertical", {0, 0, 0, 2, 0, 1, 0, 3}, false},
+      {"collinear horizontal", {0, 0, 2, 0, 1, 0, 3, 0}, false},
+      {"two vertical apart (NaN slopes)", {0, 0, 0, 2, 1, 0, 1, 2}, false},
+      {"slopes within 0.0001", {0, 0, 10, 0, 0, -0.00001, 10, 0.00001}, false},
+      {"one vertical crossing", {1, -1, 1, 1, 0, 0, 2, 0}, true},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    const double* s = r.s;
+    EXPECT_EQ(SegmentsCross(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]), r.crosses);
+  }
+}

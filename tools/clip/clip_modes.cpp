@@ -17,7 +17,7 @@ std::span<const CSecClipTool::ModeRow> CSecClipTool::Modes() {
       {1, 33056, "&1辅助工具/断线功能/选线剪断相交线", nullptr, false, nullptr},
       {2, 33127, "&1辅助工具/断线功能/拉线剪断相交线", nullptr, true, nullptr},
       {3, 33282, "&1辅助工具/断线功能/自相交及节点断线", nullptr, true, nullptr},
-      {-2, 33099, "&1辅助工具/断线功能/定距/定数等分线", nullptr, false, nullptr},
+      {-2, 33099, "&1辅助工具/断线功能/定距\\/定数等分线", nullptr, false, nullptr},
       {-3, 33248, "&T其它/整块删除", nullptr, false, nullptr},
       {-4, 33365, "&R区编辑/区编辑...&R/分割区/划线分割区", nullptr, true, nullptr},
       {4, 33366, "&R区编辑/区编辑...&R/分割区/选线分割区", nullptr, false, nullptr},

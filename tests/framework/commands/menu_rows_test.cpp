@@ -9,6 +9,8 @@ TEST(MenuRows, PathsSplitAndTopLevelsFollowTheirOrder) {
   EXPECT_EQ(SplitMenuPath("&C地质绘图/柱状图(ACCESS)/柱状图路径"),
             (std::vector<std::string>{"&C地质绘图", "柱状图(ACCESS)", "柱状图路径"}));
   EXPECT_EQ(SplitMenuPath("&F文件/"), (std::vector<std::string>{"&F文件"}));
+  EXPECT_EQ(SplitMenuPath("&1辅助工具/断线功能/定距\\/定数等分线"),
+            (std::vector<std::string>{"&1辅助工具", "断线功能", "定距/定数等分线"}));
 
   MenuRegistry menus;
   const MenuRow rows[] = {

@@ -198,7 +198,7 @@ TEST_F(TopoClip, ARegionCutInTwoGivesTwoRegionsAndOneOutsideNone) {
 TEST_F(TopoClip, BadArgumentsAndOutlinesThatBoundNothingFail) {
   Square();
   BasAppendPoint(points_, {5, 5}, "", PNT_INFO{});
-  EXPECT_EQ(TopoClipPoints(outline_, points_, pointsOut_, 0.01, 5), -1) << "keep-outside is not built";
+  EXPECT_EQ(TopoClipPoints(outline_, points_, pointsOut_, 0.01, 7), -1) << "no such mode";
   EXPECT_EQ(TopoClipPoints(outline_, points_, pointsOut_, -1, kTopoKeepInside), -1);
   EXPECT_EQ(TopoClipPoints(outline_, lines_, pointsOut_, 0.01, kTopoKeepInside), -1);
   EXPECT_EQ(TopoClipLines(outline_, lines_, regionsOut_, 0.01, kTopoKeepInside), -1);
@@ -218,6 +218,40 @@ TEST_F(TopoClip, AnOpenOrSelfCrossingOutlineStillBoundsItsArea) {
   Outline({{0, 0}, {10, 10}, {10, 0}, {0, 10}});
   for (D_DOT p : {D_DOT{1, 5}, D_DOT{9, 5}, D_DOT{5, 1}}) BasAppendPoint(points_, p, "", PNT_INFO{});
   EXPECT_EQ(TopoClipPoints(outline_, points_, pointsOut_, 0.01, kTopoKeepInside), 2);
+}
+
+TEST_F(TopoClip, InsideAndOutsideTogetherHoldTheSourceOnceByAnEvenOddOutline) {
+  // An outline with a hole given as two lines: the ring between them clips.
+  Outline({{0, 0}, {20, 0}, {20, 20}, {0, 20}, {0, 0}});
+  Outline({{5, 5}, {15, 5}, {15, 15}, {5, 15}, {5, 5}});
+  for (D_DOT p : {D_DOT{1, 1}, D_DOT{10, 10}, D_DOT{30, 30}, D_DOT{5, 10}}) BasAppendPoint(points_, p, "", PNT_INFO{});
+  BasAppendLine(lines_, Polyline{{-10, 10}, {30, 10}}, LIN_INFO{});
+  const int32_t arc = BasAppendLine(regions_, Polyline{{-5, -5}, {25, -5}, {25, 25}, {-5, 25}, {-5, -5}}, LIN_INFO{});
+  ASSERT_GT(BasAppendRegion(regions_, std::vector<int32_t>{0, arc}, REG_INFO{}), 0);
+
+  WorkAreaHandle pointsOutside = BasCreatePointWorkArea(set_);
+  WorkAreaHandle linesOutside = BasCreateLineWorkArea(set_);
+  WorkAreaHandle regionsOutside = BasCreateRegionWorkArea(set_);
+  // Inside keeps (1,1) and (5,10) on the hole's edge; outside the other two.
+  EXPECT_EQ(TopoClipPoints(outline_, points_, pointsOut_, 0, kTopoKeepInside), 2);
+  EXPECT_EQ(TopoClipPoints(outline_, points_, pointsOutside, 0, kTopoKeepOutside), 2);
+  EXPECT_EQ(TopoClipLines(outline_, lines_, linesOut_, 0, kTopoKeepInside), 2);
+  EXPECT_EQ(TopoClipLines(outline_, lines_, linesOutside, 0, kTopoKeepOutside), 3);
+  EXPECT_EQ(Lines(linesOut_), (std::vector<std::string>{"(0 10) (5 10)", "(15 10) (20 10)"}));
+  EXPECT_EQ(TopoClipRegions(outline_, regions_, regionsOut_, 0, kTopoKeepInside), 1);
+  EXPECT_EQ(TopoClipRegions(outline_, regions_, regionsOutside, 0, kTopoKeepOutside), 2);
+  double inside = BasRegionArea(regionsOut_, 1);
+  EXPECT_DOUBLE_EQ(inside, 400 - 100);
+  double outside = BasRegionArea(regionsOutside, 1) + BasRegionArea(regionsOutside, 2);
+  EXPECT_DOUBLE_EQ(inside + outside, 900);
+  auto length = [](WorkAreaHandle area) {
+    double sum = 0;
+    int32_t live = 0, bound = 0;
+    BasGetLineCount(area, &live, &bound);
+    for (int32_t id = 1; id < bound; ++id) sum += std::max(0.0, BasGetLineLength(area, id));
+    return sum;
+  };
+  EXPECT_DOUBLE_EQ(length(linesOut_) + length(linesOutside), 40);
 }
 
 }  // namespace

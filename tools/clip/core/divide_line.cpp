@@ -1,0 +1,83 @@
+#include "tools/clip/core/divide_line.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <memory>
+#include <random>
+
+#include "platform/data/geometry.h"
+
+namespace zv::tools {
+namespace {
+
+constexpr double kRandomMax = 32767.0;
+
+double Offset(int direction, double range, int r) {
+  switch (direction) {
+    case 0: return r * range * 2 / kRandomMax - range;
+    case 1: return r * range / kRandomMax;
+    case 2: return -(r * range / kRandomMax);
+    default: return 0;
+  }
+}
+
+// Where a target falls: the segment and the point on it.
+struct Placed {
+  double target;
+  std::size_t segment;  // the segment's start vertex; the last vertex for the end
+  D_DOT point;
+};
+
+Placed Place(const std::vector<D_DOT>& line, double target) {
+  double sum = 0;
+  for (std::size_t j = 0; j + 1 < line.size(); ++j) {
+    const double length = BasPointDistance(line[j], line[j + 1]);
+    if (sum + length > target) {
+      const double t = length > 0 ? (target - sum) / length : 0;
+      return {target, j, {line[j].x + (line[j + 1].x - line[j].x) * t, line[j].y + (line[j + 1].y - line[j].y) * t}};
+    }
+    sum += length;
+  }
+  return {target, line.size() - 1, line.back()};
+}
+
+}  // namespace
+
+Division DivideLine(const std::vector<D_DOT>& line, double step, int32_t parts, int direction, double range,
+                    const RandomDraw& draw) {
+  Division out;
+  if (line.empty()) return out;
+  const double length = BasPolylineLength(line);
+  std::vector<Placed> placed;
+  for (int32_t k = 1; k <= parts; ++k) {
+    draw();
+    const double target = std::clamp(k * step + Offset(direction, range, draw()), 0.0, length);
+    placed.push_back(Place(line, target));
+    out.points.push_back(placed.back().point);
+  }
+  std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) { return a.target < b.target; });
+  auto add = [&](const D_DOT& p) {
+    if (out.vertices.empty() || out.vertices.back().x != p.x || out.vertices.back().y != p.y) out.vertices.push_back(p);
+  };
+  auto next = placed.begin();
+  for (std::size_t j = 0; j < line.size(); ++j) {
+    add(line[j]);
+    for (; next != placed.end() && next->segment == j; ++next) add(next->point);
+  }
+  return out;
+}
+
+DivisionPlan PlanByDistance(double length, double distance) {
+  return {distance, static_cast<int32_t>(std::trunc(length / distance)) + 1};
+}
+
+DivisionPlan PlanByParts(double length, int32_t parts) { return {length / parts, parts}; }
+
+RandomDraw ClockSeededDraw() {
+  auto engine = std::make_shared<std::minstd_rand>(
+      static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
+  return [engine] { return static_cast<int>((*engine)() % 32768); };
+}
+
+}  // namespace zv::tools
