@@ -21,6 +21,7 @@
 #include "views/view_commands.h"
 #include "zavediz/chart_tool/borehole_chart_commands.h"
 #include "zavediz/chart_tool/custom_chart_tool.h"
+#include "zavediz/data/borehole_section_commands.h"
 #include "zavediz/draw/section_commands.h"
 #include "zavediz/plan/plan_geology_commands.h"
 #include "zavediz/plan/plan_section_commands.h"
@@ -47,6 +48,7 @@ void RegisterModules() {
   zavediz::RegisterPlanSectionCommands();
   zavediz::RegisterPlanGeologyCommands();
   zavediz::RegisterSectionCommands();
+  zavediz::RegisterBoreholeSectionCommands();
   dxf::RegisterDxfCommands();
   panels::RegisterCvtLibCommands();
   sheets::RegisterSheetTools();

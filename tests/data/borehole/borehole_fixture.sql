@@ -211,3 +211,20 @@ INSERT INTO TPMK001 (序号, 点名, 相对平距, 高程, 矿区代码, 勘探�
   ('1', 'C0', 0, '900', '1001', '12'),
   ('1', 'Q0', 0, '800', '1001', '4''1'),
   ('2', 'Q1', 500, '820', '1001', '4''1');
+
+-- Drilled holes of mine 4001 (no minefile row: the tests type the code) near
+-- line 3 of 1001: ZKA leans along the line, its surveys inserted deepest
+-- first (孔深 is REAL, so 50 comes before 150), its last sample below the
+-- hole; ZKB has no surveys and goes straight down 85.5 m; ZK'C has a quote
+-- in its id; ZKD lies behind the line's start.
+INSERT INTO zkinfok (工程编号, X, Y, H, 终孔深度, 矿区代码) VALUES
+  ('ZKA', '2005', '1300', '1150', '200', '4001'),
+  ('ZKB', '1995', '1500', '1160', '85.5', '4001'),
+  ('ZK''C', '1998', '1700', '1100', '50', '4001'),
+  ('ZKD', '2000', '900', '1100', '50', '4001');
+INSERT INTO drilmeas (矿区代码, 工程编号, 测量次序, 孔深, 天顶角, 方位角) VALUES
+  ('4001', 'ZKA', '2', 150, '10°', '90°'),
+  ('4001', 'ZKA', '1', 50, '5°30′', '90°');
+INSERT INTO drilsamh (矿区代码, 工程编号, 样号, 自孔深, 至孔深) VALUES
+  ('4001', 'ZKA', 'S1', '20', '22'), ('4001', 'ZKA', 'S2', '22', '24'), ('4001', 'ZKA', 'S3', '24', '26'),
+  ('4001', 'ZKA', 'S4', '500', '502');

@@ -27,11 +27,6 @@ class SectionCommandsTest : public test::PlanViewTest {
     Mouse(QEvent::MouseButtonRelease, {380, 150}, Qt::NoButton);
     return plan;
   }
-  CGisEditView* NewestSectionView() {
-    const auto docs = app_->ZavedizTemplate()->Documents();
-    docview::CDocument* doc = docs.empty() ? nullptr : docs.back();
-    return doc && doc->GetFirstView() ? dynamic_cast<CGisEditView*>(doc->GetFirstView()->Widget()) : nullptr;
-  }
   static int Lines(const CGisEditView& view) {
     int32_t live = 0, bound = 0;
     BasGetLineCount(view.GetCurrentLinArea(), &live, &bound);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include "framework/docview/doc_template.h"
 #include "framework/docview/view.h"
 #include "platform/view/prj_edit_view.h"
 #include "tests/app/app_fixture.h"
@@ -49,6 +50,13 @@ class PlanViewTest : public zv::test::SampleAppTest {
       d.accept();  // the field chooser offers "高程" first
       return -1;
     });
+  }
+
+  // The view of the section document opened last (by 图切剖面).
+  CGisEditView* NewestSectionView() {
+    const auto docs = app_->ZavedizTemplate()->Documents();
+    docview::CDocument* doc = docs.empty() ? nullptr : docs.back();
+    return doc && doc->GetFirstView() ? dynamic_cast<CGisEditView*>(doc->GetFirstView()->Widget()) : nullptr;
   }
 
   CPrjEditView* view_ = nullptr;
