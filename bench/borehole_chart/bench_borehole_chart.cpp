@@ -23,6 +23,7 @@
 #include <sstream>
 #include <string>
 
+#include "bench/support/sqlite_rows.h"
 #include "platform/data/work_area.h"
 #include "zavediz/chart/borehole_chart.h"
 #include "zavediz/chart/chart_db.h"
@@ -44,6 +45,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace zv;
+using namespace zv::bench;
 using namespace zv::chart;
 
 constexpr int kHoles = 100;
@@ -54,30 +56,7 @@ const char* kMine = "B001";
 
 std::string HoleId(int h) { return "BH" + std::to_string(1000 + h).substr(1); }
 
-void Exec(sqlite3* db, const std::string& sql) {
-  char* error = nullptr;
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-    std::fprintf(stderr, "%s\n", error);
-    std::abort();
-  }
-}
 
-// Runs a prepared insert once per row the generator gives.
-template <class Fill>
-void InsertRows(sqlite3* db, const char* sql, int count, Fill fill) {
-  sqlite3_stmt* stmt = nullptr;
-  sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
-  for (int i = 0; i < count; ++i) {
-    fill(stmt, i);
-    sqlite3_step(stmt);
-    sqlite3_reset(stmt);
-  }
-  sqlite3_finalize(stmt);
-}
-
-void Bind(sqlite3_stmt* stmt, int at, const std::string& text) {
-  sqlite3_bind_text(stmt, at, text.c_str(), -1, SQLITE_TRANSIENT);
-}
 
 std::string Num(double v) {
   char buffer[32];

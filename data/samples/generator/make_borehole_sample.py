@@ -6,9 +6,12 @@ The tables and the chart layout (栏目选择, 柱状参数, Tzkkpara) are those
 the chart tests' script tests/data/borehole/borehole_fixture.sql with every
 column on (full_layout.sql beside it, a chart 400 mm wide); its test holes
 are left out, and one mine area "0001 示例矿区" with three holes is added,
-each with rows in every table the chart reads.
+each with rows in every table the chart reads, and one exploration line "1"
+running past the three holes (pmddcoor, its header in TPMK00 at 1:5000 and
+30 surveyed stations in TPMK001) for 读取测量数据 and 读取钻孔数据.
 Python standard library only; the same bytes on every run.
 """
+import math
 import os
 import sqlite3
 
@@ -17,7 +20,8 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(HERE)))
 SCRIPT = os.path.join(ROOT, "tests", "data", "borehole", "borehole_fixture.sql")
 LAYOUT = os.path.join(ROOT, "tests", "data", "borehole", "full_layout.sql")
 HOLE_TABLES = ("minefile", "zkinfok", "drilgeo2", "geolayercolor", "drilsamh", "drilore", "element", "drilflag",
-               "drilspec", "drilhydr", "drilhydr01", "drilhydr02", "drilhydr03", "drilmeas", "drilmeam")
+               "drilspec", "drilhydr", "drilhydr01", "drilhydr02", "drilhydr03", "drilmeas", "drilmeam", "pmddcoor",
+               "TPMK00", "TPMK001")
 PATH = os.path.join(os.path.dirname(HERE), "borehole_sample.sqlite")
 
 ROCKS = [
@@ -89,6 +93,7 @@ def main():
             " values ('0001', ?, '②', ?, ?, '/0.80/0.95/', '2', ?, ?)",
             (hole, f"{tops[4] + 16:.2f}", f"{tops[4] + 16.8:.2f}", f"{tops[4] + 16:.2f}", f"{tops[4] + 16.8:.2f}"))
         add_later_columns(db, hole, depth, tops)
+    add_exploration_line(db)
     db.commit()
     db.execute("vacuum")
     db.close()
@@ -122,6 +127,36 @@ def add_later_columns(db, hole, depth, tops):
     for table, values in rows.items():
         marks = ", ".join("?" * len(values[0]))
         db.executemany(f"insert into {table} values ({marks})", values)
+
+
+def add_exploration_line(db):
+    """Line 1 at bearing 346°: its strip (30 mm at 1:5000, 75 m) holds the
+    three collars, which lie 39 m or less off its centre line."""
+    east, north = 40512000.0, 3512000.0
+    direction = math.radians(104)
+    along = (math.cos(direction), math.sin(direction))
+    across = (-along[1], along[0])
+    centre = -257.11
+    length = 600.0
+
+    def ground(s):
+        x = centre * across[0] + s * along[0]
+        y = centre * across[1] + s * along[1]
+        return f"{east + x:.2f}", f"{north + y:.2f}"
+
+    (sx, sy), (ex, ey) = ground(-150.0), ground(length - 150.0)
+    db.execute("insert into pmddcoor (剖面号, 矿区代码) values ('1', '0001')")
+    db.execute(
+        "insert into TPMK00 (矿区代码, 勘探线号, 起点Y, 起点X, 终点Y, 终点X, 图名, 勘查单位, 左1, 左2, 左3, 左4, 左5, 左6,"
+        " 右1, 右2, 右3, 右4, 右5) values ('0001', '1', ?, ?, ?, ?, '示例矿区1号勘探线剖面图', '示例地质勘查院', '示例矿区',"
+        " '1号线', '346°', '王工', '李工', '2024.05', '剖面图', '5000', '1', '张工', '赵工')",
+        (sy, sx, ey, ex))
+    for k in range(30):
+        distance = length * k / 29
+        elevation = 1225.0 + 18.0 * math.sin(distance / 95.0) + 6.0 * math.cos(distance / 37.0)
+        db.execute(
+            "insert into TPMK001 (序号, 点名, 相对平距, 高程, 矿区代码, 勘探线号) values (?, ?, ?, ?, '0001', '1')",
+            (str(k + 1), f"P{k}", round(distance, 2), f"{elevation:.2f}"))
 
 
 if __name__ == "__main__":
