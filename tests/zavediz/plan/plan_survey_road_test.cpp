@@ -16,6 +16,7 @@
 #include "tests/framework/odbc/borehole_db_fixture.h"
 #include "tests/zavediz/plan/plan_project.h"
 #include "zavediz/draw/section_cut.h"
+#include "zavediz/plan/geology_reading.h"
 #include "zavediz/plan/plan_messages.h"
 #include "zavediz/plan/plan_section_controller.h"
 
@@ -146,6 +147,13 @@ TEST_F(SurveyRoadTest, ASurveyedLineBecomesANewStraightSectionWithItsHeaderAndSt
   EXPECT_FALSE(controller_->GeologyRead());
   EXPECT_TRUE(controller_->OverlayChain().empty());
   EXPECT_EQ(CutZavediz(data_, static_cast<int>(controller_->Plan().vertices.size()), 30.0).operation, kDrawStraight);
+
+  // Reading the geology of the new line adds its boundary to the profile.
+  const WorkAreaHandle geology = plan_.AddFile("geology.wp");
+  BasAppendLine(geology, std::vector<D_DOT>{{1500, 1900}, {1500, 2100}}, *BasGetDefaultLineParam());
+  ReadGeologyCrossings(data_, controller_->GeologyRead(), geology);
+  EXPECT_EQ(Names(), "A0 A1 A2 A3 inf A4 ");
+  EXPECT_EQ(data_.geologyBoundary.GetCount(), 3);
 }
 
 TEST_F(SurveyRoadTest, LinesWithAQuoteOrSeveralHeaderRowsReadTheirOwnRows) {
@@ -168,6 +176,19 @@ TEST_F(SurveyRoadTest, LinesWithAQuoteOrSeveralHeaderRowsReadTheirOwnRows) {
     EXPECT_EQ(Text(data_.groundEnd), Text(c.end));
     EXPECT_EQ(Dump(data_.terrain), c.profile);
   }
+}
+
+TEST_F(SurveyRoadTest, ALineWithoutStationsLeavesAnEmptyProfileThatTheCutRefuses) {
+  zv::test::RegisterFixtureDb("DELETE FROM TPMK001 WHERE 勘探线号 = '5';");
+  ChooseSection("1001  金山矿区", "5");
+  AnswerHeader(nullptr);
+  controller_->OnReadSurveyFromDatabase();
+  EXPECT_TRUE(script_->Messages().empty());
+  EXPECT_TRUE(data_.lineStored);
+  EXPECT_TRUE(data_.terrain.IsEmpty());
+  const CutOutcome cut = CutZavediz(data_, 2, 30.0);
+  EXPECT_EQ(cut.operation, 0);
+  EXPECT_EQ(cut.message, kNoSectionLineMessage);
 }
 
 TEST_F(SurveyRoadTest, FailuresAreToldThenTheReadFailsAndNothingIsStored) {
