@@ -1,5 +1,6 @@
 #include "app/module_registry.h"
 
+#include "annotation/tool/annot_commands.h"
 #include "app/chrome/side_pages.h"
 #include "app/frame_commands.h"
 #include "app/chrome/side_pages.h"
@@ -42,6 +43,7 @@ void RegisterModules() {
   output::RegisterProjectOutputCommands();
   tools::RegisterEditAidCommands();
   tools::RegisterClipCommands();
+  annot::RegisterAnnotCommands();
   geodesy::RegisterGeodesyCommands();
   chart::RegisterBoreholeChartCommands();
   chart::RegisterCustomChartCommands();

@@ -64,20 +64,18 @@ class CellPainter {
       case kArea:
       case kOutlinedArea: Area(e, q); break;
       case kPolyline: Polyline(q); break;
-      case kArc: Arc(e, part, q); break;
+      case kArc:
       case kDisc:
-      case kDisc2: Disc(e, part, q); break;
-      case kCircle: Circle(part, q); break;
+      case kDisc2:
+      case kCircle: Point(e, part, q); break;
       default: break;
     }
   }
 
  private:
-  int Colour(const display::SymbolElement& e) const { return e.colourA != 0 ? e.colourA : defaultColour_; }
-
   void Area(const display::SymbolElement& e, const std::vector<D_DOT>& q) {
     if (q.empty() || !std::all_of(q.begin(), q.end(), [&](const D_DOT& p) { return grid_.In(p); })) return;
-    region_.setFillColour(Colour(e));
+    region_.setFillColour(CellColour(e, defaultColour_));
     sink_.Region(grid_.Back(q), info_, region_);
   }
 
@@ -109,40 +107,9 @@ class CellPainter {
     flush();
   }
 
-  // Points stand at the part's first pair; its further floats give the
-  // radius (the third float, in cell units) and an arc's two angles.
-  bool Centre(const display::LibPart& part, std::size_t pairs, const std::vector<D_DOT>& q) {
-    if (part.size() < pairs || !grid_.In(q[0])) return false;
-    point_.setRadius(part[1].x * minScale_);
-    return true;
-  }
-
-  void Arc(const display::SymbolElement&, const display::LibPart& part, const std::vector<D_DOT>& q) {
-    if (!Centre(part, 3, q)) return;
-    point_.setKind(3);
-    point_.Set<float>(pnt::kArcStartAngle, static_cast<float>(part[1].y + userAngle_));
-    point_.Set<float>(pnt::kArcEndAngle, static_cast<float>(part[2].x + userAngle_));
-    point_.Set<float>(pnt::kArcPenWidth, kSymbolPenWidth);
-    sink_.Point(grid_.Back(q[0]), point_);
-  }
-
-  void Disc(const display::SymbolElement& e, const display::LibPart& part, const std::vector<D_DOT>& q) {
-    if (!Centre(part, 2, q)) return;
-    point_.setKind(2);
-    point_.Set<int32_t>(pnt::kCircleOutlineColour, e.colourB);
-    point_.Set<float>(pnt::kCirclePenWidth, kSymbolPenWidth);
-    point_.Set<uint8_t>(pnt::kCircleFilled, 1);
-    point_.setColour(Colour(e));
-    sink_.Point(grid_.Back(q[0]), point_);
-  }
-
-  void Circle(const display::LibPart& part, const std::vector<D_DOT>& q) {
-    if (!Centre(part, 2, q)) return;
-    point_.setKind(2);
-    point_.Set<int32_t>(pnt::kCircleOutlineColour, 1);
-    point_.Set<float>(pnt::kCirclePenWidth, kSymbolPenWidth);
-    point_.Set<uint8_t>(pnt::kCircleFilled, 0);
-    sink_.Point(grid_.Back(q[0]), point_);
+  void Point(const display::SymbolElement& e, const display::LibPart& part, const std::vector<D_DOT>& q) {
+    if (q.empty() || !grid_.In(q[0])) return;
+    if (CellPointRecord(e, part, minScale_, userAngle_, defaultColour_, point_)) sink_.Point(grid_.Back(q[0]), point_);
   }
 
   const CellGrid& grid_;
@@ -156,6 +123,32 @@ class CellPainter {
 };
 
 }  // namespace
+
+int CellColour(const display::SymbolElement& e, int defaultColour) {
+  return e.colourA != 0 ? e.colourA : defaultColour;
+}
+
+// Points stand at the part's first pair; its further floats give the radius
+// (the third float, in cell units) and an arc's two angles.
+bool CellPointRecord(const display::SymbolElement& e, const display::LibPart& part, double minScale,
+                     double userAngle, int defaultColour, PNT_INFO& point) {
+  const std::size_t pairs = e.kind == kArc ? 3 : 2;
+  if (e.kind < kArc || e.kind > kCircle || part.size() < pairs) return false;
+  point.setRadius(part[1].x * minScale);
+  point.setKind(e.kind == kArc ? 3 : 2);
+  if (e.kind == kArc) {
+    point.Set<float>(pnt::kArcStartAngle, static_cast<float>(part[1].y + userAngle));
+    point.Set<float>(pnt::kArcEndAngle, static_cast<float>(part[2].x + userAngle));
+    point.Set<float>(pnt::kArcPenWidth, kSymbolPenWidth);
+    return true;
+  }
+  const bool disc = e.kind != kCircle;
+  point.Set<int32_t>(pnt::kCircleOutlineColour, disc ? e.colourB : 1);
+  point.Set<float>(pnt::kCirclePenWidth, kSymbolPenWidth);
+  point.Set<uint8_t>(pnt::kCircleFilled, disc ? 1 : 0);
+  if (disc) point.setColour(CellColour(e, defaultColour));
+  return true;
+}
 
 HatchOutcome HatchCells(const display::SymbolEntry& entry, const std::vector<D_DOT>& outline, double userAngle,
                         double scaleX, double scaleY, const LIN_INFO& info, int defaultColour, HatchSink& sink) {

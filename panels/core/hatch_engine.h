@@ -41,6 +41,13 @@ class WorkAreaHatchSink : public HatchSink {
   WorkAreaHandle points_, lines_, regions_;
 };
 
+// A dot of a dashed family is drawn as a dash of this length and width.
+inline constexpr double kHatchDotLength = 0.1;
+inline constexpr float kHatchDotWidth = 0.1f;
+// Hatch lines run this far beyond the outline on either side, so that their
+// crossings with it are proper ones.
+inline constexpr double kHatchLineOverrun = 1.0;
+
 // The most pieces (hatch lines, dash steps, cell parts) one pattern may take
 // over one outline.
 inline constexpr double kMaxHatchPieces = 1e6;
@@ -52,9 +59,24 @@ struct HatchOutcome {
   bool tooDense = false;
 };
 
+// Why a family cannot be drawn at all (non-finite numbers, line distance 0,
+// dash period 0), as the note the user reads; empty when it can.
+std::string UnsoundHatchFamily(const HatchFamily& family);
+
 // The families of one pattern, in order, at the user angle.
 HatchOutcome HatchFamilies(const std::vector<HatchFamily>& families, const std::vector<D_DOT>& outline,
                            double userAngle, const LIN_INFO& info, HatchSink& sink);
+
+// The colour of a library element: its own, or `defaultColour` (the pattern
+// colour) for 0.
+int CellColour(const display::SymbolElement& e, int defaultColour);
+
+// The point record of a point element of a library cell (kind 3 arc, 4 and
+// 5 discs, 6 circle) over `point`: the fields the kind names are written,
+// the others keep what an earlier element wrote. False, with nothing
+// written, for other kinds and for a part too short for its kind.
+bool CellPointRecord(const display::SymbolElement& e, const display::LibPart& part, double minScale,
+                     double userAngle, int defaultColour, PNT_INFO& point);
 
 // A library pattern tiled in cells of scaleX × scaleY; elements whose colour
 // is 0 take `defaultColour` (the pattern colour).

@@ -15,12 +15,6 @@ constexpr double kDegree = std::numbers::pi / 180.0;
 // Dashed lines are walked inside this window around the drawing origin, which
 // holds the preview's sample outline many times over.
 constexpr double kWalkWindow = 150.0;
-// Lines drawn this far beyond the outline on either side, so that their
-// crossings with it are proper ones.
-constexpr double kLineOverrun = 1.0;
-// A dot is drawn as a dash of this length and width.
-constexpr double kDotLength = 0.1;
-constexpr float kDotWidth = 0.1f;
 // Lines lying on the outline's extreme vertices count as inside the range
 // despite rounding in the rotation.
 constexpr double kRangeSlack = 1e-9;
@@ -65,8 +59,8 @@ class ContinuousFamily {
 
  private:
   void DrawLine(double height, const LIN_INFO& info, HatchSink& sink) const {
-    const D_DOT a = RotateHatchVector(extent_.xmin - kLineOverrun, height, frame_.theta, false);
-    const D_DOT b = RotateHatchVector(extent_.xmax + kLineOverrun, height, frame_.theta, false);
+    const D_DOT a = RotateHatchVector(extent_.xmin - kHatchLineOverrun, height, frame_.theta, false);
+    const D_DOT b = RotateHatchVector(extent_.xmax + kHatchLineOverrun, height, frame_.theta, false);
     CPointRecList crossings;
     for (const EdgeCrossing& c : OutlineCrossings(outline_, a, b)) crossings.AddSorted(c.edge, c.point.x, c.point.y, "");
     for (int32_t j = 1; j < crossings.GetCount(); ++j) {
@@ -97,7 +91,7 @@ class DashedPass {
       period_ += std::fabs(f.Number(j));
     }
     dot_ = f.Number(d) == 0;
-    length_ = dot_ ? kDotLength : f.Number(d);
+    length_ = dot_ ? kHatchDotLength : f.Number(d);
     const D_RECT r = RotatedExtent(outline, x0, f.Number(2), frame.theta);
     lines_ = std::fabs(std::trunc((r.ymax - r.ymin) / f.Number(4))) + 1;
     step_ = {std::cos(frame.theta) * period_, std::sin(frame.theta) * period_};
@@ -113,7 +107,7 @@ class DashedPass {
 
   void Draw(const LIN_INFO& base, HatchSink& sink) const {
     LIN_INFO info = base;
-    if (dot_) info.setWidth(kDotWidth);
+    if (dot_) info.setWidth(kHatchDotWidth);
     const int last = static_cast<int>(lines_) + 4;
     for (int direction : {-1, 1})
       for (int s : {1, -1})
@@ -167,26 +161,6 @@ class DashedPass {
   D_DOT step_{};
 };
 
-std::string FamilyText(const HatchFamily& f) {
-  std::string text;
-  for (std::size_t i = 0; i < f.numbers.size(); ++i) text += (i ? "," : "") + num::Format("%g", f.numbers[i]);
-  return text;
-}
-
-// Why a family cannot be drawn at all, or empty.
-std::string Unsound(const HatchFamily& f) {
-  if (!std::all_of(f.numbers.begin(), f.numbers.end(), [](double v) { return std::isfinite(v); }))
-    return "图案线 " + FamilyText(f) + " 含有无效数字，未画。";
-  if (f.count < 5) return {};
-  if (f.Number(4) == 0) return "图案线 " + FamilyText(f) + " 的线距为0，未画。";
-  if (f.count > 5) {
-    double period = 0;
-    for (int j = 5; j < f.count; ++j) period += std::fabs(f.Number(j));
-    if (period == 0) return "图案线 " + FamilyText(f) + " 只有点，虚线周期为0，未画。";
-  }
-  return {};
-}
-
 // Calls each(pass) for the continuous lines or the dash passes of a family.
 template <class Each>
 void ForEachPass(const HatchFamily& f, const std::vector<D_DOT>& outline, const FamilyFrame& frame, Each each) {
@@ -203,13 +177,32 @@ void ForEachPass(const HatchFamily& f, const std::vector<D_DOT>& outline, const 
 
 }  // namespace
 
+static std::string FamilyText(const HatchFamily& f) {
+  std::string text;
+  for (std::size_t i = 0; i < f.numbers.size(); ++i) text += (i ? "," : "") + num::Format("%g", f.numbers[i]);
+  return text;
+}
+
+std::string UnsoundHatchFamily(const HatchFamily& f) {
+  if (!std::all_of(f.numbers.begin(), f.numbers.end(), [](double v) { return std::isfinite(v); }))
+    return "图案线 " + FamilyText(f) + " 含有无效数字，未画。";
+  if (f.count < 5) return {};
+  if (f.Number(4) == 0) return "图案线 " + FamilyText(f) + " 的线距为0，未画。";
+  if (f.count > 5) {
+    double period = 0;
+    for (int j = 5; j < f.count; ++j) period += std::fabs(f.Number(j));
+    if (period == 0) return "图案线 " + FamilyText(f) + " 只有点，虚线周期为0，未画。";
+  }
+  return {};
+}
+
 HatchOutcome HatchFamilies(const std::vector<HatchFamily>& families, const std::vector<D_DOT>& outline,
                            double userAngle, const LIN_INFO& info, HatchSink& sink) {
   HatchOutcome outcome;
   std::vector<const HatchFamily*> drawable;
   double work = 0;
   for (const HatchFamily& f : families) {
-    if (const std::string why = Unsound(f); !why.empty()) {
+    if (const std::string why = UnsoundHatchFamily(f); !why.empty()) {
       outcome.notes.push_back(why);
       continue;
     }

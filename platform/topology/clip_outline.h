@@ -1,6 +1,6 @@
 #pragma once
-// The outline of a clipping call: the union of the polygons its lines
-// bound, prepared for many inside tests, with its boundary edges for cutting
+// The outline of a clipping call: the polygons its lines bound, taken
+// together by the even-odd rule (a ring inside another is a hole), prepared for many inside tests, with its boundary edges for cutting
 // lines.
 #include <functional>
 #include <optional>

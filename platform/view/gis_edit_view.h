@@ -64,17 +64,18 @@ class CGisEditView : public CGisView {
   const ENTITY_MSG* Pool() const { return pool_.data(); }
   SelectionPool& SelectionPool_() { return pool_; }
   void AddToPool(const ENTITY_MSG* entries, int count);
-  void ClearPool();
+  virtual void ClearPool();
   void FlashSelectGraphics();
   // The select calls a picking tool forwards its mouse messages to (513
   // down, 512 move, 514 up, 517 right up). A press and release within a few
   // pixels pick the nearest entity within the tolerance; a drag picks what
   // lies wholly inside the box. Shift adds to or takes from the pool,
   // otherwise the pool is replaced. 1 when the release picked something.
-  int SelectAll(unsigned message, unsigned flags, CPoint point);
+  // Virtual so that a test view can record what a tool forwards.
+  virtual int SelectAll(unsigned message, unsigned flags, CPoint point);
   int SelectPnt(unsigned message, unsigned flags, CPoint point);
-  int SelectLin(unsigned message, unsigned flags, CPoint point, short reserved = 0);
-  int SelectReg(unsigned message, unsigned flags, CPoint point);
+  virtual int SelectLin(unsigned message, unsigned flags, CPoint point, short reserved = 0);
+  virtual int SelectReg(unsigned message, unsigned flags, CPoint point);
   // What a click at a window point picks, of the kinds asked for (points
   // first, then lines, then regions; one entity), without touching the pool.
   enum PickKind : unsigned { kPickPoints = 1, kPickLines = 2, kPickRegions = 4, kPickAll = 7 };

@@ -14,7 +14,7 @@ namespace zv::test {
 class ViewTest : public testing::Test {
  public:
   void SetUp() override {
-    view = std::make_unique<CGisEditView>();
+    view = MakeView();
     view->resize(400, 300);
     view->show();
     WIN_ORG org = view->_GetWinDispParam();
@@ -27,6 +27,8 @@ class ViewTest : public testing::Test {
     reg = view->GetCurrentRegArea();
   }
   void TearDown() override { view.reset(); }
+  // The view the test drives; fixtures of recording views replace it.
+  virtual std::unique_ptr<CGisEditView> MakeView() { return std::make_unique<CGisEditView>(); }
 
   int32_t AddPoint(D_DOT at) {
     PNT_INFO info;
