@@ -117,6 +117,27 @@ double EstimateMapHatchPieces(const std::vector<panels::HatchFamily>& families, 
   return work;
 }
 
+void GenerateMapHatchSegments(const std::vector<panels::HatchFamily>& families, const Rings& rings,
+                              const MapHatchOptions& options, const SegmentVisitor& visit) {
+  if (!ScalesUsable(options) || rings.empty()) return;
+  const double stretch = options.scaleX / options.scaleY;
+  const double fan = options.fan.Distance();
+  const auto transform = [&](D_DOT p) {
+    if (fan != 0) p.y = (fan - p.x) * p.y / fan;
+    p.x *= stretch;
+    return p;
+  };
+  const Rings compressed = Compressed(rings, 1.0 / stretch);
+  for (const panels::HatchFamily& f : families) {
+    if (!Drawable(f)) continue;
+    FamilyPlan(f, compressed, options).ForEach([&](D_DOT a, D_DOT b, bool dot) {
+      a = transform(a);
+      b = transform(b);
+      if (Finite(a) && Finite(b)) visit(a, b, dot);
+    });
+  }
+}
+
 panels::HatchOutcome MapHatchFamilies(const std::vector<panels::HatchFamily>& families, const Rings& rings,
                                       const MapHatchOptions& options, const LIN_INFO& info, panels::HatchSink& sink) {
   panels::HatchOutcome outcome;
@@ -128,26 +149,12 @@ panels::HatchOutcome MapHatchFamilies(const std::vector<panels::HatchFamily>& fa
     outcome.notes.push_back("图案太密（比例太小），未画。");
     return outcome;
   }
-  const double stretch = options.scaleX / options.scaleY;
-  const double fan = options.fan.Distance();
-  const auto transform = [&](D_DOT p) {
-    if (fan != 0) p.y = (fan - p.x) * p.y / fan;
-    p.x *= stretch;
-    return p;
-  };
-  const Rings compressed = Compressed(rings, 1.0 / stretch);
   LIN_INFO dotInfo = info;
   dotInfo.setWidth(panels::kHatchDotWidth);
-  for (const panels::HatchFamily& f : families) {
-    if (!Drawable(f)) continue;
-    FamilyPlan(f, compressed, options).ForEach([&](D_DOT a, D_DOT b, bool dot) {
-      a = transform(a);
-      b = transform(b);
-      if (!Finite(a) || !Finite(b)) return;
-      for (const Segment& s : StretchesInside(rings, a, b))
-        if (Finite(s.first) && Finite(s.second)) sink.Line({s.first, s.second}, dot ? dotInfo : info);
-    });
-  }
+  GenerateMapHatchSegments(families, rings, options, [&](const D_DOT& a, const D_DOT& b, bool dot) {
+    for (const Segment& s : StretchesInside(rings, a, b))
+      if (Finite(s.first) && Finite(s.second)) sink.Line({s.first, s.second}, dot ? dotInfo : info);
+  });
   return outcome;
 }
 

@@ -22,6 +22,7 @@
 // Every piece is a stretch inside or on the rings; nothing of zero length
 // and nothing with a non-finite coordinate is emitted.
 
+#include <functional>
 #include <vector>
 
 #include "annotation/core/pattern_rings.h"
@@ -54,6 +55,13 @@ struct MapHatchOptions {
 // (panels::UnsoundHatchFamily) count nothing.
 double EstimateMapHatchPieces(const std::vector<panels::HatchFamily>& families, const Rings& rings,
                               const MapHatchOptions& options);
+
+// Every segment the families generate over the rings, after the
+// per-segment transform and before clipping, in the rings' frame; `dot`
+// marks the pieces of a dot. Unsound families generate nothing.
+using SegmentVisitor = std::function<void(const D_DOT& a, const D_DOT& b, bool dot)>;
+void GenerateMapHatchSegments(const std::vector<panels::HatchFamily>& families, const Rings& rings,
+                              const MapHatchOptions& options, const SegmentVisitor& visit);
 
 // Draws the families in order into the sink. Unsound families are left out
 // with a note each; when the estimate exceeds panels::kMaxHatchPieces

@@ -5,6 +5,7 @@
 
 #include <geos_c.h>
 
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>

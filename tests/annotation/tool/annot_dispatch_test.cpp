@@ -135,8 +135,12 @@ TEST_F(AnnotDispatchTest, TheFactoryMakesTheBuiltModesAndTheMenusOfferThem) {
   EXPECT_EQ(tool->m_nPatternSource, 1);
   EXPECT_EQ(tool->m_nAngleKind, 1);
   EXPECT_EQ(tool->m_nPatternExtra, 0);
-  // A key is taken and changes nothing.
+  // A key is taken and changes nothing; left presses and releases are taken
+  // in any mode, also one without work.
   EXPECT_EQ(tool->OnKeyDown(65, 1, 0), 1);
+  CSecAnnotTool outside(view.get(), 12);
+  EXPECT_EQ(outside.OnLButtonDown(0, {1, 1}), 1);
+  EXPECT_EQ(outside.OnLButtonUp(0, {1, 1}), 1);
 }
 
 }  // namespace
