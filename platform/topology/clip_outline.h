@@ -1,7 +1,7 @@
 #pragma once
 // The outline of a clipping call: the polygons its lines bound, taken
-// together by the even-odd rule (a ring inside another is a hole), prepared for many inside tests, with its boundary edges for cutting
-// lines.
+// together by the even-odd rule (a ring inside another is a hole), prepared
+// for many inside tests, with its boundary edges for cutting lines.
 #include <functional>
 #include <optional>
 #include <vector>
