@@ -44,22 +44,23 @@ PatternEntities FindPatterns(std::span<const ENTITY_MSG> selection, int selected
     if (e.type != selectedType || e.id == 0) continue;
     const Rings outline = EntityRings(e.area, selectedType, e.id);
     if (outline.empty()) continue;
+    const InsideTest inside(outline);
     const bool lineSelection = selectedType == kLineEntity;
     for (int32_t k : lines.Of(e.id)) {
       if (lineSelection && e.area == areas.lines && k == e.id) continue;
       std::vector<D_DOT> vertices;
       if (BasReadLine(areas.lines, k, &vertices, nullptr) <= 0) continue;
-      if (IsLineInPolygon(vertices, outline)) AddUnique(found.lines, k);
+      if (inside.Line(vertices)) AddUnique(found.lines, k);
     }
     for (int32_t k : points.Of(e.id)) {
       D_DOT p{};
-      if (BasReadPointPos(areas.points, k, &p) > 0 && IsPointInPolygon(p, outline)) AddUnique(found.points, k);
+      if (BasReadPointPos(areas.points, k, &p) > 0 && inside.Point(p)) AddUnique(found.points, k);
     }
     for (int32_t k : regions.Of(e.id)) {
       if (!lineSelection && e.area == areas.regions && k == e.id) continue;
       std::vector<int32_t> arcs;
       if (BasReadRegion(areas.regions, k, &arcs, nullptr) <= 0) continue;
-      if (!IsRegionInPolygon(EntityRings(areas.regions, kRegionEntity, k), outline)) continue;
+      if (!inside.Region(EntityRings(areas.regions, kRegionEntity, k))) continue;
       AddUnique(found.regions, k);
       for (std::size_t i = 1; i < arcs.size(); ++i)
         if (arcs[i] != 0) AddUnique(found.regionArcs, std::abs(arcs[i]));

@@ -11,51 +11,6 @@ namespace {
 
 constexpr double kRelativeOn = 1e-10;
 
-class Outline {
- public:
-  explicit Outline(const OutlineRings& rings) : rings_(rings) {
-    double scale = 0;
-    D_RECT box{};
-    bool first = true;
-    for (const auto& ring : rings)
-      for (const D_DOT& v : ring) {
-        scale = std::max({scale, std::fabs(v.x), std::fabs(v.y)});
-        if (first) box = {v.x, v.y, v.x, v.y};
-        first = false;
-        box = {std::min(box.xmin, v.x), std::min(box.ymin, v.y), std::max(box.xmax, v.x), std::max(box.ymax, v.y)};
-      }
-    scale = std::max(scale, std::hypot(box.xmax - box.xmin, box.ymax - box.ymin));
-    tolerance_ = scale * kRelativeOn;
-    empty_ = first;
-  }
-
-  bool Empty() const { return empty_; }
-
-  bool Covers(const D_DOT& p) const {
-    bool inside = false;
-    for (const auto& ring : rings_) {
-      if (ring.size() < 2) continue;
-      if (DistanceToPolyline(ring, p) <= tolerance_) return true;
-      if (BasPointInPolygon(ring, p) != 0) inside = !inside;
-    }
-    return inside;
-  }
-
-  bool CoversPath(const std::vector<D_DOT>& v) const {
-    if (v.empty()) return false;
-    for (std::size_t i = 0; i < v.size(); ++i) {
-      if (!Covers(v[i])) return false;
-      if (i > 0 && !Covers({(v[i - 1].x + v[i].x) / 2, (v[i - 1].y + v[i].y) / 2})) return false;
-    }
-    return true;
-  }
-
- private:
-  const OutlineRings& rings_;
-  double tolerance_ = 0;
-  bool empty_ = true;
-};
-
 OutlineRings RegionRings(WorkAreaHandle area, int32_t id) {
   OutlineRings rings;
   if (BasGetRegionRings(area, id, &rings) != 1) return {};
@@ -64,20 +19,55 @@ OutlineRings RegionRings(WorkAreaHandle area, int32_t id) {
 
 }  // namespace
 
-int IsPointInPolygon(const D_DOT& p, const OutlineRings& outline) {
-  const Outline o(outline);
-  return !o.Empty() && o.Covers(p) ? 1 : 0;
+InsideTest::InsideTest(const OutlineRings& rings) : rings_(rings) {
+  double scale = 0;
+  D_RECT box{};
+  for (const auto& ring : rings)
+    for (const D_DOT& v : ring) {
+      scale = std::max({scale, std::fabs(v.x), std::fabs(v.y)});
+      box = empty_ ? D_RECT{v.x, v.y, v.x, v.y}
+                   : D_RECT{std::min(box.xmin, v.x), std::min(box.ymin, v.y), std::max(box.xmax, v.x),
+                            std::max(box.ymax, v.y)};
+      empty_ = false;
+    }
+  scale = std::max(scale, std::hypot(box.xmax - box.xmin, box.ymax - box.ymin));
+  tolerance_ = scale * kRelativeOn;
 }
 
+bool InsideTest::Covers(const D_DOT& p) const {
+  bool inside = false;
+  for (const auto& ring : rings_) {
+    if (ring.size() < 2) continue;
+    if (DistanceToPolyline(ring, p) <= tolerance_) return true;
+    if (BasPointInPolygon(ring, p) != 0) inside = !inside;
+  }
+  return inside;
+}
+
+bool InsideTest::Point(const D_DOT& p) const { return !empty_ && Covers(p); }
+
+bool InsideTest::Line(const std::vector<D_DOT>& v) const {
+  if (empty_ || v.empty()) return false;
+  for (std::size_t i = 0; i < v.size(); ++i) {
+    if (!Covers(v[i])) return false;
+    if (i > 0 && !Covers({(v[i - 1].x + v[i].x) / 2, (v[i - 1].y + v[i].y) / 2})) return false;
+  }
+  return true;
+}
+
+bool InsideTest::Region(const OutlineRings& region) const {
+  return !empty_ && !region.empty() &&
+         std::all_of(region.begin(), region.end(), [&](const auto& ring) { return Line(ring); });
+}
+
+int IsPointInPolygon(const D_DOT& p, const OutlineRings& outline) { return InsideTest(outline).Point(p) ? 1 : 0; }
+
 int IsLineInPolygon(const std::vector<D_DOT>& line, const OutlineRings& outline, int) {
-  const Outline o(outline);
-  return !o.Empty() && o.CoversPath(line) ? 1 : 0;
+  return InsideTest(outline).Line(line) ? 1 : 0;
 }
 
 int IsRegionInPolygon(const OutlineRings& region, const OutlineRings& outline, int) {
-  const Outline o(outline);
-  if (o.Empty() || region.empty()) return 0;
-  return std::all_of(region.begin(), region.end(), [&](const auto& ring) { return o.CoversPath(ring); }) ? 1 : 0;
+  return InsideTest(outline).Region(region) ? 1 : 0;
 }
 
 int IsLineInRegion(WorkAreaHandle lineArea, int32_t line, WorkAreaHandle regionArea, int32_t region) {

@@ -22,6 +22,22 @@ namespace zv {
 
 using OutlineRings = std::vector<std::vector<D_DOT>>;
 
+// The tests against one outline, for many entities: the outline's
+// tolerance is worked out once. The outline must outlive it.
+class InsideTest {
+ public:
+  explicit InsideTest(const OutlineRings& outline);
+  bool Point(const D_DOT& p) const;
+  bool Line(const std::vector<D_DOT>& line) const;
+  bool Region(const OutlineRings& region) const;
+
+ private:
+  bool Covers(const D_DOT& p) const;
+  const OutlineRings& rings_;
+  double tolerance_ = 0;
+  bool empty_ = true;
+};
+
 int IsPointInPolygon(const D_DOT& p, const OutlineRings& outline);
 int IsLineInPolygon(const std::vector<D_DOT>& line, const OutlineRings& outline, int flag = 1);
 int IsRegionInPolygon(const OutlineRings& region, const OutlineRings& outline, int flag = 1);
