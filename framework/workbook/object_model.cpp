@@ -343,9 +343,9 @@ void Range::Merge(bool across) const {
   };
   if (across) {
     for (int row = area_.first.row; row <= area_.last.row; ++row)
-      mergeRect({{row, area_.first.column}, {row, area_.last.column}});
+      mergeRect(sheet_->GrownMerge({{row, area_.first.column}, {row, area_.last.column}}));
   } else {
-    mergeRect(area_);
+    mergeRect(sheet_->GrownMerge(area_));
   }
   Edited();
 }

@@ -30,13 +30,30 @@ Cell& SheetData::FindOrAdd(int row, int column) {
   return *cells.insert(it, cell);
 }
 
+namespace {
+bool Overlap(const CellRect& a, const CellRect& b) {
+  return a.first.row <= b.last.row && b.first.row <= a.last.row && a.first.column <= b.last.column &&
+         b.first.column <= a.last.column;
+}
+}  // namespace
+
 void SheetData::AddMerge(const CellRect& area) {
-  std::erase_if(merges, [&](const CellRect& m) {
-    return m.first.row <= area.last.row && area.first.row <= m.last.row && m.first.column <= area.last.column &&
-           area.first.column <= m.last.column;
-  });
+  std::erase_if(merges, [&](const CellRect& m) { return Overlap(m, area); });
   merges.push_back(area);
   usedRect_.reset();
+}
+
+CellRect SheetData::GrownMerge(CellRect area) const {
+  for (bool grown = true; grown;) {
+    grown = false;
+    for (const CellRect& m : merges) {
+      if (!Overlap(m, area) || (area.Contains(m.first) && area.Contains(m.last))) continue;
+      area = {{std::min(area.first.row, m.first.row), std::min(area.first.column, m.first.column)},
+              {std::max(area.last.row, m.last.row), std::max(area.last.column, m.last.column)}};
+      grown = true;
+    }
+  }
+  return area;
 }
 
 CellRect SheetData::UsedRect() const {

@@ -145,7 +145,13 @@ struct SheetData {
  public:
   const Cell* Find(int row, int column) const;
   Cell& FindOrAdd(int row, int column);
+  // Stores a merged area; areas it overlaps are dropped (a reader's
+  // damaged file keeps its last word).
   void AddMerge(const CellRect& area);
+  // The area a merge of `area` makes: it and every merged area it overlaps,
+  // grown to their bounding rectangle until no area overlaps it only in
+  // part, so that merging a run of pairs builds the larger area.
+  CellRect GrownMerge(CellRect area) const;
   // The merged area that holds the cell, if any.
   const CellRect* MergeAt(CellPos pos) const;
   double ColumnWidth(int column) const;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 #include <numbers>
 
 namespace zv {
@@ -40,6 +42,47 @@ double BasPointToSegmentDistance(const D_DOT& p, const D_DOT& a, const D_DOT& b)
   if (length2 == 0) return BasPointDistance(p, a);
   const double t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0);
   return BasPointDistance(p, D_DOT{a.x + t * dx, a.y + t * dy});
+}
+
+namespace {
+// Twice the signed area of the triangle a, b, c: which side of a–b c lies on.
+double Cross(const D_DOT& a, const D_DOT& b, const D_DOT& c) {
+  return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+}
+bool Within(const D_DOT& a, const D_DOT& b, const D_DOT& p) {
+  return std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
+         p.y <= std::max(a.y, b.y);
+}
+}  // namespace
+
+int BasSegmentIntersection(const D_DOT& a1, const D_DOT& a2, const D_DOT& b1, const D_DOT& b2, D_DOT* at) {
+  const double d1 = Cross(b1, b2, a1), d2 = Cross(b1, b2, a2);
+  const double d3 = Cross(a1, a2, b1), d4 = Cross(a1, a2, b2);
+  if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0))) {
+    if (at) {
+      const double t = d1 / (d1 - d2);
+      *at = {a1.x + t * (a2.x - a1.x), a1.y + t * (a2.y - a1.y)};
+    }
+    return 1;
+  }
+  // A touch: an end of one segment lying on the other.
+  const std::pair<const D_DOT*, bool> ends[] = {{&a1, d1 == 0 && Within(b1, b2, a1)},
+                                                {&a2, d2 == 0 && Within(b1, b2, a2)},
+                                                {&b1, d3 == 0 && Within(a1, a2, b1)},
+                                                {&b2, d4 == 0 && Within(a1, a2, b2)}};
+  for (const auto& [end, touches] : ends)
+    if (touches) {
+      if (at) *at = *end;
+      return 1;
+    }
+  return 0;
+}
+
+double BasPointToLineDistance(const D_DOT& p, const D_DOT* vertices, int32_t count) {
+  if (!vertices || count < 1) return std::numeric_limits<double>::infinity();
+  double nearest = BasPointDistance(p, vertices[0]);
+  for (int32_t i = 1; i < count; ++i) nearest = std::min(nearest, BasPointToSegmentDistance(p, vertices[i - 1], vertices[i]));
+  return nearest;
 }
 
 double BasPolygonArea(const D_DOT* vertices, int32_t count) {

@@ -22,6 +22,15 @@ double BasPolylineLength(const D_DOT* vertices, int32_t count);
 double BasPolylineLength(const std::vector<D_DOT>& vertices);
 // The shortest distance from p to the segment a–b.
 double BasPointToSegmentDistance(const D_DOT& p, const D_DOT& a, const D_DOT& b);
+// Non-zero when the segments a1–a2 and b1–b2 share a point: a proper
+// crossing, an end touching the other segment, or collinear overlap all
+// count (a table's border that ends exactly on a scan still crosses it).
+// `at` (may be null) receives a shared point.
+int BasSegmentIntersection(const D_DOT& a1, const D_DOT& a2, const D_DOT& b1, const D_DOT& b2, D_DOT* at);
+// The distance from p to the nearest point of the polyline through the
+// `count` vertices, ends included (never to the lines' extensions); a single
+// vertex is a point; no vertex is infinitely far.
+double BasPointToLineDistance(const D_DOT& p, const D_DOT* vertices, int32_t count);
 // Signed area of a ring (positive counter-clockwise); closing edge implied.
 double BasPolygonArea(const D_DOT* vertices, int32_t count);
 // 1 inside, 2 on the boundary, 0 outside (even-odd rule; the ring is closed

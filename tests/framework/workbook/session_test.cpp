@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 
@@ -189,12 +190,37 @@ TEST(Session, MergingKeepsTheTopLeftValue) {
   EXPECT_EQ(sheet.Range("B2").Text(), "表头");
   EXPECT_EQ(sheet.Range("C2").Text(), "");
   EXPECT_EQ(sheet.Range("C3").HorizontalAlignment(), align::kCenter);
-  // Merging over part of an area replaces it.
+  // Merging over part of an area takes the area in.
   sheet.Range("D3:E3").Merge();
-  EXPECT_EQ(sheet.Range("B2").MergeCells(), MergeState::kFalse);
+  EXPECT_EQ(RangeReference(sheet.Range("B2").MergeArea().Area()), "B2:E3");
+  EXPECT_EQ(sheet.Range("B2").Text(), "表头");
   sheet.Range("A5:C6").Merge(true);
   EXPECT_EQ(sheet.Range("A6").MergeArea().Row(), 6);
   EXPECT_EQ(sheet.Range("A6").MergeArea().Columns().Count(), 3);
+}
+
+TEST(Session, MergingARunOfPairsGrowsTheArea) {
+  struct Case { const char* name; std::vector<const char*> pairs; std::vector<const char*> areas; };
+  const Case cases[] = {
+      {"the four pairs of a 2x2 block", {"A1:A2", "A1:B1", "B1:B2", "A2:B2"}, {"A1:B2"}},
+      {"a pair bridging two areas", {"A1:B1", "D1:E1", "B1:D1"}, {"A1:E1"}},
+      {"growth that overlaps a further area", {"C2:C3", "A1:B2", "B2:C2"}, {"A1:C3"}},
+      {"areas apart stay apart", {"A1:A2", "C1:C2"}, {"A1:A2", "C1:C2"}},
+      {"a pair inside an area changes nothing", {"A1:C3", "B2:B3"}, {"A1:C3"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto session = std::make_shared<Session>();
+    const Worksheet sheet = Application(session, Flavour::kExcel).Workbooks().Add().Sheets().Item(1);
+    sheet.Range("A1").SetValue(CellValue::Text("左上"));
+    sheet.Range("B2").SetValue(CellValue::Text("内"));
+    for (const char* pair : c.pairs) sheet.Range(pair).Merge();
+    std::vector<std::string> areas;
+    for (const CellRect& m : sheet.Data()->merges) areas.push_back(RangeReference(m));
+    std::sort(areas.begin(), areas.end());
+    EXPECT_EQ(areas, std::vector<std::string>(c.areas.begin(), c.areas.end()));
+    EXPECT_EQ(sheet.Range("A1").Text(), "左上");
+  }
 }
 
 }  // namespace

@@ -43,6 +43,40 @@ TEST(Geometry, DistancesAndLengths) {
   EXPECT_DOUBLE_EQ(BasPointToSegmentDistance({-3, 4}, {0, 0}, {10, 0}), 5);
 }
 
+TEST(Geometry, SegmentIntersectionCountsCrossingsTouchesAndOverlaps) {
+  struct Case { const char* name; D_DOT a1, a2, b1, b2; int crosses; D_DOT at; };
+  const Case cases[] = {
+      {"proper crossing", {0, 0}, {10, 10}, {0, 10}, {10, 0}, 1, {5, 5}},
+      {"an end on the other segment", {5, 0}, {5, 10}, {0, 10}, {10, 10}, 1, {5, 10}},
+      {"the other's end on this one", {0, 10}, {10, 10}, {5, 0}, {5, 10}, 1, {5, 10}},
+      {"ends meeting", {0, 0}, {5, 5}, {5, 5}, {9, 0}, 1, {5, 5}},
+      {"collinear overlap", {0, 0}, {6, 0}, {4, 0}, {9, 0}, 1, {6, 0}},
+      {"collinear apart", {0, 0}, {3, 0}, {4, 0}, {9, 0}, 0, {}},
+      {"parallel", {0, 0}, {10, 0}, {0, 1}, {10, 1}, 0, {}},
+      {"short of the other", {5, 0}, {5, 9.99}, {0, 10}, {10, 10}, 0, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    D_DOT at{-1, -1};
+    EXPECT_EQ(BasSegmentIntersection(c.a1, c.a2, c.b1, c.b2, &at) != 0, c.crosses == 1);
+    if (c.crosses) {
+      EXPECT_NEAR(at.x, c.at.x, 1e-12);
+      EXPECT_NEAR(at.y, c.at.y, 1e-12);
+    }
+    EXPECT_EQ(BasSegmentIntersection(c.b1, c.b2, c.a1, c.a2, nullptr) != 0, c.crosses == 1) << "either order";
+  }
+}
+
+TEST(Geometry, PointToLineDistanceTakesTheNearestPointOfThePolylineEndsIncluded) {
+  const D_DOT line[] = {{0, 0}, {10, 0}, {10, 10}};
+  EXPECT_DOUBLE_EQ(BasPointToLineDistance({5, 3}, line, 3), 3);
+  EXPECT_DOUBLE_EQ(BasPointToLineDistance({12, 5}, line, 3), 2) << "second segment";
+  EXPECT_DOUBLE_EQ(BasPointToLineDistance({-3, 4}, line, 3), 5) << "beyond the first end, to the end";
+  EXPECT_DOUBLE_EQ(BasPointToLineDistance({10, 14}, line, 3), 4) << "beyond the last end";
+  EXPECT_DOUBLE_EQ(BasPointToLineDistance({3, 4}, line, 1), 5) << "a single vertex";
+  EXPECT_TRUE(std::isinf(BasPointToLineDistance({3, 4}, line, 0)));
+}
+
 TEST(Geometry, PointInPolygonInsideOutsideAndOnTheEdge) {
   const std::vector<D_DOT> square{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
   struct Case { D_DOT p; int expected; };
