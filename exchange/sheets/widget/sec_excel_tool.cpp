@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "exchange/sheets/widget/sheet_runs.h"
+#include "exchange/sheets/widget/table_runs.h"
 #include "platform/view/gis_edit_view.h"
 
 namespace zv::sheets {
@@ -12,8 +13,10 @@ using Select = int (*)(CGisEditView&, unsigned message, unsigned flags, CPoint p
 
 struct SheetToolMode {
   int16_t mode;
-  void (*run)(CGisEditView&);
+  void (*run)(CGisEditView&);  // at once; null when the mode waits for the mouse
   Select select;  // the pick the mouse makes; null when the mode takes none
+  // What a dragged rectangle runs (window corners); null without a drag.
+  void (*place)(CGisEditView&, CPoint anchor, CPoint release) = nullptr;
 };
 
 namespace {
@@ -39,6 +42,7 @@ constexpr SheetToolMode kEtModes[] = {
     {-3, [](CGisEditView& v) { RunRowProjection(v, Flavour::kEt, false); }, nullptr},
     {-1, [](CGisEditView& v) { RunAttributeExport(v, Flavour::kEt, false); }, nullptr},
     {2, [](CGisEditView& v) { RunRowProjection(v, Flavour::kEt, true); }, nullptr},
+    {1, nullptr, nullptr, RunEtTable},
 };
 
 const SheetToolMode* Find(std::span<const SheetToolMode> modes, int16_t mode) {
@@ -50,19 +54,26 @@ const SheetToolMode* Find(std::span<const SheetToolMode> modes, int16_t mode) {
 
 SheetTool::SheetTool(CGisEditView* view, int16_t mode, std::span<const SheetToolMode> modes)
     : BaseGisTool(view, mode), mode_(Find(modes, mode)) {
-  if (mode_ && m_pView) mode_->run(*m_pView);
+  if (mode_ && mode_->run && m_pView) mode_->run(*m_pView);
 }
 
 int SheetTool::OnLButtonDown(unsigned flags, CPoint point) {
   if (mode_ && mode_->select) mode_->select(*m_pView, WM_LBUTTONDOWN, flags, point);
+  if (mode_ && mode_->place) rubber_.Press(*m_pView, point);
   return 1;
 }
 
 void SheetTool::OnMouseMove(unsigned flags, CPoint point) {
   if (mode_ && mode_->select) mode_->select(*m_pView, WM_MOUSEMOVE, flags, point);
+  if (mode_ && mode_->place) rubber_.Track(*m_pView, point);
 }
 
 int SheetTool::OnLButtonUp(unsigned flags, CPoint point) {
+  if (mode_ && mode_->place && rubber_.Dragging()) {
+    const CPoint anchor = rubber_.Release(*m_pView);
+    mode_->place(*m_pView, anchor, point);
+    m_pView->_UpdateWindow();
+  }
   if (mode_ && mode_->select) {
     mode_->select(*m_pView, WM_LBUTTONUP, flags, point);
     mode_->run(*m_pView);

@@ -9,9 +9,11 @@
 // −1 import, −2 join, −3 projection of all rows, 3 of the selected rows,
 // −4 vertices of the picked lines, 4 GPX of the picked points, −5 GPX from
 // a sheet, 500 GPS tracks. CSecEtTool: −1 export, −3 and 2 the projections,
-// with ET's messages and its field types.
+// with ET's messages and its field types, 1 the selection drawn as a table
+// into a dragged rectangle.
 #include <span>
 
+#include "exchange/sheets/widget/rubber_rect.h"
 #include "platform/view/base_gis_tool.h"
 
 namespace zv::sheets {
@@ -29,6 +31,7 @@ class SheetTool : public BaseGisTool {
 
  private:
   const SheetToolMode* mode_ = nullptr;
+  RubberRect rubber_;
 };
 
 class CSecExcelTool : public SheetTool {

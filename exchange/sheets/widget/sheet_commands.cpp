@@ -1,7 +1,9 @@
 #include "exchange/sheets/widget/sheet_commands.h"
 
+#include <iterator>
 #include <vector>
 
+#include "exchange/sheets/widget/sec_excel_table_tool.h"
 #include "exchange/sheets/widget/sec_excel_tool.h"
 #include "framework/commands/menu_rows.h"
 #include "platform/view/tool_factory.h"
@@ -28,22 +30,35 @@ constexpr MenuItem kItems[] = {
     {"&1辅助工具/专题辅助/坐标转换工具/点坐标转GPX", 33627},
     {"&1辅助工具/专题辅助/坐标转换工具/EXCEL->GPX", 33628},
     {"&1辅助工具/专题辅助/坐标转换工具/航迹监测", 33572},
+    {"&1辅助工具/EXCEL功能/Execl->MapGis", 33030},
+    {"&1辅助工具/EXCEL功能/MapGis->Excel", 33148},
+    {"&1辅助工具/EXCEL功能/MapGis->Excel1", 33393},
+    {"&1辅助工具/EXCEL功能/WPS ET->MAPGIS(WPS电子表格)", 33613},
+};
+
+// The custom-size table reads differently in the two views.
+constexpr cmd::MenuRow kCustomSizeRows[] = {
+    {cmd::kMenuSection, "&1辅助工具/EXCEL功能/Excel->MapGis1(自定义列宽行高)", 33485},
+    {cmd::kMenuPlan, "&1辅助工具/EXCEL功能/Excel->MapGis1(首行首列为自定义数据)", 33485},
 };
 
 BaseGisTool* MakeExcelTool(CGisEditView* view, int16_t mode, int32_t) { return new CSecExcelTool(view, mode); }
 BaseGisTool* MakeEtTool(CGisEditView* view, int16_t mode, int32_t) { return new CSecEtTool(view, mode); }
+BaseGisTool* MakeTableTool(CGisEditView* view, int16_t mode, int32_t) { return new CSecExcelTableTool(view, mode); }
 
 }  // namespace
 
 void RegisterSheetTools() {
   Tools().Register("CSecExcelTool", MakeExcelTool, CSecExcelTool::Implements);
   Tools().Register("CSecEtTool", MakeEtTool, CSecEtTool::Implements);
+  Tools().Register("CSecExcelTableTool", MakeTableTool, CSecExcelTableTool::Implements);
   static bool menusAdded = false;
   if (menusAdded) return;
   menusAdded = true;
   std::vector<cmd::MenuRow> rows;
   for (int menu : {cmd::kMenuPlan, cmd::kMenuSection})
     for (const MenuItem& item : kItems) rows.push_back({menu, item.path, item.id, nullptr});
+  rows.insert(rows.end(), std::begin(kCustomSizeRows), std::end(kCustomSizeRows));
   cmd::Menus().AddRows(rows);
 }
 

@@ -43,16 +43,6 @@ std::vector<ENTITY_MSG> PoolOf(const CGisEditView& view) {
 
 bool HasValidPool(const CGisEditView& view) { return view.PoolCount() > 0 && BasIsWorkAreaValid(view.Pool()[0].area); }
 
-// Runs a step that calls the spreadsheet; its failure is told.
-template <typename Step>
-void Guarded(Step step) {
-  try {
-    step();
-  } catch (const std::exception& error) {
-    workbook::ReportWorkbookError(error);
-  }
-}
-
 // The active sheet of the program the flavour names, with the workbook
 // window shown; none after the program's message.
 std::optional<workbook::Worksheet> AttachSheet(workbook::Flavour flavour, const char* missingText) {
@@ -64,12 +54,6 @@ std::optional<workbook::Worksheet> AttachSheet(workbook::Flavour flavour, const 
   }
   if (sheet) shell::ShowWorkbookWindow();
   return sheet;
-}
-
-workbook::Started Start(workbook::Flavour flavour) {
-  workbook::Started started = flavour == workbook::Flavour::kEt ? workbook::StartEt() : workbook::StartExcel();
-  shell::ShowWorkbookWindow();
-  return started;
 }
 
 bool TooSmall(const workbook::Extent& extent) { return extent.rows < 2 && extent.columns < 2; }
@@ -120,6 +104,12 @@ int ColumnAt(const std::vector<SheetColumn>& columns, int position) {
 
 }  // namespace
 
+workbook::Started StartShown(workbook::Flavour flavour) {
+  workbook::Started started = flavour == workbook::Flavour::kEt ? workbook::StartEt() : workbook::StartExcel();
+  shell::ShowWorkbookWindow();
+  return started;
+}
+
 long MainScaleDenominator() {
   const long scale = Chrome().ScaleDenominator();
   return scale != 0 ? scale : 1000;
@@ -128,7 +118,7 @@ long MainScaleDenominator() {
 void RunAttributeExport(CGisEditView& view, workbook::Flavour flavour, bool picked) {
   if (picked && !HasValidPool(view)) return;
   Guarded([&] {
-    const workbook::Started started = Start(flavour);
+    const workbook::Started started = StartShown(flavour);
     const workbook::Sheets sheets = started.book.Sheets();
     if (sheets.Count() < 3) sheets.Add(3 - sheets.Count());
     if (picked)
@@ -231,7 +221,7 @@ void RunRowProjection(CGisEditView& view, workbook::Flavour flavour, bool select
 void RunLineVertexExport(CGisEditView& view) {
   if (!HasValidPool(view)) return;
   Guarded([&] {
-    const workbook::Started started = Start(workbook::Flavour::kExcel);
+    const workbook::Started started = StartShown(workbook::Flavour::kExcel);
     const workbook::Worksheet sheet = started.book.Sheets().Item(1);
     sheet.Select();
     ExportLineVertices(sheet, PoolOf(view), static_cast<double>(MainScaleDenominator()) * 0.001);

@@ -6,6 +6,7 @@
 // one undo step. A spreadsheet call that fails shows its message and ends
 // the run with the work areas as they were before it.
 #include "framework/workbook/object_model.h"
+#include "framework/workbook/widget/spreadsheet_program.h"
 
 namespace zv {
 class CGisEditView;
@@ -28,6 +29,20 @@ void RunLineVertexExport(CGisEditView& view);
 void RunGpxExport(CGisEditView& view, bool picked);
 // "航迹监测": GPS track files into the current point and line areas.
 void RunGpxTracks(CGisEditView& view);
+
+// Runs a step that calls the spreadsheet; its failure is told.
+template <typename Step>
+void Guarded(Step step) {
+  try {
+    step();
+  } catch (const std::exception& error) {
+    workbook::ReportWorkbookError(error);
+  }
+}
+
+// A new workbook of the program the flavour names, with the workbook window
+// shown.
+workbook::Started StartShown(workbook::Flavour flavour);
 
 // The main window's scale denominator, 1000 while none is set.
 long MainScaleDenominator();

@@ -73,8 +73,10 @@ class SheetToolsTest : public zv::test::ViewTest {
 
 TEST_F(SheetToolsTest, BothToolsAreMadeForTheirBuiltModesOnly) {
   for (int16_t mode : {1, 2, -1, -2, -3, 3, -4, 4, -5, 500}) EXPECT_TRUE(Tools().Knows("CSecExcelTool", mode)) << mode;
-  for (int16_t mode : {-1, -3, 2}) EXPECT_TRUE(Tools().Knows("CSecEtTool", mode)) << mode;
-  for (int16_t mode : {1, -2}) EXPECT_FALSE(Tools().Knows("CSecEtTool", mode)) << mode;
+  for (int16_t mode : {-1, -3, 2, 1}) EXPECT_TRUE(Tools().Knows("CSecEtTool", mode)) << mode;
+  EXPECT_FALSE(Tools().Knows("CSecEtTool", -2));
+  for (int16_t mode : {-1, 1, 3, 4}) EXPECT_TRUE(Tools().Knows("CSecExcelTableTool", mode)) << mode;
+  for (int16_t mode : {-2, 2, -3, -4}) EXPECT_FALSE(Tools().Knows("CSecExcelTableTool", mode)) << mode;
 }
 
 TEST_F(SheetToolsTest, ExportFillsANewWorkbookInBothPrograms) {
