@@ -11,33 +11,37 @@
 
 namespace zv::sheets {
 
-// What a mode does: its one-shot run in the constructor (null: none, or
-// bound later), the view's pick its mouse drives, and what a release does.
+// What a mode does: its one-shot run in the constructor (null: none), the
+// view's pick its mouse drives and what a release does, and the view's state
+// line. A row with neither a run nor a mouse part is bound later and not
+// made yet.
 enum class TableMouse { kNone, kRectangle, kPickAll, kPickPoints, kClick };
 
 struct TableToolMode {
   int16_t mode;
-  bool built;  // false: the mode's routines are bound later
+  void (*run)(CGisEditView&);
   TableMouse mouse;
-  const char* state;  // the view's state line while the mode is active
+  const char* state;
+  bool Built() const { return run || mouse != TableMouse::kNone; }
 };
 
 namespace {
 
+// In the order the constructor tests them.
 constexpr TableToolMode kModes[] = {
-    {-1, true, TableMouse::kRectangle, "当前状态: Execl转MapGis"},
-    {1, true, TableMouse::kPickAll, "当前状态: MapGis转Excel"},
-    {-2, false, TableMouse::kNone, "当前状态: WB->EXCEL"},     // bound later
-    {2, false, TableMouse::kNone, "当前状态: EXCEL->WB"},      // bound later
-    {-3, false, TableMouse::kNone, "当前状态: 属性简单计算"},  // bound later
-    {3, true, TableMouse::kPickPoints, "当前状态: MapGis转Excel1"},
-    {-4, false, TableMouse::kNone, "当前状态: 直方图"},  // bound later
-    {4, true, TableMouse::kClick, "当前状态: 自定义宽度和高度excel转mapgis"},
+    {-1, nullptr, TableMouse::kRectangle, "当前状态: Execl转MapGis"},
+    {1, nullptr, TableMouse::kPickAll, "当前状态: MapGis转Excel"},
+    {-2, nullptr, TableMouse::kNone, "当前状态: WB->EXCEL"},     // bound later
+    {2, nullptr, TableMouse::kNone, "当前状态: EXCEL->WB"},      // bound later
+    {-3, nullptr, TableMouse::kNone, "当前状态: 属性简单计算"},  // bound later
+    {3, nullptr, TableMouse::kPickPoints, "当前状态: MapGis转Excel1"},
+    {-4, nullptr, TableMouse::kNone, "当前状态: 直方图"},  // bound later
+    {4, nullptr, TableMouse::kClick, "当前状态: 自定义宽度和高度excel转mapgis"},
 };
 
 const TableToolMode* Find(int16_t mode) {
   const auto found = std::find_if(std::begin(kModes), std::end(kModes),
-                                  [mode](const TableToolMode& m) { return m.mode == mode && m.built; });
+                                  [mode](const TableToolMode& m) { return m.mode == mode && m.Built(); });
   return found == std::end(kModes) ? nullptr : &*found;
 }
 
@@ -50,6 +54,7 @@ bool Picks(TableMouse mouse) { return mouse == TableMouse::kPickAll || mouse == 
 }  // namespace
 
 CSecExcelTableTool::CSecExcelTableTool(CGisEditView* view, int16_t mode) : BaseGisTool(view, mode), mode_(Find(mode)) {
+  if (mode_ && mode_->run && m_pView) mode_->run(*m_pView);
   // The exports run at once too; before any drag there is no rectangle, so
   // they do nothing then and the pool stays.
   if (mode_ && Picks(mode_->mouse)) Export();
