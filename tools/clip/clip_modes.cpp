@@ -1,8 +1,10 @@
-// The modes of the clip tool, one row each, in the order of the plan menu.
-// The clipping, breaking, dividing, splitting and block modes keep their
-// rows without a routine until they are built.
+// The modes of the clip tool, one row each, in the order of the plan menu,
+// the routing of the slots through them, and the handlers several modes
+// share. The clipping, block and splitting modes keep their rows without
+// handlers until they are built.
 #include <span>
 
+#include "platform/view/gis_edit_view.h"
 #include "tools/clip/sec_clip_tool.h"
 
 namespace zv::tools {
@@ -14,10 +16,14 @@ std::span<const CSecClipTool::ModeRow> CSecClipTool::Modes() {
       {-1, 33038, "&1辅助工具/裁剪工具/选线裁剪", nullptr, false, nullptr},
       {-6, 33440, "&1辅助工具/裁剪工具/选区裁剪", nullptr, false, nullptr},
       {6, 33441, "&1辅助工具/裁剪工具/画线裁剪", nullptr, true, nullptr},
-      {1, 33056, "&1辅助工具/断线功能/选线剪断相交线", nullptr, false, nullptr},
-      {2, 33127, "&1辅助工具/断线功能/拉线剪断相交线", nullptr, true, nullptr},
-      {3, 33282, "&1辅助工具/断线功能/自相交及节点断线", nullptr, true, nullptr},
-      {-2, 33099, "&1辅助工具/断线功能/定距\\/定数等分线", nullptr, false, nullptr},
+      {1, 33056, "&1辅助工具/断线功能/选线剪断相交线", nullptr, false, &T::BreakLinesBySelectedLine, &T::SelectLine,
+       &T::BreakAfterSelect, &T::ClearSelection, &T::SelectLineMove},
+      {2, 33127, "&1辅助工具/断线功能/拉线剪断相交线", nullptr, true, &T::ArmDragLine, &T::AddDragVertex, nullptr,
+       &T::FinishDragLine, &T::DragMove, &T::DrawDragLine},
+      {3, 33282, "&1辅助工具/断线功能/自相交及节点断线", nullptr, true, nullptr, &T::FirstCorner,
+       &T::BreakAtNodesAfterSelect, &T::StopHere, &T::SelectLineMove},
+      {-2, 33099, "&1辅助工具/断线功能/定距\\/定数等分线", nullptr, false, &T::DivideSelectedLines, &T::SelectLine,
+       &T::DivideAfterSelect, &T::End, &T::SelectLineMove},
       {-3, 33248, "&T其它/整块删除", nullptr, false, nullptr},
       {-4, 33365, "&R区编辑/区编辑...&R/分割区/划线分割区", nullptr, true, nullptr},
       {4, 33366, "&R区编辑/区编辑...&R/分割区/选线分割区", nullptr, false, nullptr},
@@ -37,7 +43,7 @@ const CSecClipTool::ModeRow* CSecClipTool::FindMode(int16_t mode) {
 
 bool CSecClipTool::IsBuilt(int16_t mode) {
   const ModeRow* row = FindMode(mode);
-  return row && row->start;
+  return row && (row->start || row->down);
 }
 
 CSecClipTool::CSecClipTool(CGisEditView* view, int16_t mode) : BaseGisTool(view, mode) {
@@ -45,5 +51,72 @@ CSecClipTool::CSecClipTool(CGisEditView* view, int16_t mode) : BaseGisTool(view,
 }
 
 CSecClipTool::~CSecClipTool() = default;
+
+int CSecClipTool::OnLButtonDown(unsigned flags, CPoint point) {
+  if (const ModeRow* row = FindMode(m_nMode); row && row->down) (this->*row->down)(flags, point);
+  return 1;
+}
+
+void CSecClipTool::OnMouseMove(unsigned flags, CPoint point) {
+  if (const ModeRow* row = FindMode(m_nMode); row && row->move) (this->*row->move)(flags, point);
+}
+
+int CSecClipTool::OnLButtonUp(unsigned flags, CPoint point) {
+  if (const ModeRow* row = FindMode(m_nMode); row && row->up) (this->*row->up)(flags, point);
+  return 1;
+}
+
+void CSecClipTool::OnRButtonUp(unsigned flags, CPoint point) {
+  if (const ModeRow* row = FindMode(m_nMode); row && row->right) (this->*row->right)(flags, point);
+}
+
+void CSecClipTool::DrawHook(KernelDriver*) {
+  // A redraw starts from the map again: no rubber line is on it.
+  rubberShown_ = false;
+  if (const ModeRow* row = FindMode(m_nMode); row && row->draw) (this->*row->draw)();
+}
+
+// ---- shared handlers
+
+void CSecClipTool::SelectLine(unsigned flags, CPoint point) { m_pView->SelectLin(WM_LBUTTONDOWN, flags, point); }
+void CSecClipTool::SelectLineMove(unsigned flags, CPoint point) { m_pView->SelectLin(WM_MOUSEMOVE, flags, point); }
+void CSecClipTool::ClearSelection(unsigned, CPoint) { m_pView->ClearPool(); }
+void CSecClipTool::StopHere(unsigned, CPoint) { Stop(); }
+
+void CSecClipTool::End(unsigned, CPoint) {
+  m_nMode = 0;
+  m_pView->ClearPool();
+  m_pView->CancelInterActive();
+}
+
+const ENTITY_MSG* CSecClipTool::FirstSelected(int type) const {
+  if (m_pView->PoolCount() < 1) return nullptr;
+  const ENTITY_MSG* first = m_pView->Pool();
+  return BasIsWorkAreaValid(first->area) && first->type == type ? first : nullptr;
+}
+
+void CSecClipTool::AddVertex(unsigned, CPoint point) {
+  // The rubber line shown up to this click stays as the drawn segment.
+  rubberShown_ = false;
+  anchor_ = end_ = point;
+  drawing_ = 1;
+  vertices_.push_back(m_pView->_WpToLp(point));
+}
+
+void CSecClipTool::RubberBand(unsigned, CPoint point) {
+  if (drawing_ != 1 || vertices_.empty()) return;
+  anchor_ = m_pView->_LpToWp(vertices_.back());
+  if (rubberShown_) m_pView->_DrawXORLine(anchor_.x, anchor_.y, end_.x, end_.y);
+  end_ = point;
+  m_pView->_DrawXORLine(anchor_.x, anchor_.y, end_.x, end_.y);
+  rubberShown_ = true;
+}
+
+void CSecClipTool::DrawVertices() {
+  for (std::size_t i = 1; i < vertices_.size(); ++i) {
+    const CPoint a = m_pView->_LpToWp(vertices_[i - 1]), b = m_pView->_LpToWp(vertices_[i]);
+    m_pView->_DrawXORLine(a.x, a.y, b.x, b.y);
+  }
+}
 
 }  // namespace zv::tools

@@ -8,11 +8,14 @@
 //
 // The modes are rows of one table (clip_modes.cpp): the command that starts
 // the mode, its menu places in the plan and section menus, whether the command cancels
-// the running interaction first, and the routine its constructor runs. A
-// row without a routine is a mode whose work is not built yet (its command
-// is not offered); a mode without a row is a tool that does nothing. The
-// frame modes (502, 503) do their whole work in the constructor and leave
-// an idle tool.
+// the running interaction first, the routine its constructor runs and the
+// mode's handlers of the four mouse slots and the drawing hook. A row
+// without a routine or handler is a mode whose work is not built yet (its
+// command is not offered); a mode without a row is a tool that does nothing.
+// The frame modes (502, 503) do their whole work in the constructor and
+// leave an idle tool.
+//
+// Every change of the map one event makes is one undo step.
 
 #include <span>
 #include <string>
@@ -29,13 +32,17 @@ class CSecClipTool : public BaseGisTool {
   ~CSecClipTool() override;
 
   using Routine = void (CSecClipTool::*)();
+  using MouseHandler = void (CSecClipTool::*)(unsigned flags, CPoint point);
   struct ModeRow {
     int16_t mode;
     int command;           // 0: no command starts the mode
     const char* planPath;     // the item's place in the plan menu
     const char* sectionPath;  // in the section menu; null: as in the plan menu
     bool cancels;          // the command cancels the running interaction
-    Routine start;         // null: not built yet
+    Routine start;         // null: nothing at construction
+    // The slots' handlers; null: the slot does nothing.
+    MouseHandler down = nullptr, up = nullptr, right = nullptr, move = nullptr;
+    Routine draw = nullptr;
   };
   static std::span<const ModeRow> Modes();
   // The row of a mode, or null for a tool that does nothing.
@@ -43,7 +50,47 @@ class CSecClipTool : public BaseGisTool {
   // True when the mode's work is built (its command may be offered).
   static bool IsBuilt(int16_t mode);
 
+  int OnLButtonDown(unsigned flags, CPoint point) override;
+  void OnMouseMove(unsigned flags, CPoint point) override;
+  int OnLButtonUp(unsigned flags, CPoint point) override;
+  void OnRButtonUp(unsigned flags, CPoint point) override;
+  void DrawHook(KernelDriver* dc) override;
+
+  // The drawn line or drag line in map units.
+  const std::vector<D_DOT>& vertices() const { return vertices_; }
+
  private:
+  // ---- shared handlers (clip_modes.cpp)
+  void SelectLine(unsigned flags, CPoint point);
+  void SelectLineMove(unsigned flags, CPoint point);
+  void ClearSelection(unsigned flags, CPoint point);
+  void StopHere(unsigned flags, CPoint point);
+  // Mode 0 ignores every later event; the interaction is cancelled.
+  void End(unsigned flags, CPoint point);
+  // The first pool entry when its area is open and it is of `type`.
+  const ENTITY_MSG* FirstSelected(int type) const;
+  // The drawn polyline: a click adds a vertex, the mouse drags the rubber
+  // line from the last one, the hook draws the segments.
+  void AddVertex(unsigned flags, CPoint point);
+  void RubberBand(unsigned flags, CPoint point);
+  void DrawVertices();
+
+  // ---- breaking (clip_break.cpp): 1, 2, 3
+  void BreakLinesBySelectedLine();
+  void BreakAfterSelect(unsigned flags, CPoint point);
+  void ArmDragLine();
+  void AddDragVertex(unsigned flags, CPoint point);
+  void DragMove(unsigned flags, CPoint point);
+  void FinishDragLine(unsigned flags, CPoint point);
+  void DrawDragLine();
+  void BreakLinesAtCrossings(const std::vector<int32_t>& ids, const std::vector<D_DOT>& cutter);
+  void FirstCorner(unsigned flags, CPoint point);
+  void BreakAtNodesAfterSelect(unsigned flags, CPoint point);
+
+  // ---- dividing (clip_divide.cpp): −2
+  void DivideSelectedLines();
+  void DivideAfterSelect(unsigned flags, CPoint point);
+
   // ---- the frames (clip_frames.cpp): 502, 503
   void DrawStandardFrame();
   void DrawGraticuleFrame();
@@ -57,6 +104,8 @@ class CSecClipTool : public BaseGisTool {
   std::vector<D_DOT> vertices_;
   uint8_t dragLine_ = 0;
   std::string folder_;
+  D_DOT corner_{};  // the first corner of the window of mode 3
+  bool rubberShown_ = false;
 };
 
 }  // namespace zv::tools

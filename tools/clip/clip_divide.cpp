@@ -1,0 +1,57 @@
+// Mode −2: the selected lines divided by distance or into parts
+// (CDivideLineDlg). With "增加线节点" each line gains the division points as
+// vertices; with "单独增加点" a sub-graph point marks each division and the
+// line's start, with the point parameters the user confirms. One undo step.
+#include "framework/prompts/prompts.h"
+#include "platform/editors/param_editor.h"
+#include "platform/view/gis_edit_view.h"
+#include "tools/clip/core/divide_line.h"
+#include "tools/clip/divide_line_dlg.h"
+#include "tools/clip/sec_clip_tool.h"
+
+namespace zv::tools {
+
+void CSecClipTool::DivideAfterSelect(unsigned flags, CPoint point) {
+  if (m_pView->SelectLin(WM_LBUTTONUP, flags, point) == 1) DivideSelectedLines();
+}
+
+void CSecClipTool::DivideSelectedLines() {
+  if (m_pView->PoolCount() < 1 || !BasIsWorkAreaValid(m_pView->Pool()->area)) return;
+  CDivideLineDlg dialog(prompt::GetMainWnd());
+  if (prompt::Current().Exec(dialog) != QDialog::Accepted) return;
+  const DivideValues& v = dialog.values();
+  // Only lines are divided: a region's id read as a line would be an arc.
+  std::vector<ENTITY_MSG> lines;
+  for (int i = 0; i < m_pView->PoolCount(); ++i) {
+    const ENTITY_MSG& e = m_pView->Pool()[i];
+    if (e.type == kLineEntity && BasIsWorkAreaValid(e.area)) lines.push_back(e);
+  }
+  PNT_INFO pointInfo;
+  BasGetDefaultPointParam(&pointInfo, 1);
+  if (v.addPoints && EditPointParam(pointInfo, "编辑点参数", prompt::GetMainWnd()) == 1)
+    BasSetDefaultPointParam(pointInfo);
+  GisUndo& undo = m_pView->GetUndo();
+  undo.BeginStep();
+  if (v.addVertices && !lines.empty())
+    undo.PushSelGraphics(lines.data(), static_cast<int32_t>(lines.size()), GisUndo::kChanged);
+  const RandomDraw draw = ClockSeededDraw();
+  std::vector<int32_t> points;
+  std::vector<D_DOT> vertices;
+  LIN_INFO info;
+  for (const ENTITY_MSG& e : lines) {
+    if (!BasReadLine(e.area, e.id, &vertices, &info) || vertices.empty()) continue;
+    const double length = BasGetLineLength(e.area, e.id);
+    const DivisionPlan plan = v.byDistance ? PlanByDistance(length, v.distance) : PlanByParts(length, v.parts);
+    const Division division = DivideLine(vertices, plan.step, plan.parts, v.direction, v.range, draw);
+    if (v.addVertices) BasUpdateLine(e.area, e.id, division.vertices, info);
+    if (!v.addPoints || division.points.empty()) continue;
+    points.push_back(BasAppendPoint(m_pntAi, vertices.front(), "", pointInfo));
+    for (const D_DOT& at : division.points) points.push_back(BasAppendPoint(m_pntAi, at, "", pointInfo));
+  }
+  std::erase(points, 0);
+  if (!points.empty()) undo.PushList(m_pntAi, kPointEntity, points, GisUndo::kAppended);
+  undo.EndStep();
+  m_pView->_UpdateWindow();
+}
+
+}  // namespace zv::tools
