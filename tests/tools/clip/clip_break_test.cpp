@@ -10,7 +10,7 @@
 #include "framework/prompts/scripted_prompts.h"
 #include "platform/data/geometry.h"
 #include "platform/view/tool_factory.h"
-#include "tests/platform/view/view_fixture.h"
+#include "tests/tools/clip/clip_fixture.h"
 #include "tests/views/view_test_support.h"
 #include "tools/clip/clip_commands.h"
 #include "tools/clip/sec_clip_tool.h"
@@ -18,19 +18,8 @@
 namespace zv::tools {
 namespace {
 
-class ClipBreakTest : public zv::test::ViewTest {
+class ClipBreakTest : public ClipToolTest {
  public:
-  void SetUp() override {
-    ViewTest::SetUp();
-    BasResetDefaultParams();
-    RegisterClipCommands();
-  }
-  bool Launch(int16_t mode) { return LaunchTool(*view, "CSecClipTool", mode, true, 0); }
-  int32_t Live(WorkAreaHandle area, int type) const {
-    int32_t live = 0, bound = 0;
-    BasGetEntityCount(area, type, &live, &bound);
-    return live;
-  }
   void Select(int32_t id, int type = kLineEntity, WorkAreaHandle area = 0) {
     const ENTITY_MSG entry{area ? area : lin, static_cast<int16_t>(type), id};
     view->AddToPool(&entry, 1);
@@ -55,8 +44,6 @@ class ClipBreakTest : public zv::test::ViewTest {
     EXPECT_EQ(Live(lin, kLineEntity), lines);
     EXPECT_DOUBLE_EQ(TotalLength(), length);
   }
-
-  prompt::ScopedScriptedPrompts script;
 };
 
 TEST_F(ClipBreakTest, TheSelectedLineBreaksTheLinesItCrossesButNotItself) {

@@ -8,7 +8,7 @@
 #include "framework/commands/menu_rows.h"
 #include "framework/prompts/scripted_prompts.h"
 #include "platform/view/tool_factory.h"
-#include "tests/platform/view/view_fixture.h"
+#include "tests/tools/clip/clip_fixture.h"
 #include "tests/views/view_test_support.h"
 #include "tools/clip/clip_commands.h"
 #include "tools/clip/sec_clip_tool.h"
@@ -16,26 +16,9 @@
 namespace zv::tools {
 namespace {
 
-class ClipFrameTest : public zv::test::ViewTest {
+class ClipFrameTest : public ClipToolTest {
  public:
-  void SetUp() override {
-    ViewTest::SetUp();
-    BasResetDefaultParams();
-    RegisterClipCommands();
-  }
-  bool Launch(int16_t mode) { return LaunchTool(*view, "CSecClipTool", mode, true, 0); }
-  static int32_t Live(WorkAreaHandle area, int type) {
-    int32_t live = 0, bound = 0;
-    BasGetEntityCount(area, type, &live, &bound);
-    return live;
-  }
-  static int AcceptAsTyped(QDialog& dialog) {
-    dialog.accept();
-    return -1;
-  }
-
   zv::test::RecordingChrome chrome;
-  prompt::ScopedScriptedPrompts script;
 };
 
 TEST_F(ClipFrameTest, TheStandardFrameIsOneUndoStepAndSetsTheScale) {
