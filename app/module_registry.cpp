@@ -14,6 +14,7 @@
 #include "panels/panel_pages.h"
 #include "tools/clip/clip_commands.h"
 #include "tools/edit_aid/edit_aid_commands.h"
+#include "tools/line/line_commands.h"
 #include "views/launch/launch_commands.h"
 #include "views/project_output/project_output_commands.h"
 #include "views/project_page/prj_dlg.h"
@@ -44,6 +45,7 @@ void RegisterModules() {
   tools::RegisterEditAidCommands();
   tools::RegisterClipCommands();
   annot::RegisterAnnotCommands();
+  tools::RegisterLineCommands();
   geodesy::RegisterGeodesyCommands();
   chart::RegisterBoreholeChartCommands();
   chart::RegisterCustomChartCommands();

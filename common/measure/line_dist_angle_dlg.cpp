@@ -1,6 +1,7 @@
 #include "common/measure/line_dist_angle_dlg.h"
 
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -79,7 +80,25 @@ void CLineDistAngleDlg::Show() {
   fields_[6]->setText(QString::number(values_.scale));
 }
 
+void CLineDistAngleDlg::SetToolFlag() {
+  toolFlag_ = true;
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  fields_[3]->setEnabled(false);
+  auto* form = findChild<QFormLayout*>();
+  if (auto* label = qobject_cast<QLabel*>(form->labelForField(fields_[1]))) label->setText("正北方向：");
+  if (auto* label = qobject_cast<QLabel*>(form->labelForField(fields_[0]))) label->setText("正东方向：");
+}
+
 void CLineDistAngleDlg::Finish() {
+  if (toolFlag_) {
+    values_.lineAngle = Read(fields_[0]);
+    values_.relativeAngle = Read(fields_[1]);
+    values_.mapDistance = Read(fields_[2]);
+    values_.totalLength = Read(fields_[3]);
+    values_.scale = static_cast<long>(Read(fields_[6]));
+    UpdateRealLengths(values_);
+    return;
+  }
   msg::PaneWindows().Post(msg::PaneEntry::kSectionEditView, msg::kDocumentRequest, 0, kMeasureEnded);
   msg::PaneWindows().Post(msg::PaneEntry::kProjectEditView, msg::kPlanRequest, 0, kPlanMeasureEnded);
   if (onClosed_) onClosed_();

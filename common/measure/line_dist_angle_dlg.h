@@ -5,6 +5,10 @@
 // tell the section view (kDocumentRequest 1) and the project edit view
 // (kPlanRequest 12) that measuring ends, call `onClosed` and destroy the
 // window.
+//
+// Opened modally by the line tool (SetToolFlag before it runs), the total
+// length is greyed, the two angles read "正东方向：" and "正北方向：", and OK
+// and Close only take the fields and end the dialog, which its owner keeps.
 
 #include <QDialog>
 #include <functional>
@@ -24,6 +28,9 @@ class CLineDistAngleDlg : public QDialog {
   void SetValues(double mapDistance, double totalLength, double realDistance, double realTotal, double lineAngle,
                  double relativeAngle);
   const DistAngleValues& values() const { return values_; }
+  // The line tool's modal use (above).
+  void SetToolFlag();
+  bool toolFlag() const { return toolFlag_; }
   long scale() const { return values_.scale; }
 
   void accept() override;
@@ -35,6 +42,7 @@ class CLineDistAngleDlg : public QDialog {
 
   DistAngleValues values_;
   std::function<void()> onClosed_;
+  bool toolFlag_ = false;
   QLineEdit* fields_[7] = {};
 };
 

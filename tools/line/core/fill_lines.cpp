@@ -29,6 +29,14 @@ int InsideRings(const std::vector<Polyline>& rings, const D_DOT& p) {
   return inside;
 }
 
+// A piece between two cuts lies wholly inside or outside, but its midpoint
+// may be a vertex the line touches: then the points a quarter in decide.
+bool PieceInside(const std::vector<Polyline>& rings, double x1, double x2, double y) {
+  const int middle = InsideRings(rings, {(x1 + x2) / 2, y});
+  if (middle != 2) return middle == 1;
+  return InsideRings(rings, {x1 + (x2 - x1) / 4, y}) == 1 && InsideRings(rings, {x2 - (x2 - x1) / 4, y}) == 1;
+}
+
 }  // namespace
 
 std::vector<Polyline> FillLines(const std::vector<Polyline>& rings, double angleDegrees, double spacing) {
@@ -49,26 +57,44 @@ std::vector<Polyline> FillLines(const std::vector<Polyline>& rings, double angle
   }
   if (turned.empty()) return fills;
   const auto count = static_cast<long long>((ymax - ymin) / spacing) + 1;
-  std::vector<double> xs;
+  std::vector<double> xs, splits;
   for (long long i = 0; i < count; ++i) {
     const double y = ymin + static_cast<double>(i) * spacing;
     xs.clear();
+    splits.clear();
     // Half-open rule: an edge crosses when its ends lie on different sides
     // of "above y", so a vertex the outline passes through counts once and a
-    // touching vertex twice (a zero-length piece) or not at all.
+    // touching vertex twice at one place (the two cancel) or not at all. An
+    // edge lying on the line only splits it at its ends: the piece along it
+    // is boundary and the pieces beside it stand apart.
     for (const Polyline& ring : turned) {
       for (std::size_t j = 0, k = ring.size() - 1; j < ring.size(); k = j++) {
         const D_DOT& a = ring[k];
         const D_DOT& b = ring[j];
+        if (a.y == y && b.y == y) {
+          splits.push_back(a.x);
+          splits.push_back(b.x);
+          continue;
+        }
         if ((a.y > y) == (b.y > y)) continue;
         xs.push_back(a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y));
       }
     }
     std::sort(xs.begin(), xs.end());
-    for (std::size_t j = 1; j < xs.size(); ++j) {
-      if (!(xs[j] > xs[j - 1])) continue;
-      if (InsideRings(turned, {(xs[j - 1] + xs[j]) / 2, y}) != 1) continue;
-      fills.push_back({Turn({xs[j - 1], y}, angle, true), Turn({xs[j], y}, angle, true)});
+    std::vector<double> cuts;
+    for (std::size_t j = 0; j < xs.size(); ++j) {
+      if (j + 1 < xs.size() && xs[j + 1] == xs[j]) {
+        ++j;
+        continue;
+      }
+      cuts.push_back(xs[j]);
+    }
+    cuts.insert(cuts.end(), splits.begin(), splits.end());
+    std::sort(cuts.begin(), cuts.end());
+    for (std::size_t j = 1; j < cuts.size(); ++j) {
+      if (!(cuts[j] > cuts[j - 1])) continue;
+      if (!PieceInside(turned, cuts[j - 1], cuts[j], y)) continue;
+      fills.push_back({Turn({cuts[j - 1], y}, angle, true), Turn({cuts[j], y}, angle, true)});
     }
   }
   return fills;
@@ -77,10 +103,6 @@ std::vector<Polyline> FillLines(const std::vector<Polyline>& rings, double angle
 double ChordAngleDegrees(const Polyline& line) {
   if (line.size() < 2) return 0;
   return std::atan2(line.back().y - line.front().y, line.back().x - line.front().x) / kRadians;
-}
-
-double RelativeAngleDegrees(double angleDegrees) {
-  return angleDegrees >= -270 && angleDegrees <= 360 ? 90 - angleDegrees : -270 - angleDegrees;
 }
 
 std::optional<Polyline> TurnAndStretch(const Polyline& line, double newLength, double newAngleDegrees) {

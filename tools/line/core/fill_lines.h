@@ -15,17 +15,16 @@ using Polyline = std::vector<D_DOT>;
 // The fill lines of `rings` at `angleDegrees` clockwise from the x axis,
 // `spacing` apart: after turning the rings counter-clockwise by the angle,
 // horizontal lines at ymin + i·spacing (i below int((ymax − ymin)/spacing) + 1)
-// are cut at the ring edges; a piece between consecutive crossings whose
-// midpoint lies strictly inside becomes one two-point line, turned back.
+// are cut at the ring edges; a piece between consecutive crossings that lies
+// strictly inside (its midpoint, or when that is a vertex the line touches,
+// its quarter points) becomes one two-point line, turned back.
 // A line through a vertex where the outline passes from one side to the
 // other crosses once there; a touch at a vertex or a run along an edge
 // gives no piece. Empty for a spacing ≤ 0.
 std::vector<Polyline> FillLines(const std::vector<Polyline>& rings, double angleDegrees, double spacing);
 
-// The chord's direction in degrees and the relative angle shown beside it:
-// 90 − a for a in [−270, 360], else −270 − a.
+// The direction of the chord from the first to the last vertex, in degrees.
 double ChordAngleDegrees(const Polyline& line);
-double RelativeAngleDegrees(double angleDegrees);
 
 // The line stretched from its first vertex w0 to `newLength` and turned by
 // (newAngle − oldAngle) degrees: w0 + k·turn(v − w0). Nothing for a line of

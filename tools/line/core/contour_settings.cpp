@@ -1,0 +1,16 @@
+#include "tools/line/core/contour_settings.h"
+
+namespace zv::tools {
+
+ContourSettings& CurrentContourSettings() {
+  static ContourSettings settings;
+  return settings;
+}
+
+std::optional<ContourRefusal> CheckContourSettings(const ContourSettings& v) {
+  if (v.vertexCount < 0 || v.vertexCount == 1) return ContourRefusal{"vertexCount", "线拐点数应为0或大于1！"};
+  if (!(v.fillSpacing > 0)) return ContourRefusal{"fillSpacing", "填充线距离必须大于0！"};
+  return std::nullopt;
+}
+
+}  // namespace zv::tools
