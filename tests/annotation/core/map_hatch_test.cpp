@@ -14,6 +14,7 @@
 #include "annotation/core/map_family_lines.h"
 #include "annotation/core/pattern_fill.h"
 #include "annotation/core/pattern_tag.h"
+#include "platform/progress/progress.h"
 #include "tests/annotation/core/geos_reference.h"
 #include "tests/support/test_env.h"
 #include "tests/support/work_areas_fixture.h"
@@ -195,6 +196,38 @@ TEST_F(MapHatchTest, LinesAndDashesInsideARotatedRegionWithAHoleAndTwoPartsMatch
     EXPECT_EQ(r.lines.size(), want.size());
     ExpectSamePieces(Pieces(lines_, 77), want, 1e-6);
   }
+}
+
+// The progress window steps once per line of the whole pattern file, 1 … 10
+// and again from 1, under the fill's own name.
+struct RecordingProgress : ProgressSink {
+  std::vector<int64_t>* positions;
+  std::string* name;
+  RecordingProgress(std::vector<int64_t>* p, std::string* n) : positions(p), name(n) {}
+  void Show(const ProgressState& s) override {
+    *name = s.name;
+    if (s.position != 0 && (positions->empty() || positions->back() != s.position)) positions->push_back(s.position);
+  }
+  void Hide() override {}
+  bool CancelRequested() override { return false; }
+};
+
+TEST_F(MapHatchTest, TheProgressStepsOncePerLineOfTheFileFromOneToTen) {
+  std::string pat = "*ONE\n0, 0,0, 0,1\n";
+  for (int i = 0; i < 21; ++i) pat += "; comment\n";  // 23 lines in all
+  HatchSettings s;
+  s.patternFile = WritePat(pat);
+  s.patternName = "*ONE";
+  std::string error;
+  const std::optional<FillSource> source = LoadFillSource(s, &error);
+  ASSERT_TRUE(source) << error;
+  std::vector<int64_t> positions;
+  std::string name;
+  auto previous = InstallProgressSink(std::make_unique<RecordingProgress>(&positions, &name));
+  FillRings(s, *source, {Rect(0, 0, 10, 10)}, 1, {}, {points_, lines_, regions_});
+  InstallProgressSink(std::move(previous));
+  EXPECT_EQ(name, "正在绘制图案...");
+  EXPECT_EQ(positions, (std::vector<int64_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2, 3}));
 }
 
 // Lines drawn over a ring set by the engine alone (pattern frame).

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <cmath>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
@@ -20,7 +21,8 @@
 namespace zv::annot {
 namespace {
 
-constexpr char kPat[] = "; patterns\n*CROSS, crossed\n45, 0,0, 0,1\n135, 0,0, 0,1\n*LINES\n0, 0,0, 0,2\n";
+constexpr char kPat[] =
+    "; patterns\n*CROSS, crossed\n45, 0,0, 0,1\n135, 0,0, 0,1\n*LINES\n0, 0,0, 0,2\n*WIDE\n0, 0,1, 0,4\n";
 
 struct Choice {
   std::string file;
@@ -226,6 +228,46 @@ TEST_F(AnnotFillTest, AFillThatCannotBeDrawnChangesNothingAndSaysWhy) {
   ASSERT_TRUE(Launch(-7));
   EXPECT_EQ(Dump(), drawn);
   EXPECT_EQ(script->Messages().size(), asked);
+}
+
+TEST_F(AnnotFillTest, AnOpenLineIsFilledAsClosedByItsFirstVertexAndItsPatternGoesWithMode8) {
+  // An open U: the fill closes it from (0,100) back to (0,0).
+  const int32_t line = AddLine({{0, 0}, {100, 0}, {100, 100}, {0, 100}});
+  Select({{lin, kLineEntity, line}});
+  Choice c = Pattern();
+  c.name = "*LINES";
+  c.angle = 0;
+  Answer(c);
+  ASSERT_TRUE(Launch(7));
+  const std::vector<int32_t> pattern = TaggedLines(line);
+  // Every unit from y = 0 to y = 100 (the two on the outline included),
+  // each from x = 0 to x = 100.
+  ASSERT_EQ(pattern.size(), 101u);
+  for (int32_t id : pattern) {
+    std::vector<D_DOT> v;
+    BasReadLine(lin, id, &v, nullptr);
+    EXPECT_DOUBLE_EQ(std::fabs(v[1].x - v[0].x), 100);
+  }
+  Select({{lin, kLineEntity, line}});
+  ASSERT_TRUE(Launch(8));
+  EXPECT_TRUE(TaggedLines(line).empty());
+  EXPECT_TRUE(BasIsEntityLive(lin, kLineEntity, line));
+}
+
+TEST_F(AnnotFillTest, ARegionTooSmallForAnyLineStillTakesTheFillColour) {
+  const int32_t outer = AddRing({{0.2, 0.2}, {0.4, 0.2}, {0.4, 0.4}, {0.2, 0.4}, {0.2, 0.2}});
+  const int32_t region = BasAppendRegion(reg, {0, outer}, REG_INFO{});
+  Select({{reg, kRegionEntity, region}});
+  Choice c = Pattern();
+  c.name = "*WIDE";  // lines 0.5 off the centre, 2 apart
+  c.angle = 0;
+  c.fillColour = 12;
+  Answer(c);
+  ASSERT_TRUE(Launch(-7));
+  EXPECT_TRUE(TaggedLines(region).empty());
+  EXPECT_EQ(FillColour(region), 12);
+  view->Undo();
+  EXPECT_EQ(FillColour(region), 0);
 }
 
 }  // namespace
