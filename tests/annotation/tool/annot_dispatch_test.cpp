@@ -3,12 +3,14 @@
 // right-click selection switch.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "annotation/tool/annot_commands.h"
 #include "annotation/tool/sec_annot_tool.h"
 #include "app/app_settings.h"
+#include "framework/commands/menu_rows.h"
 #include "platform/view/tool_factory.h"
 #include "tests/annotation/tool/annot_view_fixture.h"
 
@@ -122,6 +124,14 @@ TEST_F(AnnotDispatchTest, TheFactoryMakesTheBuiltModesAndTheMenusOfferThem) {
   for (int16_t mode : {-10, -9, -8, -7, 7, 8, 9}) EXPECT_TRUE(Tools().Knows("CSecAnnotTool", mode)) << mode;
   for (int16_t mode : {-6, -5, -4, -3, -2, -1, 2, 3, 4, 5, 6})
     EXPECT_FALSE(Tools().Knows("CSecAnnotTool", mode)) << mode;  // bound by their own features
+  const auto placed = [](int menu, int id) {
+    const std::vector<cmd::MenuRow> rows = cmd::Menus().RowsOf(menu);
+    return std::any_of(rows.begin(), rows.end(), [&](const cmd::MenuRow& r) { return r.id == id; });
+  };
+  for (int menu : {cmd::kMenuPlan, cmd::kMenuSection}) {
+    for (int id : {33472, 33479, 33480, 33481, 33534, 33473, 33644}) EXPECT_TRUE(placed(menu, id)) << id;
+    EXPECT_FALSE(placed(menu, 33396));  // 制作图例 comes with the legend feature
+  }
   ASSERT_TRUE(LaunchTool(*view, "CSecAnnotTool", -10, false, 0));
   auto* tool = dynamic_cast<CSecAnnotTool*>(view->GetExtTool());
   ASSERT_NE(tool, nullptr);
