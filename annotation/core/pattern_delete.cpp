@@ -29,8 +29,9 @@ class TagIndex {
   std::unordered_map<int32_t, std::vector<int32_t>> byTag_;
 };
 
-void AddUnique(std::vector<int32_t>& ids, int32_t id) {
-  if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
+void SortUnique(std::vector<int32_t>& ids) {
+  std::sort(ids.begin(), ids.end());
+  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
 }
 
 }  // namespace
@@ -50,22 +51,24 @@ PatternEntities FindPatterns(std::span<const ENTITY_MSG> selection, int selected
       if (lineSelection && e.area == areas.lines && k == e.id) continue;
       std::vector<D_DOT> vertices;
       if (BasReadLine(areas.lines, k, &vertices, nullptr) <= 0) continue;
-      if (inside.Line(vertices)) AddUnique(found.lines, k);
+      if (inside.Line(vertices)) found.lines.push_back(k);
     }
     for (int32_t k : points.Of(e.id)) {
       D_DOT p{};
-      if (BasReadPointPos(areas.points, k, &p) > 0 && inside.Point(p)) AddUnique(found.points, k);
+      if (BasReadPointPos(areas.points, k, &p) > 0 && inside.Point(p)) found.points.push_back(k);
     }
     for (int32_t k : regions.Of(e.id)) {
       if (!lineSelection && e.area == areas.regions && k == e.id) continue;
       std::vector<int32_t> arcs;
       if (BasReadRegion(areas.regions, k, &arcs, nullptr) <= 0) continue;
       if (!inside.Region(EntityRings(areas.regions, kRegionEntity, k))) continue;
-      AddUnique(found.regions, k);
+      found.regions.push_back(k);
       for (std::size_t i = 1; i < arcs.size(); ++i)
-        if (arcs[i] != 0) AddUnique(found.regionArcs, std::abs(arcs[i]));
+        if (arcs[i] != 0) found.regionArcs.push_back(std::abs(arcs[i]));
     }
   }
+  // An entity inside two selected outlines is found once.
+  for (std::vector<int32_t>* ids : {&found.lines, &found.points, &found.regions, &found.regionArcs}) SortUnique(*ids);
   return found;
 }
 

@@ -21,27 +21,32 @@ OutlineRings RegionRings(WorkAreaHandle area, int32_t id) {
 
 InsideTest::InsideTest(const OutlineRings& rings) : rings_(rings) {
   double scale = 0;
-  D_RECT box{};
   for (const auto& ring : rings)
     for (const D_DOT& v : ring) {
       scale = std::max({scale, std::fabs(v.x), std::fabs(v.y)});
-      box = empty_ ? D_RECT{v.x, v.y, v.x, v.y}
-                   : D_RECT{std::min(box.xmin, v.x), std::min(box.ymin, v.y), std::max(box.xmax, v.x),
-                            std::max(box.ymax, v.y)};
+      box_ = empty_ ? D_RECT{v.x, v.y, v.x, v.y}
+                    : D_RECT{std::min(box_.xmin, v.x), std::min(box_.ymin, v.y), std::max(box_.xmax, v.x),
+                             std::max(box_.ymax, v.y)};
       empty_ = false;
     }
-  scale = std::max(scale, std::hypot(box.xmax - box.xmin, box.ymax - box.ymin));
+  scale = std::max(scale, std::hypot(box_.xmax - box_.xmin, box_.ymax - box_.ymin));
   tolerance_ = scale * kRelativeOn;
 }
 
 bool InsideTest::Covers(const D_DOT& p) const {
+  if (p.x < box_.xmin - tolerance_ || p.x > box_.xmax + tolerance_ || p.y < box_.ymin - tolerance_ ||
+      p.y > box_.ymax + tolerance_)
+    return false;
   bool inside = false;
   for (const auto& ring : rings_) {
-    if (ring.size() < 2) continue;
-    if (DistanceToPolyline(ring, p) <= tolerance_) return true;
-    if (BasPointInPolygon(ring, p) != 0) inside = !inside;
+    const int side = BasPointInPolygon(ring, p);
+    if (side == 2) return true;
+    if (side == 1) inside = !inside;
   }
-  return inside;
+  if (inside) return true;
+  // Outside by the rule, yet maybe on an edge up to rounding.
+  return std::any_of(rings_.begin(), rings_.end(),
+                     [&](const auto& ring) { return ring.size() > 1 && DistanceToPolyline(ring, p) <= tolerance_; });
 }
 
 bool InsideTest::Point(const D_DOT& p) const { return !empty_ && Covers(p); }

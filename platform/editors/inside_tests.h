@@ -34,6 +34,7 @@ class InsideTest {
  private:
   bool Covers(const D_DOT& p) const;
   const OutlineRings& rings_;
+  D_RECT box_{};
   double tolerance_ = 0;
   bool empty_ = true;
 };
