@@ -20,6 +20,7 @@
 #include "views/project_page/prj_dlg.h"
 #include "views/project_page/sec_prj_list_view.h"
 #include "views/tin/tin_commands.h"
+#include "views/tool_commands/tool_commands.h"
 #include "views/view_commands.h"
 #include "zavediz/chart_tool/borehole_chart_commands.h"
 #include "zavediz/chart_tool/custom_chart_tool.h"
@@ -57,6 +58,7 @@ void RegisterModules() {
   panels::RegisterCvtLibCommands();
   sheets::RegisterSheetTools();
   tintools::RegisterTinCommands();
+  toolcmd::RegisterToolCommands();
   launch::RegisterToolLaunches();
   for (const panels::PanelPage& page : panels::PanelPages()) chrome::RegisterSidePage(page.className, page.make);
 }

@@ -8,6 +8,7 @@
 #include "common/globals/program_globals.h"
 #include "platform/data/geometry.h"
 #include "views/tool_overlay/tool_overlay.h"
+#include "views/view_chrome.h"
 
 namespace zv {
 namespace {
@@ -44,7 +45,31 @@ void WriteReadout(CGisEditView& view, const QString& text) {
   view._DeleteMyDC(dc);
 }
 
+void DrawMeasureReadout(ToolViewShared& tv, KernelDriver& dc) {
+  const std::vector<toolview::ReadoutLine> lines = MeasureReadout(tv);
+  if (lines.empty()) return;
+  QPainter& painter = dc.Painter();
+  painter.save();
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter.setBackgroundMode(Qt::TransparentMode);
+  painter.setPen(QColor(255, 0, 0));
+  const int ascent = QFontMetrics(painter.font()).ascent();
+  for (const toolview::ReadoutLine& line : lines)
+    painter.drawText(QPoint(toolview::kReadoutX, line.y + ascent), QString::fromStdString(line.text));
+  painter.restore();
+}
+
 }  // namespace
+
+std::vector<toolview::ReadoutLine> MeasureReadout(ToolViewShared& tv) {
+  CGisEditView& view = tv.View();
+  const uint64_t revision = view.SelectionPool_().revision();
+  if (tv.readoutPoolRevision != revision) {
+    tv.readoutSums = toolview::SumPool({view.Pool(), static_cast<std::size_t>(view.PoolCount())});
+    tv.readoutPoolRevision = revision;
+  }
+  return toolview::ReadoutLines(tv.readoutSums, Chrome().ScaleDenominator());
+}
 
 void MoveRubber(ToolViewShared& tv, CPoint to, bool readout) {
   if (!Digitising(tv)) return;
@@ -106,6 +131,7 @@ void DrawToolOverlay(ToolViewShared& tv, KernelDriver& dc) {
   if (Settings().showKou != 0 && view.PoolCount() > 0)
     toolview::DrawSelectedVertexMarks(view, dc, {view.Pool(), static_cast<std::size_t>(view.PoolCount())});
   if (const std::optional<snap::SnapMarker> marker = tv.snap.marker()) toolview::DrawSnapMarker(view, dc, *marker);
+  DrawMeasureReadout(tv, dc);
 }
 
 }  // namespace zv

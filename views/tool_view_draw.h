@@ -5,8 +5,9 @@
 // draws what is shown now again, in each view's order:
 //   section: digitised figure, hover box, vertex squares, snap marker;
 //   plan:    digitised figure, vertex squares, snap marker.
-// The gridding overlay and the measurement read-out come with their own
-// commands and draw nothing here.
+// and last, in both, the measurement read-out of the picked regions and
+// lines (views/tool_core/measure_readout.h) in red at the top-left corner.
+// The gridding overlay comes with its own commands and draws nothing here.
 
 #include <QString>
 
@@ -30,6 +31,10 @@ void ShowSnapChanges(ToolViewShared& tv, const snap::SnapEngine::MoveResult& cha
 
 // The squares on the selected entities' vertices, drawn on the picture.
 void DrawVertexMarksNow(ToolViewShared& tv);
+
+// The read-out's lines for the pool now (sums taken again only when the
+// pool changed) at the main window's scale denominator.
+std::vector<toolview::ReadoutLine> MeasureReadout(ToolViewShared& tv);
 
 // The overlay after a redraw.
 void DrawToolOverlay(ToolViewShared& tv, KernelDriver& dc);

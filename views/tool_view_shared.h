@@ -16,6 +16,7 @@
 
 #include "views/edit_view_shared.h"
 #include "views/snap/snap_search.h"
+#include "views/tool_core/measure_readout.h"
 #include "views/tool_core/pick_geometry.h"
 #include "views/tool_input/pick_digitiser.h"
 
@@ -66,6 +67,11 @@ class ToolViewShared {
   CPoint middlePressedAt;
   // The view's cursor while the hand shows.
   QCursor classCursor;
+
+  // ---- The measurement read-out: the sums of the pool, taken again when
+  // the pool's revision moves past the one they were taken at.
+  toolview::MeasureSums readoutSums;
+  std::optional<uint64_t> readoutPoolRevision;
 
   // ---- The modeless calculator (33381), null when closed.
   QPointer<QWidget> calculator;

@@ -57,4 +57,9 @@ uint16_t& GeologyRegionArea() {
   return area;
 }
 
+int32_t& InvertSelection() {
+  static int32_t on = 0;
+  return on;
+}
+
 }  // namespace zv

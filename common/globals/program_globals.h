@@ -37,5 +37,9 @@ int16_t& CurrentPickMode();
 // The region work area the last geology reading of a section line took its
 // boundaries from (0 before any); the strata list searches its regions.
 uint16_t& GeologyRegionArea();
+// Non-zero while the selection sense is inverted (flipped by 反向选择图元):
+// the selection modes of the aux tool then take what their outline test
+// rejects.
+int32_t& InvertSelection();
 
 }  // namespace zv

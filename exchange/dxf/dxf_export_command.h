@@ -5,6 +5,11 @@
 // tells the user the outcome in one message. The view binds it to its
 // command id.
 
+#include <span>
+#include <string>
+
+#include "platform/data/work_area.h"
+
 namespace zv {
 struct MapProject;
 }
@@ -15,5 +20,10 @@ inline constexpr int kCommandMapGisToDxf = 33505;  // "MapGis->DXF"
 
 // True when the drawing was written.
 bool MapGisToDxfCommand(const MapProject& project);
+
+// The same for work areas that belong to no project (a section view's
+// current areas): one drawing at `dxfPath`, one layer per area, named after
+// the area's file (or its kind when it has none).
+bool AreasToDxfCommand(const std::string& dxfPath, std::span<const WorkAreaHandle> areas);
 
 }  // namespace zv::dxf

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QUrl>
 
 #include "platform/clipboard/entity_payload.h"
 
@@ -16,6 +17,15 @@ bool CopyEntities(std::span<const ENTITY_MSG> pool) {
                 QByteArray(reinterpret_cast<const char*>(payload.data()), static_cast<qsizetype>(payload.size())));
   QGuiApplication::clipboard()->setMimeData(data);
   return true;
+}
+
+void CopyImageAndFiles(const QImage& image, const QStringList& paths) {
+  auto* data = new QMimeData;
+  data->setImageData(image);
+  QList<QUrl> urls;
+  for (const QString& path : paths) urls.push_back(QUrl::fromLocalFile(path));
+  data->setUrls(urls);
+  QGuiApplication::clipboard()->setMimeData(data);
 }
 
 bool HasEntities() {

@@ -4,6 +4,8 @@
 // pasting works between windows and between two running programs, and
 // other programs' clipboard contents are left alone.
 
+#include <QImage>
+#include <QStringList>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -21,5 +23,10 @@ bool CopyEntities(std::span<const ENTITY_MSG> pool);
 bool HasEntities();
 // The payload on the clipboard, empty when there is none.
 std::vector<uint8_t> Entities();
+
+// A picture of the map with the files it was drawn from: the image for
+// programs that paste pictures, the files as a uri-list for file managers.
+// Replaces what the clipboard held.
+void CopyImageAndFiles(const QImage& image, const QStringList& paths);
 
 }  // namespace zv::clipboard

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/bytes/little_endian.h"
+#include "platform/data/scratch_set.h"
 #include "platform/files/vector_file_codec.h"
 #include "platform/files/work_area_file.h"
 
@@ -13,19 +14,6 @@ namespace {
 
 constexpr char kMagic[8] = {'Z', 'V', 'C', 'L', 'I', 'P', '1', '\0'};
 constexpr std::array<int, 3> kAreaKinds{kPointArea, kLineArea, kRegionArea};
-
-// A work-area set freed when it goes out of scope.
-class ScratchSet {
- public:
-  ScratchSet() : set_(BasCreateWorkAreaSet()) {}
-  ~ScratchSet() { BasFreeWorkAreaSet(set_); }
-  ScratchSet(const ScratchSet&) = delete;
-  ScratchSet& operator=(const ScratchSet&) = delete;
-  WorkAreaHandle Create(int kind) const { return BasCreateWorkArea(set_, kind); }
-
- private:
-  WorkAreaSetHandle set_;
-};
 
 // The entity types an area of the kind holds: a region area also holds the
 // lines its regions are made of.

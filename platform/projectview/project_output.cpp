@@ -1,5 +1,6 @@
 #include "platform/projectview/project_output.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -27,6 +28,19 @@ PageWindow FitExtent(const QRectF& extent, QSize size) {
   const double factor = std::min(size.width() / width, size.height() / height);
   const QPointF centre = extent.center();
   return {centre.x() - size.width() / (2.0 * factor), centre.y() - size.height() / (2.0 * factor), factor};
+}
+
+QImage ProjectImage(const MapProject& project, QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  const std::optional<QRectF> extent = ProjectExtent(project);
+  if (!extent || size.isEmpty()) return image;
+  QPainter painter(&image);
+  display::KernelDriver driver(painter, size);
+  const PageWindow window = FitExtent(*extent, size);
+  driver.SetWindow(window.originX, window.originY, window.factor);
+  display::DrawProject(driver, project);
+  return image;
 }
 
 bool PrintProject(const MapProject& project, QPrinter& printer) {

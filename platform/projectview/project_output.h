@@ -9,6 +9,7 @@
 
 #include "platform/project/map_project.h"
 
+class QImage;
 class QPrinter;
 
 namespace zv::prjview {
@@ -25,6 +26,10 @@ struct PageWindow {
   double factor = 1.0;
 };
 PageWindow FitExtent(const QRectF& extent, QSize size);
+
+// The project drawn whole and centred on a white image of `size` pixels
+// (the image stays white when the project has nothing to draw).
+QImage ProjectImage(const MapProject& project, QSize size);
 
 // Draws the project on the printer's page; false when there is nothing to
 // draw or the printer cannot be started.

@@ -29,6 +29,7 @@ class RecordingChrome : public ViewChrome {
   std::vector<Measure> measures;
   std::vector<long> scales;
   long windowScale = 1000;
+  long denominator = 0;  // the main window's scale denominator
   int closes = 0;
 
   void ShowCoordinates(double, double, const views::PoolCounts& counts, const QString& text) override {
@@ -43,6 +44,7 @@ class RecordingChrome : public ViewChrome {
     return true;
   }
   void SetScaleDenominator(long scale) override { scales.push_back(scale); }
+  long ScaleDenominator() const override { return denominator; }
   void PopupContextMenu(int subMenu, const QPoint&) override { menus.push_back(subMenu); }
 };
 
