@@ -1,5 +1,6 @@
 #include "zavediz/data/borehole_section.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "framework/text/numbers.h"
@@ -62,6 +63,10 @@ HoleRecords ReadHoleRecords(chart::ChartDb& db, const std::string& mineCode, con
   }
   for (const chart::ChartRow& v : db.Query("DRILMEAS", kStationsSql, key, {{3}, {4}, {5}}))
     records.stations.push_back({chart::NumOf(v[0]), v[1], v[2]});
+  // A depth column kept as text sorts "1000" before "50": the trace needs
+  // the stations by their depths as numbers.
+  std::stable_sort(records.stations.begin(), records.stations.end(),
+                   [](const HoleStation& a, const HoleStation& b) { return a.depth < b.depth; });
   for (const chart::ChartRow& v : db.Query("DRILSAMH", kSamplesSql, key, {{2}, {3}, {4}}))
     records.samples.push_back({v[0], chart::NumOf(v[1]), chart::NumOf(v[2])});
   return records;

@@ -1,5 +1,7 @@
 #include "zavediz/data/survey_line.h"
 
+#include <algorithm>
+
 #include "zavediz/chart/chart_db.h"
 
 namespace zv::zavediz {
@@ -53,11 +55,16 @@ std::optional<SurveyLineHeader> ReadSurveyHeader(const std::string& dataSource, 
 bool ReadSurveyStations(const std::string& dataSource, const std::string& mineCode, const std::string& line,
                         std::vector<SurveyStation>* stations, std::string* error) {
   error->clear();
-  return Guarded(error, [&] {
+  const bool read = Guarded(error, [&] {
     chart::ChartDb db(dataSource, chart::ChartDb::Login::kStored);
     for (const chart::ChartRow& v : db.Query("TPMK001", kStationsSql, {mineCode, line}, kStationFields))
       stations->push_back({v[0], chart::NumOf(v[1]), chart::NumOf(v[2])});
   });
+  // A distance column kept as text sorts "1000" before "50": the profile
+  // runs along the line only with the stations in numeric order.
+  std::stable_sort(stations->begin(), stations->end(),
+                   [](const SurveyStation& a, const SurveyStation& b) { return a.distance < b.distance; });
+  return read;
 }
 
 void AppendSurveyProfile(const std::vector<SurveyStation>& stations, int32_t sectionScale, CPointRecList& terrain) {
