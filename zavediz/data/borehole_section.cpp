@@ -1,6 +1,7 @@
 #include "zavediz/data/borehole_section.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "framework/text/numbers.h"
@@ -46,6 +47,13 @@ void DrawSample(ZavedizWriter& out, const SamplePlace& place, const std::string&
   BasAppendPoint(areas.point, D_DOT{place.top.x + 1.2, place.top.y - 2.0}, number, label);
 }
 
+// An elevation, depth or angle beyond what paper can hold (a huge number
+// scaled to mm overflows) would put the hole at no place at all.
+bool AllFinite(const std::vector<D_DOT>& points) {
+  return std::all_of(points.begin(), points.end(),
+                     [](const D_DOT& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
+}
+
 bool SectionDrawn(const BoreholeTarget& target) {
   return target.drawn && target.data != nullptr && !target.data->terrain.IsEmpty();
 }
@@ -77,13 +85,15 @@ HoleStatus DrawHole(ZavedizWriter& out, const SectionData& data, const std::stri
   if (!records.found) return HoleStatus::kOffSection;
   const std::optional<D_DOT> q = PlaceHoleCollar(data, records.collar, stripWidth);
   if (!q) return HoleStatus::kOffSection;
+  const double h = records.collar.h * 1000.0 / data.sectionScale;
+  const HoleTraces traces = TraceHole(data, *q, h, records.collar.depth, records.stations);
+  if (!AllFinite(traces.section) || !AllFinite(traces.plan)) return HoleStatus::kOffSection;
+
   out.AppendZavedizSubGraph(*q, "", kCollarSize, kCollarSize, kStripCollarSymbol);
   Note(out, D_DOT{q->x - 7.5, q->y + 2.0}, hole, kCollarSize);
-  const double h = records.collar.h * 1000.0 / data.sectionScale;
   out.AppendZavedizSubGraph(D_DOT{q->x, h}, "", kCollarSize, kCollarSize, kSectionCollarSymbol);
   Note(out, D_DOT{q->x - 7.5, h + 5.0}, hole, kCollarSize);
 
-  const HoleTraces traces = TraceHole(data, *q, h, records.collar.depth, records.stations);
   out.AppendLookLine(traces.section, kTraceLook);
   out.AppendLookLine(traces.plan, kTraceLook);
   const D_DOT& bottom = traces.section.back();

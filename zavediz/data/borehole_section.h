@@ -35,8 +35,8 @@ HoleRecords ReadHoleRecords(chart::ChartDb& db, const std::string& mineCode, con
 
 enum class HoleStatus { kDrawn = 0, kNoSection = 1, kOffSection = 2 };
 
-// Draws one hole whose records were read; a hole missing from zkinfok lies
-// off the section.
+// Draws one hole whose records were read; a hole missing from zkinfok, or
+// one whose numbers put it beyond what paper holds, lies off the section.
 HoleStatus DrawHole(ZavedizWriter& out, const SectionData& data, const std::string& hole, const HoleRecords& records,
                     double stripWidth);
 

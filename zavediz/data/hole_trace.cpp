@@ -119,7 +119,9 @@ std::vector<SamplePlace> PlaceSamples(const std::vector<D_DOT>& sectionTrace, co
     // A negative from depth would start on a zero-length first segment.
     if (from < 0.0) continue;
     const auto found = std::upper_bound(ends.begin(), ends.end(), from);
-    if (found == ends.end()) continue;
+    const double length = std::fabs(from - Paper(samples[s].to, sectionScale));
+    // A to depth too large for paper would give a box without an end.
+    if (found == ends.end() || !std::isfinite(length)) continue;
     const std::size_t i = static_cast<std::size_t>(found - ends.begin());
     const D_DOT& a = sectionTrace[i];
     const D_DOT& b = sectionTrace[i + 1];
@@ -127,7 +129,7 @@ std::vector<SamplePlace> PlaceSamples(const std::vector<D_DOT>& sectionTrace, co
     SamplePlace place;
     place.sample = s;
     place.top = {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
-    place.length = std::fabs(from - Paper(samples[s].to, sectionScale));
+    place.length = length;
     place.colour = colour;
     const std::size_t drawn = places.size() + 1;
     place.labelled = drawn == 1 || drawn % 5 == 0;

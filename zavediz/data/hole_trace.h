@@ -78,7 +78,8 @@ struct SamplePlace {
 // The samples placed along the section trace (its tick left out), in row
 // order: a sample starts on the first segment whose far end lies beyond its
 // from depth; one that starts above the collar or at or beyond the trace's
-// end is left out and changes neither colour nor count.
+// end, or ends too deep for paper, is left out and changes neither colour
+// nor count.
 std::vector<SamplePlace> PlaceSamples(const std::vector<D_DOT>& sectionTrace, const std::vector<HoleSample>& samples,
                                       int32_t sectionScale);
 
