@@ -24,6 +24,7 @@
 #include "views/view_commands.h"
 #include "zavediz/chart_tool/borehole_chart_commands.h"
 #include "zavediz/chart_tool/custom_chart_tool.h"
+#include "zavediz/chart_tool/open_database_command.h"
 #include "zavediz/data/borehole_section_commands.h"
 #include "zavediz/draw/section_commands.h"
 #include "zavediz/plan/plan_geology_commands.h"
@@ -50,6 +51,7 @@ void RegisterModules() {
   geodesy::RegisterGeodesyCommands();
   chart::RegisterBoreholeChartCommands();
   chart::RegisterCustomChartCommands();
+  chart::RegisterOpenDatabaseCommand();
   zavediz::RegisterPlanSectionCommands();
   zavediz::RegisterPlanGeologyCommands();
   zavediz::RegisterSectionCommands();
