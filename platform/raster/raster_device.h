@@ -1,7 +1,6 @@
 #pragma once
 // The rasterising device: the resolution and colour mode that raster print
-// files (NV1) are made with. One for the program, kept while it runs,
-// 300 dpi RGB at start; its dialog edits it.
+// files (NV1) are made with, 300 dpi RGB unless the settings say otherwise.
 
 #include "platform/raster/raster_formats.h"
 
@@ -11,10 +10,5 @@ struct RasterDevice {
   double dpi = 300.0;
   ColourMode colour = ColourMode::kRgb;
 };
-
-inline RasterDevice& CurrentRasterDevice() {
-  static RasterDevice device;
-  return device;
-}
 
 }  // namespace zv::raster

@@ -169,7 +169,7 @@ void Rasterize(const OutputSubject& subject) {
   request.overwritePrompt = true;
   const QString path = prompt::ChooseFile(request);
   if (path.isEmpty()) return;
-  const raster::RasterDevice& device = raster::CurrentRasterDevice();
+  const raster::RasterDevice& device = ProgramRasterDevice();
   std::string message;
   const raster::WriteResult result =
       WriteProjectImage(*subject.project, path.toStdString(), raster::ImageFormat::kNv1, device.colour, device.dpi,

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/app_settings.h"
+#include "app/options/option_pages.h"
 #include "framework/prompts/ok_cancel_buttons.h"
 #include "framework/prompts/prompts.h"
 #include "framework/text/numbers.h"
@@ -39,9 +41,35 @@ void RasterDeviceDlg::accept() {
   QDialog::accept();
 }
 
+namespace {
+
+constexpr const char* kSection = "RasterDevice";
+constexpr const char* kCmyk = "CMYK";
+
+}  // namespace
+
+raster::RasterDevice LoadRasterDevice(const ProfileFile& file) {
+  raster::RasterDevice device;
+  const Resolution resolution = ParseResolution(file.GetString(kSection, "Dpi", ""));
+  if (resolution.refusal.empty()) device.dpi = resolution.dpi;
+  if (file.GetString(kSection, "Colour", "") == kCmyk) device.colour = raster::ColourMode::kCmyk;
+  return device;
+}
+
+bool SaveRasterDevice(const ProfileFile& file, const raster::RasterDevice& device) {
+  return file.WriteStrings({{kSection, "Dpi", num::Format("%g", device.dpi)},
+                            {kSection, "Colour", device.colour == raster::ColourMode::kCmyk ? kCmyk : "RGB"}});
+}
+
+raster::RasterDevice& ProgramRasterDevice() {
+  static raster::RasterDevice device = LoadRasterDevice(SettingsFile());
+  return device;
+}
+
 void EditRastDevice() {
-  RasterDeviceDlg dialog(raster::CurrentRasterDevice(), prompt::GetMainWnd());
-  prompt::Current().Exec(dialog);
+  RasterDeviceDlg dialog(ProgramRasterDevice(), prompt::GetMainWnd());
+  if (prompt::Current().Exec(dialog) == QDialog::Accepted && !SaveRasterDevice(SettingsFile(), ProgramRasterDevice()))
+    options::WarnSettingsNotKept();
 }
 
 }  // namespace zv::output

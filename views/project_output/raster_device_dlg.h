@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include "framework/profile/profile_file.h"
 #include "platform/raster/raster_device.h"
 
 class QComboBox;
@@ -25,7 +26,16 @@ class RasterDeviceDlg : public QDialog {
   QComboBox* colour_;
 };
 
-// Runs the dialog on the program's device through the prompts seam.
+// The device kept in the settings file ([RasterDevice] Dpi and Colour); a
+// missing or bad value keeps the default.
+raster::RasterDevice LoadRasterDevice(const ProfileFile& file);
+bool SaveRasterDevice(const ProfileFile& file, const raster::RasterDevice& device);
+
+// The program's device, read from the settings on first use.
+raster::RasterDevice& ProgramRasterDevice();
+
+// Runs the dialog on the program's device through the prompts seam; OK
+// keeps the values for the next start too.
 void EditRastDevice();
 
 }  // namespace zv::output

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/app_settings.h"
 #include "framework/commands/command_table.h"
 #include "framework/commands/menu_rows.h"
 #include "framework/fileio/file_io.h"
@@ -289,8 +290,12 @@ TEST_F(ProjectOutputCommands, RasterFilesAreMadeAtTheDeviceSettingsAndPrintedAtT
     });
     EditRastDevice();
     EXPECT_EQ(script->Messages().size(), 1u);
-    EXPECT_EQ(raster::CurrentRasterDevice().dpi, 40);
-    EXPECT_EQ(raster::CurrentRasterDevice().colour, raster::ColourMode::kCmyk);
+    EXPECT_EQ(ProgramRasterDevice().dpi, 40);
+    EXPECT_EQ(ProgramRasterDevice().colour, raster::ColourMode::kCmyk);
+    // The next start makes raster files with the same settings.
+    const raster::RasterDevice kept = LoadRasterDevice(SettingsFile());
+    EXPECT_EQ(kept.dpi, 40);
+    EXPECT_EQ(kept.colour, raster::ColourMode::kCmyk);
   }
   const fs::path nv1 = folder_ / "HILLS.NV1";
   {
