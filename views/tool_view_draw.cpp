@@ -123,8 +123,9 @@ void DrawToolOverlay(ToolViewShared& tv, KernelDriver& dc) {
     }
     ToggleRubber(tv);
   }
-  // The plan view keeps no hover box over a redraw.
-  if (!tv.IsPlan() && view.IsInOperate() == -1 && Settings().seclect != 0 && tv.hoverBox)
+  // Both views draw the box again where it was: the section view in its own
+  // overlay, the plan view as the project view's cursor square.
+  if (view.IsInOperate() == -1 && Settings().seclect != 0 && tv.hoverBox)
     ToggleHover(view, *tv.hoverBox);
   else
     tv.hoverBox.reset();

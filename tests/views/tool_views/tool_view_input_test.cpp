@@ -223,5 +223,37 @@ TEST_F(SectionToolTest, PickModeApplyRecordsAStepOnlyWhenAParameterChanges) {
   EXPECT_EQ(view_.PoolCount(), 0);
 }
 
+template <class View>
+using HoverBoxTest = test::ToolViewTest<View>;
+using BothToolViews = ::testing::Types<CSecToolView, CSecPrjToolView>;
+TYPED_TEST_SUITE(HoverBoxTest, BothToolViews);
+
+// While no operation runs and "seclect" is on, a small box follows the
+// cursor; a redraw shows it again where it was, so the next move erases it
+// instead of leaving a second box behind.
+TYPED_TEST(HoverBoxTest, FollowsTheCursorAndOutlivesARedraw) {
+  CGisEditView& view = this->view_;
+  view._UpdateWindow();
+  const QImage blank = view.Picture();
+  const auto boxShownAt = [&](QPoint centre) {
+    const QPoint edge(centre.x() - 4, centre.y());
+    return view.Picture().pixel(edge) != blank.pixel(edge);
+  };
+  this->MoveTo({100, 100});
+  EXPECT_FALSE(boxShownAt({100, 100})) << "no box while seclect is off";
+
+  Settings().seclect = 1;
+  this->MoveTo({100, 100});
+  EXPECT_TRUE(boxShownAt({100, 100}));
+  this->MoveTo({200, 150});
+  EXPECT_FALSE(boxShownAt({100, 100}));
+  EXPECT_TRUE(boxShownAt({200, 150}));
+  view._UpdateWindow();
+  EXPECT_TRUE(boxShownAt({200, 150}));
+  this->MoveTo({50, 60});
+  EXPECT_FALSE(boxShownAt({200, 150}));
+  EXPECT_TRUE(boxShownAt({50, 60}));
+}
+
 }  // namespace
 }  // namespace zv
