@@ -2,6 +2,7 @@
 
 #include <QPaintEngine>
 #include <QPolygonF>
+#include <algorithm>
 
 namespace zv::display {
 
@@ -106,8 +107,61 @@ void KernelDriver::_Rect(int x1, int y1, int x2, int y2, int) {
   painter_->drawPolygon(outline);
 }
 
+namespace {
+
+bool IsPlain32BitImage(const QImage& image) {
+  const QImage::Format f = image.format();
+  return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+}
+
+void WriteRectOutline(QImage& image, const QRect& bounds, const QRect& rect, QRgb pixel) {
+  const int x0 = rect.x(), y0 = rect.y(), x1 = rect.x() + rect.width(), y1 = rect.y() + rect.height();
+  const auto row = [&](int y) {
+    if (y < bounds.top() || y > bounds.bottom()) return;
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = std::max(x0, bounds.left()), end = std::min(x1, bounds.right()); x <= end; ++x) line[x] = pixel;
+  };
+  const auto column = [&](int x) {
+    if (x < bounds.left() || x > bounds.right()) return;
+    for (int y = std::max(y0 + 1, bounds.top()), end = std::min(y1 - 1, bounds.bottom()); y <= end; ++y)
+      reinterpret_cast<QRgb*>(image.scanLine(y))[x] = pixel;
+  };
+  row(y0);
+  if (y1 != y0) row(y1);
+  column(x0);
+  if (x1 != x0) column(x1);
+}
+
+}  // namespace
+
+QImage* KernelDriver::DirectImage(QRect* bounds) const {
+  if (Toggles() || !painter_->isActive() || painter_->device() == nullptr ||
+      painter_->device()->devType() != QInternal::Image || !painter_->worldTransform().isIdentity())
+    return nullptr;
+  auto* image = static_cast<QImage*>(painter_->device());
+  // Writing into an image shared with a copy would detach it from the
+  // painter's own pixels.
+  if (!IsPlain32BitImage(*image) || !image->isDetached()) return nullptr;
+  *bounds = image->rect();
+  if (painter_->hasClipping()) {
+    const QRegion clip = painter_->clipRegion();
+    if (clip.rectCount() > 1) return nullptr;
+    *bounds &= clip.boundingRect();
+  }
+  return image;
+}
+
 void KernelDriver::_Rects(std::span<const QRect> rects) {
   ApplyPen();
+  // Thousands of small squares (selected vertices) go straight into the
+  // pixels: the painter's outline path costs far more than the writes.
+  QRect bounds;
+  if (QImage* image = DirectImage(&bounds)) {
+    const QRgb pixel = painter_->pen().color().rgba();
+    for (const QRect& rect : rects)
+      if (!rect.isEmpty()) WriteRectOutline(*image, bounds, rect, pixel);
+    return;
+  }
   painter_->drawRects(rects.data(), static_cast<int>(rects.size()));
 }
 

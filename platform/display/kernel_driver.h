@@ -89,6 +89,9 @@ class KernelDriver {
   const SystemLibrary& Library() const { return *library_; }
 
  private:
+  // The image to write plain squares into directly, with the pixels the
+  // painter may draw on; null when only the painter can draw them.
+  QImage* DirectImage(QRect* bounds) const;
   void ApplyPen();
 
   std::unique_ptr<QPainter> ownPainter_;

@@ -58,6 +58,57 @@ TEST(KernelDriver, PlainModeDrawsTheColourNumbersColour) {
   EXPECT_EQ(image.pixel(10, 10), zv::test::LibraryRgb(6));
 }
 
+// Many squares drawn at once give the same pixels as the painter's outline,
+// whether they go straight into the image or through the painter: plain,
+// clipped, and on an image shared with a copy.
+TEST(KernelDriver, ManySquaresMatchThePaintersOutlines) {
+  std::vector<QRect> rects;
+  for (int i = 0; i < 40; ++i) rects.emplace_back(i * 5 + 2, (i * 13) % 60 + 2, 6, 6);
+  rects.emplace_back(10, 10, 0, 0);  // empty: nothing drawn
+  rects.emplace_back(30, 40, 20, 1);
+  for (const bool clipped : {false, true}) {
+    SCOPED_TRACE(clipped);
+    const auto draw = [&](QImage& image) {
+      KernelDriver driver(image);
+      if (clipped) driver.ClipToDevice(QRect(15, 12, 100, 30), 0);
+      driver.SetColor(6);
+      driver._Rects(rects);
+    };
+    QImage painted = zv::test::BlankImage(240, 70).convertToFormat(QImage::Format_RGB888);
+    draw(painted);
+    QImage direct = zv::test::BlankImage(240, 70);
+    draw(direct);
+    EXPECT_EQ(direct, painted.convertToFormat(direct.format()));
+    QImage shared = zv::test::BlankImage(240, 70);
+    const QImage copy = shared;
+    {
+      KernelDriver driver(shared);
+      const QImage another = shared;  // shared while the painter is active
+      if (clipped) driver.ClipToDevice(QRect(15, 12, 100, 30), 0);
+      driver.SetColor(6);
+      driver._Rects(rects);
+    }
+    EXPECT_EQ(shared, direct);
+    EXPECT_EQ(copy, zv::test::BlankImage(240, 70)) << "the copy is left as it was";
+  }
+}
+
+// A square across the image's edges shows the sides that fall inside, whole;
+// one far outside draws nothing.
+TEST(KernelDriver, SquaresAcrossTheEdgesKeepTheirVisibleSides) {
+  QImage image = zv::test::BlankImage(20, 20);
+  {
+    KernelDriver driver(image);
+    driver.SetColor(6);
+    const std::vector<QRect> rects{{-3, -5, 6, 6}, {16, 16, 6, 6}, {100000, 5, 6, 6}, {5, -100000, 6, 6}};
+    driver._Rects(rects);
+  }
+  const QRgb ink = zv::test::LibraryRgb(6);
+  for (const QPoint p : {QPoint(3, 0), QPoint(0, 1), QPoint(3, 1), QPoint(16, 19), QPoint(19, 16)})
+    EXPECT_EQ(image.pixel(p), ink) << p.x() << "," << p.y();
+  EXPECT_NE(image.pixel(2, 0), ink) << "inside the square stays as it was";
+}
+
 }  // namespace
 }  // namespace zv::display
 
