@@ -184,6 +184,14 @@ bool Recordset::GetFieldValue(int index, std::string* value) {
   return true;
 }
 
+std::vector<std::string> GbkKeyForms(const std::vector<std::string>& parameters) {
+  std::vector<std::string> gbk;
+  gbk.reserve(parameters.size());
+  for (const std::string& parameter : parameters) gbk.push_back(text::ToGbk(parameter));
+  if (gbk == parameters) gbk.clear();
+  return gbk;
+}
+
 std::string PlainFloatingText(const std::string& value) {
   const std::optional<double> number = num::ParseTypedReal(value);
   return number ? num::Format("%.15g", *number) : value;

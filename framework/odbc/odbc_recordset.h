@@ -73,6 +73,12 @@ class Recordset {
   std::string error_;
 };
 
+// Databases filled on Chinese Windows keep their keys as GBK bytes, which a
+// record set hands out as UTF-8: a key chosen from them is looked up again in
+// this form before it counts as absent. Empty when every parameter is its
+// own GBK form (plain ASCII), so that no second query is needed.
+std::vector<std::string> GbkKeyForms(const std::vector<std::string>& parameters);
+
 // A floating-point field's text in its plain form; other text unchanged.
 std::string PlainFloatingText(const std::string& value);
 

@@ -9,14 +9,21 @@ namespace {
 constexpr int kDetailColumns[14] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 29, 30, 31, 32};
 
 // Walks the rows of a query, handing each to `take`; false with the driver's
-// text at the first failure.
+// text at the first failure. A query of keys that finds no row runs again
+// with their GBK forms.
 template <class Take>
 bool EachRow(odbc::Connection& db, const char* table, const std::string& sql, const std::vector<std::string>& args,
              std::string* error, Take take) {
   odbc::Recordset rs;
-  bool ok = rs.Open(db, sql, args);
-  while (ok && rs.Next()) ok = take(rs);
-  if (ok && !rs.lastError().empty()) ok = false;
+  bool any = false;
+  const auto walk = [&](const std::vector<std::string>& parameters) {
+    rs.Close();
+    bool ok = rs.Open(db, sql, parameters);
+    while (ok && rs.Next()) ok = any = take(rs);
+    return ok && rs.lastError().empty();
+  };
+  bool ok = walk(args);
+  if (const std::vector<std::string> gbk = odbc::GbkKeyForms(args); ok && !any && !gbk.empty()) ok = walk(gbk);
   if (!ok && error) *error = std::string(table) + ": " + (rs.lastError().empty() ? db.lastError() : rs.lastError());
   return ok;
 }

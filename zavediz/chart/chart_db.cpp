@@ -58,12 +58,8 @@ std::vector<ChartRow> ChartDb::Query(const std::string& table, const std::string
                                      std::span<const FieldSpec> fields) {
   std::vector<ChartRow> rows = ReadRows(connection_, table, sql, parameters, fields);
   if (!rows.empty()) return rows;
-  // Databases filled on Chinese Windows keep their keys as GBK bytes, which
-  // the record set hands out as UTF-8: a mine code or hole id chosen from
-  // them is looked up in its GBK form before it counts as absent.
-  std::vector<std::string> gbk;
-  for (const std::string& parameter : parameters) gbk.push_back(text::ToGbk(parameter));
-  return gbk == parameters ? rows : ReadRows(connection_, table, sql, gbk, fields);
+  const std::vector<std::string> gbk = odbc::GbkKeyForms(parameters);
+  return gbk.empty() ? rows : ReadRows(connection_, table, sql, gbk, fields);
 }
 
 int IntOf(const std::string& text) { return num::ParseInt(text); }

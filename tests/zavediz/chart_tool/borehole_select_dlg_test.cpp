@@ -65,6 +65,22 @@ TEST_F(ChooserTest, OpensWithTheMineAreasAndListsHolesWhenTheComboIsLeft) {
   EXPECT_TRUE(script->Messages().empty());
 }
 
+// A database filled on Chinese Windows keeps the mine code 金山 as GBK bytes:
+// the code picked from the list still lists its holes and their details.
+TEST_F(ChooserTest, AMineCodeStoredAsGbkBytesListsItsHoles) {
+  test::RegisterFixtureDb(
+      "UPDATE minefile SET 矿区代码 = CAST(X'BDF0C9BD' AS TEXT) WHERE 矿区代码 = '1001';"
+      "UPDATE zkinfok SET 矿区代码 = CAST(X'BDF0C9BD' AS TEXT) WHERE 矿区代码 = '1001';");
+  CBoreholeSelectDlg d(nullptr, "kof");
+  d.show();
+  EXPECT_EQ(Combo(d)->itemText(0), "金山  金山矿区");
+  LeaveCombo(d, Combo(d)->itemText(0));
+  EXPECT_EQ(Items(d), (QStringList{"ZK'02", "ZK01", "ZK03"}));
+  ClickHole(d, "ZK01");
+  EXPECT_FALSE(Edit(d, "detail1")->text().isEmpty());
+  EXPECT_TRUE(script->Messages().empty());
+}
+
 TEST_F(ChooserTest, OkReturnsTheHolesInListOrderAndDeselectingStillShowsDetails) {
   CBoreholeSelectDlg d(nullptr, "kof");
   d.show();
