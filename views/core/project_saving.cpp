@@ -41,7 +41,7 @@ SaveOutcome SaveProjectFiles(MapProject* project) {
 }
 
 SaveOutcome WriteZavedizFiles(WorkAreaHandle line, WorkAreaHandle point, WorkAreaHandle region,
-                              const std::string& folder, const std::string& name) {
+                              const std::string& folder, const std::string& name, const MemberOrder& members) {
   SaveOutcome out;
   const std::string base = folder + name;
   for (WorkAreaHandle area : {line, point, region})
@@ -49,9 +49,10 @@ SaveOutcome WriteZavedizFiles(WorkAreaHandle line, WorkAreaHandle point, WorkAre
   if (!out.ok) return out;
   MapProject* project = PrjCreate(0);
   PrjSetPath(project, base + ".mpj");
-  for (const char* extension : {".wp", ".wt", ".wl"}) {
+  for (const char* extension : members) {
+    // A name the project file cannot hold would leave a project without it.
     files::FileReport report;
-    if (PrjAddItem(project, base + extension, 0, -1, &report) < 0) Fail(out, report.error);
+    if (PrjAddItem(project, base + extension, 0, -1, &report) < 0) Fail(out, base + ".mpj: " + report.error);
   }
   for (int i = 0; i < PrjGetItemCount(project); ++i) {
     files::ProjectItem item;

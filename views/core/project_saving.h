@@ -4,6 +4,7 @@
 // auto-save interval as the user types it, and the reset of the default
 // graphic parameters (33427). No Qt.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -22,11 +23,18 @@ struct SaveOutcome {
 // that is modified, to its own file. Nothing for a null project.
 SaveOutcome SaveProjectFiles(MapProject* project);
 
-// The section files: the line, point and region areas saved as
-// folder + name with their own extensions, and folder + name + ".mpj"
-// naming the three files (.wp, .wt, .wl in that order, each in state 3).
+// The order of a drawing project's members, by extension.
+using MemberOrder = std::array<const char*, 3>;
+inline constexpr MemberOrder kRegionsPointsLines = {".wp", ".wt", ".wl"};
+inline constexpr MemberOrder kRegionsLinesPoints = {".wp", ".wl", ".wt"};
+
+// The section files (and every drawing saved as a project of its own): the
+// line, point and region areas saved as folder + name with their own
+// extensions, then folder + name + ".mpj" naming the three files in
+// `members` order, each in state 3. No project file once an area failed.
 SaveOutcome WriteZavedizFiles(WorkAreaHandle line, WorkAreaHandle point, WorkAreaHandle region,
-                              const std::string& folder, const std::string& name);
+                              const std::string& folder, const std::string& name,
+                              const MemberOrder& members = kRegionsPointsLines);
 
 // The interval typed in minutes as milliseconds; 0 with `error` set for text
 // that is no number, or an interval under one second or over 1440 minutes.

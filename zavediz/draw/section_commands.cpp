@@ -33,7 +33,7 @@ void OnCutZavediz(cmd::CommandTarget& target) {
 }
 
 void OnSaveZavediz(cmd::CommandTarget& target) {
-  if (CGisEditView* view = EditViewOf(target)) SectionRequestHandler::Of(*view).SaveZavediz();
+  if (auto* view = dynamic_cast<CSecGisEditView*>(EditViewOf(target))) SectionRequestHandler::Of(*view).SaveZavediz();
 }
 
 constexpr cmd::CommandRow kPlanRows[] = {cmd::Handler(32787, OnCutZavediz, "CutZavediz")};

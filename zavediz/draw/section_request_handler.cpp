@@ -8,11 +8,11 @@
 #include "framework/prompts/prompts.h"
 #include "platform/view/center_on_entity.h"
 #include "views/plan_requests.h"
+#include "views/project_save_commands.h"
 #include "views/sec_gis_edit_view.h"
 #include "zavediz/draw/section_cut.h"
 #include "zavediz/draw/zavediz_drawing.h"
 #include "zavediz/draw/zavediz_request_post.h"
-#include "zavediz/project_files/area_project.h"
 
 namespace zv::zavediz {
 namespace {
@@ -29,12 +29,12 @@ SheetOptions CurrentSheetOptions() {
                       s.editStrap,   s.stratum,  static_cast<int32_t>(s.boreholeSymbol)};
 }
 
-SectionRequestHandler& SectionRequestHandler::Of(CGisEditView& view) {
+SectionRequestHandler& SectionRequestHandler::Of(CSecGisEditView& view) {
   if (auto* existing = view.findChild<SectionRequestHandler*>(QString(), Qt::FindDirectChildrenOnly)) return *existing;
   return *new SectionRequestHandler(view);
 }
 
-SectionRequestHandler::SectionRequestHandler(CGisEditView& view) : QObject(&view), view_(view) {}
+SectionRequestHandler::SectionRequestHandler(CSecGisEditView& view) : QObject(&view), view_(view) {}
 
 void BindSectionRequests() {
   RegisterDocumentRequest([](CSecGisEditView& view, std::intptr_t wParam, std::intptr_t code) {
@@ -84,30 +84,28 @@ void SectionRequestHandler::DrawSection(int operation, std::intptr_t ticket) {
     view_.OnRestoreWindow();
     drawn_ = true;
   }
-  if (saveFolder_.isEmpty()) SaveZavediz();
+  if (view_.SaveFolder().isEmpty()) SaveZavediz();
 }
 
 void SectionRequestHandler::SaveZavediz() {
-  if (saveFolder_.isEmpty()) {
+  if (view_.SaveFolder().isEmpty()) {
     CSavePathDlg dialog(&view_);
     dialog.SetFolder(CSavePathDlg::DefaultFolder());
-    dialog.SetFileName(QStringLiteral("未定名"));
+    dialog.SetFileName(QString::fromUtf8(kUnnamedSection));
     if (dialog.DoModal() != QDialog::Accepted) {
       prompt::Message(QString::fromUtf8(kNoSavePathMessage));
     } else {
-      saveFolder_ = dialog.Folder();
-      if (!saveFolder_.endsWith(QDir::separator())) saveFolder_ += QDir::separator();
-      saveName_ = dialog.FileName();
+      QString folder = dialog.Folder();
+      if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
+      view_.SetSaveFolder(folder);
+      view_.SetZavedizFileName(dialog.FileName());
     }
   }
-  if (!saveFolder_.isEmpty()) WriteZavedizFiles();
-}
-
-void SectionRequestHandler::WriteZavedizFiles() {
-  std::string error;
-  const DrawingAreas areas{view_.GetCurrentLinArea(), view_.GetCurrentPntArea(), view_.GetCurrentRegArea()};
-  if (!SaveAreasAsProject(areas, (saveFolder_ + saveName_).toStdString(), &error))
-    prompt::Message(QString::fromStdString(error));
+  if (view_.SaveFolder().isEmpty()) return;
+  // A folder set by 柱状图路径 comes without a name: the files would be
+  // hidden ones named by their extension alone.
+  if (view_.ZavedizFileName().isEmpty()) view_.SetZavedizFileName(QString::fromUtf8(kUnnamedSection));
+  WriteZavedizFiles(view_);
 }
 
 void SectionRequestHandler::FlashOne(std::intptr_t ticket) {

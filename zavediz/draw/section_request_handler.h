@@ -12,14 +12,15 @@
 //   first and flash them, then repaint; others nothing.
 // After a drawing the view is repainted (a straight section keeping its
 // window, the others shown whole) and, while no save folder is known, the
-// user is asked for one and the section written there.
+// user is asked for one and the section written there: the folder and name
+// are the view's, which 32965 and later saves share.
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <cstdint>
 
-#include "platform/view/gis_edit_view.h"
+#include "views/sec_gis_edit_view.h"
 #include "views/zavediz_doc.h"
 #include "zavediz/draw/zavediz_sheet.h"
 
@@ -27,10 +28,11 @@ namespace zv::zavediz {
 
 inline constexpr const char* kNoSavePathMessage = "没有设置保存路径，请手工保存文件！";
 inline constexpr long kIdleCommandFlag = 1227;
+inline constexpr const char* kUnnamedSection = "未定名";
 
 class SectionRequestHandler : public QObject {
  public:
-  static SectionRequestHandler& Of(CGisEditView& view);
+  static SectionRequestHandler& Of(CSecGisEditView& view);
 
   void OnDocumentRequest(std::intptr_t wParam, std::intptr_t lParam);
   // 32799 保存剖面: asks for the folder while none is known, then writes.
@@ -39,24 +41,19 @@ class SectionRequestHandler : public QObject {
   CZavedizDoc* Document() const { return document_; }
   bool Drawn() const { return drawn_; }
   bool Polyline() const { return polyline_; }
-  const QString& SaveFolder() const { return saveFolder_; }
-  const QString& SaveName() const { return saveName_; }
   bool RulerVisible() const { return rulerVisible_; }
 
  private:
-  explicit SectionRequestHandler(CGisEditView& view);
+  explicit SectionRequestHandler(CSecGisEditView& view);
   void DrawSection(int operation, std::intptr_t ticket);
-  void WriteZavedizFiles();
   void FlashOne(std::intptr_t ticket);
   void SelectEntityList(WorkAreaHandle area, std::intptr_t ticket);
 
-  CGisEditView& view_;
+  CSecGisEditView& view_;
   QPointer<CZavedizDoc> document_;
   bool polyline_ = false;
   bool drawn_ = false;
   bool rulerVisible_ = true;
-  QString saveFolder_;
-  QString saveName_;
 };
 
 // Makes the section editing view hand its section requests to its handler.

@@ -1,13 +1,13 @@
 #pragma once
 // Saving a drawing made in a line, a point and a region work area as a
 // project of its own: "<base>.wl", "<base>.wt", "<base>.wp" and
-// "<base>.mpj" listing the three files (regions, lines, points unless told
-// otherwise), each shown and editable. Sections and borehole charts are saved this way.
+// "<base>.mpj" listing the three files, each shown and editable, through
+// the section files' writer. Sections and borehole charts are saved this way.
 
-#include <array>
 #include <string>
 
 #include "platform/data/work_area.h"
+#include "views/core/project_saving.h"
 
 namespace zv::zavediz {
 
@@ -18,14 +18,12 @@ struct DrawingAreas {
   WorkAreaHandle region = 0;
 };
 
-// The order of the project's members, by extension.
-using MemberOrder = std::array<const char*, 3>;
-inline constexpr MemberOrder kRegionsLinesPoints = {".wp", ".wl", ".wt"};
-// The custom borehole chart lists its texts before its lines.
-inline constexpr MemberOrder kRegionsPointsLines = {".wp", ".wt", ".wl"};
+using views::kRegionsLinesPoints;
+using views::kRegionsPointsLines;
+using views::MemberOrder;
 
-// Writes the four files; false with the user's message in `error` when one
-// cannot be written (files written before it stay).
+// Writes the four files; false with the user's message in `error` naming
+// each file that could not be written.
 bool SaveAreasAsProject(const DrawingAreas& areas, const std::string& base, std::string* error,
                         const MemberOrder& members = kRegionsLinesPoints);
 

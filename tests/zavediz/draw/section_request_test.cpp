@@ -7,13 +7,16 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <filesystem>
 #include <memory>
 
 #include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
 #include "framework/prompts/scripted_prompts.h"
+#include "platform/project/map_project.h"
 #include "section_fixture.h"
 #include "tests/support/test_env.h"
 #include "views/sec_gis_edit_view.h"
@@ -71,9 +74,16 @@ TEST_F(SectionRequestTest, ADrawingAsksOnceForTheFolderAndSavesThere) {
   EXPECT_TRUE(handler_->Drawn());
   EXPECT_FALSE(handler_->Polyline());
   EXPECT_EQ(handler_->Document(), plan_.get());
-  EXPECT_EQ(handler_->SaveFolder(), folder_ + "/");
+  EXPECT_EQ(view_.SaveFolder(), folder_ + "/");
   for (const char* file : {"0线.wl", "0线.wt", "0线.wp", "0线.mpj"}) EXPECT_TRUE(Exists(file)) << file;
   EXPECT_EQ(script_->PendingAnswers(), 0);
+  MapProject* saved = PrjOpen((folder_ + "/0线.mpj").toStdString(), 0, 0);
+  ASSERT_NE(saved, nullptr);
+  std::vector<std::string> members;
+  for (int i = 0; i < PrjGetItemCount(saved); ++i)
+    members.push_back(std::filesystem::path(PrjGetItemPath(saved, i)).extension().string());
+  PrjClose(saved);
+  EXPECT_EQ(members, (std::vector<std::string>{".wp", ".wt", ".wl"}));
 
   // Later drawings neither ask nor save; 保存剖面 saves at once.
   QFile::remove(folder_ + "/0线.wl");
@@ -93,11 +103,25 @@ TEST_F(SectionRequestTest, ARefusedFolderLeavesTheDrawingUnsavedUntilSaveAsksAga
   EXPECT_GT(LineCount(), 0);
   ASSERT_EQ(script_->Messages().size(), 1u);
   EXPECT_EQ(script_->Messages()[0], QString::fromUtf8(kNoSavePathMessage));
-  EXPECT_TRUE(handler_->SaveFolder().isEmpty());
+  EXPECT_TRUE(view_.SaveFolder().isEmpty());
 
   script_->AnswerDialog(SavePath(folder_, "剖面"));
   handler_->SaveZavediz();
   EXPECT_TRUE(Exists("剖面.mpj"));
+}
+
+// 柱状图路径 sets the folder the section is saved in too, without a name: the
+// drawing does not ask, and 保存剖面 saves under the default name.
+TEST_F(SectionRequestTest, AFolderSetBeforeTheDrawingIsUsedWithoutAsking) {
+  QDir().mkpath(folder_);
+  view_.SetSaveFolder(folder_ + "/");
+  PostZavedizRequest(*plan_, kDrawStraight);
+  Deliver();
+  EXPECT_GT(LineCount(), 0);
+  handler_->SaveZavediz();
+  EXPECT_TRUE(Exists("未定名.mpj")) << (script_->Messages().empty() ? "" : script_->Messages()[0].toStdString());
+  EXPECT_FALSE(Exists(".mpj"));
+  EXPECT_TRUE(script_->Messages().empty());
 }
 
 TEST_F(SectionRequestTest, MissingBaseDataDrawsAndSavesNothing) {
