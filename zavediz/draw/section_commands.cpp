@@ -40,7 +40,7 @@ constexpr cmd::CommandRow kPlanRows[] = {cmd::Handler(32787, OnCutZavediz, "CutZ
 constexpr cmd::CommandRow kSectionRows[] = {cmd::Handler(32799, OnSaveZavediz, "SaveZavediz")};
 
 // 保存剖面 is already an item of the section view's 文件 menu.
-constexpr cmd::MenuRow kMenu[] = {{cmd::kMenuPlan, "剖面图/图切剖面", 32787}};
+constexpr cmd::MenuRow kMenu[] = {{cmd::kMenuPlan, "&C剖面图/图切剖面", 32787}};
 
 }  // namespace
 

@@ -35,10 +35,10 @@ constexpr cmd::CommandRow kRows[] = {
 };
 
 constexpr cmd::MenuRow kMenu[] = {
-    {cmd::kMenuPlan, "剖面图/剖面信息/设计钻孔", 32784},
-    {cmd::kMenuPlan, "剖面图/剖面信息/设计探槽", 32785},
-    {cmd::kMenuPlan, "剖面图/剖面信息/读取地质信息", 32786},
-    {cmd::kMenuPlan, "剖面图/剖面信息/设置地层信息", 32782},
+    {cmd::kMenuPlan, "&C剖面图/剖面信息/设计钻孔", 32784},
+    {cmd::kMenuPlan, "&C剖面图/剖面信息/设计探槽", 32785},
+    {cmd::kMenuPlan, "&C剖面图/剖面信息/读取地质信息", 32786},
+    {cmd::kMenuPlan, "&C剖面图/剖面信息/设置地层信息", 32782},
 };
 
 }  // namespace

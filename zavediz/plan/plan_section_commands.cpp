@@ -40,16 +40,16 @@ constexpr cmd::CommandRow kRows[] = {
 };
 
 constexpr cmd::MenuRow kMenu[] = {
-    {cmd::kMenuPlan, "剖面图/读取地形数据/拉线读取", 32783},
-    {cmd::kMenuPlan, "剖面图/读取地形数据/定点读取", 32969},
-    {cmd::kMenuPlan, "剖面图/读取地形数据/选线读取", 33065},
-    {cmd::kMenuPlan, "剖面图/读取地形数据/选折线读取", 33192},
-    {cmd::kMenuPlan, "剖面图/读取地形数据/垂直投影图", 33203},
-    {cmd::kMenuPlan, "剖面图/设置图签数据", 32781},
-    {cmd::kMenuPlan, "剖面图/", 0},
-    {cmd::kMenuPlan, "剖面图/自动赋高程", 32780},
-    {cmd::kMenuPlan, "剖面图/查看已赋属性线", 32792},
-    {cmd::kMenuPlan, "剖面图/恢复线颜色", 32793},
+    {cmd::kMenuPlan, "&C剖面图/读取地形数据/拉线读取", 32783},
+    {cmd::kMenuPlan, "&C剖面图/读取地形数据/定点读取", 32969},
+    {cmd::kMenuPlan, "&C剖面图/读取地形数据/选线读取", 33065},
+    {cmd::kMenuPlan, "&C剖面图/读取地形数据/选折线读取", 33192},
+    {cmd::kMenuPlan, "&C剖面图/读取地形数据/垂直投影图", 33203},
+    {cmd::kMenuPlan, "&C剖面图/设置图签数据", 32781},
+    {cmd::kMenuPlan, "&C剖面图/", 0},
+    {cmd::kMenuPlan, "&C剖面图/自动赋高程", 32780},
+    {cmd::kMenuPlan, "&C剖面图/查看已赋属性线", 32792},
+    {cmd::kMenuPlan, "&C剖面图/恢复线颜色", 32793},
     {cmd::kMenuPlan, "&C剖面图/绘制剖面图(old)/读取测量数据", 32970},
 };
 
