@@ -49,7 +49,7 @@ class AppendedEntities {
 };
 
 void ReadBoreholeData(cmd::CommandTarget& target) {
-  CGisEditView* view = EditViewOf(target);
+  auto* view = dynamic_cast<CSecGisEditView*>(EditViewOf(target));
   if (view == nullptr) return;
   const std::string source = DataSourceName().toStdString();
   chart::CBoreholeSelectDlg chooser(view, source);
