@@ -100,7 +100,7 @@ void InitRecord(WorkArea& area, int entityType, int32_t id) {
 }
 
 void RefreshMeasures(WorkArea& area, int entityType, int32_t id) {
-  if (entityType == kPointEntity) return;
+  if (entityType != kLineEntity && entityType != kRegionEntity) return;
   WithStore(area, entityType, [&](auto& store) {
     if (!store.IsLive(id)) return;
     AttributeRecord record{store.structure, std::move(RecordOf(store, id))};

@@ -71,6 +71,7 @@ void NoteChange(WorkArea& area, int entityType, ChangeKind kind, std::vector<int
 
 void ResetStructures(WorkArea& area) {
   area.points.structure = std::make_shared<const CATT_STRU>(CustomaryStructure(kPointEntity));
+  area.rows.structure = std::make_shared<const CATT_STRU>(CustomaryStructure(kTableEntity));
   area.lines.structure = std::make_shared<const CATT_STRU>(CustomaryStructure(kLineEntity));
   area.regions.structure = std::make_shared<const CATT_STRU>(CustomaryStructure(kRegionEntity));
 }
@@ -79,6 +80,7 @@ void InitialiseArea(WorkArea& area) {
   area.points.Clear();
   area.lines.Clear();
   area.regions.Clear();
+  area.rows.Clear();
   ResetStructures(area);
   area.modified = false;
   area.mode = 0;
@@ -116,7 +118,8 @@ bool BasFreeWorkAreaSet(WorkAreaSetHandle set) {
 WorkAreaHandle BasCreateWorkArea(WorkAreaSetHandle set, int type) {
   auto& r = detail::TheRegistry();
   const auto it = r.sets.find(set);
-  if (it == r.sets.end() || (type != kLineArea && type != kPointArea && type != kRegionArea && type != kFourthKindArea))
+  if (it == r.sets.end() || (type != kLineArea && type != kPointArea && type != kRegionArea && type != kFourthKindArea &&
+                                type != kTableArea))
     return 0;
   const WorkAreaHandle handle = detail::NextHandle(r);
   if (handle == 0) return 0;
@@ -147,15 +150,17 @@ bool BasReleaseWorkArea(WorkAreaHandle handle) {
 bool BasClearWorkArea(WorkAreaHandle handle, int) {
   WorkArea* area = FindArea(handle);
   if (!area) return false;
-  const bool hadEntities = area->points.bound() > 1 || area->lines.bound() > 1 || area->regions.bound() > 1;
+  const bool hadEntities =
+      area->points.bound() > 1 || area->lines.bound() > 1 || area->regions.bound() > 1 || area->rows.bound() > 1;
   area->points.Clear();
   area->lines.Clear();
   area->regions.Clear();
+  area->rows.Clear();
   // Changes waiting for the end of a batch name ids that are gone now.
   area->pending.clear();
   if (!hadEntities) return true;
   std::vector<int> types;
-  for (int type : {int{kLineEntity}, int{kPointEntity}, int{kRegionEntity}}) {
+  for (int type : {int{kLineEntity}, int{kPointEntity}, int{kRegionEntity}, int{kTableEntity}}) {
     if (area->Holds(type)) types.push_back(type);
   }
   // A listener may release the area: look it up again each time.
@@ -178,7 +183,9 @@ int BasIsWorkAreaValid(WorkAreaHandle handle) { return FindArea(handle) ? 1 : 0;
 
 int BasIsWorkAreaEmpty(WorkAreaHandle handle) {
   const WorkArea* area = FindArea(handle);
-  return !area || (area->points.live == 0 && area->lines.live == 0 && area->regions.live == 0) ? 1 : 0;
+  return !area || (area->points.live == 0 && area->lines.live == 0 && area->regions.live == 0 && area->rows.live == 0)
+             ? 1
+             : 0;
 }
 
 int BasGetWorkAreaType(WorkAreaHandle handle) {

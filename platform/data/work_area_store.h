@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/data/table_area.h"
 #include "platform/data/work_area.h"
 
 namespace zv::detail {
@@ -32,6 +33,12 @@ struct RegionSlot {
   bool live = false;
   std::vector<int32_t> arcs;  // entry 0 is recomputed on every read
   REG_INFO info;
+  std::vector<uint8_t> fileBytes;
+};
+
+// A table's record: it has no geometry, only its attribute record.
+struct TableSlot {
+  bool live = false;
   std::vector<uint8_t> fileBytes;
 };
 
@@ -70,6 +77,7 @@ struct WorkArea {
   EntityStore<PointSlot> points;
   EntityStore<LineSlot> lines;
   EntityStore<RegionSlot> regions;
+  EntityStore<TableSlot> rows;  // a table's records
   uint64_t revision = 0;
   bool modified = false;
   int mode = 0;
@@ -85,9 +93,15 @@ struct WorkArea {
   bool HoldsPoints() const { return type == kPointArea; }
   bool HoldsLines() const { return type == kLineArea || type == kRegionArea; }
   bool HoldsRegions() const { return type == kRegionArea; }
+  bool HoldsRows() const { return type == kTableArea; }
   bool Holds(int entityType) const {
-    return entityType == kPointEntity ? HoldsPoints() : entityType == kLineEntity ? HoldsLines()
-                                                       : entityType == kRegionEntity && HoldsRegions();
+    switch (entityType) {
+      case kPointEntity: return HoldsPoints();
+      case kLineEntity: return HoldsLines();
+      case kRegionEntity: return HoldsRegions();
+      case kTableEntity: return HoldsRows();
+      default: return false;
+    }
   }
 };
 
@@ -111,6 +125,7 @@ template <class F>
 decltype(auto) WithStore(WorkArea& area, int entityType, F&& f) {
   if (entityType == kPointEntity) return f(area.points);
   if (entityType == kRegionEntity) return f(area.regions);
+  if (entityType == kTableEntity) return f(area.rows);
   return f(area.lines);
 }
 

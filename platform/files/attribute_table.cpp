@@ -1,6 +1,7 @@
 #include "platform/files/attribute_table.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 
@@ -135,6 +136,12 @@ AttributeTable NewAttributeTable(const std::vector<AttributeField>& fields, int 
   table.records.assign(1, 0);
   for (const AttributeField& field : fields) AddField(table, field);
   return table;
+}
+
+AttributeTable TableDatedToday(const std::vector<AttributeField>& fields) {
+  const std::chrono::year_month_day today{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+  return NewAttributeTable(fields, static_cast<int>(today.year()), static_cast<int>(static_cast<unsigned>(today.month())),
+                           static_cast<int>(static_cast<unsigned>(today.day())));
 }
 
 void AddField(AttributeTable& table, AttributeField field) {

@@ -89,6 +89,9 @@ struct AttributeTable {
 // the creation date.
 AttributeTable NewAttributeTable(const std::vector<AttributeField>& fields, int year, int month, int day);
 
+// The same, dated today.
+AttributeTable TableDatedToday(const std::vector<AttributeField>& fields);
+
 // Appends a field behind the others: every record grows by its storage size
 // and the new values are zero.
 void AddField(AttributeTable& table, AttributeField field);

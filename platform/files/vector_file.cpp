@@ -1,7 +1,6 @@
 #include "platform/files/vector_file.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -28,12 +27,6 @@ std::vector<AttributeField> CustomaryFields(bool withLength, bool withArea) {
     fields.push_back(MakeField("周长", FieldType::Double, 15, 6));
   }
   return fields;
-}
-
-AttributeTable TableDatedToday(const std::vector<AttributeField>& fields) {
-  const std::chrono::year_month_day today{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
-  return NewAttributeTable(fields, static_cast<int>(today.year()), static_cast<int>(static_cast<unsigned>(today.month())),
-                           static_cast<int>(static_cast<unsigned>(today.day())));
 }
 
 void Include(Extent& extent, bool& any, double x, double y) {

@@ -8,6 +8,9 @@
 
 #include "framework/bytes/little_endian.h"
 #include "framework/text/numbers.h"
+#include "platform/data/table_area.h"
+#include "platform/files/area_attribute_table.h"
+#include "platform/files/table_file.h"
 #include "platform/files/vector_file_codec.h"
 
 namespace zv {
@@ -28,11 +31,6 @@ struct KeptFileParts {
   std::size_t lineSlots = 0;
 };
 
-std::string& LastSaveError() {
-  static std::string error;
-  return error;
-}
-
 bool KindOfArea(int areaType, FileKind& kind) {
   switch (areaType) {
     case kLineArea: kind = FileKind::Line; return true;
@@ -43,35 +41,6 @@ bool KindOfArea(int areaType, FileKind& kind) {
 }
 
 int SectionTwoEntity(FileKind kind) { return kind == FileKind::Point ? kPointEntity : kLineEntity; }
-
-CFIELD_HEAD FieldHead(const AttributeField& field) {
-  CFIELD_HEAD head;
-  head.name = field.Name();
-  head.type = field.Type();
-  head.length = field.DisplayLength();
-  head.decimals = static_cast<int8_t>(field.Decimals());
-  head.editFlag = field.EditFlag();
-  head.printFlag = field.bytes[32];
-  head.offset = field.Offset();
-  head.storage = field.StorageSize();
-  return head;
-}
-
-// A descriptor for a field of the area, on the bytes of the file's own
-// descriptor when the field came from there.
-AttributeField Descriptor(const CFIELD_HEAD& head, std::size_t number, const AttributeField* original) {
-  AttributeField field = original ? *original : AttributeField{};
-  field.SetName(head.name);
-  field.bytes[20] = head.type;
-  field.SetOffset(head.offset);
-  bytes::WriteLe<std::int16_t>(&field.bytes[25], head.storage);
-  bytes::WriteLe<std::int16_t>(&field.bytes[27], head.length);
-  field.bytes[29] = static_cast<std::uint8_t>(head.decimals);
-  bytes::WriteLe<std::int16_t>(&field.bytes[30], head.editFlag);
-  field.bytes[32] = head.printFlag;
-  field.SetNumber(static_cast<std::int16_t>(number));
-  return field;
-}
 
 // ---- file -> work area ----------------------------------------------------------
 
@@ -105,14 +74,7 @@ class AreaLoader {
       BasSetAttributeStructure(area_, entityType, CustomaryStructure(entityType));
       return;
     }
-    CATT_STRU structure;
-    for (const AttributeField& field : table.fields) {
-      const long end = static_cast<long>(field.Offset()) + field.StorageSize();
-      if (field.Offset() >= 1 && field.StorageSize() >= 1 && end <= static_cast<long>(table.recordLength))
-        structure.fields.push_back(FieldHead(field));
-    }
-    structure.recordLength = static_cast<int32_t>(table.recordLength);
-    if (!BasAdoptAttributeStructure(area_, entityType, structure)) {
+    if (!AdoptTableStructure(area_, entityType, table)) {
       Warn("attribute structure not usable; customary fields used");
       BasSetAttributeStructure(area_, entityType, CustomaryStructure(entityType));
     }
@@ -195,17 +157,7 @@ class AreaLoader {
   }
 
   void LoadAttributes(int entityType, const AttributeTable& table) {
-    if (!table.present) return;
-    auto structure = std::make_shared<CATT_STRU>();
-    if (!BasReadAttributeStructure(area_, entityType, structure.get())) return;
-    AttributeRecord record{structure, std::vector<uint8_t>(static_cast<std::size_t>(structure->recordLength))};
-    const std::size_t copied = std::min(table.recordLength, record.bytes.size());
-    for (std::size_t id = 1; id < table.RecordCount(); ++id) {
-      if (!table.RecordLive(id) || !BasIsEntityLive(area_, entityType, static_cast<int32_t>(id))) continue;
-      std::fill(record.bytes.begin(), record.bytes.end(), 0);
-      std::memcpy(record.bytes.data(), table.Record(id), copied);
-      BasWriteAttribute(area_, entityType, static_cast<int32_t>(id), record);
-    }
+    if (table.present) LoadTableRecords(area_, entityType, table);
   }
 
   const VectorFile& file_;
@@ -290,32 +242,6 @@ void SaveRegions(WorkAreaHandle area, VectorFile& file) {
   files::RebuildArcTopology(file);
 }
 
-AttributeTable SaveAttributes(WorkAreaHandle area, int entityType, const AttributeTable& shell) {
-  CATT_STRU structure;
-  AttributeTable table = shell;
-  if (!BasReadAttributeStructure(area, entityType, &structure)) return AttributeTable{};
-  table.present = true;
-  table.fields.clear();
-  table.trailing.clear();
-  for (std::size_t i = 0; i < structure.fields.size(); ++i) {
-    const CFIELD_HEAD& head = structure.fields[i];
-    const AttributeField* original = nullptr;
-    for (const AttributeField& field : shell.fields)
-      if (field.Offset() == head.offset && field.Name() == head.name) original = &field;
-    table.fields.push_back(Descriptor(head, i, original));
-  }
-  table.recordLength = static_cast<std::size_t>(std::max(structure.recordLength, 1));
-  const int32_t bound = Bound(area, entityType);
-  table.records.assign(static_cast<std::size_t>(bound) * table.recordLength, 0);
-  AttributeRecord record;
-  for (int32_t id = 1; id < bound; ++id) {
-    if (!BasReadAttribute(area, entityType, id, &record)) continue;
-    std::memcpy(table.Record(static_cast<std::size_t>(id)), record.bytes.data(),
-                std::min(record.bytes.size(), table.recordLength));
-  }
-  return table;
-}
-
 }  // namespace
 
 bool VectorFileToWorkArea(const VectorFile& file, WorkAreaHandle area, std::vector<std::string>& warnings,
@@ -346,11 +272,11 @@ bool WorkAreaToVectorFile(WorkAreaHandle area, VectorFile& file) {
     SaveLines(area, file);
   if (kind == FileKind::Region) SaveRegions(area, file);
   const AttributeTable& shell = kept && kept->attributes.present ? kept->attributes : file.attributes;
-  file.attributes = SaveAttributes(area, SectionTwoEntity(kind), shell);
+  file.attributes = AttributeTableOfArea(area, SectionTwoEntity(kind), shell);
   if (kind == FileKind::Region) {
     const AttributeTable& regionShell =
         kept && kept->regionAttributes.present ? kept->regionAttributes : file.regionAttributes;
-    file.regionAttributes = SaveAttributes(area, kRegionEntity, regionShell);
+    file.regionAttributes = AttributeTableOfArea(area, kRegionEntity, regionShell);
   }
   if (kept && kept->lineSlots == file.lines.size()) file.keptSections = kept->keptSections;
   return true;
@@ -359,6 +285,13 @@ bool WorkAreaToVectorFile(WorkAreaHandle area, VectorFile& file) {
 WorkAreaHandle BasLoadWorkArea(WorkAreaSetHandle set, const std::string& path, files::FileReport* report) {
   files::FileReport local;
   files::FileReport& out = report ? *report : local;
+  if (IsTableFilePath(path)) {
+    const WorkAreaHandle table = BasCreateWorkArea(set, kTableArea);
+    if (table && LoadTableFile(table, path, &out)) return table;
+    BasReleaseWorkArea(table);
+    if (!table) out.error = path + ": no work area could be made for it";
+    return 0;
+  }
   VectorFile file;
   if (!files::LoadVectorFile(path, file, out)) return 0;
   const WorkAreaHandle area = BasCreateWorkArea(set, static_cast<int>(file.kind));
@@ -374,6 +307,7 @@ WorkAreaHandle BasLoadWorkArea(WorkAreaSetHandle set, const std::string& path, f
 int BasLoadFileIntoWorkArea(WorkAreaHandle area, const std::string& path, files::FileReport* report) {
   files::FileReport local;
   files::FileReport& out = report ? *report : local;
+  if (BasGetWorkAreaType(area) == kTableArea) return LoadTableFile(area, path, &out);
   FileKind areaKind;
   if (!KindOfArea(BasGetWorkAreaType(area), areaKind)) {
     out.error = path + ": no point, line or region work area to load it into";
@@ -407,6 +341,11 @@ int BasSaveWorkArea(WorkAreaHandle area, const std::string& path, int flags, int
   BasSetWorkAreaFileName(area, target);
   BasSetWorkAreaModified(area, false);
   return 1;
+}
+
+std::string& LastSaveError() {
+  static std::string error;
+  return error;
 }
 
 std::string BasLastSaveError() { return LastSaveError(); }

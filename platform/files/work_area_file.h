@@ -25,12 +25,14 @@ namespace zv {
 inline constexpr int kSavePathComplete = 17504;
 
 // Loads a ".wt", ".wl" or ".wp" file into a new work area of the set; the
-// kind comes from the file's own magic. The handle, or 0 when the file
+// kind comes from the file's own magic. A ".wb" path is read as a table
+// file into a new table area (table_file.h). The handle, or 0 when the file
 // cannot be read (the report says why). Warnings name what was skipped or
 // mended.
 WorkAreaHandle BasLoadWorkArea(WorkAreaSetHandle set, const std::string& path, files::FileReport* report = nullptr);
 
-// Replaces the contents of an area by a file of the area's kind; 1 on
+// Replaces the contents of an area by a file of the area's kind (a table
+// area takes a table file); 1 on
 // success. The area is unchanged when the file cannot be read or is of
 // another kind.
 int BasLoadFileIntoWorkArea(WorkAreaHandle area, const std::string& path, files::FileReport* report = nullptr);
@@ -43,6 +45,8 @@ int BasLoadFileIntoWorkArea(WorkAreaHandle area, const std::string& path, files:
 int BasSaveWorkArea(WorkAreaHandle area, const std::string& path, int flags, int reserved1 = 0, int reserved2 = 0,
                     int reserved3 = 0);
 std::string BasLastSaveError();
+// What BasLastSaveError gives, set by every save of platform/files.
+std::string& LastSaveError();
 
 // The conversions behind the calls above.
 bool WorkAreaToVectorFile(WorkAreaHandle area, files::VectorFile& file);
