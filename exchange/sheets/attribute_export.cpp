@@ -13,29 +13,7 @@ void WriteHeader(const workbook::Range& cells, const CATT_STRU& structure) {
 }
 
 void WriteRecord(const workbook::Range& cells, int row, const AttributeRecord& record) {
-  const CATT_STRU& structure = *record.structure;
-  for (int j = 0; j < structure.fieldCount(); ++j) {
-    switch (structure.fields[static_cast<std::size_t>(j)].type) {
-      case kFieldString: {
-        std::string text;
-        BasGetFieldText(record, j, &text);
-        cells.SetItem(row, j + 1, "'" + text);
-        break;
-      }
-      case kFieldShort:
-      case kFieldLong:
-      case kFieldFloat:
-      case kFieldDouble:
-      case kFieldBoolean: {
-        double value = 0;
-        BasGetFieldDoubleByIndex(record, j, &value);
-        cells.SetItem(row, j + 1, CellValue::Number(value));
-        break;
-      }
-      default:
-        break;
-    }
-  }
+  for (int j = 0; j < record.structure->fieldCount(); ++j) PutFieldCell(cells, row, j + 1, record, j);
 }
 
 // The sheet of area k, named and headed; none when the area is skipped.
@@ -51,6 +29,29 @@ std::optional<workbook::Worksheet> PrepareSheet(const workbook::Sheets& sheets, 
 }
 
 }  // namespace
+
+void PutFieldCell(const workbook::Range& cells, int row, int column, const AttributeRecord& record, int index) {
+  switch (record.structure->fields[static_cast<std::size_t>(index)].type) {
+    case kFieldString: {
+      std::string text;
+      BasGetFieldText(record, index, &text);
+      cells.SetItem(row, column, CellValue::Text(std::move(text)));
+      break;
+    }
+    case kFieldShort:
+    case kFieldLong:
+    case kFieldFloat:
+    case kFieldDouble:
+    case kFieldBoolean: {
+      double value = 0;
+      BasGetFieldDoubleByIndex(record, index, &value);
+      cells.SetItem(row, column, CellValue::Number(value));
+      break;
+    }
+    default:
+      break;
+  }
+}
 
 void ExportAttributeSheets(const workbook::Sheets& sheets, const std::array<WorkAreaHandle, 3>& areas) {
   for (int k = 1; k <= 3; ++k) {

@@ -5,9 +5,9 @@
 // Sheet k (1 point, 2 line, 3 region) of the workbook takes area k and is
 // named "点", "线", "区"; an area that is 0 or empty leaves its sheet with
 // its own name, untouched. Row 1 holds every field name ("ID" included),
-// one column per field in structure order. Values by field type: a text is
-// put with an apostrophe in front, so "007" stays text; types 2, 3, 4, 5
-// and 8 as numbers; other types leave the cell empty.
+// one column per field in structure order. Values by field type
+// (PutFieldCell): a text as a text cell, so "007" stays "007"; types 2, 3,
+// 4, 5 and 8 as numbers; other types leave the cell empty.
 #include <array>
 #include <span>
 
@@ -17,6 +17,11 @@
 namespace zv::sheets {
 
 inline constexpr const char* kSheetNames[3] = {"点", "线", "区"};
+
+// One field's value into a cell by the field's type, as the exports write
+// it: texts as text cells, types 2, 3, 4, 5 and 8 as numbers; other types
+// leave the cell as it is.
+void PutFieldCell(const workbook::Range& cells, int row, int column, const AttributeRecord& record, int index);
 
 // Every entity of each area: ids 1 .. B−1 of the area's id bound, a record
 // that cannot be read gives up its row, so the rows stay contiguous from

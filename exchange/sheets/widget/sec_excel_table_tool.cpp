@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "exchange/sheets/widget/excel_sheet_dlg.h"
+#include "exchange/sheets/widget/platform_table_runs.h"
 #include "exchange/sheets/widget/table_runs.h"
 #include "platform/display/kernel_driver.h"
 #include "platform/view/gis_edit_view.h"
@@ -15,7 +16,7 @@ namespace zv::sheets {
 // view's pick its mouse drives and what a release does, and the view's state
 // line. A row with neither a run nor a mouse part is bound later and not
 // made yet.
-enum class TableMouse { kNone, kRectangle, kPickAll, kPickPoints, kClick };
+enum class TableMouse { kNone, kRectangle, kPickAll, kPickPoints, kPickLines, kClick };
 
 struct TableToolMode {
   int16_t mode;
@@ -31,11 +32,11 @@ namespace {
 constexpr TableToolMode kModes[] = {
     {-1, nullptr, TableMouse::kRectangle, "当前状态: Execl转MapGis"},
     {1, nullptr, TableMouse::kPickAll, "当前状态: MapGis转Excel"},
-    {-2, nullptr, TableMouse::kNone, "当前状态: WB->EXCEL"},     // bound later
-    {2, nullptr, TableMouse::kNone, "当前状态: EXCEL->WB"},      // bound later
-    {-3, nullptr, TableMouse::kNone, "当前状态: 属性简单计算"},  // bound later
+    {-2, ModeTableToExcel, TableMouse::kNone, "当前状态: WB->EXCEL"},
+    {2, ModeExcelToTable, TableMouse::kNone, "当前状态: EXCEL->WB"},
+    {-3, ModeCalculateAttributes, TableMouse::kNone, "当前状态: 属性简单计算"},
     {3, nullptr, TableMouse::kPickPoints, "当前状态: MapGis转Excel1"},
-    {-4, nullptr, TableMouse::kNone, "当前状态: 直方图"},  // bound later
+    {-4, ModeHistogram, TableMouse::kPickLines, "当前状态: 直方图"},  // then picks lines
     {4, nullptr, TableMouse::kClick, "当前状态: 自定义宽度和高度excel转mapgis"},
 };
 
@@ -65,6 +66,7 @@ bool CSecExcelTableTool::Implements(int16_t mode) { return Find(mode) != nullptr
 int CSecExcelTableTool::OnLButtonDown(unsigned flags, CPoint point) {
   if (!mode_) return 1;
   if (mode_->mouse == TableMouse::kRectangle) rubber_.Press(*m_pView, point);
+  if (mode_->mouse == TableMouse::kPickLines) m_pView->SelectLin(WM_LBUTTONDOWN, flags, point);
   if (Picks(mode_->mouse)) {
     Pick(*m_pView, mode_->mouse, WM_LBUTTONDOWN, flags, point);
     press_ = m_pView->_WpToLp(point);
@@ -75,6 +77,7 @@ int CSecExcelTableTool::OnLButtonDown(unsigned flags, CPoint point) {
 void CSecExcelTableTool::OnMouseMove(unsigned flags, CPoint point) {
   if (!mode_) return;
   if (mode_->mouse == TableMouse::kRectangle) rubber_.Track(*m_pView, point);
+  if (mode_->mouse == TableMouse::kPickLines) m_pView->SelectLin(WM_MOUSEMOVE, flags, point);
   if (Picks(mode_->mouse)) Pick(*m_pView, mode_->mouse, WM_MOUSEMOVE, flags, point);
 }
 
@@ -92,6 +95,11 @@ int CSecExcelTableTool::OnLButtonUp(unsigned flags, CPoint point) {
       break;
     case TableMouse::kClick:
       RunCustomSizeTable(*m_pView, point);
+      break;
+    case TableMouse::kPickLines:
+      // The view's pick ends on the release; without it the lines picked by
+      // the press and the drag would never reach the pool.
+      m_pView->SelectLin(WM_LBUTTONUP, flags, point);
       break;
     case TableMouse::kNone:
       break;

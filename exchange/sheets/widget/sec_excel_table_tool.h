@@ -7,8 +7,9 @@
 //   1 "MapGis->Excel", 3 "MapGis->Excel1": drag over a drawn table; its
 //     lines and notes (1) or its notes alone (3) become a new workbook.
 //   4 the custom-size table, drawn at each click.
-//  −2, 2, −3, −4: the platform-table, attribute-calculation and histogram
-//     modes, run in the constructor once their routines are bound.
+//  −2 "WB->EXCEL", 2 "EXCEL->WB", −3 "属性简单计算", −4 "直方图": run in
+//     the constructor (platform_table_runs.h); after the histogram the
+//     mouse picks lines.
 // The tool stays for further tables; the right button only clears the
 // selection pool and stops flashing.
 #include "exchange/sheets/widget/rubber_rect.h"

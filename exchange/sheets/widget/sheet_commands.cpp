@@ -14,6 +14,7 @@ namespace {
 struct MenuItem {
   const char* path;
   int id;
+  const char* shortcut = nullptr;
 };
 
 constexpr MenuItem kItems[] = {
@@ -34,12 +35,17 @@ constexpr MenuItem kItems[] = {
     {"&1辅助工具/EXCEL功能/MapGis->Excel", 33148},
     {"&1辅助工具/EXCEL功能/MapGis->Excel1", 33393},
     {"&1辅助工具/EXCEL功能/WPS ET->MAPGIS(WPS电子表格)", 33613},
+    {"&1辅助工具/EXCEL功能/WB->EXCEL", 33169},
+    {"&1辅助工具/EXCEL功能/EXCEL->WB", 33170},
+    {"&1辅助工具/属性功能/属性简单计算", 33247, "S"},
 };
 
-// The custom-size table reads differently in the two views.
-constexpr cmd::MenuRow kCustomSizeRows[] = {
+// Items of one view: the custom-size table reads differently in the two
+// views, and the histogram is the section view's alone.
+constexpr cmd::MenuRow kOneViewRows[] = {
     {cmd::kMenuSection, "&1辅助工具/EXCEL功能/Excel->MapGis1(自定义列宽行高)", 33485},
     {cmd::kMenuPlan, "&1辅助工具/EXCEL功能/Excel->MapGis1(首行首列为自定义数据)", 33485},
+    {cmd::kMenuSection, "&2辅助工具/专题辅助/直方图", 33461},
 };
 
 BaseGisTool* MakeExcelTool(CGisEditView* view, int16_t mode, int32_t) { return new CSecExcelTool(view, mode); }
@@ -57,8 +63,8 @@ void RegisterSheetTools() {
   menusAdded = true;
   std::vector<cmd::MenuRow> rows;
   for (int menu : {cmd::kMenuPlan, cmd::kMenuSection})
-    for (const MenuItem& item : kItems) rows.push_back({menu, item.path, item.id, nullptr});
-  rows.insert(rows.end(), std::begin(kCustomSizeRows), std::end(kCustomSizeRows));
+    for (const MenuItem& item : kItems) rows.push_back({menu, item.path, item.id, item.shortcut});
+  rows.insert(rows.end(), std::begin(kOneViewRows), std::end(kOneViewRows));
   cmd::Menus().AddRows(rows);
 }
 
