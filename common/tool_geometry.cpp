@@ -260,3 +260,17 @@ double AzimuthDegrees(const D_DOT& from, const D_DOT& to) {
   const double a = 360 - zv::BasSegmentAngle(from, to) * kDegreesPerRadian;
   return a >= 270 ? a - 270 : a + 90;
 }
+
+PolylinePosition PositionAlong(const std::vector<D_DOT>& line, double distance) {
+  double sum = 0;
+  for (std::size_t j = 0; j + 1 < line.size(); ++j) {
+    const double length = zv::BasPointDistance(line[j], line[j + 1]);
+    if (sum + length > distance) {
+      const double t = length > 0 ? (distance - sum) / length : 0;
+      return {j, {line[j].x + (line[j + 1].x - line[j].x) * t, line[j].y + (line[j + 1].y - line[j].y) * t}};
+    }
+    sum += length;
+  }
+  if (line.empty()) return {};
+  return {line.size() - 1, line.back()};
+}

@@ -32,6 +32,14 @@ enum TypedKind : int { kTypedXY = 0, kTypedDistanceAngle = 1, kTypedLength = 2 }
 // nothing read is 0).
 std::optional<D_DOT> ParseTypedPoint(std::string_view text, int kind, const D_DOT& last, const D_DOT& cursor);
 
+// The point at `distance` along a polyline with the start vertex of the
+// segment it lies on; at or past the end, the last vertex (and its index).
+struct PolylinePosition {
+  std::size_t segment = 0;
+  D_DOT point{};
+};
+PolylinePosition PositionAlong(const std::vector<D_DOT>& line, double distance);
+
 // Samples the circle around (cx, cy) of radius r counter-clockwise from
 // `start` to `end` (an end below the start goes on past 2π) by `step`; the
 // last point lies exactly at `end`. Writes count + 1 points, the last one

@@ -6,6 +6,7 @@
 #include <memory>
 #include <random>
 
+#include "common/tool_geometry.h"
 #include "platform/data/geometry.h"
 
 namespace zv::tools {
@@ -30,16 +31,8 @@ struct Placed {
 };
 
 Placed Place(const std::vector<D_DOT>& line, double target) {
-  double sum = 0;
-  for (std::size_t j = 0; j + 1 < line.size(); ++j) {
-    const double length = BasPointDistance(line[j], line[j + 1]);
-    if (sum + length > target) {
-      const double t = length > 0 ? (target - sum) / length : 0;
-      return {target, j, {line[j].x + (line[j + 1].x - line[j].x) * t, line[j].y + (line[j + 1].y - line[j].y) * t}};
-    }
-    sum += length;
-  }
-  return {target, line.size() - 1, line.back()};
+  const PolylinePosition at = PositionAlong(line, target);
+  return {target, at.segment, at.point};
 }
 
 }  // namespace

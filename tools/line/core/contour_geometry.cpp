@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/segment_tests.h"
+#include "common/tool_geometry.h"
 #include "platform/data/geometry.h"
 
 namespace zv::tools {
@@ -33,18 +34,7 @@ Walk WalkOf(const Polyline& line1, const Polyline& line2) {
 
 }  // namespace
 
-D_DOT PointAtDistance(const Polyline& line, double distance) {
-  double sum = 0;
-  for (std::size_t j = 0; j + 1 < line.size(); ++j) {
-    const double length = BasPointDistance(line[j], line[j + 1]);
-    if (sum + length > distance) {
-      const double t = length > 0 ? (distance - sum) / length : 0;
-      return {line[j].x + (line[j + 1].x - line[j].x) * t, line[j].y + (line[j + 1].y - line[j].y) * t};
-    }
-    sum += length;
-  }
-  return line.empty() ? D_DOT{} : line.back();
-}
+D_DOT PointAtDistance(const Polyline& line, double distance) { return PositionAlong(line, distance).point; }
 
 Polyline ResampleLine(const Polyline& line, int32_t m) {
   if (line.empty()) return {};
