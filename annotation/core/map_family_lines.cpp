@@ -45,7 +45,14 @@ class FamilyPlan {
   // pattern frame.
   template <class Each>
   void ForEach(Each each) const {
-    for (double j = first_; j <= last_; ++j) {
+    // Counted, not stepped: at huge magnitudes ++j would stand still. The
+    // count is what Work() reports, so the piece cap bounds it; a dashed
+    // family of gaps only draws nothing and is not walked at all.
+    const bool draws =
+        f_.count == 5 || std::any_of(f_.numbers.begin() + 5, f_.numbers.end(), [](double d) { return d >= 0; });
+    const double lines = draws ? std::max(0.0, last_ - first_ + 1) : 0.0;
+    for (double i = 0; i < lines; ++i) {
+      const double j = first_ + i;
       const double v = origin_.y + j * dy_;
       if (f_.count == 5) {
         each(Back(box_.xmin - panels::kHatchLineOverrun, v), Back(box_.xmax + panels::kHatchLineOverrun, v), false);
@@ -66,7 +73,9 @@ class FamilyPlan {
   template <class Each>
   void Dashes(double j, double v, double before, int k, Each& each) const {
     const double length = Length(k);
-    const double base = origin_.x + j * dx_ + before;
+    // Dashes repeat every period, so the start is taken back to within one
+    // period of the box: a far-off start would leave m too large to step.
+    const double base = box_.xmin + std::fmod(origin_.x + j * dx_ + before - box_.xmin, period_);
     const double m0 = std::ceil((box_.xmin - length - base) / period_);
     const double m1 = std::floor((box_.xmax - base) / period_);
     for (double m = m0; m <= m1; ++m) {

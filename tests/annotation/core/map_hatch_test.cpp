@@ -344,5 +344,22 @@ TEST(MapHatchEngine, UnsoundFamiliesAreSkippedWithANoteAndDenseOnesDrawNothing) 
   EXPECT_TRUE(dense.pieces.empty());
 }
 
+// Families from a broken file whose numbers are far out of scale end at once:
+// a shift or origin of 1e299 leaves the dash walk and the line count where
+// stepping by one changes nothing, and a family of gaps only over a dense
+// spacing has nothing to walk.
+TEST(MapHatchEngine, FarOffOrGapOnlyFamiliesEndAndStayInside) {
+  const Rings square{Rect(0, 0, 100, 100)};
+  for (const char* line : {"0,0,0,1e300,10,1,-1", "0,1e300,1e300,0,10,1,-1", "0,1e300,1e300,0,10",
+                           "30,0,0,0,1e-10,-1,-1"}) {
+    SCOPED_TRACE(line);
+    Drawn drawn;
+    MapHatchFamilies({Parsed(line)}, square, {}, LIN_INFO{}, drawn);
+    EXPECT_LE(drawn.pieces.size(), EstimateMapHatchPieces({Parsed(line)}, square, {}));
+    for (const Piece& p : drawn.pieces)
+      for (const D_DOT& v : {p.first, p.second}) EXPECT_TRUE(InsideOrOnRings(square, v));
+  }
+}
+
 }  // namespace
 }  // namespace zv::annot
