@@ -54,7 +54,8 @@ class ContinuousFamily {
 
   void Draw(const LIN_INFO& info, HatchSink& sink) const {
     if (outline_.size() < 2) return;
-    for (double j = first_; j <= last_; ++j) DrawLine(y0_ + j * dy_, info, sink);
+    // Counted, not stepped: far from the origin ++j would not change j.
+    for (double i = 0; i < Work(); ++i) DrawLine(y0_ + (first_ + i) * dy_, info, sink);
   }
 
  private:

@@ -96,6 +96,17 @@ TEST(HatchEngine, FamiliesWithTooFewNumbersOrOnlyGapsDrawNothing) {
   EXPECT_TRUE(outcome.notes.empty());
 }
 
+// A family whose origin lies far out (a malformed file) still ends: its line
+// numbers are counted, not stepped, so the preview never hangs.
+TEST(HatchEngine, AFamilyFarFromItsOriginEnds) {
+  for (const char* family : {"0, 1e300,1e300, 0,10", "0, 0,1e300, 0,10"}) {
+    SCOPED_TRACE(family);
+    const RecordingSink sink = Hatch({family}, 10, 0);
+    for (const auto& l : sink.lines)
+      for (const D_DOT& p : l) EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+  }
+}
+
 TEST(HatchEngine, DashesInsideAreWholeCutAtTheOutlineOrLeftOut) {
   // One line y = 0 (the others lie 100 away): dashes 5 long every 6 from x = 3.
   // [3, 8] is cut to [3, 6]; [-3, 2] lies inside; [-9, -4] is cut to [-6, -4];
