@@ -84,7 +84,7 @@ TEST_F(FrameBarsTest, ButtonsShowWhenBoundAlongTheRouteAndRunTheirCommands) {
   chrome::CommandToolBar* window = bars().Bar(ToolbarKind::kWindow);
   EXPECT_TRUE(window->ActionOf(57601)->isVisible()) << "打开 is the application's";
   EXPECT_EQ(window->ActionOf(57601)->toolTip(), QStringLiteral("打开(O)..."));
-  EXPECT_FALSE(window->ActionOf(33427)->isVisible()) << "nothing binds it yet";
+  EXPECT_FALSE(window->ActionOf(33427)->isVisible()) << "bound only in the section tool view, none is open";
   EXPECT_EQ(window->ActionOf(999999), nullptr);
 
   chrome::CommandToolBar* side = bars().Bar(ToolbarKind::kSide);

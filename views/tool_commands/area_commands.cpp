@@ -43,7 +43,15 @@ void NumberIds(cmd::CommandTarget& target) {
   CGisEditView* view = EditViewOf(target);
   if (view == nullptr) return;
   const toolview::CurrentAreas areas = AreasOf(*view);
-  for (const int type : {kPointEntity, kLineEntity, kRegionEntity}) toolview::NumberEntityIds(areas.OfType(type), type);
+  // One undo step takes back the numbering of all three kinds.
+  GisUndo& undo = view->GetUndo();
+  undo.BeginStep();
+  for (const int type : {kPointEntity, kLineEntity, kRegionEntity}) {
+    const WorkAreaHandle area = areas.OfType(type);
+    undo.PushList(area, type, BasGetDisplayOrder(area, type), GisUndo::kChanged);
+    toolview::NumberEntityIds(area, type);
+  }
+  undo.EndStep();
   prompt::Message(QStringLiteral("实体号赋给ID号成功！"));
 }
 

@@ -49,6 +49,13 @@ TEST_F(SectionOwnTest, NumberingTellsSuccessAlsoOverEmptyAreas) {
   BasReadAttribute(points, kPointEntity, 2, &record);
   BasGetFieldDoubleByIndex(record, 0, &id);
   EXPECT_EQ(id, 2);
+
+  view_.Undo();  // one step takes the numbering back
+  id = -1;
+  BasReadAttribute(points, kPointEntity, 2, &record);
+  BasGetFieldDoubleByIndex(record, 0, &id);
+  EXPECT_EQ(id, 0);
+  EXPECT_EQ(BasIsEntityLive(points, kPointEntity, 1), 1) << "the points themselves stay";
 }
 
 TEST_F(SectionOwnTest, BothResetsPutTheDefaultsBack) {
