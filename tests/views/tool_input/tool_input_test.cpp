@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/snapped_point.h"
+#include "tests/platform/data/area_probes.h"
 #include "tests/platform/view/view_fixture.h"
 #include "views/snap/snap_search.h"
 #include "views/tool_input/pick_digitiser.h"
@@ -12,19 +13,9 @@
 namespace zv::toolview {
 namespace {
 
-class ToolInputTest : public test::ViewTest {
- protected:
-  std::vector<D_DOT> Vertices(WorkAreaHandle area, int32_t id) {
-    std::vector<D_DOT> v;
-    BasReadLine(area, id, &v, nullptr);
-    return v;
-  }
-  int32_t Live(WorkAreaHandle area, int type) {
-    int32_t live = 0, bound = 0;
-    BasGetEntityCount(area, type, &live, &bound);
-    return live;
-  }
-};
+using ToolInputTest = test::ViewTest;
+using test::Live;
+using test::Vertices;
 
 TEST_F(ToolInputTest, ArrowsMoveFivePixelsExactlyAtTwoZoomsAndUndoInOneStep) {
   const int32_t line = AddLine({{10.3, 20.7}, {40.1, 60.9}});

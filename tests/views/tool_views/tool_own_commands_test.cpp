@@ -24,6 +24,9 @@
 namespace zv {
 namespace {
 
+using test::Live;
+using test::Vertices;
+
 template <class View>
 class OwnCommandsTest : public test::ToolViewTest<View> {
  protected:

@@ -16,6 +16,7 @@
 #include "framework/messages/private_message.h"
 #include "framework/prompts/scripted_prompts.h"
 #include "platform/view/tool_factory.h"
+#include "tests/platform/data/area_probes.h"
 #include "tests/views/view_test_support.h"
 #include "views/cursor_seam.h"
 #include "views/sec_prj_tool_view.h"
@@ -89,16 +90,6 @@ class ToolViewTest : public ::testing::Test {
   void Request(unsigned message, std::intptr_t wParam, std::intptr_t code) {
     msg::PrivateMessageEvent e(message, wParam, code);
     QApplication::sendEvent(&view_, &e);
-  }
-  std::vector<D_DOT> Vertices(WorkAreaHandle area, int32_t id) {
-    std::vector<D_DOT> v;
-    BasReadLine(area, id, &v, nullptr);
-    return v;
-  }
-  int32_t Live(WorkAreaHandle area, int type) {
-    int32_t live = 0, bound = 0;
-    BasGetEntityCount(area, type, &live, &bound);
-    return live;
   }
 
   RecordingChrome chrome_;

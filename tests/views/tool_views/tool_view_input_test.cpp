@@ -7,6 +7,9 @@
 namespace zv {
 namespace {
 
+using test::Live;
+using test::Vertices;
+
 using SectionToolTest = test::ToolViewTest<CSecToolView>;
 using PlanToolTest = test::ToolViewTest<CSecPrjToolView>;
 
