@@ -35,23 +35,24 @@ int NonZeroArcs(const std::vector<int32_t>& arcs) {
 
 }  // namespace
 
-std::string EncodePointRecord(const PointRecord& record) {
+std::string EncodePointRecord(const PointRecord& record, RecordForm form) {
   const std::string gbk = text::ToGbk(text::CutToGbkBytes(record.text, kMaxTextBytes));
   std::string out;
   out.reserve(4 + 2 + 16 + gbk.size() + PNT_INFO::kSize);
-  Put(out, record.id);
+  if (form == RecordForm::Buffer) Put(out, record.id);
   Put(out, static_cast<int16_t>(gbk.size()));
+  if (form == RecordForm::Legend) out += gbk;
   Put(out, record.position.x);
   Put(out, record.position.y);
-  out += gbk;
+  if (form == RecordForm::Buffer) out += gbk;
   PutRecord(out, record.info);
   return out;
 }
 
-std::string EncodeLineRecord(const LineRecord& record) {
+std::string EncodeLineRecord(const LineRecord& record, RecordForm form) {
   std::string out;
   out.reserve(8 + record.vertices.size() * 16 + LIN_INFO::kSize);
-  Put(out, record.id);
+  if (form == RecordForm::Buffer) Put(out, record.id);
   Put(out, static_cast<int32_t>(record.vertices.size()));
   for (const D_DOT& v : record.vertices) {
     Put(out, v.x);
@@ -61,55 +62,64 @@ std::string EncodeLineRecord(const LineRecord& record) {
   return out;
 }
 
-std::string EncodeRegionRecord(const RegionRecord& record) {
+std::string EncodeRegionRecord(const RegionRecord& record, RecordForm form) {
   std::string out;
-  Put(out, record.id);
+  if (form == RecordForm::Buffer) Put(out, record.id);
   Put(out, static_cast<int32_t>(record.arcs.size()));
   for (int32_t arc : record.arcs) Put(out, arc);
-  for (const LineRecord& line : record.arcLines) out += EncodeLineRecord(line);
+  for (const LineRecord& line : record.arcLines) out += EncodeLineRecord(line, form);
   PutRecord(out, record.info);
   return out;
 }
 
-bool WritePointRecord(WorkAreaHandle area, int32_t id, std::ostream& out) {
-  PointRecord record;
-  record.id = id;
-  if (BasReadPoint(area, id, &record.position, &record.text, &record.info) <= 0) return false;
-  return Emit(EncodePointRecord(record), out);
+bool LoadPointRecord(WorkAreaHandle area, int32_t id, PointRecord* record) {
+  record->id = id;
+  return BasReadPoint(area, id, &record->position, &record->text, &record->info) > 0;
 }
 
-namespace {
-bool ReadLineRecord(WorkAreaHandle area, int32_t id, LineRecord* record) {
+bool LoadLineRecord(WorkAreaHandle area, int32_t id, LineRecord* record) {
   record->id = id;
   return BasReadLine(area, id, &record->vertices, &record->info) > 0;
 }
-}  // namespace
+
+bool LoadRegionRecord(WorkAreaHandle area, int32_t id, RegionRecord* record, MissingArcs missing) {
+  record->id = id;
+  record->arcs.clear();
+  record->arcLines.clear();
+  std::vector<int32_t> arcs;
+  if (BasReadRegion(area, id, &arcs, &record->info) <= 0 || arcs.empty()) return false;
+  // Entry 0 and the separators carry no line; every entry kept has its line
+  // record.
+  record->arcs.push_back(arcs[0]);
+  for (std::size_t i = 1; i < arcs.size(); ++i) {
+    if (arcs[i] == 0) {
+      record->arcs.push_back(0);
+      continue;
+    }
+    LineRecord line;
+    if (!LoadLineRecord(area, std::abs(arcs[i]), &line)) {
+      if (missing == MissingArcs::Refuse) return false;
+      continue;
+    }
+    record->arcs.push_back(arcs[i]);
+    record->arcLines.push_back(std::move(line));
+  }
+  return true;
+}
+
+bool WritePointRecord(WorkAreaHandle area, int32_t id, std::ostream& out) {
+  PointRecord record;
+  return LoadPointRecord(area, id, &record) && Emit(EncodePointRecord(record), out);
+}
 
 bool WriteLineRecord(WorkAreaHandle area, int32_t id, std::ostream& out) {
   LineRecord record;
-  if (!ReadLineRecord(area, id, &record)) return false;
-  return Emit(EncodeLineRecord(record), out);
+  return LoadLineRecord(area, id, &record) && Emit(EncodeLineRecord(record), out);
 }
 
 bool WriteRegionRecord(WorkAreaHandle area, int32_t id, std::ostream& out) {
   RegionRecord record;
-  record.id = id;
-  std::vector<int32_t> arcs;
-  if (BasReadRegion(area, id, &arcs, &record.info) <= 0 || arcs.empty()) return false;
-  // Entry 0 and the separators carry no line; an arc that cannot be read is
-  // left out so that every entry written has its line record.
-  record.arcs.push_back(arcs[0]);
-  for (std::size_t i = 1; i < arcs.size(); ++i) {
-    if (arcs[i] == 0) {
-      record.arcs.push_back(0);
-      continue;
-    }
-    LineRecord line;
-    if (!ReadLineRecord(area, std::abs(arcs[i]), &line)) continue;
-    record.arcs.push_back(arcs[i]);
-    record.arcLines.push_back(std::move(line));
-  }
-  return Emit(EncodeRegionRecord(record), out);
+  return LoadRegionRecord(area, id, &record, MissingArcs::Drop) && Emit(EncodeRegionRecord(record), out);
 }
 
 bool RecordReader::Take(std::size_t n, const char** at) {
@@ -150,18 +160,34 @@ void CopyRecord(const char* at, bytes::ByteRecord<N>& record) {
 }
 }  // namespace
 
+bool RecordReader::ReadInt16(int16_t* value) {
+  const char* at = nullptr;
+  if (!Take(2, &at)) return false;
+  *value = bytes::ReadLe<int16_t>(reinterpret_cast<const uint8_t*>(at));
+  return true;
+}
+
+bool RecordReader::ReadId(int32_t* id) {
+  *id = 0;
+  return form_ == RecordForm::Legend || ReadInt32(id);
+}
+
+bool RecordReader::ReadPointText(int16_t length, std::string* text) {
+  const char* at = nullptr;
+  if (length < 0 || !Take(static_cast<std::size_t>(length), &at)) return false;
+  *text = text::FromGbk(std::string_view(at, static_cast<std::size_t>(length)));
+  return true;
+}
+
 bool RecordReader::ReadPoint(PointRecord* record) {
   return Whole(offset_, [&] {
-    const char* at = nullptr;
-    if (!Take(4 + 2 + 16, &at)) return false;
-    const auto* u = reinterpret_cast<const uint8_t*>(at);
-    record->id = bytes::ReadLe<int32_t>(u);
-    const int16_t length = bytes::ReadLe<int16_t>(u + 4);
-    record->position = {bytes::ReadLe<double>(u + 6), bytes::ReadLe<double>(u + 14)};
-    const char* text = nullptr;
+    int16_t length = 0;
+    if (!ReadId(&record->id) || !ReadInt16(&length)) return false;
+    if (form_ == RecordForm::Legend && !ReadPointText(length, &record->text)) return false;
+    if (!ReadDouble(&record->position.x) || !ReadDouble(&record->position.y)) return false;
+    if (form_ == RecordForm::Buffer && !ReadPointText(length, &record->text)) return false;
     const char* info = nullptr;
-    if (length < 0 || !Take(static_cast<std::size_t>(length), &text) || !Take(PNT_INFO::kSize, &info)) return false;
-    record->text = text::FromGbk(std::string_view(text, static_cast<std::size_t>(length)));
+    if (!Take(PNT_INFO::kSize, &info)) return false;
     CopyRecord(info, record->info);
     return true;
   });
@@ -170,7 +196,7 @@ bool RecordReader::ReadPoint(PointRecord* record) {
 bool RecordReader::ReadLine(LineRecord* record) {
   return Whole(offset_, [&] {
     int32_t count = 0;
-    if (!ReadInt32(&record->id) || !ReadInt32(&count) || count < 0) return false;
+    if (!ReadId(&record->id) || !ReadInt32(&count) || count < 0) return false;
     if (static_cast<uint64_t>(count) * 16 + LIN_INFO::kSize > remaining()) return false;
     record->vertices.resize(static_cast<std::size_t>(count));
     for (D_DOT& v : record->vertices) {
@@ -187,7 +213,7 @@ bool RecordReader::ReadLine(LineRecord* record) {
 bool RecordReader::ReadRegion(RegionRecord* record) {
   return Whole(offset_, [&] {
     int32_t count = 0;
-    if (!ReadInt32(&record->id) || !ReadInt32(&count) || count < 0) return false;
+    if (!ReadId(&record->id) || !ReadInt32(&count) || count < 0) return false;
     if (static_cast<uint64_t>(count) * 4 + REG_INFO::kSize > remaining()) return false;
     record->arcs.resize(static_cast<std::size_t>(count));
     for (int32_t& arc : record->arcs) ReadInt32(&arc);
