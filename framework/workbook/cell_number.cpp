@@ -13,7 +13,7 @@ bool Digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-double ParseCellNumber(std::string_view text) {
+std::string WithoutGroupCommas(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
@@ -25,8 +25,10 @@ double ParseCellNumber(std::string_view text) {
     cleaned += text[i];
   }
   cleaned.append(text.substr(i));
-  return num::ParseDouble(cleaned);
+  return cleaned;
 }
+
+double ParseCellNumber(std::string_view text) { return num::ParseDouble(WithoutGroupCommas(text)); }
 
 double ParseCellNumber(const Range& cell) {
   const CellValue value = cell.Value();

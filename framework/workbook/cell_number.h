@@ -9,11 +9,17 @@
 // 1 m. A number cell shown in the General format gives its full value:
 // General shows about eleven characters, so 3512345.678901 shows as
 // 3512345.679, and reading the text would lose the rest.
+#include <string>
 #include <string_view>
 
 namespace zv::workbook {
 
 class Range;
+
+// The text with the commas between the digits of its leading whole part
+// taken out ("2,000" → "2000", "1,200.5 m" → "1200.5 m"); the rest as it is.
+// For texts handed on to a reader that takes their leading number.
+std::string WithoutGroupCommas(std::string_view text);
 
 double ParseCellNumber(std::string_view text);
 // Of the range's top-left cell.

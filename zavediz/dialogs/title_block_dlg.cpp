@@ -131,6 +131,7 @@ void CTitleBlockDlg::ShowValues() {
 }
 
 int CTitleBlockDlg::DoModal() {
+  if (preset_ && preset_->defaultPlanScale) values_.topographicScale = *preset_->defaultPlanScale;
   LoadTitleBlockFile(values_);
   if (preset_) ApplyPreset(*preset_, values_);
   ShowValues();

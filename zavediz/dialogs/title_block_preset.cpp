@@ -12,6 +12,7 @@ std::optional<TitleBlockPreset> PresetOf(const SectionData& section) {
       {section.row1Left, section.row2Left, section.row3Left, section.row4Left, section.row5Left, section.row6Left},
       {section.row1Right, section.row2Right, section.row3Right, section.row4Right, section.row5Right},
       std::nullopt,
+      std::nullopt,
   };
 }
 

@@ -17,30 +17,59 @@ namespace {
 
 constexpr int kNewSectionCommand = 32808;  // 新建文件: a section document, no dialog
 
-void OnCutZavediz(cmd::CommandTarget& target) {
+// The plan document of a plan view's command, with its view; null outside
+// the running program.
+struct PlanTarget {
+  CPrjEditView* plan = nullptr;
+  CZavedizDoc* doc = nullptr;
+};
+
+PlanTarget PlanTargetOf(cmd::CommandTarget& target) {
   auto* view = dynamic_cast<docview::CView*>(&target);
   auto* plan = view ? dynamic_cast<CPrjEditView*>(view->Widget()) : nullptr;
   auto* doc = view ? dynamic_cast<CZavedizDoc*>(view->GetDocument()) : nullptr;
-  if (plan == nullptr || doc == nullptr || docview::App() == nullptr) return;
-  const PlanSection& line = PlanSectionBinding::Of(*plan, doc->Section()).Controller().Plan();
-  const CutOutcome cut = CutZavediz(doc->Section(), static_cast<int>(line.vertices.size()), Settings().ichnography);
+  if (plan == nullptr || doc == nullptr || docview::App() == nullptr) return {};
+  return {plan, doc};
+}
+
+// A new section document asked to draw what the cut prepared.
+void DrawCut(CZavedizDoc& doc, const CutOutcome& cut) {
   if (cut.operation == 0) {
     prompt::Message(QString::fromStdString(cut.message));
     return;
   }
   cmd::Execute({docview::App()}, kNewSectionCommand);
-  PostZavedizRequest(*doc, cut.operation);
+  PostZavedizRequest(doc, cut.operation);
+}
+
+void OnCutZavediz(cmd::CommandTarget& target) {
+  const PlanTarget at = PlanTargetOf(target);
+  if (at.doc == nullptr) return;
+  const PlanSection& line = PlanSectionBinding::Of(*at.plan, at.doc->Section()).Controller().Plan();
+  DrawCut(*at.doc, CutZavediz(at.doc->Section(), static_cast<int>(line.vertices.size()), Settings().ichnography));
+}
+
+// Each run opens another section document from the same survey profile.
+void OnDrawSurveyZavediz(cmd::CommandTarget& target) {
+  const PlanTarget at = PlanTargetOf(target);
+  if (at.doc != nullptr) DrawCut(*at.doc, CutSurveyZavediz(at.doc->Section(), Settings().ichnography));
 }
 
 void OnSaveZavediz(cmd::CommandTarget& target) {
   if (auto* view = dynamic_cast<CSecGisEditView*>(EditViewOf(target))) SectionRequestHandler::Of(*view).SaveZavediz();
 }
 
-constexpr cmd::CommandRow kPlanRows[] = {cmd::Handler(32787, OnCutZavediz, "CutZavediz")};
+constexpr cmd::CommandRow kPlanRows[] = {
+    cmd::Handler(32787, OnCutZavediz, "CutZavediz"),
+    cmd::Handler(32971, OnDrawSurveyZavediz, "DrawSurveyZavediz"),
+};
 constexpr cmd::CommandRow kSectionRows[] = {cmd::Handler(32799, OnSaveZavediz, "SaveZavediz")};
 
 // 保存剖面 is already an item of the section view's 文件 menu.
-constexpr cmd::MenuRow kMenu[] = {{cmd::kMenuPlan, "&C剖面图/图切剖面", 32787}};
+constexpr cmd::MenuRow kMenu[] = {
+    {cmd::kMenuPlan, "&C剖面图/图切剖面", 32787},
+    {cmd::kMenuPlan, "&C剖面图/绘制剖面", 32971},
+};
 
 }  // namespace
 

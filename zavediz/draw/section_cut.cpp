@@ -109,8 +109,7 @@ void PlaceGridTicks(SectionData& data) {
   }
 }
 
-CutOutcome CutZavediz(SectionData& data, int lineVertices, double ichnography) {
-  if (data.terrain.IsEmpty()) return {0, kNoSectionLineMessage};
+double PlaceBottomLine(SectionData& data, double ichnography) {
   const double bottom = ZavedizBottomY(data, ichnography);
   data.bottomLeft = D_DOT{data.sectionStart.x, bottom};
   data.bottomRight = D_DOT{data.sectionEnd.x, bottom};
@@ -119,6 +118,12 @@ CutOutcome CutZavediz(SectionData& data, int lineVertices, double ichnography) {
   if (!data.xTick.set) PlaceGridTicks(data);
   data.xTick.baseY = bottom;
   data.yTick.baseY = bottom;
+  return bottom;
+}
+
+CutOutcome CutZavediz(SectionData& data, int lineVertices, double ichnography) {
+  if (data.terrain.IsEmpty()) return {0, kNoSectionLineMessage};
+  const double bottom = PlaceBottomLine(data, ichnography);
   for (DesignBoreholeRec& hole : data.boreholes) hole.baseY = bottom;
 
   data.terrain.RemoveNamed([](const std::string& name) { return name == kTrenchStart || name == kTrenchEnd; });
@@ -133,6 +138,12 @@ CutOutcome CutZavediz(SectionData& data, int lineVertices, double ichnography) {
 
   if (lineVertices <= 2) return {kDrawStraight, {}};
   return {data.verticalProjection == kVerticalProjection ? kDrawProjected : kDrawFolded, {}};
+}
+
+CutOutcome CutSurveyZavediz(SectionData& data, double ichnography) {
+  if (data.terrain.IsEmpty()) return {0, kNoSurveyProfileMessage};
+  PlaceBottomLine(data, ichnography);
+  return {kDrawSurvey, {}};
 }
 
 }  // namespace zv::zavediz

@@ -12,6 +12,7 @@
 namespace zv::zavediz {
 
 inline constexpr const char* kNoSectionLineMessage = "缺少剖面线数据，请先在地形图上画勘探线。";
+inline constexpr const char* kNoSurveyProfileMessage = "缺少剖面线数据，请先在读取测量数据。";
 
 // The drawing requests the cut asks for (the section request's operation).
 enum ZavedizOperation : int {
@@ -32,6 +33,14 @@ struct CutOutcome {
 // profile refuses, changing nothing. The trench ends are merged again on
 // every cut: those of an earlier cut are taken out first.
 CutOutcome CutZavediz(SectionData& data, int lineVertices, double ichnography);
+
+// The cut of a section read from survey data (operation 10): the same
+// bottom line and ticks, nothing merged. The ticks are placed once: a
+// second cut of the same line keeps them and only moves them to the bottom.
+CutOutcome CutSurveyZavediz(SectionData& data, double ichnography);
+
+// The bottom line and the ticks both cuts place; the bottom y, mm.
+double PlaceBottomLine(SectionData& data, double ichnography);
 
 // The section's bottom y, mm: from the header's lowest elevation when set,
 // else from the profile's lowest point or the lowest design borehole bottom

@@ -17,7 +17,10 @@
 //
 // The survey road (32970, 32801) takes a surveyed exploration line of the
 // borehole database as a new straight section line: its header from TPMK00,
-// its profile from the stations of TPMK001 (plan_survey_road.cpp).
+// its profile from the stations of TPMK001 (plan_survey_road.cpp). 33622
+// takes one from the survey workbook in the running spreadsheet program
+// (plan_survey_workbook_road.cpp): its sheet 2 row for the header, its sheet
+// 3 rows for the profile, each step attaching afresh.
 
 #include <QPointer>
 #include <functional>
@@ -69,6 +72,7 @@ class PlanSectionController {
   void OnVerticalProjection();   // 33203 垂直投影图
   void OnSetTitleBlockData();    // 32781 设置图签数据
   void OnReadSurveyFromDatabase();  // 32970 读取测量数据, 32801 剖面数据采集
+  void OnReadSurveyFromWorkbook();  // 33622 读取测量数据 (the survey workbook)
   void OnAutoElevation();        // 32780 自动赋高程
   void OnShowAssignedContours(); // 32792 查看已赋属性线
   void OnRestoreContourColour(); // 32793 恢复线颜色
@@ -111,6 +115,16 @@ class PlanSectionController {
   // The survey road after its new line began; false when it failed or the
   // header was cancelled (told after the step's own message).
   bool ReadSurveyLine();
+  // The start and the end of both survey roads: a new straight line, and
+  // its geometry once the ground ends and the header are in place.
+  void BeginSurveyLine();
+  void StoreSurveyLine();
+  // The steps of 33622, each attaching to the spreadsheet program afresh:
+  // the picked section's sheet row (0 when none), its header (false when the
+  // command ends), its points into the profile.
+  int PickSurveyZavediz();
+  bool ReadSurveyZavedizHeader(int row);
+  void ReadSurveyZavedizPoints(int row);
   void StoreLine(const std::vector<D_DOT>& vertices);
 
   void OnBandDown(unsigned flags, CPoint point);

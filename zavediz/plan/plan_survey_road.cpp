@@ -1,6 +1,6 @@
 // The survey road of the plan view's section controller: a surveyed
-// exploration line of the borehole database becomes a new straight section
-// line. It starts afresh as every other way does (two vertices, no vertical
+// exploration line of the borehole database or of the survey workbook
+// (plan_survey_workbook_road.cpp) becomes a new straight section line. It starts afresh as every other way does (two vertices, no vertical
 // projection, no crossings, the geology unread, the old line's overlay
 // gone), so the cut and a later geology reading treat it as a line of its
 // own. Ground ends are stored only once the header is accepted.
@@ -26,12 +26,23 @@ D_DOT PlanPoint(const D_DOT& ground, int32_t planScale) {
 
 }  // namespace
 
-void PlanSectionController::OnReadSurveyFromDatabase() {
+void PlanSectionController::BeginSurveyLine() {
   data_.verticalProjection = 0;
   BeginSectionLine(plan_, data_);
   plan_.vertices.assign(2, D_DOT{});
   plan_.overlayShown = false;
   view_.OnCleanWindow();
+}
+
+void PlanSectionController::StoreSurveyLine() {
+  StoreZavedizGeometry(data_);
+  plan_.start = PlanPoint(data_.groundStart, data_.planScale);
+  plan_.end = PlanPoint(data_.groundEnd, data_.planScale);
+  plan_.vertices = {plan_.start, plan_.end};
+}
+
+void PlanSectionController::OnReadSurveyFromDatabase() {
+  BeginSurveyLine();
   if (!ReadSurveyLine()) prompt::Message(QString::fromUtf8(kSurveyReadFailedMessage));
 }
 
@@ -55,10 +66,7 @@ bool PlanSectionController::ReadSurveyLine() {
   if (!AskHeader(header->preset)) return false;
   data_.groundStart = header->groundStart;
   data_.groundEnd = header->groundEnd;
-  StoreZavedizGeometry(data_);
-  plan_.start = PlanPoint(data_.groundStart, data_.planScale);
-  plan_.end = PlanPoint(data_.groundEnd, data_.planScale);
-  plan_.vertices = {plan_.start, plan_.end};
+  StoreSurveyLine();
 
   std::vector<SurveyStation> stations;
   if (!ReadSurveyStations(source, code, line, &stations, &error)) {

@@ -33,7 +33,9 @@ struct ZavedizHeader {
 ZavedizHeader HeaderFromTitleBlock(const TitleBlockValues& values, const TitleBlockRows& rows);
 
 // Scales that every later step can divide by and step through: P ≥ 1 and
-// S ≥ 10 (the section's tick and label steps are S / 10 in whole numbers).
+// S ≥ kMinSectionScale (the section's tick and label steps are S / 10 in
+// whole numbers).
+inline constexpr int32_t kMinSectionScale = 10;
 bool HeaderScalesUsable(const ZavedizHeader& header);
 
 // Copies the header into the section data and marks it set.

@@ -19,6 +19,12 @@ TEST(CellNumber, TextsReadAsAtofWithGroupCommasSkipped) {
   }
 }
 
+TEST(CellNumber, GroupCommasComeOutOfTheLeadingNumberOnly) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"2,000", "2000"}, {"1,200.5 m", "1200.5 m"}, {"1:2,000", "1:2,000"}, {"a,b", "a,b"}, {"", ""}};
+  for (const auto& [text, expected] : cases) EXPECT_EQ(WithoutGroupCommas(text), expected) << text;
+}
+
 TEST(CellNumber, GeneralCellsGiveTheirFullValueAndFormattedOnesTheirText) {
   const testing::OpenedBook opened("calc_cases.xlsx");
   // #,##0.00 shows "1,234,567.89"; 0.0% shows "25.6%"; 0.0" m" shows "3.5 m".

@@ -8,7 +8,9 @@
 #include "framework/commands/menu_rows.h"
 #include "framework/docview/doc_template.h"
 #include "tests/zavediz/plan/plan_view_fixture.h"
+#include "zavediz/draw/section_cut.h"
 #include "zavediz/draw/section_request_handler.h"
+#include "zavediz/plan/section_geometry.h"
 #include "zavediz/plan/plan_section_controller.h"
 
 namespace zv::zavediz {
@@ -26,6 +28,15 @@ class SectionCommandsTest : public test::PlanViewTest {
     Mouse(QEvent::MouseMove, {380, 150}, Qt::LeftButton);
     Mouse(QEvent::MouseButtonRelease, {380, 150}, Qt::NoButton);
     return plan;
+  }
+  // The save folder asked by a section view once it has drawn.
+  void AnswerSaveFolder(const QString& name) {
+    const QString folder = QString::fromStdString(zv::test::TempRoot()) + "/" + name;
+    script_->AnswerDialog([folder](QDialog& d) {
+      d.findChild<QLineEdit*>("control1117")->setText(folder);
+      d.accept();
+      return -1;
+    });
   }
   static int Lines(const CGisEditView& view) {
     int32_t live = 0, bound = 0;
@@ -87,6 +98,60 @@ TEST_F(SectionCommandsTest, CutWithoutALineSaysSo) {
   EXPECT_EQ(docs().size(), before);
   ASSERT_FALSE(script_->Messages().empty());
   EXPECT_EQ(script_->Messages().back(), QString::fromUtf8("缺少剖面线数据，请先在地形图上画勘探线。"));
+}
+
+TEST_F(SectionCommandsTest, DrawSurveyOpensASectionPerRunOnTheSurveysBottomLine) {
+  const auto menu = cmd::Menus().RowsOf(cmd::kMenuPlan);
+  for (const int id : {33622, 32971}) {
+    SCOPED_TRACE(id);
+    EXPECT_TRUE(std::any_of(menu.begin(), menu.end(), [id](const cmd::MenuRow& r) { return r.id == id; }));
+  }
+  CZavedizDoc* doc = OpenPlan();
+  ASSERT_NE(doc, nullptr);
+  const size_t before = docs().size();
+  frame().RunCommand(32971);
+  EXPECT_EQ(docs().size(), before);
+  ASSERT_EQ(script_->Messages().size(), 1u);
+  EXPECT_EQ(script_->Messages()[0], QString::fromUtf8(kNoSurveyProfileMessage));
+
+  // A surveyed line at 1:2000 from 300 m to 480 m, no lowest elevation set.
+  SectionData& data = doc->Section();
+  data.headerSet = true;
+  data.planScale = 10000;
+  data.sectionScale = 2000;
+  data.lowestElevation = -1;
+  data.groundStart = D_DOT{1000, 2000};
+  data.groundEnd = D_DOT{1800, 2600};
+  StoreZavedizGeometry(data);
+  for (int i = 0; i <= 9; ++i) data.terrain.InsertAt(i + 1, 0, 50.0 * i, (300.0 + 20 * i) * 0.5, "P", 0.0);
+
+  frame().RunCommand(32971);
+  ASSERT_EQ(docs().size(), before + 1);
+  CGisEditView* first = NewestSectionView();
+  EXPECT_EQ(data.sectionStart.y, -35.0) << "150 mm lowest, less 120, less half the 30 mm strip";
+  EXPECT_EQ(data.sectionEnd.y, -35.0);
+  EXPECT_EQ(data.bottomLeft.y, -35.0);
+  EXPECT_EQ(data.bottomRight.x, 500.0);
+  ASSERT_TRUE(data.xTick.set);
+  EXPECT_EQ(data.xTick.baseY, -35.0);
+  EXPECT_EQ(data.yTick.baseY, -35.0);
+
+  // A second run opens another section; the ticks stay where the first put them.
+  const double placed = data.xTick.position;
+  data.xTick.position = placed + 1.0;
+  doc->ActivateFirstFrame();
+  frame().RunCommand(32971);
+  ASSERT_EQ(docs().size(), before + 2);
+  CGisEditView* second = NewestSectionView();
+  EXPECT_NE(first, second);
+  EXPECT_EQ(data.xTick.position, placed + 1.0);
+
+  AnswerSaveFolder("survey1");
+  AnswerSaveFolder("survey2");
+  Settle();
+  EXPECT_EQ(script_->PendingAnswers(), 0);
+  EXPECT_GT(Lines(*first), 20);
+  EXPECT_GT(Lines(*second), 20);
 }
 
 }  // namespace

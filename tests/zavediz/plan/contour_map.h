@@ -57,6 +57,19 @@ inline std::string Dump(const CPointRecList& list) {
   return text;
 }
 
+// The names of a list's points, each followed by a blank.
+inline std::string Names(const CPointRecList& list) {
+  std::string names;
+  for (int32_t i = 1; i <= list.GetCount(); ++i) {
+    int32_t id;
+    double x, y;
+    std::string name;
+    list.GetAtWithName(i, id, x, y, name);
+    names += name + " ";
+  }
+  return names;
+}
+
 class ContourMapTest : public zv::test::WorkAreasTest {
  protected:
   void SetUp() override {

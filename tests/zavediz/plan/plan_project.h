@@ -5,13 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QDir>
+#include <QLineEdit>
+#include <map>
+#include <memory>
 #include <string>
 
+#include "framework/prompts/scripted_prompts.h"
 #include "platform/project/map_project.h"
 #include "platform/view/prj_edit_view.h"
 #include "tests/support/test_env.h"
 #include "tests/zavediz/plan/contour_map.h"
+#include "zavediz/plan/plan_section_controller.h"
 
 namespace zv::zavediz::test {
 
@@ -45,6 +51,39 @@ inline void ShowPlan(CPrjEditView& view, MapProject* project) {
   org.y = 0;
   org.scale = 1.0;
   ASSERT_TRUE(view._SetWinDispParam(org));
+}
+
+// A controller over the contour plan shown in a view, with the answers of
+// its dialogs scripted.
+class PlanControllerTest : public testing::Test {
+ public:
+  void SetUp() override {
+    ShowPlan(view_, plan_.project);
+    controller_ = std::make_unique<PlanSectionController>(view_, data_);
+  }
+  void TearDown() override {
+    controller_.reset();
+    view_.SetProject(nullptr);
+  }
+  std::string Names() const { return test::Names(data_.terrain); }
+
+  ContourProject plan_;
+  CPrjEditView view_;
+  SectionData data_;
+  std::unique_ptr<PlanSectionController> controller_;
+  prompt::ScopedScriptedPrompts script_;
+};
+
+// The title-block dialog: `fields` (control name → text) read as shown, then
+// OK or cancel.
+inline void AnswerHeader(prompt::ScriptedPrompts& script, std::map<QString, QString>* fields, bool ok = true) {
+  script.AnswerDialog([fields, ok](QDialog& d) {
+    if (fields)
+      for (auto& [name, value] : *fields) value = d.findChild<QLineEdit*>(name)->text();
+    if (!ok) return static_cast<int>(QDialog::Rejected);
+    d.accept();
+    return -1;
+  });
 }
 
 }  // namespace zv::zavediz::test

@@ -33,17 +33,12 @@ std::string Text(const D_DOT& p) {
   return text;
 }
 
-class SurveyRoadTest : public testing::Test {
+class SurveyRoadTest : public test::PlanControllerTest {
  public:
   void SetUp() override {
     zv::test::RegisterFixtureDb();
     DataSourceName() = "kof";
-    test::ShowPlan(view_, plan_.project);
-    controller_ = std::make_unique<PlanSectionController>(view_, data_);
-  }
-  void TearDown() override {
-    controller_.reset();
-    view_.SetProject(nullptr);
+    PlanControllerTest::SetUp();
   }
 
   // The section chooser: the area typed and left, the section typed, OK.
@@ -58,33 +53,7 @@ class SurveyRoadTest : public testing::Test {
       return -1;
     });
   }
-  // The title-block dialog: its fields as preset, then OK (or cancel).
-  void AnswerHeader(std::map<QString, QString>* fields, bool ok = true) {
-    script_->AnswerDialog([fields, ok](QDialog& d) {
-      if (fields)
-        for (auto& [name, value] : *fields) value = d.findChild<QLineEdit*>(name)->text();
-      if (!ok) return static_cast<int>(QDialog::Rejected);
-      d.accept();
-      return -1;
-    });
-  }
-  std::string Names() const {
-    std::string names;
-    for (int32_t i = 1; i <= data_.terrain.GetCount(); ++i) {
-      int32_t id;
-      double x, y;
-      std::string name;
-      data_.terrain.GetAtWithName(i, id, x, y, name);
-      names += name + " ";
-    }
-    return names;
-  }
-
-  test::ContourProject plan_;
-  CPrjEditView view_;
-  SectionData data_;
-  std::unique_ptr<PlanSectionController> controller_;
-  prompt::ScopedScriptedPrompts script_;
+  void AnswerHeader(std::map<QString, QString>* fields, bool ok = true) { test::AnswerHeader(*script_, fields, ok); }
 };
 
 TEST_F(SurveyRoadTest, ASurveyedLineBecomesANewStraightSectionWithItsHeaderAndStations) {
