@@ -17,7 +17,7 @@ void RegisterClipCommands() {
   Tools().Register("CSecClipTool", MakeClipTool, CSecClipTool::IsBuilt);
   std::vector<cmd::MenuRow> items;
   for (const CSecClipTool::ModeRow& row : CSecClipTool::Modes()) {
-    if (!row.start || row.command == 0) continue;
+    if (!CSecClipTool::IsBuilt(row.mode) || row.command == 0) continue;
     items.push_back({cmd::kMenuPlan, row.planPath, row.command, nullptr});
     items.push_back({cmd::kMenuSection, row.sectionPath ? row.sectionPath : row.planPath, row.command, nullptr});
   }

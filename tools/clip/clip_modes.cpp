@@ -1,7 +1,7 @@
 // The modes of the clip tool, one row each, in the order of the plan menu,
 // the routing of the slots through them, and the handlers several modes
-// share. The clipping, block and splitting modes keep their rows without
-// handlers until they are built.
+// share. The block and splitting modes keep their rows without handlers
+// until they are built.
 #include <span>
 
 #include "platform/view/gis_edit_view.h"
@@ -13,9 +13,12 @@ using T = CSecClipTool;
 
 std::span<const CSecClipTool::ModeRow> CSecClipTool::Modes() {
   static const ModeRow kModes[] = {
-      {-1, 33038, "&1辅助工具/裁剪工具/选线裁剪", nullptr, false, nullptr},
-      {-6, 33440, "&1辅助工具/裁剪工具/选区裁剪", nullptr, false, nullptr},
-      {6, 33441, "&1辅助工具/裁剪工具/画线裁剪", nullptr, true, nullptr},
+      {-1, 33038, "&1辅助工具/裁剪工具/选线裁剪", nullptr, false, &T::ClipBySelectedLine, &T::SelectLine,
+       &T::ClipAfterSelectLine, &T::End, &T::SelectLineMove},
+      {-6, 33440, "&1辅助工具/裁剪工具/选区裁剪", nullptr, false, &T::ClipBySelectedRegion, &T::SelectRegion,
+       &T::ClipAfterSelectRegion, &T::StopHere, &T::SelectRegionMove},
+      {6, 33441, "&1辅助工具/裁剪工具/画线裁剪", nullptr, true, nullptr, &T::AddVertex, nullptr, &T::ClipByDrawnLine,
+       &T::RubberBand, &T::DrawOutline},
       {1, 33056, "&1辅助工具/断线功能/选线剪断相交线", nullptr, false, &T::BreakLinesBySelectedLine, &T::SelectLine,
        &T::BreakAfterSelect, &T::ClearSelection, &T::SelectLineMove},
       {2, 33127, "&1辅助工具/断线功能/拉线剪断相交线", nullptr, true, &T::ArmDragLine, &T::AddDragVertex, nullptr,
@@ -70,10 +73,12 @@ void CSecClipTool::OnRButtonUp(unsigned flags, CPoint point) {
   if (const ModeRow* row = FindMode(m_nMode); row && row->right) (this->*row->right)(flags, point);
 }
 
-void CSecClipTool::DrawHook(KernelDriver*) {
+void CSecClipTool::DrawHook(KernelDriver* dc) {
   // A redraw starts from the map again: no rubber line is on it.
   rubberShown_ = false;
+  dc_ = dc;
   if (const ModeRow* row = FindMode(m_nMode); row && row->draw) (this->*row->draw)();
+  dc_ = nullptr;
 }
 
 // ---- shared handlers

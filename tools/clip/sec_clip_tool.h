@@ -26,6 +26,8 @@
 
 namespace zv::tools {
 
+struct ClipJob;
+
 class CSecClipTool : public BaseGisTool {
  public:
   CSecClipTool(CGisEditView* view, int16_t mode);
@@ -75,6 +77,24 @@ class CSecClipTool : public BaseGisTool {
   void RubberBand(unsigned flags, CPoint point);
   void DrawVertices();
 
+  // ---- clipping by an outline (clip_outline_modes.cpp): −1, −6, 6
+  void ClipBySelectedLine();
+  void ClipAfterSelectLine(unsigned flags, CPoint point);
+  void ClipBySelectedRegion();
+  void SelectRegion(unsigned flags, CPoint point);
+  void SelectRegionMove(unsigned flags, CPoint point);
+  void ClipAfterSelectRegion(unsigned flags, CPoint point);
+  void ClipByDrawnLine(unsigned flags, CPoint point);
+  void DrawOutline();
+  // The outline's rings (each closed) clipped into a folder: the project's
+  // files when the view shows a project that has items, else the view's
+  // current areas.
+  void ClipFiles(const std::vector<std::vector<D_DOT>>& outline, const LIN_INFO& line);
+  void ClipProject(const std::vector<std::vector<D_DOT>>& outline, const LIN_INFO& line);
+  // The two dialogs, the overwrite question, the clip and the new project
+  // opened.
+  void RunClipJob(ClipJob job, const std::vector<std::vector<D_DOT>>& outline, const LIN_INFO& line);
+
   // ---- breaking (clip_break.cpp): 1, 2, 3
   void BreakLinesBySelectedLine();
   void BreakAfterSelect(unsigned flags, CPoint point);
@@ -106,6 +126,7 @@ class CSecClipTool : public BaseGisTool {
   std::string folder_;
   D_DOT corner_{};  // the first corner of the window of mode 3
   bool rubberShown_ = false;
+  KernelDriver* dc_ = nullptr;  // the context of the running draw hook
 };
 
 }  // namespace zv::tools
