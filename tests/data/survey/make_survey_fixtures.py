@@ -5,7 +5,8 @@ Run with Debian's python3-openpyxl installed:
     /usr/bin/python3 make_survey_fixtures.py [output folder]
 The workbooks come straight from openpyxl: the tests read the texts the
 cells show from their values and number formats, as a spreadsheet program
-shows them.
+shows them. The sample survey workbook's generator
+(data/samples/generator/make_survey_sample.py) saves through `save` here.
 """
 import datetime
 import os
@@ -14,8 +15,6 @@ import zipfile
 
 import openpyxl
 
-OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
-os.makedirs(OUT, exist_ok=True)
 FIXED_TIME = datetime.datetime(2026, 12, 1)
 
 SECTION_HEADINGS = ["剖面", "起点X", "起点Y", "备用", "终点Y", "终点X", "备用", "勘查单位", "图名", "拟编", "审核",
@@ -59,10 +58,9 @@ def fill(sheet, headings, rows, formats):
                 cell.number_format = formats[(r, c)]
 
 
-def save(wb, name):
+def save(wb, path):
     wb.properties.created = FIXED_TIME
     wb.properties.modified = FIXED_TIME
-    path = os.path.join(OUT, name)
     wb.save(path)
     # Fixed entry times: the same bytes on every run.
     with zipfile.ZipFile(path) as source:
@@ -73,22 +71,25 @@ def save(wb, name):
                             compress_type=zipfile.ZIP_DEFLATED)
 
 
-def survey_cases():
+def survey_cases(out):
     wb = openpyxl.Workbook()
     wb.active.title = "说明"
     wb.active["A1"] = "第二页：剖面；第三页：测点"
     # Q2 2000 shown "2,000"; elevation 1200 of P2 (sheet 3 row 5) shown "1,200".
     fill(wb.create_sheet("剖面"), SECTION_HEADINGS, SECTIONS, {(2, 17): "#,##0"})
     fill(wb.create_sheet("测点"), POINT_HEADINGS, POINTS, {(5, 3): "#,##0"})
-    save(wb, "survey_cases.xlsx")
+    save(wb, os.path.join(out, "survey_cases.xlsx"))
 
 
-def two_sheets():
+def two_sheets(out):
     wb = openpyxl.Workbook()
     wb.active.title = "说明"
     fill(wb.create_sheet("剖面"), SECTION_HEADINGS, SECTIONS[:1], {})
-    save(wb, "survey_two_sheets.xlsx")
+    save(wb, os.path.join(out, "survey_two_sheets.xlsx"))
 
 
-survey_cases()
-two_sheets()
+if __name__ == "__main__":
+    OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
+    os.makedirs(OUT, exist_ok=True)
+    survey_cases(OUT)
+    two_sheets(OUT)

@@ -5,8 +5,10 @@
 
 #include <algorithm>
 
+#include "common/grid_list/grid_list_ctrl.h"
 #include "framework/commands/menu_rows.h"
 #include "framework/docview/doc_template.h"
+#include "framework/workbook/session.h"
 #include "tests/zavediz/plan/plan_view_fixture.h"
 #include "zavediz/draw/section_cut.h"
 #include "zavediz/draw/section_request_handler.h"
@@ -152,6 +154,40 @@ TEST_F(SectionCommandsTest, DrawSurveyOpensASectionPerRunOnTheSurveysBottomLine)
   EXPECT_EQ(script_->PendingAnswers(), 0);
   EXPECT_GT(Lines(*first), 20);
   EXPECT_GT(Lines(*second), 20);
+}
+
+TEST_F(SectionCommandsTest, TheSampleSurveyWorkbookGivesItsSectionThroughTheMenus) {
+  CZavedizDoc* doc = OpenPlan();
+  ASSERT_NE(doc, nullptr);
+  workbook::RunningProgram()->CloseAll();
+  workbook::RunningProgram()->Open(ZV_SOURCE_ROOT "/data/samples/SURVEY.xlsx");
+  script_->AnswerDialog([](QDialog& d) {
+    d.findChild<grid::CGridListCtrl*>("control1007")->SelectRow(0);  // 1线
+    d.accept();
+    return -1;
+  });
+  script_->AnswerDialog([](QDialog& d) {
+    d.findChild<QLineEdit*>("topographicScale")->setText("10000");
+    d.accept();
+    return -1;
+  });
+  frame().RunCommand(33622);
+  const SectionData& data = doc->Section();
+  EXPECT_EQ(data.planScale, 10000);
+  EXPECT_EQ(data.sectionScale, 5000);
+  EXPECT_DOUBLE_EQ(data.length, 3600.0) << "ground metres, the map's own";
+  EXPECT_EQ(data.terrain.GetCount(), 73) << "a station every 50 m";
+
+  const size_t before = docs().size();
+  frame().RunCommand(32971);
+  ASSERT_EQ(docs().size(), before + 1);
+  CGisEditView* section = NewestSectionView();
+  AnswerSaveFolder("sample_survey");
+  Settle();
+  EXPECT_TRUE(script_->Messages().empty()) << script_->Messages().front().toStdString();
+  EXPECT_EQ(script_->PendingAnswers(), 0);
+  EXPECT_GT(Lines(*section), 20);
+  workbook::RunningProgram()->CloseAll();
 }
 
 }  // namespace
