@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "platform/data/geometry.h"
+#include "zavediz/draw/terrain_queries.h"
 
 namespace zv::zavediz {
 namespace {
@@ -46,6 +47,14 @@ void SetTick(CoordinateTick& tick, char letter, int16_t kind, double angle) {
 
 double Position(const SectionData& data, const D_DOT& ground, const D_DOT& at) {
   return BasPointDistance(ground, at) * 1000.0 / data.sectionScale + data.sectionStart.x;
+}
+
+// The profile is not empty.
+bool SheetFits(const SectionData& data, double ichnography) {
+  const CPointRecList& terrain = data.terrain;
+  const double length = ProfileAt(terrain, terrain.GetCount()).x - ProfileAt(terrain, 1).x;
+  const double height = TerrainExtreme(terrain, 1) - ZavedizBottomY(data, ichnography);
+  return length <= kLargestSheet && height <= kLargestSheet;
 }
 
 }  // namespace
@@ -123,6 +132,7 @@ double PlaceBottomLine(SectionData& data, double ichnography) {
 
 CutOutcome CutZavediz(SectionData& data, int lineVertices, double ichnography) {
   if (data.terrain.IsEmpty()) return {0, kNoSectionLineMessage};
+  if (!SheetFits(data, ichnography)) return {0, kSheetTooLargeMessage};
   const double bottom = PlaceBottomLine(data, ichnography);
   for (DesignBoreholeRec& hole : data.boreholes) hole.baseY = bottom;
 
@@ -142,6 +152,7 @@ CutOutcome CutZavediz(SectionData& data, int lineVertices, double ichnography) {
 
 CutOutcome CutSurveyZavediz(SectionData& data, double ichnography) {
   if (data.terrain.IsEmpty()) return {0, kNoSurveyProfileMessage};
+  if (!SheetFits(data, ichnography)) return {0, kSheetTooLargeMessage};
   PlaceBottomLine(data, ichnography);
   return {kDrawSurvey, {}};
 }

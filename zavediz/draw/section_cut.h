@@ -13,6 +13,14 @@ namespace zv::zavediz {
 
 inline constexpr const char* kNoSectionLineMessage = "缺少剖面线数据，请先在地形图上画勘探线。";
 inline constexpr const char* kNoSurveyProfileMessage = "缺少剖面线数据，请先在读取测量数据。";
+inline constexpr const char* kSheetTooLargeMessage = "剖面图长或高超过1000米，无法绘制，请检查比例尺和剖面线！";
+
+// The longest and the highest section sheet drawn, mm of paper. The drawing
+// puts a grid tick every 100 mm along the section and an elevation line
+// every 100 mm down to the bottom: a scale typed wrong (1:10 for a plan at
+// 1:10⁹) or a line ending far off the map would otherwise ask for hundreds
+// of millions of entities.
+inline constexpr double kLargestSheet = 1'000'000.0;
 
 // The drawing requests the cut asks for (the section request's operation).
 enum ZavedizOperation : int {
@@ -30,12 +38,13 @@ struct CutOutcome {
 
 // Cuts the section of `data`. `lineVertices` is the vertex count of the
 // section line on the plan; `ichnography` the plan-strip width, mm. An empty
-// profile refuses, changing nothing. The trench ends are merged again on
-// every cut: those of an earlier cut are taken out first.
+// profile, or one whose sheet would be longer or higher than kLargestSheet
+// (profile top to bottom line), refuses, changing nothing. The trench ends
+// are merged again on every cut: those of an earlier cut are taken out first.
 CutOutcome CutZavediz(SectionData& data, int lineVertices, double ichnography);
 
 // The cut of a section read from survey data (operation 10): the same
-// bottom line and ticks, nothing merged. The ticks are placed once: a
+// refusals, bottom line and ticks, nothing merged. The ticks are placed once: a
 // second cut of the same line keeps them and only moves them to the bottom.
 CutOutcome CutSurveyZavediz(SectionData& data, double ichnography);
 

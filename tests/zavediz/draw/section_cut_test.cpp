@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
+#include <vector>
 
 #include "section_fixture.h"
 
@@ -19,6 +21,42 @@ TEST(SectionCut, EmptyProfileIsRefusedAndChangesNothing) {
   EXPECT_EQ(outcome.operation, 0);
   EXPECT_EQ(outcome.message, kNoSectionLineMessage);
   EXPECT_FALSE(data.xTick.set);
+}
+
+// A wrong scale or a line ending far off the map makes a sheet of
+// kilometres of paper, whose ticks and elevation lines every 100 mm would
+// not fit in memory: such a cut is refused before anything changes.
+TEST(SectionCut, SheetsLongerOrHigherThanAKilometreAreRefusedAndChangeNothing) {
+  struct Case {
+    const char* name;
+    std::vector<D_DOT> profile;
+    bool refused;
+  };
+  const double inf = std::numeric_limits<double>::infinity();
+  const Case cases[] = {
+      {"a plan at 1:10^9 cut at 1:10", {{0.0, 300.0}, {3.6e10, 320.0}}, true},
+      {"a line typed far off the map", {{0.0, -4.8e10}, {100.0, 44.0}, {1.4e12, 45.0}}, true},
+      {"an end extrapolated beyond any number", {{0.0, 300.0}, {500.0, inf}}, true},
+      {"a kilometre long", {{0.0, 300.0}, {kLargestSheet, 320.0}}, false},
+      {"a kilometre high from its bottom line", {{0.0, kLargestSheet - 1120.0}, {500.0, 320.0}}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SectionData data;
+    FillStraightSection(data);
+    data.terrain.RemoveAll();
+    for (const D_DOT& p : c.profile) data.terrain.InsertAt(data.terrain.GetCount() + 1, 0, p.x, p.y, "", 0.0);
+    const CutOutcome outcome = CutZavediz(data, 2, 30.0);
+    EXPECT_EQ(outcome.operation, c.refused ? 0 : kDrawStraight);
+    EXPECT_EQ(outcome.message, c.refused ? kSheetTooLargeMessage : "");
+    EXPECT_EQ(data.xTick.set, !c.refused);
+    if (c.refused) EXPECT_EQ(data.sectionStart.y, 0.0);
+    data.xTick.set = false;
+    data.sectionStart.y = 0.0;
+    const CutOutcome survey = CutSurveyZavediz(data, 30.0);
+    EXPECT_EQ(survey.operation, c.refused ? 0 : kDrawSurvey);
+    EXPECT_EQ(data.xTick.set, !c.refused);
+  }
 }
 
 TEST(SectionCut, BottomLineFromHeaderProfileOrBoreholes) {
