@@ -12,6 +12,7 @@ inline constexpr const char* kNoElevationFieldMessage =
 inline constexpr const char* kTooFewProfilePointsMessage = "有高程的等高线交点少于两个，无法生成地形剖面！";
 inline constexpr const char* kOutsideSectionMessage = "位置不在勘探线范围之内PRJ！！！";
 inline constexpr const char* kBadScalesMessage = "比例尺数据错误！";
+inline constexpr const char* kScalesChangedMessage = "比例尺已改变，请重新读取地形数据！";
 inline constexpr const char* kSurveyReadFailedMessage = "读取地形线数据错误！";
 
 inline constexpr const char* kOpenProjectFirstMessage = "请先打开工程文件！！！";

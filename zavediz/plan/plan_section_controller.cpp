@@ -120,7 +120,17 @@ void PlanSectionController::OnVerticalProjection() {
   if (BeginLine(kVerticalProjection)) view_._SetCommandFlag(kFlagTakePolyline);
 }
 
-void PlanSectionController::OnSetTitleBlockData() { AskHeader(); }
+// The stored profile and line geometry are millimetres of the old scales: a
+// sheet cut from them under new ones would be labelled with the wrong grid
+// and elevations, so new scales drop the line, to be fixed again.
+void PlanSectionController::OnSetTitleBlockData() {
+  const int32_t planScale = data_.planScale, sectionScale = data_.sectionScale;
+  if (!AskHeader() || !data_.lineStored) return;
+  if (data_.planScale == planScale && data_.sectionScale == sectionScale) return;
+  BeginSectionLine(plan_, data_);
+  Tell(kScalesChangedMessage);
+  view_.OnCleanWindow();
+}
 
 void PlanSectionController::OnAutoElevation() {
   savedSelectAfter_ = SelectAfterSetting();

@@ -70,7 +70,7 @@ class PlanSectionController {
   void OnTakeLine();             // 33065 选线读取
   void OnTakePolyline();         // 33192 选折线读取
   void OnVerticalProjection();   // 33203 垂直投影图
-  void OnSetTitleBlockData();    // 32781 设置图签数据
+  void OnSetTitleBlockData();    // 32781 设置图签数据 (new scales drop the stored line)
   void OnReadSurveyFromDatabase();  // 32970 读取测量数据, 32801 剖面数据采集
   void OnReadSurveyFromWorkbook();  // 33622 读取测量数据 (the survey workbook)
   void OnAutoElevation();        // 32780 自动赋高程

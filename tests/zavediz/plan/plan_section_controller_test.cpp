@@ -133,6 +133,26 @@ TEST_F(PlanSectionControllerTest, TraceAsksForTheHeaderOnceStoresTheProfileAndDr
   EXPECT_TRUE(data_.terrain.IsEmpty());
 }
 
+// A profile stored at 1:1000 drawn under a header of another scale would be
+// labelled wrongly; the same scales keep the line.
+TEST_F(PlanSectionControllerTest, NewScalesInTheHeaderDropTheStoredLine) {
+  controller_->OnTraceSection();
+  ChooseField();
+  Drag({50, 100}, {300, 100});
+  controller_->OnSetTitleBlockData();
+  EXPECT_TRUE(data_.lineStored);
+  EXPECT_EQ(Dump(data_.terrain), kStraightProfile);
+
+  planScale_ = 2000;
+  controller_->OnSetTitleBlockData();
+  EXPECT_EQ(data_.planScale, 2000);
+  EXPECT_FALSE(data_.lineStored);
+  EXPECT_TRUE(data_.terrain.IsEmpty());
+  EXPECT_TRUE(controller_->OverlayChain().empty());
+  EXPECT_EQ(script_->Messages(), (std::vector<QString>{QString::fromUtf8(kTerrainStoredMessage),
+                                                       QString::fromUtf8(kScalesChangedMessage)}));
+}
+
 TEST_F(PlanSectionControllerTest, CancelledOrBadHeaderEndsTheCommandWithNoFlag) {
   giveHeader_ = false;
   controller_->OnTraceSection();
