@@ -39,10 +39,18 @@ bool SetLineColour(WorkAreaHandle lines, int32_t id, int32_t colour) {
   return BasReadLineParam(lines, id, &info) && (info.setColour(colour), BasWriteLineParam(lines, id, info));
 }
 
-// Remembers a line's colour the first time it is changed.
+// Remembers a line's colour before it is marked. A line remembered before
+// that shows another colour than the mark now was given its own since (a
+// restore, an undo, the user): that one is remembered instead.
 void SaveColour(WorkAreaHandle lines, int32_t id, SavedColours& saved) {
   LIN_INFO info;
-  if (!saved.contains(id) && BasReadLineParam(lines, id, &info)) saved[id] = info.colour();
+  if (!BasReadLineParam(lines, id, &info)) return;
+  if (!saved.contains(id) || info.colour() != kAssignedColour) saved[id] = info.colour();
+}
+
+bool ShowsMark(WorkAreaHandle lines, int32_t id) {
+  LIN_INFO info;
+  return BasReadLineParam(lines, id, &info) && info.colour() == kAssignedColour;
 }
 
 std::optional<double> NumericElevation(const AttributeRecord& record) {
@@ -123,7 +131,8 @@ void MarkAssignedContours(WorkAreaHandle lines, bool show, SavedColours& saved, 
       if (value && std::fabs(*value) > kNoElevation) ids.push_back(id);
     }
   } else {
-    for (const auto& [id, colour] : saved) ids.push_back(id);
+    for (const auto& [id, colour] : saved)
+      if (colour != kAssignedColour && ShowsMark(lines, id)) ids.push_back(id);
   }
   if (ids.empty()) return;
   if (beforeChange) beforeChange(ids);
@@ -135,7 +144,6 @@ void MarkAssignedContours(WorkAreaHandle lines, bool show, SavedColours& saved, 
       SetLineColour(lines, id, saved[id]);
     }
   }
-  if (!show) saved.clear();
 }
 
 }  // namespace zv::zavediz

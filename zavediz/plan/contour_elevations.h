@@ -58,8 +58,9 @@ std::string AssignContourElevations(WorkAreaHandle lines, const D_DOT& start, co
                                     const BeforeChange& beforeChange);
 
 // Shows every contour with a non-zero elevation in colour 5 (`show`), or
-// gives every line recoloured so far its own colour back (the saved colours
-// are then forgotten).
+// gives every line recoloured so far that still shows colour 5 its own colour
+// back. The saved colours are kept: a restore taken back by undo can be made
+// again, and a line the user recoloured since keeps the user's colour.
 void MarkAssignedContours(WorkAreaHandle lines, bool show, SavedColours& saved, const BeforeChange& beforeChange);
 
 }  // namespace zv::zavediz

@@ -152,7 +152,7 @@ void PlanSectionController::MarkContours(bool show) {
   view_._StopFlash();
   const WorkAreaHandle lines = view_.GetCurrentLinArea();
   view_.RunCommand([&] {
-    MarkAssignedContours(lines, show, savedColours_, [&](const std::vector<int32_t>& ids) {
+    MarkAssignedContours(lines, show, savedColours_[lines], [&](const std::vector<int32_t>& ids) {
       view_.GetUndo().PushList(lines, kLineEntity, ids, GisUndo::kChanged);
     });
   });
@@ -245,7 +245,7 @@ void PlanSectionController::OnAssignUp(unsigned, CPoint point) {
   plan_.end = end;
   std::string refused;
   view_.RunCommand([&] {
-    refused = AssignContourElevations(lines, plan_.start, end, range_, savedColours_, [&](const std::vector<int32_t>& ids) {
+    refused = AssignContourElevations(lines, plan_.start, end, range_, savedColours_[lines], [&](const std::vector<int32_t>& ids) {
       view_.GetUndo().PushList(lines, kLineEntity, ids, GisUndo::kChanged);
     });
   });

@@ -24,6 +24,7 @@
 
 #include <QPointer>
 #include <functional>
+#include <map>
 #include <optional>
 
 #include "platform/view/prj_edit_view.h"
@@ -150,7 +151,9 @@ class PlanSectionController {
   CPoint anchor_{};
   CPoint bandEnd_{};
   ElevationRange range_;
-  SavedColours savedColours_;
+  // By line area: ids are only unique within one, and the current line
+  // area may change between marking and restoring.
+  std::map<WorkAreaHandle, SavedColours> savedColours_;
   int16_t savedSelectAfter_ = 0;
 };
 

@@ -147,7 +147,26 @@ TEST_F(ContourElevationsTest, ShowAndRestoreGiveEachLineItsOwnColourBack) {
   EXPECT_EQ(Colour(a), 2);
   EXPECT_EQ(Colour(b), 3);
   EXPECT_EQ(Colour(plain), 4);
-  EXPECT_TRUE(saved_.empty());
+
+  // An undo of the restore marks a again; the user gives b a colour of
+  // their own. A restore then gives a its colour back and keeps b's, and so
+  // does showing and restoring once more.
+  LIN_INFO info;
+  BasReadLineParam(lines_, a, &info);
+  info.setColour(kAssignedColour);
+  BasWriteLineParam(lines_, a, info);
+  BasReadLineParam(lines_, b, &info);
+  info.setColour(7);
+  BasWriteLineParam(lines_, b, info);
+  told.clear();
+  MarkAssignedContours(lines_, false, saved_, [&](auto& ids) { told = ids; });
+  EXPECT_EQ(told, std::vector<int32_t>{a});
+  EXPECT_EQ(Colour(a), 2);
+  EXPECT_EQ(Colour(b), 7);
+  MarkAssignedContours(lines_, true, saved_, nullptr);
+  MarkAssignedContours(lines_, false, saved_, nullptr);
+  EXPECT_EQ(Colour(a), 2);
+  EXPECT_EQ(Colour(b), 7);
 }
 
 }  // namespace

@@ -298,6 +298,38 @@ TEST_F(PlanSectionControllerTest, DrawnLineAssignsElevationsAsOneUndoStep) {
   EXPECT_EQ(elevations(), "100/5 110/5 120/5 130/5 ");
 }
 
+// Line 1 of the section file shares its id with contour 1: a restore while
+// that file is current leaves both alone. A restore taken back by undo can
+// be made again.
+TEST_F(PlanSectionControllerTest, RestoreKeepsToTheLineFileMarkedAndCanBeMadeAgainAfterUndo) {
+  auto colours = [&](WorkAreaHandle area, int32_t last) {
+    std::string text;
+    for (int32_t id = 1; id <= last; ++id) {
+      LIN_INFO info;
+      BasReadLineParam(area, id, &info);
+      text += std::to_string(info.colour()) + " ";
+    }
+    return text;
+  };
+  const std::string section = colours(sections_, 1);
+  ASSERT_NE(section, "5 ");
+  controller_->OnShowAssignedContours();
+  ASSERT_EQ(colours(contours_, 4), "5 5 5 5 ");
+
+  view_.ChangeCurAi(sections_);
+  controller_->OnRestoreContourColour();
+  EXPECT_EQ(colours(sections_, 1), section);
+  EXPECT_EQ(colours(contours_, 4), "5 5 5 5 ");
+
+  view_.ChangeCurAi(contours_);
+  controller_->OnRestoreContourColour();
+  EXPECT_EQ(colours(contours_, 4), "1 1 1 1 ");
+  view_.Undo();
+  ASSERT_EQ(colours(contours_, 4), "5 5 5 5 ");
+  controller_->OnRestoreContourColour();
+  EXPECT_EQ(colours(contours_, 4), "1 1 1 1 ");
+}
+
 TEST_F(PlanSectionControllerTest, ElevationsPutTheSelectAfterSettingAsideUntilAskedBack) {
   SelectAfterSetting() = 1;
   controller_->OnAutoElevation();
