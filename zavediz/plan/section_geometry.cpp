@@ -18,7 +18,9 @@ ZavedizHeader HeaderFromTitleBlock(const TitleBlockValues& values, const TitleBl
   return header;
 }
 
-bool HeaderScalesUsable(const ZavedizHeader& header) { return header.planScale >= 1 && header.sectionScale >= kMinSectionScale; }
+bool HeaderScalesUsable(const ZavedizHeader& header) {
+  return header.planScale >= 1 && header.sectionScale >= kMinSectionScale && header.sectionScale % 10 == 0;
+}
 
 void StoreZavedizHeader(SectionData& data, const ZavedizHeader& header) {
   std::string* const texts[13] = {&data.row1Left,  &data.row2Left,      &data.row3Right, &data.row3Left, &data.row5Left,

@@ -33,8 +33,10 @@ struct ZavedizHeader {
 ZavedizHeader HeaderFromTitleBlock(const TitleBlockValues& values, const TitleBlockRows& rows);
 
 // Scales that every later step can divide by and step through: P ≥ 1 and
-// S ≥ kMinSectionScale (the section's tick and label steps are S / 10 in
-// whole numbers).
+// S a multiple of 10 from kMinSectionScale on. The sheet puts a grid tick,
+// an elevation line and an elevation label every 100 mm of paper and counts
+// them in steps of S / 10 metres in whole numbers, which is 100 mm only for
+// such S (at 1:15 the ticks labelled a metre apart would stand 1.5 m apart).
 inline constexpr int32_t kMinSectionScale = 10;
 bool HeaderScalesUsable(const ZavedizHeader& header);
 

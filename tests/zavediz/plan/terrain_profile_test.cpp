@@ -232,7 +232,8 @@ TEST(SectionGeometry, HeaderIsStoredInItsOrderAndScalesAreChecked) {
     bool usable;
   };
   for (const Case c : {Case{1, 10, true}, Case{0, 1000, false}, Case{-5, 1000, false}, Case{1000, 9, false},
-                       Case{1000, 0, false}}) {
+                       Case{1000, 0, false}, Case{10000, 15, false}, Case{10000, 1005, false},
+                       Case{10000, 2500, true}}) {
     header.planScale = c.p;
     header.sectionScale = c.s;
     EXPECT_EQ(HeaderScalesUsable(header), c.usable) << c.p << ":" << c.s;
