@@ -86,11 +86,16 @@ void CSecClipTool::FirstCorner(unsigned flags, CPoint point) {
   corner_ = m_pView->_WpToLp(point);
 }
 
+D_RECT CSecClipTool::CornerWindow(const D_DOT& second) const {
+  const D_DOT first = corner_.value_or(second);
+  return {std::min(first.x, second.x), std::min(first.y, second.y), std::max(first.x, second.x),
+          std::max(first.y, second.y)};
+}
+
 void CSecClipTool::BreakAtNodesAfterSelect(unsigned flags, CPoint point) {
   const D_DOT second = m_pView->_WpToLp(point);
   if (m_pView->SelectLin(WM_LBUTTONUP, flags, point) != 1 || !FirstSelected(kLineEntity)) return;
-  const D_RECT window{std::min(corner_.x, second.x), std::min(corner_.y, second.y), std::max(corner_.x, second.x),
-                      std::max(corner_.y, second.y)};
+  const D_RECT window = CornerWindow(second);
   const std::vector<ENTITY_MSG> entries(m_pView->Pool(), m_pView->Pool() + m_pView->PoolCount());
   Stop();
   GisUndo& undo = m_pView->GetUndo();

@@ -1,6 +1,6 @@
 // The modes of the clip tool, one row each, in the order of the plan menu,
 // the routing of the slots through them, and the handlers several modes
-// share. The block and splitting modes keep their rows without handlers
+// share. The splitting modes keep their rows without handlers
 // until they are built.
 #include <span>
 
@@ -27,7 +27,8 @@ std::span<const CSecClipTool::ModeRow> CSecClipTool::Modes() {
        &T::BreakAtNodesAfterSelect, &T::StopHere, &T::SelectLineMove},
       {-2, 33099, "&1辅助工具/断线功能/定距\\/定数等分线", nullptr, false, &T::DivideSelectedLines, &T::SelectLine,
        &T::DivideAfterSelect, &T::End, &T::SelectLineMove},
-      {-3, 33248, "&T其它/整块删除", nullptr, false, nullptr},
+      {-3, 33248, "&T其它/整块删除", nullptr, false, nullptr, &T::BlockFirstCorner, &T::DeleteBlockAfterSelect,
+       &T::ForgetCorners, &T::BlockSelectMove},
       {-4, 33365, "&R区编辑/区编辑...&R/分割区/划线分割区", nullptr, true, nullptr},
       {4, 33366, "&R区编辑/区编辑...&R/分割区/选线分割区", nullptr, false, nullptr},
       {5, 33370, "&R区编辑/剪断自相交弧段", nullptr, true, nullptr},

@@ -17,6 +17,7 @@
 //
 // Every change of the map one event makes is one undo step.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -107,6 +108,15 @@ class CSecClipTool : public BaseGisTool {
   void FirstCorner(unsigned flags, CPoint point);
   void BreakAtNodesAfterSelect(unsigned flags, CPoint point);
 
+  // The window from the first corner to the second.
+  D_RECT CornerWindow(const D_DOT& second) const;
+
+  // ---- block delete (clip_block.cpp): −3
+  void BlockFirstCorner(unsigned flags, CPoint point);
+  void BlockSelectMove(unsigned flags, CPoint point);
+  void DeleteBlockAfterSelect(unsigned flags, CPoint point);
+  void ForgetCorners(unsigned flags, CPoint point);
+
   // ---- dividing (clip_divide.cpp): −2
   void DivideSelectedLines();
   void DivideAfterSelect(unsigned flags, CPoint point);
@@ -124,7 +134,7 @@ class CSecClipTool : public BaseGisTool {
   std::vector<D_DOT> vertices_;
   uint8_t dragLine_ = 0;
   std::string folder_;
-  D_DOT corner_{};  // the first corner of the window of mode 3
+  std::optional<D_DOT> corner_;  // the first corner of the window of modes 3 and −3
   bool rubberShown_ = false;
   KernelDriver* dc_ = nullptr;  // the context of the running draw hook
 };

@@ -136,5 +136,24 @@ TEST_F(ClipBreakTest, TheBuiltModesAreInTheMenusWithTheSlashKeptInOneItem) {
   EXPECT_TRUE(placed);
 }
 
+TEST_F(ClipBreakTest, ABlockDragDeletesWhatItHoldsAsOneUndoStep) {
+  const int32_t inside = AddSquareRegion(20, 20, 40);
+  const int32_t outside = AddSquareRegion(200, 200, 40);
+  const int32_t point = AddPoint({30, 30});
+  ASSERT_TRUE(Launch(-3));
+  Drag({10, 10}, {70, 70});
+  EXPECT_FALSE(BasIsEntityLive(reg, kRegionEntity, inside));
+  EXPECT_FALSE(BasIsEntityLive(pnt, kPointEntity, point));
+  EXPECT_EQ(Live(reg, kLineEntity), 1);
+  EXPECT_TRUE(BasIsEntityLive(reg, kRegionEntity, outside));
+  EXPECT_EQ(view->PoolCount(), 0);
+  ASSERT_EQ(view->GetUndo().StepCount(), 1);
+  view->GetUndo().Undo();
+  EXPECT_TRUE(BasIsEntityLive(reg, kRegionEntity, inside));
+  EXPECT_TRUE(BasIsEntityLive(pnt, kPointEntity, point));
+  EXPECT_EQ(Live(reg, kLineEntity), 2);
+  EXPECT_DOUBLE_EQ(BasRegionArea(reg, inside), 1600);
+}
+
 }  // namespace
 }  // namespace zv::tools
