@@ -1,6 +1,7 @@
 #include "app/module_registry.h"
 
 #include "annotation/tool/annot_commands.h"
+#include "annotation/tool/annot_legend_modes.h"
 #include "app/chrome/side_pages.h"
 #include "app/frame_commands.h"
 #include "app/chrome/side_pages.h"
@@ -46,6 +47,7 @@ void RegisterModules() {
   output::RegisterProjectOutputCommands();
   tools::RegisterEditAidCommands();
   tools::RegisterClipCommands();
+  annot::RegisterLegendModes();
   annot::RegisterAnnotCommands();
   tools::RegisterLineCommands();
   geodesy::RegisterGeodesyCommands();

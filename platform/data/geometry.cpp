@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <utility>
 #include <numbers>
@@ -141,6 +142,34 @@ void UniteRect(D_RECT& rect, const D_RECT& other) {
 int BasLineSense(const std::vector<D_DOT>& vertices) {
   const double area = BasPolygonArea(vertices.data(), static_cast<int32_t>(vertices.size()));
   return area > 0 ? 1 : area < 0 ? -1 : 0;
+}
+
+namespace {
+
+// Every vertex lies in the rectangle exactly when the vertices' own
+// rectangle does.
+bool RectHolds(const D_RECT& outer, const D_RECT& inner) {
+  return inner.xmin >= outer.xmin && inner.xmax <= outer.xmax && inner.ymin >= outer.ymin && inner.ymax <= outer.ymax;
+}
+
+}  // namespace
+
+int BasLineInRect(WorkAreaHandle area, int32_t id, const D_RECT& rect, int option) {
+  D_RECT own{};
+  return option == 0 && BasGetLineRect(area, id, &own) && RectHolds(rect, own) ? 1 : 0;
+}
+
+int BasRegionInRect(WorkAreaHandle area, int32_t id, const D_RECT& rect, int option) {
+  std::vector<int32_t> arcs;
+  if (option != 0 || !BasReadRegion(area, id, &arcs, nullptr)) return 0;
+  bool any = false;
+  for (std::size_t i = 1; i < arcs.size(); ++i) {
+    if (arcs[i] == 0) continue;
+    D_RECT own{};
+    if (!BasGetLineRect(area, std::abs(arcs[i]), &own) || !RectHolds(rect, own)) return 0;
+    any = true;
+  }
+  return any ? 1 : 0;
 }
 
 int BasPolylineInRect(const D_DOT* vertices, int32_t count, const D_RECT& rect, int option) {

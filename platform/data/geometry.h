@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "include/zavediz/records.h"
+#include "platform/data/work_area.h"
 
 namespace zv {
 
@@ -45,6 +46,12 @@ int BasLineSense(const std::vector<D_DOT>& vertices);
 int BasPolylineInRect(const D_DOT* vertices, int32_t count, const D_RECT& rect, int option);
 // Non-zero when p lies in the rectangle, edges included.
 int BasPointInRect(const D_RECT& rect, const D_DOT& p);
+// Option 0: 1 when every vertex of the line, or of every arc of the region
+// (each non-zero entry of its arc list after entry 0), lies in the
+// rectangle, edges included; 0 when one does not, when the entity or one of
+// its arcs cannot be read, and for other options.
+int BasLineInRect(WorkAreaHandle area, int32_t id, const D_RECT& rect, int option);
+int BasRegionInRect(WorkAreaHandle area, int32_t id, const D_RECT& rect, int option);
 // The smallest rectangle holding the vertices; false when there are none.
 bool BasVerticesRect(const D_DOT* vertices, int32_t count, D_RECT* rect);
 // Grows `rect` to hold `other`.

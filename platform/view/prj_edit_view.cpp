@@ -64,4 +64,14 @@ void CPrjEditView::DrawAreas(display::AreaListRenderer& renderer, KernelDriver& 
   renderer.DrawProject(dc, *project_, switches, OwnShownAreas());
 }
 
+std::vector<WorkAreaHandle> ProjectOrCurrentAreas(const CGisEditView& view) {
+  const auto* projectView = dynamic_cast<const CPrjEditView*>(&view);
+  const MapProject* project = projectView ? projectView->GetProject() : nullptr;
+  if (project && PrjGetItemCount(project) > 0) {
+    const std::vector<uint16_t> list = PrjGetAreaList(project, -1);
+    if (!list.empty()) return {list.begin() + 1, list.end()};  // the list opens with its count
+  }
+  return {view.GetCurrentPntArea(), view.GetCurrentLinArea(), view.GetCurrentRegArea()};
+}
+
 }  // namespace zv

@@ -39,4 +39,9 @@ class CPrjEditView : public CGisEditView {
   WorkAreaHandle own_[3] = {0, 0, 0};
 };
 
+// What a command that works on "the whole map" reads: every open work area
+// of the view's project when the view shows a project with items, else the
+// view's current point, line and region areas.
+std::vector<WorkAreaHandle> ProjectOrCurrentAreas(const CGisEditView& view);
+
 }  // namespace zv

@@ -1,6 +1,7 @@
 #include "platform/view/selection_pool.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace zv {
 
@@ -10,10 +11,29 @@ bool SelectionPool::Contains(const ENTITY_MSG& entry) const {
 
 int32_t SelectionPool::Add(const ENTITY_MSG* entries, int32_t count) {
   int32_t added = 0;
-  for (int32_t i = 0; entries && i < count; ++i) {
-    if (Contains(entries[i])) continue;
-    entries_.push_back(entries[i]);
-    ++added;
+  if (!entries || count <= 0) return 0;
+  // Many entries into a large pool: one look-up table instead of a search
+  // of the pool per entry.
+  constexpr int64_t kSearchLimit = 4096;
+  if (static_cast<int64_t>(count) * static_cast<int64_t>(entries_.size() + 1) > kSearchLimit) {
+    const auto key = [](const ENTITY_MSG& e) {
+      return (static_cast<uint64_t>(e.area) << 48) ^ (static_cast<uint64_t>(static_cast<uint16_t>(e.type)) << 32) ^
+             static_cast<uint32_t>(e.id);
+    };
+    std::unordered_set<uint64_t> held;
+    held.reserve(entries_.size() + static_cast<std::size_t>(count));
+    for (const ENTITY_MSG& e : entries_) held.insert(key(e));
+    for (int32_t i = 0; i < count; ++i) {
+      if (!held.insert(key(entries[i])).second) continue;
+      entries_.push_back(entries[i]);
+      ++added;
+    }
+  } else {
+    for (int32_t i = 0; i < count; ++i) {
+      if (Contains(entries[i])) continue;
+      entries_.push_back(entries[i]);
+      ++added;
+    }
   }
   if (added > 0) ++revision_;
   return added;

@@ -51,18 +51,6 @@ QString ChooseTableFile(bool save) {
   return prompt::ChooseFile(request);
 }
 
-// The project's open areas when the view shows a project, else the view's
-// current point, line and region areas.
-std::vector<WorkAreaHandle> CalculationAreas(const CGisEditView& view) {
-  const auto* projectView = dynamic_cast<const CPrjEditView*>(&view);
-  const MapProject* project = projectView ? projectView->GetProject() : nullptr;
-  if (project && PrjGetItemCount(project) > 0) {
-    const std::vector<uint16_t> list = PrjGetAreaList(project, -1);
-    if (!list.empty()) return {list.begin() + 1, list.end()};  // the list opens with its count
-  }
-  return {view.GetCurrentPntArea(), view.GetCurrentLinArea(), view.GetCurrentRegArea()};
-}
-
 void Tell(const std::string& text) {
   if (!text.empty()) prompt::Message(Q(text), prompt::kIconWarning);
 }
@@ -70,7 +58,7 @@ void Tell(const std::string& text) {
 }  // namespace
 
 void ModeCalculateAttributes(CGisEditView& view) {
-  annot::CExpressionDlg dialog(CalculationAreas(view));
+  annot::CExpressionDlg dialog(ProjectOrCurrentAreas(view));
   if (prompt::Current().Exec(dialog) != QDialog::Accepted) return;
   const annot::ExpressionChoice& choice = dialog.choice();
   if (choice.replace) {

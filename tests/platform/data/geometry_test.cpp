@@ -104,5 +104,43 @@ TEST(Geometry, AreasAndRectangles) {
   EXPECT_EQ(BasPointInRect(r, {4.01, 3}), 0);
 }
 
+// Every vertex of the line, or of every arc of the region, edges included;
+// an entity that cannot be read is never inside.
+TEST(Geometry, LinesAndRegionsLieInARectangleWhenEveryVertexDoes) {
+  const WorkAreaSetHandle set = BasCreateWorkAreaSet(0);
+  const WorkAreaHandle lines = BasCreateLineWorkArea(set), regions = BasCreateRegionWorkArea(set);
+  const LIN_INFO li;
+  const int32_t line = BasAppendLine(lines, {{1, 1}, {4, 3}, {2, 2}}, li);
+  const int32_t a = BasAppendLine(regions, {{0, 0}, {4, 0}, {4, 3}}, li);
+  const int32_t b = BasAppendLine(regions, {{4, 3}, {0, 3}, {0, 0}}, li);
+  const int32_t hole = BasAppendLine(regions, {{1, 1}, {2, 1}, {2, 2}, {1, 1}}, li);
+  const int32_t region = BasAppendRegion(regions, {0, a, b, 0, -hole}, REG_INFO{});
+  struct Case {
+    const char* what;
+    D_RECT rect;
+    int line, region;
+  };
+  const Case cases[] = {
+      {"exactly the vertices' own rectangle", {0, 0, 4, 3}, 1, 1},
+      {"the line's own rectangle only", {1, 1, 4, 3}, 1, 0},
+      {"one vertex outside", {0, 0, 3.99, 3}, 0, 0},
+      {"only the hole's arc inside", {1, 1, 2, 2}, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(BasLineInRect(lines, line, c.rect, 0), c.line);
+    EXPECT_EQ(BasRegionInRect(regions, region, c.rect, 0), c.region);
+  }
+  const D_RECT all{-10, -10, 10, 10};
+  EXPECT_EQ(BasLineInRect(lines, line, all, 1), 0);
+  EXPECT_EQ(BasRegionInRect(regions, region, all, 1), 0);
+  EXPECT_EQ(BasLineInRect(lines, 99, all, 0), 0);
+  EXPECT_EQ(BasRegionInRect(regions, 99, all, 0), 0);
+  // A region whose arc is gone no longer lies anywhere.
+  BasDeleteLine(regions, hole);
+  EXPECT_EQ(BasRegionInRect(regions, region, all, 0), 0);
+  BasFreeWorkAreaSet(set);
+}
+
 }  // namespace
 }  // namespace zv
