@@ -28,6 +28,7 @@
 #include "zavediz/chart_tool/open_database_command.h"
 #include "zavediz/data/borehole_section_commands.h"
 #include "zavediz/draw/section_commands.h"
+#include "zavediz/plan/plan_flash.h"
 #include "zavediz/plan/plan_geology_commands.h"
 #include "zavediz/plan/plan_section_commands.h"
 
@@ -56,6 +57,7 @@ void RegisterModules() {
   chart::RegisterOpenDatabaseCommand();
   zavediz::RegisterPlanSectionCommands();
   zavediz::RegisterPlanGeologyCommands();
+  zavediz::RegisterPlanFlash();
   zavediz::RegisterSectionCommands();
   zavediz::RegisterBoreholeSectionCommands();
   dxf::RegisterDxfCommands();

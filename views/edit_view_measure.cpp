@@ -81,6 +81,13 @@ void MeasureEnd(SecEditViewShared& shared) {
   Chrome().UpdateMeasureWindow(views::ComputeMeasureFigures(m.points, scale).values(), 0);
 }
 
+void EndMeasurement(SecEditViewShared& shared) {
+  CGisEditView& view = shared.EditView();
+  view._SetCommandFlag(kFlagIdle);
+  if (shared.measure.bandShown) DrawBand(view, shared.measure);
+  shared.measure = {};
+}
+
 void RedrawMeasurement(SecEditViewShared& shared) {
   CGisEditView& view = shared.EditView();
   const views::MeasurePolyline& m = shared.measure;

@@ -37,6 +37,9 @@ void StartMeasurement(SecEditViewShared& shared);
 void MeasureClick(SecEditViewShared& shared, CPoint point);
 void MeasureMove(SecEditViewShared& shared, CPoint point);
 void MeasureEnd(SecEditViewShared& shared);
+// The measurement window closed: flag 1227, the rubber band taken off and
+// the points dropped (what was drawn goes with the next redraw).
+void EndMeasurement(SecEditViewShared& shared);
 // Draws the polyline and the rubber band again after a redraw.
 void RedrawMeasurement(SecEditViewShared& shared);
 

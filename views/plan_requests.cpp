@@ -4,6 +4,7 @@
 
 #include "app/app_settings.h"
 #include "framework/profile/setting_binding.h"
+#include "views/edit_view_mouse.h"
 #include "views/sec_prj_edit_view.h"
 
 namespace zv {
@@ -11,6 +12,7 @@ namespace {
 
 constexpr std::intptr_t kDeleteObject = 0;
 constexpr std::intptr_t kForgetPending = 6;
+constexpr std::intptr_t kEndMeasure = 12;
 constexpr std::intptr_t kReloadSelect = 13;
 
 std::array<PlanRequestHandler, kPlanRequestLast + 1>& PlanHandlers() {
@@ -26,7 +28,8 @@ DocumentRequestHandler& DocumentHandler() {
 }  // namespace
 
 void RegisterPlanRequest(std::intptr_t code, PlanRequestHandler handler) {
-  if (code < 1 || code > kPlanRequestLast || code == kForgetPending || code == kReloadSelect) return;
+  if (code < 1 || code > kPlanRequestLast || code == kForgetPending || code == kEndMeasure || code == kReloadSelect)
+    return;
   PlanHandlers()[static_cast<std::size_t>(code)] = handler;
 }
 
@@ -38,6 +41,9 @@ void OnPlanRequest(CSecPrjEditView& view, std::intptr_t wParam, std::intptr_t co
       return;
     case kForgetPending:
       view.pendingObject = nullptr;
+      return;
+    case kEndMeasure:
+      EndMeasurement(view);
       return;
     case kReloadSelect:
       LoadSetting(SettingsFile(), {"OTHER", "seclect", &Settings().seclect});

@@ -1,6 +1,6 @@
 // The project editing view's own handlers: point input, page set-up, and
-// the rows other pieces bind: the section workflows' commands and the plan
-// measurement; the image, raster and print output of views/project_output.
+// the rows other pieces bind: the section workflows' commands; the image,
+// raster and print output of views/project_output.
 #include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
 #include "platform/editor/editor_commands.h"
@@ -28,7 +28,6 @@ void PageSetup(cmd::CommandTarget&) { msg::PaneWindows().Post(msg::PaneEntry::kP
 std::vector<cmd::CommandRow> PlanViewRows() {
   std::vector<cmd::CommandRow> rows = {
       cmd::Handler(412, MakePoint, "MakePoint"),  // &N点编辑/输入点图元&I
-      cmd::BoundLater(32975, "OnMeasureDistance"),  // 距离角度量算: the plan's own measurement
       // The section-line, terrain, design, survey and section commands of
       // "&C剖面图".
       cmd::BoundLater(32780, "OnAutoElevation"), cmd::BoundLater(32781, "OnSetTitleBlockData"),

@@ -6,6 +6,7 @@
 #include "views/core/view_settings.h"
 #include "views/core/view_titles.h"
 #include "views/edit_view_mouse.h"
+#include "views/flash_requests.h"
 #include "views/owner_draw_posts.h"
 #include "views/plan_requests.h"
 #include "views/project_save_commands.h"
@@ -90,6 +91,7 @@ void CSecPrjEditView::_OwnerDraw(KernelDriver* dc) {
 bool CSecPrjEditView::event(QEvent* e) {
   if (const msg::PrivateMessageEvent* m = msg::AsPrivateMessage(e)) {
     if (m->message() == msg::kPlanRequest) OnPlanRequest(*this, m->wParam(), m->lParam());
+    if (m->message() == msg::kFlashEntity) OnFlashRequest(*this, m->wParam(), m->lParam());
     return true;
   }
   return PreviewViewEvent(*this, e) || CPrjEditView::event(e);

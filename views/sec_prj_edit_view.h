@@ -4,7 +4,8 @@
 // "CSecPrjEditView" (views/prj_view_commands.cpp); the project tool view
 // derives from it and adds its own rows over it.
 //
-// It takes the plan requests (0x46C) posted to it (views/plan_requests.h),
+// It takes the plan requests (0x46C) posted to it (views/plan_requests.h)
+// and the flash requests (0x46E, views/flash_requests.h),
 // shows in the read-out the file of a single selected entity, and marks the
 // selection's items in the project list. Saving, auto-save and the default
 // parameters' reset are views/project_save_commands.cpp.

@@ -1,9 +1,8 @@
 // The section editing view's own handlers: the workspace menu (each item
 // followed by the title refresh), deleting the selected lines, the select
-// modes (ending the running interaction first) and the measurement.
+// modes (ending the running interaction first).
 #include "platform/editor/editor_commands.h"
 #include "platform/editor/workspace.h"
-#include "views/edit_view_mouse.h"
 #include "views/project_save_commands.h"
 #include "views/sec_gis_edit_view.h"
 #include "views/view_commands.h"
@@ -78,10 +77,6 @@ void SelectAfterCancel(cmd::CommandTarget& target) {
   editor::RunEditorCommand(*view, id);
 }
 
-void MeasureDistance(cmd::CommandTarget& target) {
-  if (SecEditViewShared* shared = SharedOf(target)) StartMeasurement(*shared);
-}
-
 }  // namespace
 
 std::vector<cmd::CommandRow> SectionViewRows() {
@@ -93,7 +88,6 @@ std::vector<cmd::CommandRow> SectionViewRows() {
       cmd::Handler(40037, SelectAfterCancel<40037>, "SelectPoint"),     // 选择点
       cmd::Handler(40038, SelectAfterCancel<40038>, "SelectRegion"),    // 选择区
       cmd::Handler(40039, SelectAfterCancel<40039>, "SelectGraphics"),  // &选择
-      cmd::Handler(32975, MeasureDistance, "OnMeasureDistance"),         // 距离角度量算
       cmd::BoundLater(32799, "SaveZavediz"),               // &F文件/保存剖面
       cmd::BoundLater(33193, "ReadPlanDataForZavediz"),    // 读取平面数据
       cmd::Empty(32905), cmd::Empty(32802), cmd::Empty(32909), cmd::Empty(32911), cmd::Empty(32995),

@@ -1,10 +1,11 @@
 // The handlers both editing views share: background colour, line input and
 // joining commands, layer switches, system parameters and display switches,
-// the ruler bar, and the rows still bound later (topology, symbol-library
-// editors).
+// the ruler bar, the distance-and-angle measurement, and the rows still
+// bound later (topology, symbol-library editors).
 #include "app/app_settings.h"
 #include "platform/editor/editor_commands.h"
 #include "views/core/view_settings.h"
+#include "views/edit_view_mouse.h"
 #include "views/edit_view_shared.h"
 #include "views/view_commands.h"
 
@@ -51,6 +52,11 @@ void EditDisplaySwitches(cmd::CommandTarget& target) {
   views::WriteDisplaySwitches(SettingsFile(), values);
 }
 
+// 32975: the same measurement in both views (views/edit_view_measure.cpp).
+void MeasureDistance(cmd::CommandTarget& target) {
+  if (SecEditViewShared* shared = SharedOf(target)) StartMeasurement(*shared);
+}
+
 void ToggleRulers(cmd::CommandTarget& target) {
   if (SecEditViewShared* shared = SharedOf(target)) ToggleRulerBar(*shared);
 }
@@ -95,6 +101,7 @@ std::vector<cmd::CommandRow> SharedViewRows() {
       cmd::Handler(447, EditSystemParameters, "EditSystemParm"),     // &O设置/置系统参数&S
       cmd::Handler(32795, EditDisplaySwitches, "OnSystemSettings"),  // &O设置/系统参数设置&O
       cmd::Handler(33543, ToggleRulers, "OnToggleRulerBar", RulersChecked),  // &W显示/显示标尺工具条
+      cmd::Handler(32975, MeasureDistance, "OnMeasureDistance"),             // 量算功能/距离角度量算
       cmd::BoundLater(32964, "OpenBoreholeDatabaseInAccess"),
   };
   for (const cmd::CommandRow& row : ClipboardRows()) rows.push_back(row);

@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/data/geometry.h"
 #include "platform/topology/clip_copy.h"
 #include "platform/topology/topology.h"
 
 namespace zv::topo {
 namespace {
+
+// Outlines of at most this many edges are tested without GEOS.
+constexpr std::size_t kDirectEdges = 32;
 
 void AddRingEdges(const GeosContext& c, const GEOSGeometry* ring, std::vector<Edge>* edges) {
   const std::vector<D_DOT> v = Vertices(c, ring);
@@ -68,11 +72,19 @@ ClipOutline::ClipOutline(const GeosContext& c, Geom shape, bool keepInside)
     const int holes = GEOSGetNumInteriorRings_r(c.get(), polygon);
     for (int i = 0; i < holes; ++i) AddRingEdges(c, GEOSGetInteriorRingN_r(c.get(), polygon, i), &edges_);
   }
+  if (edges_.empty()) return;
+  envelope_ = {edges_[0].minX, edges_[0].minY, edges_[0].maxX, edges_[0].maxY};
+  for (const Edge& e : edges_) {
+    envelope_.xmin = std::min(envelope_.xmin, e.minX);
+    envelope_.ymin = std::min(envelope_.ymin, e.minY);
+    envelope_.xmax = std::max(envelope_.xmax, e.maxX);
+    envelope_.ymax = std::max(envelope_.ymax, e.maxY);
+  }
 }
 
 ClipOutline::ClipOutline(ClipOutline&& other) noexcept
     : context_(other.context_), shape_(std::move(other.shape_)), prepared_(other.prepared_),
-      edges_(std::move(other.edges_)), keepInside_(other.keepInside_) {
+      edges_(std::move(other.edges_)), envelope_(other.envelope_), keepInside_(other.keepInside_) {
   other.prepared_ = nullptr;
 }
 
@@ -80,7 +92,25 @@ ClipOutline::~ClipOutline() {
   if (prepared_) GEOSPreparedGeom_destroy_r(context_->get(), prepared_);
 }
 
+bool ClipOutline::MayCover(const D_RECT& box, double tolerance) const {
+  return box.xmax >= envelope_.xmin - tolerance && box.xmin <= envelope_.xmax + tolerance &&
+         box.ymax >= envelope_.ymin - tolerance && box.ymin <= envelope_.ymax + tolerance;
+}
+
 bool ClipOutline::Covers(const D_DOT& p, double tolerance) const {
+  if (!MayCover({p.x, p.y, p.x, p.y}, std::max(tolerance, 0.0))) return false;
+  // A few edges are read directly: near an edge (on it included), else
+  // inside by the even-odd count of the edges a ray to +x crosses. Asking
+  // GEOS for a distance costs far more for such an outline.
+  if (edges_.size() <= kDirectEdges) {
+    bool inside = false;
+    for (const Edge& e : edges_) {
+      if (BasPointToSegmentDistance(p, e.a, e.b) <= std::max(tolerance, 0.0)) return true;
+      if ((e.a.y > p.y) != (e.b.y > p.y) && p.x < (e.b.x - e.a.x) * (p.y - e.a.y) / (e.b.y - e.a.y) + e.a.x)
+        inside = !inside;
+    }
+    return inside;
+  }
   Geom point = Own(*context_, GEOSGeom_createPointFromXY_r(context_->get(), p.x, p.y));
   if (!point) return false;
   if (GEOSPreparedIntersects_r(context_->get(), prepared_, point.get()) == 1) return true;

@@ -28,8 +28,13 @@ class ClipOutline {
   ClipOutline& operator=(ClipOutline&&) = delete;
 
   const GEOSGeometry* shape() const { return shape_.get(); }
-  // Inside, on the outline, or within `tolerance` of it.
+  // Inside, on the outline, or within `tolerance` of it. A point farther
+  // than `tolerance` from the outline's bounding box is answered without
+  // asking GEOS, so content far from a small outline costs little.
   bool Covers(const D_DOT& p, double tolerance) const;
+  // False when nothing in `box` can be covered: the box lies farther than
+  // `tolerance` from the outline's bounding box.
+  bool MayCover(const D_RECT& box, double tolerance) const;
   // Whether a point belongs to the side kept: Covers for inside, its
   // negation for outside, so every point falls on exactly one side.
   bool Keeps(const D_DOT& p, double tolerance) const { return Covers(p, tolerance) == keepInside_; }
@@ -42,6 +47,7 @@ class ClipOutline {
   Geom shape_;
   const GEOSPreparedGeometry* prepared_ = nullptr;
   std::vector<Edge> edges_;
+  D_RECT envelope_{};  // of the edges
   bool keepInside_ = true;
 };
 

@@ -26,6 +26,9 @@ int32_t TopoClipRegions(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaH
   return topo::ClipEach(
       outline, source, target, tolerance, mode, kRegionArea, kRegionEntity,
       [&](const topo::GeosContext& c, const topo::ClipOutline& shape, int32_t id) -> int32_t {
+        // A region off the outline's box has nothing inside it.
+        D_RECT box;
+        if (shape.keepInside() && BasGetRegionRect(source, id, &box) && !shape.MayCover(box, 0.0)) return 0;
         std::vector<int32_t> arcs;
         std::vector<std::vector<D_DOT>> rings;
         REG_INFO info;

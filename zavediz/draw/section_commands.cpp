@@ -6,7 +6,10 @@
 #include "framework/docview/view.h"
 #include "framework/docview/win_app.h"
 #include "framework/prompts/prompts.h"
+#include "platform/project/map_project.h"
+#include "platform/view/appended_entities.h"
 #include "views/view_commands.h"
+#include "zavediz/draw/plan_strip.h"
 #include "zavediz/draw/section_cut.h"
 #include "zavediz/draw/section_request_handler.h"
 #include "zavediz/draw/zavediz_request_post.h"
@@ -59,13 +62,40 @@ void OnSaveZavediz(cmd::CommandTarget& target) {
   if (auto* view = dynamic_cast<CSecGisEditView*>(EditViewOf(target))) SectionRequestHandler::Of(*view).SaveZavediz();
 }
 
+// 读取平面数据: the plan the section was drawn from last (none once it is
+// closed) gives its corridor's content to the strip, as one undo step.
+void OnReadPlanData(cmd::CommandTarget& target) {
+  auto* view = dynamic_cast<CSecGisEditView*>(EditViewOf(target));
+  if (view == nullptr) return;
+  CZavedizDoc* plan = SectionRequestHandler::Of(*view).Document();
+  PlanStripSources sources;
+  if (const MapProject* project = plan ? plan->GetProject() : nullptr)
+    sources = {PrjGetAreaList(project, kPointArea), PrjGetAreaList(project, kLineArea),
+               PrjGetAreaList(project, kRegionArea)};
+  const ZavedizAreas into{view->GetCurrentLinArea(), view->GetCurrentPntArea(), view->GetCurrentRegArea()};
+  std::string refusal;
+  view->RunCommand([&] {
+    const AppendedEntities appended(into.point, into.line, into.region);
+    refusal = ReadPlanDataForZavediz(plan ? &plan->Section() : nullptr, sources, Settings().ichnography, into);
+    appended.Push(view->GetUndo());
+  });
+  if (!refusal.empty()) {
+    prompt::Message(QString::fromStdString(refusal));
+    return;
+  }
+  view->_UpdateWindow();
+}
+
 constexpr cmd::CommandRow kPlanRows[] = {
     cmd::Handler(32787, OnCutZavediz, "CutZavediz"),
     cmd::Handler(32971, OnDrawSurveyZavediz, "DrawSurveyZavediz"),
 };
-constexpr cmd::CommandRow kSectionRows[] = {cmd::Handler(32799, OnSaveZavediz, "SaveZavediz")};
+constexpr cmd::CommandRow kSectionRows[] = {
+    cmd::Handler(32799, OnSaveZavediz, "SaveZavediz"),
+    cmd::Handler(33193, OnReadPlanData, "ReadPlanDataForZavediz"),  // 剖面图补充/读取平面数据
+};
 
-// 保存剖面 is already an item of the section view's 文件 menu.
+// 保存剖面 and 读取平面数据 are already items of the section view's menus.
 constexpr cmd::MenuRow kMenu[] = {
     {cmd::kMenuPlan, "&C剖面图/图切剖面", 32787},
     {cmd::kMenuPlan, "&C剖面图/绘制剖面", 32971},

@@ -1,15 +1,16 @@
 #pragma once
 // Section requests carry no pointer through the queue: what a request
-// names (the plan document, an entity to flash, a list of ids) is kept
-// here under a ticket that goes in wParam, and the receiver takes it back
-// when the request is delivered. A document closed in between reads as
-// gone.
+// names (the plan document, an entity to flash, a list of ids) is kept as a
+// request payload (framework/messages/request_payloads.h) under a ticket
+// that goes in wParam, and the receiver takes it back when the request is
+// delivered. A document closed in between reads as gone.
 
 #include <QPointer>
 #include <any>
 #include <cstdint>
 #include <vector>
 
+#include "framework/messages/request_payloads.h"
 #include "platform/data/work_area.h"
 #include "views/zavediz_doc.h"
 
@@ -22,10 +23,8 @@ struct FlashRequest {
   int16_t kind = 0;
 };
 
-// Keeps a payload; its ticket (never 0).
-std::intptr_t PutRequestPayload(std::any payload);
-// Takes a payload back (empty for an unknown or already taken ticket).
-std::any TakeRequestPayload(std::intptr_t ticket);
+using msg::PutRequestPayload;
+using msg::TakeRequestPayload;
 
 // The plan document a drawing request names, or null when it was closed.
 CZavedizDoc* TakeRequestDocument(std::intptr_t ticket);

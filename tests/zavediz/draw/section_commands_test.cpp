@@ -45,6 +45,19 @@ class SectionCommandsTest : public test::PlanViewTest {
     BasGetLineCount(view.GetCurrentLinArea(), &live, &bound);
     return live;
   }
+  static int Points(const CGisEditView& view) {
+    int32_t live = 0, bound = 0;
+    BasGetPointCount(view.GetCurrentPntArea(), &live, &bound);
+    return live;
+  }
+  // Cuts the traced plan and lets the new section view draw it, unsaved.
+  CGisEditView* DrawnSection() {
+    frame().RunCommand(32787);
+    CGisEditView* sectionView = NewestSectionView();
+    script_->AnswerDialog([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+    Settle();
+    return sectionView;
+  }
 };
 
 TEST_F(SectionCommandsTest, CutOpensASectionWindowThatDrawsAfterTheCommand) {
@@ -188,6 +201,36 @@ TEST_F(SectionCommandsTest, TheSampleSurveyWorkbookGivesItsSectionThroughTheMenu
   EXPECT_EQ(script_->PendingAnswers(), 0);
   EXPECT_GT(Lines(*section), 20);
   workbook::RunningProgram()->CloseAll();
+}
+
+// 读取平面数据 brings the contours crossing the line into the strip, as one
+// undo step each run; once the plan is closed there is nothing to read.
+TEST_F(SectionCommandsTest, PlanDataComesIntoTheStripOnceARunAndLeavesWithItsUndo) {
+  CZavedizDoc* plan = TracedPlan();
+  CGisEditView* section = DrawnSection();
+  ASSERT_NE(section, nullptr);
+  const int sheetLines = Lines(*section), sheetPoints = Points(*section);
+  ASSERT_GT(sheetLines, 20);
+  const std::size_t told = script_->Messages().size();
+
+  frame().RunCommand(33193);
+  const int added = Lines(*section) - sheetLines;
+  EXPECT_GT(added, 3) << "the contours crossing the line";
+  frame().RunCommand(33193);
+  EXPECT_EQ(Lines(*section), sheetLines + 2 * added);
+  EXPECT_EQ(script_->Messages().size(), told);
+  frame().RunCommand(204);  // 撤消
+  EXPECT_EQ(Lines(*section), sheetLines + added);
+  frame().RunCommand(204);
+  EXPECT_EQ(Lines(*section), sheetLines);
+  EXPECT_EQ(Points(*section), sheetPoints);
+
+  plan->OnCloseDocument();
+  Settle();
+  frame().RunCommand(33193);
+  EXPECT_EQ(Lines(*section), sheetLines);
+  ASSERT_FALSE(script_->Messages().empty());
+  EXPECT_EQ(script_->Messages().back(), QString::fromUtf8("缺少剖面图信息!"));
 }
 
 }  // namespace
