@@ -8,7 +8,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
 #include "framework/prompts/prompts.h"
 #include "zavediz/plan/number_field.h"
@@ -76,9 +75,12 @@ void CPickTerrainPointDlg::reject() {
   deleteLater();
 }
 
+// The dialog belongs to the plan view that opened it: its requests go there,
+// not to whichever plan view opened last (that one would take its own
+// dialog's points, or nothing).
 void CPickTerrainPointDlg::Post(intptr_t wParam, intptr_t code) {
-  msg::PaneWindows().PostOrShow(msg::PaneEntry::kProjectEditView, msg::kPlanRequest, wParam, code,
-                                QString::fromUtf8(msg::kPostFailedText));
+  if (!msg::PostPrivateMessage(parentWidget(), msg::kPlanRequest, wParam, code))
+    prompt::Message(QString::fromUtf8(msg::kPostFailedText));
 }
 
 }  // namespace zv::zavediz

@@ -228,6 +228,27 @@ TEST_F(PlanSectionControllerTest, PickDialogPostsItsRequestsAndEachApplyStartsAf
   EXPECT_EQ(controller_->PickDialog(), nullptr);
 }
 
+// A second plan view opened later is the one the program's table names; the
+// dialog still answers to the view that opened it.
+TEST_F(PlanSectionControllerTest, PickDialogTalksToItsOwnViewWhicheverPlanViewOpenedLast) {
+  controller_->OnPickSectionPoints();
+  CPickTerrainPointDlg* dialog = controller_->PickDialog();
+  ASSERT_NE(dialog, nullptr);
+  QObject later;
+  msg::PaneWindows().Record(msg::PaneEntry::kProjectEditView, &later);
+  dialog->findChild<QPushButton*>("control1021")->click();
+  DeliverPosts();
+  EXPECT_EQ(view_._GetCommandFlag(), kFlagPickStart);
+  Click({50, 100});
+  dialog->findChild<QDoubleSpinBox*>("endX")->setValue(300);
+  dialog->findChild<QDoubleSpinBox*>("endY")->setValue(100);
+  ChooseField();
+  dialog->findChild<QPushButton*>("apply")->click();
+  DeliverPosts();
+  EXPECT_EQ(Dump(data_.terrain), kStraightProfile);
+  msg::PaneWindows().Record(msg::PaneEntry::kProjectEditView, &view_);
+}
+
 TEST_F(PlanSectionControllerTest, SelectedLinesBecomeTheSectionLine) {
   struct Case {
     const char* name;
