@@ -103,31 +103,39 @@ std::vector<Stretch> KeptStretches(const std::vector<D_DOT>& v, const topo::Clip
 
 }  // namespace
 
+namespace topo {
+
+int32_t ClipOneLine(const ClipOutline& shape, WorkAreaHandle source, int32_t id, WorkAreaHandle target,
+                    double tolerance) {
+  std::vector<D_DOT> vertices;
+  LIN_INFO info;
+  if (!BasReadLine(source, id, &vertices, &info)) return 0;
+  std::vector<Stretch> pieces;
+  if (vertices.size() == 1) {
+    if (shape.Keeps(vertices[0], tolerance)) pieces.push_back({vertices});
+  } else {
+    pieces = KeptStretches(vertices, shape);
+  }
+  int32_t appended = 0;
+  for (const Stretch& piece : pieces) {
+    const double length = BasPolylineLength(piece.vertices);
+    if (piece.vertices.size() > 1 && (length <= 0 || length < tolerance)) continue;
+    const int32_t added = BasAppendLine(target, piece.vertices, info);
+    if (added == 0) continue;
+    CopyAttribute(source, kLineEntity, id, target, added);
+    ++appended;
+  }
+  return appended;
+}
+
+}  // namespace topo
+
 int32_t TopoClipLines(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle target, double tolerance,
                       int mode) {
-  return topo::ClipEach(
-      outline, source, target, tolerance, mode, kLineArea, kLineEntity,
-      [&](const topo::GeosContext&, const topo::ClipOutline& shape, int32_t id) -> int32_t {
-        std::vector<D_DOT> vertices;
-        LIN_INFO info;
-        if (!BasReadLine(source, id, &vertices, &info)) return 0;
-        std::vector<Stretch> pieces;
-        if (vertices.size() == 1) {
-          if (shape.Keeps(vertices[0], tolerance)) pieces.push_back({vertices});
-        } else {
-          pieces = KeptStretches(vertices, shape);
-        }
-        int32_t appended = 0;
-        for (const Stretch& piece : pieces) {
-          const double length = BasPolylineLength(piece.vertices);
-          if (piece.vertices.size() > 1 && (length <= 0 || length < tolerance)) continue;
-          const int32_t added = BasAppendLine(target, piece.vertices, info);
-          if (added == 0) continue;
-          topo::CopyAttribute(source, kLineEntity, id, target, added);
-          ++appended;
-        }
-        return appended;
-      });
+  return topo::ClipEach(outline, source, target, tolerance, mode, kLineArea, kLineEntity,
+                        [&](const topo::GeosContext&, const topo::ClipOutline& shape, int32_t id) {
+                          return topo::ClipOneLine(shape, source, id, target, tolerance);
+                        });
 }
 
 }  // namespace zv

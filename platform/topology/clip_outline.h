@@ -62,4 +62,10 @@ using ClipOne = std::function<int32_t(const GeosContext&, const ClipOutline&, in
 int32_t ClipEach(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle target, double tolerance, int mode,
                  int areaType, int entityType, const ClipOne& clip);
 
+// The stretches of one line of `source` on the kept side, appended to
+// `target` with the line's parameters and record (shorter than `tolerance`
+// dropped); how many.
+int32_t ClipOneLine(const ClipOutline& shape, WorkAreaHandle source, int32_t id, WorkAreaHandle target,
+                    double tolerance);
+
 }  // namespace zv::topo

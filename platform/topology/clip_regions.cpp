@@ -1,6 +1,8 @@
 // Regions are intersected with the outline (or less it) through GEOS and rebuilt from the
-// rings of the result: one closed arc per ring.
+// rings of the result: one closed arc per ring. Arcs of no region are cut as
+// lines are.
 #include <cstdlib>
+#include <set>
 
 #include "platform/data/geometry.h"
 #include "platform/topology/clip_copy.h"
@@ -23,7 +25,7 @@ int32_t FirstArc(const std::vector<int32_t>& arcs, WorkAreaHandle area) {
 
 int32_t TopoClipRegions(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle target, double tolerance,
                         int mode) {
-  return topo::ClipEach(
+  const int32_t regions = topo::ClipEach(
       outline, source, target, tolerance, mode, kRegionArea, kRegionEntity,
       [&](const topo::GeosContext& c, const topo::ClipOutline& shape, int32_t id) -> int32_t {
         // A region off the outline's box has nothing inside it.
@@ -65,6 +67,20 @@ int32_t TopoClipRegions(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaH
         }
         return appended;
       });
+  if (regions < 0) return regions;
+  // Arcs no region uses are the area's own lines: clipped like lines, kept.
+  std::set<int32_t> used;
+  int32_t live = 0, bound = 0;
+  BasGetRegionCount(source, &live, &bound);
+  std::vector<int32_t> arcs;
+  for (int32_t id = 1; id < bound; ++id)
+    if (BasReadRegion(source, id, &arcs, nullptr))
+      for (std::size_t i = 1; i < arcs.size(); ++i) used.insert(std::abs(arcs[i]));
+  topo::ClipEach(outline, source, target, tolerance, mode, kRegionArea, kLineEntity,
+                 [&](const topo::GeosContext&, const topo::ClipOutline& shape, int32_t id) {
+                   return used.count(id) != 0 ? 0 : topo::ClipOneLine(shape, source, id, target, tolerance);
+                 });
+  return regions;
 }
 
 }  // namespace zv

@@ -29,6 +29,7 @@
 //    holes clockwise, each arc closed) and the arc list {total, outer, 0,
 //    hole, 0, hole, ...}. The arcs take the parameters and attributes of the
 //    source region's first arc. Polygons smaller than tolerance² are dropped.
+//    Arcs that no region uses are cut and kept as lines are.
 //
 // The number of entities appended (regions for TopoClipRegions), or −1 when
 // a handle is invalid, an area has the wrong type (outline: line area;

@@ -254,5 +254,22 @@ TEST_F(TopoClip, InsideAndOutsideTogetherHoldTheSourceOnceByAnEvenOddOutline) {
   EXPECT_DOUBLE_EQ(length(linesOut_) + length(linesOutside), 40);
 }
 
+TEST_F(TopoClip, FreeArcsOfARegionAreaAreCutAndKeptOnBothSides) {
+  Square();
+  const int32_t shell = BasAppendLine(regions_, {{2, 2}, {4, 2}, {4, 4}, {2, 4}, {2, 2}}, LIN_INFO{});
+  BasAppendRegion(regions_, {0, shell}, REG_INFO{});
+  LIN_INFO free;
+  free.setColour(9);
+  BasAppendLine(regions_, {{5, 5}, {15, 5}}, free);
+  const WorkAreaHandle outside = BasCreateRegionWorkArea(set_);
+  ASSERT_EQ(TopoClipRegions(outline_, regions_, regionsOut_, 0.01, kTopoKeepInside), 1);
+  ASSERT_EQ(TopoClipRegions(outline_, regions_, outside, 0.01, kTopoKeepOutside), 0);
+  EXPECT_EQ(Lines(regionsOut_), (std::vector<std::string>{"(2 4) (2 2) (4 2) (4 4) (2 4)", "(5 5) (10 5)"}));
+  EXPECT_EQ(Lines(outside), std::vector<std::string>{"(10 5) (15 5)"});
+  LIN_INFO got;
+  ASSERT_EQ(BasReadLine(outside, 1, nullptr, &got), 1);
+  EXPECT_EQ(got.colour(), 9);
+}
+
 }  // namespace
 }  // namespace zv
