@@ -102,6 +102,45 @@ TEST_F(TopoClip, PointsInsideOnOrWithinToleranceAreKeptWithTextParametersAndAttr
   EXPECT_EQ(live, 6) << "the source stays as it was";
 }
 
+// A small outline is read directly, a large one through GEOS: both keep the
+// same points, holes and tolerance included.
+TEST_F(TopoClip, FewAndManyEdgedOutlinesKeepTheSamePoints) {
+  const D_DOT probes[] = {{5, 5}, {2, 2}, {1, 5}, {3, 5}, {10, 5}, {10.005, 5}, {10.02, 5}, {4.005, 5},
+                          {3.995, 5}, {-1, 5}, {5, 10.009}, {5, 12}};
+  for (const D_DOT& p : probes) BasAppendPoint(points_, p, "", PNT_INFO{});
+  // The square (0, 0)–(10, 10) less the hole (4, 4)–(6, 6), each side of the
+  // square cut into `parts` pieces.
+  auto keptWith = [&](int parts) {
+    BasClearWorkArea(outline_);
+    BasClearWorkArea(pointsOut_);
+    Polyline square;
+    const D_DOT corners[] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    for (int side = 0; side < 4; ++side) {
+      const D_DOT& a = corners[side];
+      const D_DOT& b = corners[(side + 1) % 4];
+      for (int k = 0; k < parts; ++k)
+        square.push_back({a.x + (b.x - a.x) * k / parts, a.y + (b.y - a.y) * k / parts});
+    }
+    square.push_back(square.front());
+    Outline(square);
+    Outline({{4, 4}, {6, 4}, {6, 6}, {4, 6}, {4, 4}});
+    TopoClipPoints(outline_, points_, pointsOut_, 0.01, kTopoKeepInside);
+    std::vector<std::string> kept;
+    int32_t live = 0, bound = 0;
+    BasGetPointCount(pointsOut_, &live, &bound);
+    for (int32_t id = 1; id < bound; ++id) {
+      D_DOT p;
+      if (BasReadPoint(pointsOut_, id, &p, nullptr, nullptr)) kept.push_back(Text({p}));
+    }
+    return kept;
+  };
+  const std::vector<std::string> few = keptWith(1);
+  EXPECT_EQ(few, (std::vector<std::string>{"(2 2)", "(1 5)", "(3 5)", "(10 5)", "(10.005 5)", "(4.005 5)", "(3.995 5)",
+                                           "(5 10.009)"}))
+      << "(5 5) lies in the hole, (4.005 5) within tolerance of it";
+  EXPECT_EQ(keptWith(20), few);
+}
+
 TEST_F(TopoClip, LinesAreCutAtTheOutlineKeepingDirectionAndVertices) {
   // A square with a notch cut from its top: (4,6)-(6,6) is the notch's floor.
   Outline({{0, 0}, {10, 0}, {10, 10}, {6, 10}, {6, 6}, {4, 6}, {4, 10}, {0, 10}, {0, 0}});
