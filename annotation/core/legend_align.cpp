@@ -232,6 +232,12 @@ int MoveLegendFrames(SelectionPool& pool, GisUndo& undo, const std::vector<int32
   CentreGrid grid(CellSize(entries, frames));
   for (std::size_t i = 0; i < movables.size(); ++i) grid.Insert(static_cast<int32_t>(i), movables[i].box);
 
+  // The moves of each area in one batch: the regions of the moved arcs are
+  // measured again once, at its end.
+  std::unordered_set<WorkAreaHandle> batched;
+  for (const Movable& m : movables)
+    if (batched.insert(m.entity.area).second) BasBeginBatch(m.entity.area);
+
   std::unordered_set<uint64_t> movedArcs;
   std::vector<uint32_t> visited(movables.size(), 0);
   uint32_t stamp = 0;
@@ -278,6 +284,7 @@ int MoveLegendFrames(SelectionPool& pool, GisUndo& undo, const std::vector<int32
       grid.Insert(i, m.box);
     }
   }
+  for (const WorkAreaHandle area : batched) BasEndBatch(area);
   return moved;
 }
 

@@ -78,9 +78,16 @@ bool ValidArcList(const WorkArea& area, const int32_t* arcs, int32_t count) {
 
 // Tells of a changed arc and of the regions that use it, whose measures
 // are refreshed first. A listener may release the area, so it is looked up
-// again between the two.
+// again between the two. Inside a batch the regions are found once, at its
+// end, for every arc changed meanwhile: a loop over many arcs does not
+// search every region for each.
 void NoteArcChange(WorkAreaHandle handle, int32_t arc, ChangeKind kind) {
   WorkArea* area = FindArea(handle);
+  if (area->batchDepth > 0 && area->HoldsRegions()) {
+    area->pendingArcs.insert(arc);
+    detail::NoteChange(*area, kLineEntity, kind, {arc});
+    return;
+  }
   std::vector<int32_t> regions;
   if (area->HoldsRegions()) regions = detail::RegionsUsingArc(*area, arc);
   for (int32_t region : regions) detail::RefreshMeasures(*area, kRegionEntity, region);

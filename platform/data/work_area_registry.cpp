@@ -158,6 +158,7 @@ bool BasClearWorkArea(WorkAreaHandle handle, int) {
   area->rows.Clear();
   // Changes waiting for the end of a batch name ids that are gone now.
   area->pending.clear();
+  area->pendingArcs.clear();
   if (!hadEntities) return true;
   std::vector<int> types;
   for (int type : {int{kLineEntity}, int{kPointEntity}, int{kRegionEntity}, int{kTableEntity}}) {
@@ -229,6 +230,31 @@ int BasIsEntityLive(WorkAreaHandle handle, int entityType, int32_t id) {
   return detail::WithStore(*area, entityType, [&](const auto& store) { return store.IsLive(id) ? 1 : 0; });
 }
 
+namespace {
+
+// The regions using an arc changed inside the batch: measured again and
+// told as updated, in one pass over the regions.
+void RefreshRegionsOfPendingArcs(detail::WorkArea& area) {
+  if (area.pendingArcs.empty()) return;
+  const std::set<int32_t> arcs = std::move(area.pendingArcs);
+  area.pendingArcs.clear();
+  std::vector<int32_t> regions;
+  for (int32_t id = 1; id < area.regions.bound(); ++id) {
+    const detail::RegionSlot& slot = area.regions.slots[static_cast<std::size_t>(id)];
+    if (!slot.live) continue;
+    for (std::size_t i = 1; i < slot.arcs.size(); ++i) {
+      if (slot.arcs[i] != 0 && arcs.count(std::abs(slot.arcs[i]))) {
+        regions.push_back(id);
+        break;
+      }
+    }
+  }
+  for (int32_t region : regions) detail::RefreshMeasures(area, kRegionEntity, region);
+  if (!regions.empty()) detail::NoteChange(area, kRegionEntity, ChangeKind::Updated, regions);
+}
+
+}  // namespace
+
 int BasBeginBatch(WorkAreaHandle handle) {
   WorkArea* area = FindArea(handle);
   if (!area) return 0;
@@ -242,6 +268,7 @@ int BasEndBatch(WorkAreaHandle handle) {
   WorkArea* area = FindArea(handle);
   if (!area || area->batchDepth == 0) return 0;
   if (--area->batchDepth > 0) return 1;
+  RefreshRegionsOfPendingArcs(*area);
   auto pending = std::move(area->pending);
   area->pending.clear();
   const uint64_t revision = area->revision;

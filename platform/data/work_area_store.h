@@ -88,6 +88,9 @@ struct WorkArea {
   std::bitset<65536> layersOff;
   int batchDepth = 0;
   std::map<std::pair<int, ChangeKind>, std::set<int32_t>> pending;
+  // Arcs changed inside the batch: the regions using them are refreshed and
+  // told once, at its end.
+  std::set<int32_t> pendingArcs;
   std::vector<Listener> listeners;
 
   bool HoldsPoints() const { return type == kPointArea; }

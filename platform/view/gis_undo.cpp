@@ -9,16 +9,34 @@ namespace {
 
 bool KnownCode(int code) { return code >= GisUndo::kAppended && code <= GisUndo::kDeleted; }
 
-// Snapshots of the entries, the drawing order read once per area and type.
+// Each id's place in the drawing order (−1: none), indexed by id.
+std::vector<int64_t> OrderPlaces(WorkAreaHandle area, int type) {
+  const std::vector<int32_t> order = BasGetDisplayOrder(area, type);
+  std::vector<int64_t> places;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const auto id = static_cast<std::size_t>(order[i]);
+    if (order[i] < 0) continue;
+    if (id >= places.size()) places.resize(id + 1, -1);
+    if (places[id] < 0) places[id] = static_cast<int64_t>(i);
+  }
+  return places;
+}
+
+// Snapshots of the entries, the drawing order read once per area and type
+// (a large selection is not searched for in the order entry by entry).
 std::vector<EntitySnapshot> Capture(const std::vector<ENTITY_MSG>& entities) {
-  std::map<std::pair<WorkAreaHandle, int>, std::vector<int32_t>> orders;
+  std::map<std::pair<WorkAreaHandle, int>, std::vector<int64_t>> places;
   std::vector<EntitySnapshot> out;
   out.reserve(entities.size());
   for (const ENTITY_MSG& e : entities) {
     auto key = std::make_pair(e.area, static_cast<int>(e.type));
-    auto it = orders.find(key);
-    if (it == orders.end()) it = orders.emplace(key, BasGetDisplayOrder(e.area, e.type)).first;
-    if (auto s = CaptureEntity(e, &it->second)) out.push_back(std::move(*s));
+    auto it = places.find(key);
+    if (it == places.end()) it = places.emplace(key, OrderPlaces(e.area, e.type)).first;
+    auto s = CaptureEntity(e, nullptr);
+    if (!s) continue;
+    const auto id = static_cast<std::size_t>(e.id);
+    if (e.id >= 0 && id < it->second.size()) s->orderIndex = it->second[id];
+    out.push_back(std::move(*s));
   }
   return out;
 }

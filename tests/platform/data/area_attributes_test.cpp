@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/data/work_area.h"
 #include "tests/support/work_areas_fixture.h"
 
@@ -51,6 +53,28 @@ TEST_F(AreaAttributes, MeasuresStayCurrentOnAppendAndUpdate) {
   BasUpdateLine(regions_, arc, std::vector<D_DOT>{{0, 0}, {2, 0}, {2, 2}, {0, 2}, {0, 0}}, LIN_INFO{});
   EXPECT_DOUBLE_EQ(Field(regions_, kRegionEntity, region, "面积"), 4);
   EXPECT_DOUBLE_EQ(Field(regions_, kRegionEntity, region, "周长"), 8);
+}
+
+// Inside a batch the regions of changed arcs are measured and told once, at
+// its end.
+TEST_F(AreaAttributes, ArcsChangedInABatchRefreshTheirRegionsAtItsEnd) {
+  const int32_t a = BasAppendLine(regions_, std::vector<D_DOT>{{0, 0}, {4, 0}, {4, 3}}, LIN_INFO{});
+  const int32_t b = BasAppendLine(regions_, std::vector<D_DOT>{{4, 3}, {0, 3}, {0, 0}}, LIN_INFO{});
+  const int32_t other = BasAppendLine(regions_, std::vector<D_DOT>{{9, 9}, {10, 9}, {10, 10}, {9, 9}}, LIN_INFO{});
+  const int32_t region = BasAppendRegion(regions_, {0, a, b}, REG_INFO{});
+  BasAppendRegion(regions_, {0, other}, REG_INFO{});
+  std::vector<WorkAreaChange> told;
+  BasAddChangeListener(regions_, [&](const WorkAreaChange& c) { told.push_back(c); });
+  BasBeginBatch(regions_);
+  BasUpdateLine(regions_, a, std::vector<D_DOT>{{0, 0}, {8, 0}, {4, 3}}, LIN_INFO{});
+  BasUpdateLine(regions_, b, std::vector<D_DOT>{{4, 3}, {0, 3}, {0, 0}}, LIN_INFO{});
+  EXPECT_TRUE(told.empty());
+  BasEndBatch(regions_);
+  EXPECT_DOUBLE_EQ(Field(regions_, kRegionEntity, region, "面积"), 18);
+  const auto regionsTold = std::count_if(told.begin(), told.end(), [&](const WorkAreaChange& c) {
+    return c.entityType == kRegionEntity && c.kind == ChangeKind::Updated && c.ids == std::vector<int32_t>{region};
+  });
+  EXPECT_EQ(regionsTold, 1);
 }
 
 TEST_F(AreaAttributes, StructureChangesKeepValuesByName) {
