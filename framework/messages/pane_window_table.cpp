@@ -19,7 +19,12 @@ bool PaneWindowTable::Post(PaneEntry entry, unsigned message, std::intptr_t wPar
 
 bool PaneWindowTable::PostOrShow(PaneEntry entry, unsigned message, std::intptr_t wParam, std::intptr_t lParam,
                                  const QString& failureText) const {
-  if (Post(entry, message, wParam, lParam)) return true;
+  return msg::PostOrShow(Receiver(entry), message, wParam, lParam, failureText);
+}
+
+bool PostOrShow(QObject* receiver, unsigned message, std::intptr_t wParam, std::intptr_t lParam,
+                const QString& failureText) {
+  if (PostPrivateMessage(receiver, message, wParam, lParam)) return true;
   prompt::Message(failureText);
   return false;
 }

@@ -52,4 +52,8 @@ class PaneWindowTable {
 // The program's one table.
 PaneWindowTable& PaneWindows();
 
+// Posts to one receiver; a failed post (no receiver) shows `failureText`.
+bool PostOrShow(QObject* receiver, unsigned message, std::intptr_t wParam, std::intptr_t lParam,
+                const QString& failureText);
+
 }  // namespace zv::msg

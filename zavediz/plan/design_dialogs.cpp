@@ -14,9 +14,10 @@
 namespace zv::zavediz {
 namespace {
 
-void PostPlanRequest(intptr_t code) {
-  msg::PaneWindows().PostOrShow(msg::PaneEntry::kProjectEditView, msg::kPlanRequest, 0, code,
-                                QString::fromUtf8(msg::kPostFailedText));
+// A design dialog belongs to the plan view that opened it: its requests go
+// there, not to whichever plan view opened last.
+void PostPlanRequest(QWidget* owner, intptr_t code) {
+  msg::PostOrShow(owner, msg::kPlanRequest, 0, code, QString::fromUtf8(msg::kPostFailedText));
 }
 
 QLineEdit* NameField(const char* text, QWidget* parent) {
@@ -56,14 +57,14 @@ void CDesignDlg::Finish(QLayout* fields) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addWidget(buttons);
-  connect(store, &QPushButton::clicked, this, [this] { PostPlanRequest(storeRequest_); });
+  connect(store, &QPushButton::clicked, this, [this] { PostPlanRequest(parentWidget(), storeRequest_); });
   connect(buttons, &QDialogButtonBox::rejected, this, &CDesignDlg::reject);
   adjustSize();
   if (QWidget* owner = parentWidget()) move(owner->mapToGlobal(QPoint(0, 0)));
 }
 
 void CDesignDlg::reject() {
-  PostPlanRequest(kEndDesignRequest);
+  PostPlanRequest(parentWidget(), kEndDesignRequest);
   Dismiss();
 }
 

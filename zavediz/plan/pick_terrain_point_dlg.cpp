@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "framework/messages/pane_window_table.h"
 #include "framework/messages/private_message.h"
-#include "framework/prompts/prompts.h"
 #include "zavediz/plan/number_field.h"
 
 namespace zv::zavediz {
@@ -79,8 +79,7 @@ void CPickTerrainPointDlg::reject() {
 // not to whichever plan view opened last (that one would take its own
 // dialog's points, or nothing).
 void CPickTerrainPointDlg::Post(intptr_t wParam, intptr_t code) {
-  if (!msg::PostPrivateMessage(parentWidget(), msg::kPlanRequest, wParam, code))
-    prompt::Message(QString::fromUtf8(msg::kPostFailedText));
+  msg::PostOrShow(parentWidget(), msg::kPlanRequest, wParam, code, QString::fromUtf8(msg::kPostFailedText));
 }
 
 }  // namespace zv::zavediz

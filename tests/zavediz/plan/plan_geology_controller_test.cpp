@@ -193,6 +193,10 @@ TEST_F(PlanGeologyControllerTest, TrenchDialogAndExitClosesBothDialogs) {
   ASSERT_NE(trench, nullptr);
   EXPECT_DOUBLE_EQ(trench->findChild<QDoubleSpinBox*>("x")->value(), 110.0);
   trench->findChild<QDoubleSpinBox*>("length")->setValue(30.0);
+  // A plan view opened later is the one the program's table names; the
+  // dialogs still answer to the view that opened them.
+  QObject later;
+  msg::PaneWindows().Record(msg::PaneEntry::kProjectEditView, &later);
   Press(trench, "store");
   const DesignTrenchRec& t = data_.trenches[0];
   ASSERT_TRUE(t.inUse);
@@ -209,6 +213,7 @@ TEST_F(PlanGeologyControllerTest, TrenchDialogAndExitClosesBothDialogs) {
   EXPECT_EQ(geology_->TrenchDialog(), nullptr);
   EXPECT_TRUE(borehole.isNull());
   EXPECT_TRUE(trenchDialog.isNull());
+  msg::PaneWindows().Record(msg::PaneEntry::kProjectEditView, &view_);
 }
 
 TEST_F(PlanGeologyControllerTest, ReadingTheGeologyOpensTheStrataList) {
