@@ -12,6 +12,7 @@
 #include "framework/docview/win_app.h"
 #include "geodesy/commands/geodesy_commands.h"
 #include "panels/cvt_lib_commands.h"
+#include "panels/legend_library_dlg.h"
 #include "panels/panel_pages.h"
 #include "tools/clip/clip_commands.h"
 #include "tools/edit_aid/edit_aid_commands.h"
@@ -62,6 +63,7 @@ void RegisterModules() {
   zavediz::RegisterBoreholeSectionCommands();
   dxf::RegisterDxfCommands();
   panels::RegisterCvtLibCommands();
+  panels::RegisterLegendLibraryCommands();
   sheets::RegisterSheetTools();
   tintools::RegisterTinCommands();
   toolcmd::RegisterToolCommands();

@@ -30,9 +30,7 @@ namespace zv::panels {
 namespace {
 
 constexpr QRect kPreviewRect(497, 80, 220, 155);  // client pixels (497, 80) to (717, 235)
-constexpr D_DOT kPreviewOrigin{-6.7, -4.7};
-constexpr double kPreviewScale = 16.0;
-constexpr int16_t kPreviewSelectParms[8] = {0, 1, 1, 0, 0, 0, 0, 1};
+constexpr PreviewWindow kPreview{kPreviewRect, {0, 1, 1, 0, 0, 0, 0, 1}, {-6.7, -4.7}, 16.0};
 
 using Member = std::variant<double CHatchLibDlg::*, int CHatchLibDlg::*, float CHatchLibDlg::*,
                             std::string CHatchLibDlg::*>;
@@ -222,28 +220,9 @@ void CHatchLibDlg::OnInitDialog() {
 }
 
 void CHatchLibDlg::CreatePreviewView() {
-  view_ = new CPatternView(this, nullptr);
-  view_->setObjectName(QStringLiteral("previewView"));
-  view_->displayMode = 1;
-  view_->setGeometry(kPreviewRect);
   set_ = BasCreateWorkAreaSet(0);
   areas_ = {BasCreatePointWorkArea(set_), BasCreateLineWorkArea(set_), BasCreateRegionWorkArea(set_)};
-  for (WorkAreaHandle area : {areas_.points, areas_.lines, areas_.regions}) view_->ChangeCurAi(area, 1);
-  view_->_SetEnableScrollFlag(0);
-  int16_t parms[8] = {};
-  view_->GetSysSelectParm(parms, 8);
-  view_->SetSysSelectParm(kPreviewSelectParms, 8);
-  ResetPreviewWindow();
-  view_->show();
-}
-
-void CHatchLibDlg::ResetPreviewWindow() {
-  WIN_ORG org = view_->_GetWinDispParam();
-  org.x = kPreviewOrigin.x;
-  org.y = kPreviewOrigin.y;
-  org.scale = kPreviewScale;
-  view_->_SetWinDispParam(org);
-  view_->_UpdateWindow();
+  view_ = panels::CreatePreviewView(this, areas_, kPreview);
 }
 
 void CHatchLibDlg::ShowFields() {
@@ -470,7 +449,7 @@ void CHatchLibDlg::OnReset() {
   m_dScaleX = defaults.scaleX;
   ShowFields();
   if (patterns_->currentRow() >= 0) PreviewPattern();
-  if (view_) ResetPreviewWindow();
+  if (view_) ResetPreviewWindow(*view_, kPreview);
 }
 
 void CHatchLibDlg::SaveOptions() {

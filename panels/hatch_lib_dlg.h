@@ -73,7 +73,6 @@ class CHatchLibDlg : public QDialog {
  private:
   void BuildControls();
   void CreatePreviewView();
-  void ResetPreviewWindow();
   void ShowFields();
   // Reads the edits into the members; a text that is no number keeps its
   // member and, with `report`, is told and stops the reading.

@@ -161,4 +161,26 @@ void CPatternView::focusOutEvent(QFocusEvent* e) {
 
 void CPatternView::keyPressEvent(QKeyEvent* e) { e->accept(); }
 
+CPatternView* CreatePreviewView(QWidget* parent, const PreviewAreas& areas, const PreviewWindow& window) {
+  auto* view = new CPatternView(parent, nullptr);
+  view->setObjectName(QStringLiteral("previewView"));
+  view->displayMode = 1;
+  view->setGeometry(window.at);
+  for (WorkAreaHandle area : {areas.points, areas.lines, areas.regions}) view->ChangeCurAi(area, 1);
+  view->_SetEnableScrollFlag(0);
+  view->SetSysSelectParm(window.selectParms, 8);
+  ResetPreviewWindow(*view, window);
+  view->show();
+  return view;
+}
+
+void ResetPreviewWindow(CPatternView& view, const PreviewWindow& window) {
+  WIN_ORG org = view._GetWinDispParam();
+  org.x = window.origin.x;
+  org.y = window.origin.y;
+  org.scale = window.scale;
+  view._SetWinDispParam(org);
+  view._UpdateWindow();
+}
+
 }  // namespace zv::panels

@@ -18,6 +18,7 @@
 
 #include <optional>
 
+#include "panels/core/preview_areas.h"
 #include "panels/core/sample_build.h"
 #include "panels/core/sample_grid.h"
 #include "platform/view/gis_edit_view.h"
@@ -80,5 +81,20 @@ class CPatternView : public CGisEditView {
   int gridRows_ = 0;
   std::optional<Highlight> highlight_;
 };
+
+// How a library dialog's framed preview (display mode 1) is set up.
+struct PreviewWindow {
+  QRect at;
+  int16_t selectParms[8];
+  D_DOT origin;
+  double scale;
+};
+
+// A framed preview child of `parent` named "previewView", showing `areas`
+// as its current areas, scroll bars off, with the selection parameters,
+// origin and scale of `window`; shown.
+CPatternView* CreatePreviewView(QWidget* parent, const PreviewAreas& areas, const PreviewWindow& window);
+// Puts the preview's origin and scale back and redraws.
+void ResetPreviewWindow(CPatternView& view, const PreviewWindow& window);
 
 }  // namespace zv::panels

@@ -17,6 +17,7 @@ struct CGridRow {
   QStringList cells;                 // one text per column
   std::vector<QColor> textColours;   // one per column
   std::vector<QColor> backColours;   // one per column
+  QString tag;                       // the owner's own value for the row, never shown; sorts with it
 };
 
 class GridListModel : public QAbstractTableModel {

@@ -44,13 +44,6 @@ const std::vector<D_DOT>& SampleOutline() {
   return outline;
 }
 
-void ClearPreviewAreas(const PreviewAreas& areas) {
-  for (WorkAreaHandle area : {areas.points, areas.lines, areas.regions}) {
-    BasClearWorkArea(area, 0);
-    BasResetWorkArea(area);
-  }
-}
-
 HatchOutcome PreviewHatchPattern(const PreviewRequest& request, const PreviewAreas& areas) {
   ClearPreviewAreas(areas);
   if (request.file.empty()) return {};

@@ -10,17 +10,12 @@
 
 #include "panels/core/hatch_engine.h"
 #include "panels/core/hatch_sources.h"
+#include "panels/core/preview_areas.h"
 
 namespace zv::panels {
 
 // (-6, 4), (6, 4), (6, -4), (-6, -4), (-6, 4).
 const std::vector<D_DOT>& SampleOutline();
-
-struct PreviewAreas {
-  WorkAreaHandle points = 0;
-  WorkAreaHandle lines = 0;
-  WorkAreaHandle regions = 0;
-};
 
 struct PreviewRequest {
   PatternSource source = PatternSource::kHatchFile;
@@ -37,7 +32,5 @@ struct PreviewRequest {
 // Empties the three areas, then draws. What could not be read or drawn is in
 // the outcome's notes (a file that cannot be read names the file and why).
 HatchOutcome PreviewHatchPattern(const PreviewRequest& request, const PreviewAreas& areas);
-
-void ClearPreviewAreas(const PreviewAreas& areas);
 
 }  // namespace zv::panels

@@ -5,6 +5,7 @@
 
 #include "framework/paths/app_folder.h"
 #include "framework/text/encoding.h"
+#include "framework/text/numbers.h"
 #include "panels/core/legend_item_file.h"
 
 namespace zv::panels {
@@ -51,16 +52,7 @@ std::string LegendNumberText(int number) {
   return text;
 }
 
-int LegendNumberValue(std::string_view text) {
-  text = text.substr(0, 4);
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-  int sign = 1;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) sign = text[i++] == '-' ? -1 : 1;
-  int value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + (text[i] - '0');
-  return sign * value;
-}
+int LegendNumberValue(std::string_view text) { return num::ParseInt(text.substr(0, 4)); }
 
 std::string CleanLegendName(std::string_view name) {
   std::string clean(name);

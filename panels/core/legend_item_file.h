@@ -38,6 +38,7 @@
 #include <vector>
 
 #include "common/entity_buffer/entity_records.h"
+#include "panels/core/preview_areas.h"
 
 namespace zv::panels {
 
@@ -71,11 +72,7 @@ struct LegendItem {
 
 // The three work areas a body is written from or read into: a point area, a
 // line area and a region area (whose lines are the regions' arcs).
-struct LegendAreas {
-  WorkAreaHandle points = 0;
-  WorkAreaHandle lines = 0;
-  WorkAreaHandle regions = 0;
-};
+using LegendAreas = PreviewAreas;
 
 // ---- Folder and names ---------------------------------------------------------
 
