@@ -11,6 +11,7 @@ namespace {
 constexpr double kOuter = 1.0;
 constexpr double kInner = 0.2;
 constexpr int16_t kLayer = 2;
+constexpr float kSizeStep = 0.05f;
 
 struct DescriptionEntry {
   std::string label;
@@ -97,8 +98,11 @@ double FitTextGap(double cells, double count, float* size, double from, double t
   const double span = to - from;
   double gap = (span - cells * *size) / (count - 1);
   if (span >= cells * *size) return gap;
-  while (gap < 0) {
-    *size = *size - 0.05f;
+  // A column narrower than its margins (or with its ends swapped) has no
+  // room at any size: the text keeps its smallest positive size instead of
+  // turning negative, or shrinking for ever once the float stops changing.
+  while (gap < 0 && *size > kSizeStep) {
+    *size = *size - kSizeStep;
     gap = (span - cells * *size) / count;
   }
   return gap;

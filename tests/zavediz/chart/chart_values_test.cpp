@@ -76,6 +76,15 @@ TEST(ChartValuesTest, CharacterGapSpreadsOrShrinks) {
   // 4 less twenty steps of 0.05 is 3.0000005 as a float, still too wide.
   EXPECT_NEAR(FitTextGap(10, 12, &size, 0, 30), 0.5 / 12, 1e-4);
   EXPECT_NEAR(size, 2.95f, 1e-4);
+  // No room at all: a description column narrower than its 40 mm of margins,
+  // and one whose ends are swapped by millions of millimetres (the float size
+  // would stop changing there). The size stays positive and the fit ends.
+  for (double to : {-10.0, -1e8}) {
+    size = 8.0f;
+    FitCharacterGap(4, &size, 0, to);
+    EXPECT_GT(size, 0.0f) << to;
+    EXPECT_LE(size, 0.05f + 1e-6) << to;
+  }
 }
 
 TEST(ChartValuesTest, OnlyPlainNamesNameFiles) {
