@@ -4,7 +4,7 @@
 #include "annotation/tool/annot_legend_modes.h"
 #include "app/chrome/side_pages.h"
 #include "app/frame_commands.h"
-#include "app/chrome/side_pages.h"
+#include "app/legend_chooser.h"
 #include "app/main_frame.h"
 #include "app/zavediz_app.h"
 #include "exchange/dxf/dxf_command_rows.h"
@@ -49,6 +49,7 @@ void RegisterModules() {
   output::RegisterProjectOutputCommands();
   tools::RegisterEditAidCommands();
   tools::RegisterClipCommands();
+  BindLegendLibraryChooser();
   annot::RegisterLegendModes();
   annot::RegisterAnnotCommands();
   tools::RegisterLineCommands();
