@@ -11,6 +11,16 @@ namespace {
 
 bool Digit(char c) { return c >= '0' && c <= '9'; }
 
+// A thousands separator: after a digit, followed by exactly three digits.
+// "1,5" or "0,5" (a decimal comma) and "12,34" are not: skipping their comma
+// would read 15, 5 and 1234, so their comma ends the number as atof's would.
+bool GroupComma(std::string_view text, std::size_t i) {
+  if (text[i] != ',' || i == 0 || !Digit(text[i - 1])) return false;
+  std::size_t digits = 0;
+  while (i + 1 + digits < text.size() && Digit(text[i + 1 + digits])) ++digits;
+  return digits == 3;
+}
+
 }  // namespace
 
 std::string WithoutGroupCommas(std::string_view text) {
@@ -19,8 +29,7 @@ std::string WithoutGroupCommas(std::string_view text) {
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   std::string cleaned(text.substr(0, i));
   for (; i < text.size(); ++i) {
-    const bool groupComma = text[i] == ',' && i > 0 && Digit(text[i - 1]) && i + 1 < text.size() && Digit(text[i + 1]);
-    if (groupComma) continue;
+    if (GroupComma(text, i)) continue;
     if (!Digit(text[i])) break;
     cleaned += text[i];
   }

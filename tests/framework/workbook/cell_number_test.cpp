@@ -10,8 +10,12 @@ TEST(CellNumber, TextsReadAsAtofWithGroupCommasSkipped) {
   const std::pair<const char*, double> cases[] = {
       {"1,200", 1200},          {"1,234,567.89", 1234567.89}, {" -2,500.5 m", -2500.5}, {"12%", 12},
       {"25.6%", 25.6},          {"3.5 m", 3.5},               {"", 0},                  {"abc", 0},
-      {"1,2,3", 123},           {"1, 200", 1},                {",200", 0},              {"1.5,3", 1.5},
+      {"1,2,3", 1},             {"1, 200", 1},                {",200", 0},              {"1.5,3", 1.5},
       {"1,200e3", 1200000},     {"+7", 7},                    {"12,", 12},
+      // A comma not followed by exactly three digits is no separator: a
+      // decimal comma must not read ten times the value.
+      {"1,5", 1},               {"0,5", 0},                   {"12,34", 12},            {"1,2345", 1},
+      {"1,000,0", 1000},        {"-1,200", -1200},
   };
   for (const auto& [text, expected] : cases) {
     SCOPED_TRACE(text);
@@ -21,7 +25,8 @@ TEST(CellNumber, TextsReadAsAtofWithGroupCommasSkipped) {
 
 TEST(CellNumber, GroupCommasComeOutOfTheLeadingNumberOnly) {
   const std::pair<const char*, const char*> cases[] = {
-      {"2,000", "2000"}, {"1,200.5 m", "1200.5 m"}, {"1:2,000", "1:2,000"}, {"a,b", "a,b"}, {"", ""}};
+      {"2,000", "2000"}, {"1,200.5 m", "1200.5 m"}, {"1:2,000", "1:2,000"}, {"a,b", "a,b"}, {"", ""},
+      {"2,0000", "2,0000"}, {"1,5", "1,5"}};
   for (const auto& [text, expected] : cases) EXPECT_EQ(WithoutGroupCommas(text), expected) << text;
 }
 
