@@ -1,5 +1,6 @@
 #include "framework/workbook/cell_number.h"
 
+#include <cmath>
 #include <string>
 
 #include "framework/text/numbers.h"
@@ -37,7 +38,12 @@ std::string WithoutGroupCommas(std::string_view text) {
   return cleaned;
 }
 
-double ParseCellNumber(std::string_view text) { return num::ParseDouble(WithoutGroupCommas(text)); }
+double ParseCellNumber(std::string_view text) {
+  // atof takes "nan", "inf" and "1e999" too; no cell means such a value, and
+  // one would carry through every coordinate computed from it.
+  const double value = num::ParseDouble(WithoutGroupCommas(text));
+  return std::isfinite(value) ? value : 0.0;
+}
 
 double ParseCellNumber(const Range& cell) {
   const CellValue value = cell.Value();

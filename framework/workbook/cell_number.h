@@ -6,7 +6,9 @@
 // longest leading number, 0 when there is none; "12%" reads 12), except
 // that a comma in the whole part followed by exactly three digits is
 // skipped: "1,200" reads 1200, never 1, so a thousands separator cannot turn
-// 1,200 m into 1 m; any other comma ends the number ("1,5" reads 1, never 15). A number cell shown in the General format gives its full value:
+// 1,200 m into 1 m; any other comma ends the number ("1,5" reads 1, never
+// 15). A text that reads as no finite number ("nan", "inf", "1e999") reads
+// 0. A number cell shown in the General format gives its full value:
 // General shows about eleven characters, so 3512345.678901 shows as
 // 3512345.679, and reading the text would lose the rest.
 #include <string>

@@ -16,6 +16,9 @@ TEST(CellNumber, TextsReadAsAtofWithGroupCommasSkipped) {
       // decimal comma must not read ten times the value.
       {"1,5", 1},               {"0,5", 0},                   {"12,34", 12},            {"1,2345", 1},
       {"1,000,0", 1000},        {"-1,200", -1200},
+      // Nothing finite to read: a surveyed point must not reach the drawing
+      // at NaN or infinity.
+      {"nan", 0},               {"-inf", 0},                  {"Infinity", 0},          {"1e999", 0},
   };
   for (const auto& [text, expected] : cases) {
     SCOPED_TRACE(text);
