@@ -60,7 +60,11 @@ std::string CleanLegendName(std::string_view name) {
     const auto u = static_cast<unsigned char>(c);
     if (u < 0x20 || u == 0x7F || kReserved.find(c) != std::string_view::npos) c = '_';
   }
-  return text::CutToGbkBytes(clean, kLegendNameBytes);
+  // A character GBK cannot hold (an emoji) would be "?" in the header but
+  // itself in the file name, and a later reorder would rename the file after
+  // the header: it becomes "_" in both.
+  const std::string held = text::FromGbk(text::ToGbkEscaped(clean, [](char32_t) { return std::string("_"); }));
+  return text::CutToGbkBytes(held, kLegendNameBytes);
 }
 
 std::string LegendFileName(std::string_view number, std::string_view name) {

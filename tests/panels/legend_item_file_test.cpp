@@ -229,6 +229,8 @@ TEST_F(LegendItemFile, NamesAreCleanedAndCutAtACharacterBoundaryForHeaderAndFile
       {"a/b", "a_b"},
       {"a\\b<c>d:e\"f|g?h*i", "a_b_c_d_e_f_g_h_i"},
       {"tab\there\n", "tab_here_"},
+      {"a😀b", "a_b"},
+      {"😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀", "____________________"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.in);
