@@ -194,6 +194,13 @@ D_DOT SortLegendFrames(std::span<const ENTITY_MSG> pool, std::vector<int32_t>& f
   return horizontal ? D_DOT{placed.front().centre.x, last.y} : D_DOT{last.x, placed.front().centre.y};
 }
 
+bool LegendSpacingFits(const D_DOT& reference, std::size_t frameCount, double spacing, bool horizontal) {
+  const double last = static_cast<double>(frameCount == 0 ? 0 : frameCount - 1) * spacing;
+  const double from = horizontal ? reference.x : reference.y;
+  const double to = horizontal ? from + last : from - last;
+  return std::isfinite(spacing) && std::isfinite(last) && std::isfinite(to) && std::isfinite(to - from);
+}
+
 int MoveLegendFrames(SelectionPool& pool, GisUndo& undo, const std::vector<int32_t>& frames, const D_DOT& reference,
                      double spacing, bool horizontal) {
   // The regions' arcs join the pool, so that the undo record holds them.

@@ -27,6 +27,11 @@ std::vector<int32_t> FindLegendFrames(std::span<const ENTITY_MSG> pool);
 // last before sorting.
 D_DOT SortLegendFrames(std::span<const ENTITY_MSG> pool, std::vector<int32_t>& frames, bool horizontal);
 
+// True when every frame's place, the reference plus k × spacing for each of
+// the frameCount frames, and its distance from the reference are finite: a
+// spacing near the largest double would move the later frames to infinity.
+bool LegendSpacingFits(const D_DOT& reference, std::size_t frameCount, double spacing, bool horizontal);
+
 // Adds the arcs of the selected regions to the pool and records the pool
 // for undo (also when nothing then moves); then frame k moves to the
 // reference point plus k × spacing along the row (x) or down the column

@@ -17,6 +17,7 @@ namespace {
 constexpr int16_t kSpacingMode = 2;  // "图例间隔：" "15"
 constexpr double kUnaskedVerticalSpacing = 5.0;
 constexpr char kBadSpacing[] = "图例间隔必须是数值。";
+constexpr char kSpacingTooLarge[] = "图例间隔太大，对齐后的图例超出坐标范围。";
 
 void Align(CSecAnnotTool& tool, bool horizontal) {
   CGisEditView* view = tool.View();
@@ -34,6 +35,10 @@ void Align(CSecAnnotTool& tool, bool horizontal) {
     }
     spacing = *typed;
   } else if (horizontal) {
+    return;
+  }
+  if (!LegendSpacingFits(reference, frames.size(), spacing, horizontal)) {
+    prompt::Message(QString::fromUtf8(kSpacingTooLarge), prompt::kIconWarning);
     return;
   }
   GisUndo& undo = view->GetUndo();

@@ -175,5 +175,30 @@ TEST_F(LegendAlignTest, WithoutFramesNothingMovesButTheUndoRecordIsTaken) {
   EXPECT_DOUBLE_EQ(At(p).x, 3);
 }
 
+TEST(LegendSpacing, ASpacingThatWouldPutAFrameAtInfinityIsRefused) {
+  const double huge = 1e308;
+  const struct {
+    D_DOT reference;
+    std::size_t frames;
+    double spacing;
+    bool horizontal;
+    bool fits;
+  } cases[] = {
+      {{10, 20}, 3, 15, true, true},
+      {{10, 20}, 3, -15, false, true},
+      {{10, 20}, 0, 15, true, true},
+      {{10, 20}, 2, huge, true, true},
+      {{10, 20}, 3, huge, true, false},
+      {{10, 20}, 3, huge, false, false},
+      {{-huge, 0}, 2, huge, true, true},
+      {{huge, 0}, 2, huge, true, false},
+      {{0, -huge}, 2, huge, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.frames << " frames, spacing " << c.spacing);
+    EXPECT_EQ(LegendSpacingFits(c.reference, c.frames, c.spacing, c.horizontal), c.fits);
+  }
+}
+
 }  // namespace
 }  // namespace zv::annot
