@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "tests/platform/data/area_probes.h"
 #include "tests/support/work_areas_fixture.h"
 
 namespace zv::annot {
@@ -52,16 +53,7 @@ TEST(LegendOutline, OnlyAnOutlineWithWidthAndHeightCanBeScaledToTheItemBox) {
 class LegendGatherTest : public test::WorkAreasTest {
  protected:
   std::vector<WorkAreaHandle> Sources() const { return {points_, lines_, regions_}; }
-  static std::vector<std::vector<D_DOT>> Lines(WorkAreaHandle area) {
-    std::vector<std::vector<D_DOT>> out;
-    int32_t live = 0, bound = 0;
-    BasGetLineCount(area, &live, &bound);
-    for (int32_t id = 1; id < bound; ++id) {
-      std::vector<D_DOT> v;
-      if (BasReadLine(area, id, &v, nullptr)) out.push_back(v);
-    }
-    return out;
-  }
+  static std::vector<std::vector<D_DOT>> Lines(WorkAreaHandle area) { return zv::test::LiveLines(area); }
 };
 
 TEST_F(LegendGatherTest, WhatLiesInsideIsCutOutCentredAndScaledAndTheMapStaysAsItWas) {

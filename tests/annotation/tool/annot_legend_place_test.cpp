@@ -17,6 +17,7 @@
 #include "platform/data/scratch_set.h"
 #include "platform/view/tool_factory.h"
 #include "tests/annotation/tool/annot_view_fixture.h"
+#include "tests/platform/data/area_probes.h"
 
 namespace zv::annot {
 namespace {
@@ -69,16 +70,7 @@ class AnnotLegendPlaceTest : public test::AnnotViewTest {
     BasResetDefaultParams();
     AnnotViewTest::TearDown();
   }
-  std::vector<std::vector<D_DOT>> Lines() const {
-    std::vector<std::vector<D_DOT>> out;
-    int32_t live = 0, bound = 0;
-    BasGetLineCount(lin, &live, &bound);
-    for (int32_t id = 1; id < bound; ++id) {
-      std::vector<D_DOT> v;
-      if (BasReadLine(lin, id, &v, nullptr)) out.push_back(v);
-    }
-    return out;
-  }
+  std::vector<std::vector<D_DOT>> Lines() const { return zv::test::LiveLines(lin); }
   std::vector<std::string> Texts() const {
     std::vector<std::string> out;
     int32_t live = 0, bound = 0;

@@ -1,6 +1,6 @@
 #pragma once
-// What tests read back from a work area most often: a line's vertices and
-// the live count of one entity type.
+// What tests read back from a work area most often: a line's vertices,
+// every live line, and the live count of one entity type.
 
 #include <cstdint>
 #include <vector>
@@ -13,6 +13,18 @@ inline std::vector<D_DOT> Vertices(WorkAreaHandle area, int32_t id) {
   std::vector<D_DOT> v;
   BasReadLine(area, id, &v, nullptr);
   return v;
+}
+
+// The vertices of every live line, in id order.
+inline std::vector<std::vector<D_DOT>> LiveLines(WorkAreaHandle area) {
+  std::vector<std::vector<D_DOT>> out;
+  int32_t live = 0, bound = 0;
+  BasGetLineCount(area, &live, &bound);
+  for (int32_t id = 1; id < bound; ++id) {
+    std::vector<D_DOT> v;
+    if (BasReadLine(area, id, &v, nullptr)) out.push_back(v);
+  }
+  return out;
 }
 
 inline int32_t Live(WorkAreaHandle area, int type) {
