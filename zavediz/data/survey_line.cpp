@@ -67,7 +67,9 @@ bool ReadSurveyStations(const std::string& dataSource, const std::string& mineCo
   return read;
 }
 
-void AppendSurveyProfile(const std::vector<SurveyStation>& stations, int32_t sectionScale, CPointRecList& terrain) {
+void AppendSurveyProfile(std::vector<SurveyStation> stations, int32_t sectionScale, CPointRecList& terrain) {
+  std::stable_sort(stations.begin(), stations.end(),
+                   [](const SurveyStation& a, const SurveyStation& b) { return a.distance < b.distance; });
   for (const SurveyStation& station : stations)
     terrain.InsertAt(terrain.GetCount() + 1, 0, station.distance * 1000.0 / sectionScale,
                      station.elevation * 1000.0 / sectionScale, station.name, 0.0);

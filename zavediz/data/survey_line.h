@@ -43,7 +43,10 @@ bool ReadSurveyStations(const std::string& dataSource, const std::string& mineCo
                         std::vector<SurveyStation>* stations, std::string* error);
 
 // Appends each station to the profile as (0, distance × 1000 / S,
-// elevation × 1000 / S, name, 0.0), in the order given.
-void AppendSurveyProfile(const std::vector<SurveyStation>& stations, int32_t sectionScale, CPointRecList& terrain);
+// elevation × 1000 / S, name, 0.0), ascending by distance: every pass of
+// the section sheet reads the profile from its near end, and a survey sheet
+// may list its points from the far end or out of order. Stations at one
+// distance keep the order given.
+void AppendSurveyProfile(std::vector<SurveyStation> stations, int32_t sectionScale, CPointRecList& terrain);
 
 }  // namespace zv::zavediz

@@ -51,7 +51,7 @@ SurveyWorkbookHeader ReadSurveyWorkbookHeader(const workbook::Workbook& book, in
 
 // The points of the section keyed by sheet 2 (row, A): the rows of sheet 3
 // whose A shows exactly that text (a trailing blank counts), in sheet order,
-// up to the first empty A.
+// up to the first empty A (the profile takes them by distance).
 std::vector<SurveyStation> ReadSurveyWorkbookPoints(const workbook::Workbook& book, int row);
 
 }  // namespace zv::zavediz

@@ -89,7 +89,7 @@ void PlanSectionController::ReadSurveyZavedizPoints(int row) {
   }
   std::vector<SurveyStation> stations;
   if (WithSurveyWorkbook([&](const workbook::Workbook& book) { stations = ReadSurveyWorkbookPoints(book, row); }))
-    AppendSurveyProfile(stations, data_.sectionScale, data_.terrain);
+    AppendSurveyProfile(std::move(stations), data_.sectionScale, data_.terrain);
 }
 
 }  // namespace zv::zavediz

@@ -73,7 +73,7 @@ class SurveyWorkbookRoadTest : public test::PlanControllerTest {
   }
 };
 
-TEST_F(SurveyWorkbookRoadTest, APickedSectionTakesItsRowAsHeaderAndItsPointsInSheetOrder) {
+TEST_F(SurveyWorkbookRoadTest, APickedSectionTakesItsRowAsHeaderAndItsPointsByDistance) {
   OpenCopy("survey_cases.xlsx");
   data_.terrain.AddSorted(0, 1, 1, "old");
   std::vector<QStringList> rows;
@@ -102,9 +102,10 @@ TEST_F(SurveyWorkbookRoadTest, APickedSectionTakesItsRowAsHeaderAndItsPointsInSh
   EXPECT_DOUBLE_EQ(data_.length, 1000.0);
   EXPECT_DOUBLE_EQ(data_.direction, std::atan2(600.0, 800.0));
   EXPECT_DOUBLE_EQ(data_.sectionEnd.x, 500.0);
-  // P1 150 m along at 300 m is (75, 150) at 1:2000; P2 at "1,200" m; P3 after.
-  EXPECT_EQ(Dump(data_.terrain), "(75.0000,150.0000)(0.0000,600.0000)(150.0000,155.0000)");
-  EXPECT_EQ(Names(), "P1 P2 P3 ");
+  // The sheet lists P1 (150 m along, 300 m high: (75, 150) at 1:2000), P2
+  // (0 m along, "1,200" m high) and P3; the profile runs from the near end.
+  EXPECT_EQ(Dump(data_.terrain), "(0.0000,600.0000)(75.0000,150.0000)(150.0000,155.0000)");
+  EXPECT_EQ(Names(), "P2 P1 P3 ");
   EXPECT_EQ(controller_->Plan().vertices.size(), 2u);
 }
 
@@ -145,7 +146,7 @@ TEST_F(SurveyWorkbookRoadTest, ACancelledHeaderStoresTheNewLineAtTheSetScalesOrR
   EXPECT_DOUBLE_EQ(data_.direction, std::atan2(600.0, 800.0));
   EXPECT_DOUBLE_EQ(data_.sectionEnd.x, 500.0);
   EXPECT_EQ(controller_->Plan().end.x, 180.0) << "plan mm at 1:10,000";
-  EXPECT_EQ(Dump(data_.terrain), "(75.0000,150.0000)(0.0000,600.0000)(150.0000,155.0000)");
+  EXPECT_EQ(Dump(data_.terrain), "(0.0000,600.0000)(75.0000,150.0000)(150.0000,155.0000)");
 
   // Without a header the scale is none: no division by it.
   ResetZavedizData(data_, true);
@@ -195,7 +196,7 @@ TEST_F(SurveyWorkbookRoadTest, EachRunSeesTheWorkbookAsItIsOnDisk) {
   Pick(0);
   AnswerHeader(nullptr);
   controller_->OnReadSurveyFromWorkbook();
-  ASSERT_EQ(Dump(data_.terrain), "(75.0000,150.0000)(0.0000,600.0000)(150.0000,155.0000)");
+  ASSERT_EQ(Dump(data_.terrain), "(0.0000,600.0000)(75.0000,150.0000)(150.0000,155.0000)");
 
   // Another program saves the workbook with P1 at 400 m.
   workbook::Application other = workbook::StartPrivateExcel();
@@ -207,7 +208,7 @@ TEST_F(SurveyWorkbookRoadTest, EachRunSeesTheWorkbookAsItIsOnDisk) {
   Pick(0);
   AnswerHeader(nullptr);
   controller_->OnReadSurveyFromWorkbook();
-  EXPECT_EQ(Dump(data_.terrain), "(75.0000,200.0000)(0.0000,600.0000)(150.0000,155.0000)");
+  EXPECT_EQ(Dump(data_.terrain), "(0.0000,600.0000)(75.0000,200.0000)(150.0000,155.0000)");
 }
 
 }  // namespace
