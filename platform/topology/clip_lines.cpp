@@ -50,7 +50,18 @@ struct Stretch {
   bool toEnd = false;      // ends at its last vertex
 };
 
-std::vector<Stretch> KeptStretches(const std::vector<D_DOT>& v, const topo::ClipOutline& outline) {
+// A cut within `tolerance` of the segment's end is made at that end.
+void SnapCuts(const D_DOT& a, const D_DOT& b, double tolerance, std::vector<double>* cuts) {
+  if (!(tolerance > 0)) return;
+  for (double& t : *cuts) {
+    if (t <= 0 || t >= 1) continue;
+    const D_DOT p = At(a, b, t);
+    const double da = std::hypot(p.x - a.x, p.y - a.y), db = std::hypot(p.x - b.x, p.y - b.y);
+    if (std::min(da, db) <= tolerance) t = da <= db ? 0.0 : 1.0;
+  }
+}
+
+std::vector<Stretch> KeptStretches(const std::vector<D_DOT>& v, const topo::ClipOutline& outline, double tolerance) {
   std::vector<Stretch> out;
   Stretch run;
   auto finish = [&] {
@@ -68,6 +79,7 @@ std::vector<Stretch> KeptStretches(const std::vector<D_DOT>& v, const topo::Clip
       if (e.maxX < minX || e.minX > maxX || e.maxY < minY || e.minY > maxY) continue;
       AddCuts(a, b, e, &cuts);
     }
+    SnapCuts(a, b, tolerance, &cuts);
     std::sort(cuts.begin(), cuts.end());
     cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
     // A midpoint on the outline may come out a rounding error outside it.
@@ -114,7 +126,7 @@ int32_t ClipOneLine(const ClipOutline& shape, WorkAreaHandle source, int32_t id,
   if (vertices.size() == 1) {
     if (shape.Keeps(vertices[0], tolerance)) pieces.push_back({vertices});
   } else {
-    pieces = KeptStretches(vertices, shape);
+    pieces = KeptStretches(vertices, shape, tolerance);
   }
   int32_t appended = 0;
   for (const Stretch& piece : pieces) {

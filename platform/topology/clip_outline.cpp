@@ -5,6 +5,7 @@
 
 #include "platform/data/geometry.h"
 #include "platform/topology/clip_copy.h"
+#include "platform/topology/clip_snap.h"
 #include "platform/topology/topology.h"
 
 namespace zv::topo {
@@ -22,6 +23,16 @@ void AddRingEdges(const GeosContext& c, const GEOSGeometry* ring, std::vector<Ed
   }
 }
 
+std::vector<std::vector<D_DOT>> OutlineLines(WorkAreaHandle outline) {
+  std::vector<std::vector<D_DOT>> lines;
+  int32_t live = 0, bound = 0;
+  BasGetLineCount(outline, &live, &bound);
+  std::vector<D_DOT> vertices;
+  for (int32_t id = 1; id < bound; ++id)
+    if (BasReadLine(outline, id, &vertices, nullptr)) lines.push_back(vertices);
+  return lines;
+}
+
 }  // namespace
 
 int32_t ClipEach(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle target, double tolerance, int mode,
@@ -31,7 +42,9 @@ int32_t ClipEach(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle t
                      BasGetWorkAreaType(target) == areaType;
   if (!valid) return -1;
   GeosContext context;
-  const std::optional<ClipOutline> shape = ClipOutline::FromArea(context, outline, mode == kTopoKeepInside);
+  std::vector<std::vector<D_DOT>> lines = OutlineLines(outline);
+  if (entityType != kPointEntity) SnapToSourceVertices(source, tolerance, &lines);
+  const std::optional<ClipOutline> shape = ClipOutline::FromLines(context, lines, mode == kTopoKeepInside);
   if (!shape) return -1;
   MergeStructure(source, target, entityType);
   if (entityType == kRegionEntity) MergeStructure(source, target, kLineEntity);  // the arcs
@@ -44,15 +57,11 @@ int32_t ClipEach(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle t
   return appended;
 }
 
-std::optional<ClipOutline> ClipOutline::FromArea(const GeosContext& c, WorkAreaHandle outline, bool keepInside) {
-  if (BasGetWorkAreaType(outline) != kLineArea) return std::nullopt;
-  int32_t live = 0, bound = 0;
-  BasGetLineCount(outline, &live, &bound);
+std::optional<ClipOutline> ClipOutline::FromLines(const GeosContext& c, const std::vector<std::vector<D_DOT>>& lines,
+                                                  bool keepInside) {
   // Even-odd over the lines: each one's polygon toggles what it covers.
   Geom shape;
-  std::vector<D_DOT> vertices;
-  for (int32_t id = 1; id < bound; ++id) {
-    if (!BasReadLine(outline, id, &vertices, nullptr)) continue;
+  for (const std::vector<D_DOT>& vertices : lines) {
     Geom polygon = MakePolygon(c, {vertices});
     if (!polygon || GEOSisEmpty_r(c.get(), polygon.get()) != 0) continue;
     shape = shape ? Own(c, GEOSSymDifference_r(c.get(), shape.get(), polygon.get())) : std::move(polygon);
@@ -73,6 +82,8 @@ ClipOutline::ClipOutline(const GeosContext& c, Geom shape, bool keepInside)
     for (int i = 0; i < holes; ++i) AddRingEdges(c, GEOSGetInteriorRingN_r(c.get(), polygon, i), &edges_);
   }
   if (edges_.empty()) return;
+  for (const Edge& e : edges_) vertices_.push_back(e.a);
+  std::sort(vertices_.begin(), vertices_.end(), XYOrder);
   envelope_ = {edges_[0].minX, edges_[0].minY, edges_[0].maxX, edges_[0].maxY};
   for (const Edge& e : edges_) {
     envelope_.xmin = std::min(envelope_.xmin, e.minX);
@@ -84,13 +95,15 @@ ClipOutline::ClipOutline(const GeosContext& c, Geom shape, bool keepInside)
 
 ClipOutline::ClipOutline(ClipOutline&& other) noexcept
     : context_(other.context_), shape_(std::move(other.shape_)), prepared_(other.prepared_),
-      edges_(std::move(other.edges_)), envelope_(other.envelope_), keepInside_(other.keepInside_) {
+      edges_(std::move(other.edges_)), vertices_(std::move(other.vertices_)), envelope_(other.envelope_), keepInside_(other.keepInside_) {
   other.prepared_ = nullptr;
 }
 
 ClipOutline::~ClipOutline() {
   if (prepared_) GEOSPreparedGeom_destroy_r(context_->get(), prepared_);
 }
+
+bool ClipOutline::IsVertex(const D_DOT& p) const { return std::binary_search(vertices_.begin(), vertices_.end(), p, XYOrder); }
 
 bool ClipOutline::MayCover(const D_RECT& box, double tolerance) const {
   return box.xmax >= envelope_.xmin - tolerance && box.xmin <= envelope_.xmax + tolerance &&

@@ -18,9 +18,10 @@ struct Edge {
 
 class ClipOutline {
  public:
-  // Empty when the area is no line area or its lines bound nothing.
-  // `keepInside` tells which side Keeps means.
-  static std::optional<ClipOutline> FromArea(const GeosContext& c, WorkAreaHandle outline, bool keepInside = true);
+  // From the vertex lists of the outline's lines; empty when they bound
+  // nothing. `keepInside` tells which side Keeps means.
+  static std::optional<ClipOutline> FromLines(const GeosContext& c, const std::vector<std::vector<D_DOT>>& lines,
+                                              bool keepInside);
   ~ClipOutline();
   ClipOutline(ClipOutline&& other) noexcept;
   ClipOutline(const ClipOutline&) = delete;
@@ -40,6 +41,8 @@ class ClipOutline {
   bool Keeps(const D_DOT& p, double tolerance) const { return Covers(p, tolerance) == keepInside_; }
   bool keepInside() const { return keepInside_; }
   const std::vector<Edge>& edges() const { return edges_; }
+  // Whether `p` is exactly a vertex of the outline's boundary.
+  bool IsVertex(const D_DOT& p) const;
 
  private:
   ClipOutline(const GeosContext& c, Geom shape, bool keepInside);
@@ -47,13 +50,15 @@ class ClipOutline {
   Geom shape_;
   const GEOSPreparedGeometry* prepared_ = nullptr;
   std::vector<Edge> edges_;
+  std::vector<D_DOT> vertices_;  // of the edges, sorted by x then y
   D_RECT envelope_{};  // of the edges
   bool keepInside_ = true;
 };
 
 // What every clipping call shares: the checks (handles valid, the outline
 // a line area, source and target of `areaType`, the mode built, the
-// tolerance not negative), the outline, the target's structures gaining the
+// tolerance not negative), the outline (its vertices snapped onto the
+// source's line vertices within `tolerance`, except for points), the target's structures gaining the
 // source's fields, and one batch over the source's live ids of
 // `entityType`. `clip` appends the results of one entity and returns how
 // many. The total appended, −1 when a check fails or the outline bounds
@@ -64,7 +69,8 @@ int32_t ClipEach(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle t
 
 // The stretches of one line of `source` on the kept side, appended to
 // `target` with the line's parameters and record (shorter than `tolerance`
-// dropped); how many.
+// dropped; a cut within `tolerance` of one of the line's vertices made at
+// that vertex); how many.
 int32_t ClipOneLine(const ClipOutline& shape, WorkAreaHandle source, int32_t id, WorkAreaHandle target,
                     double tolerance);
 

@@ -23,13 +23,21 @@
 //    along the outline counts as inside) becomes one new line running in the
 //    source's direction through the source's own vertices. Stretches shorter
 //    than `tolerance` are dropped.
-//  - Regions: each region (its first ring the boundary, the others holes)
-//    intersected with the outline (inside) or less the outline (outside); every polygon of the result becomes one
-//    new region, rebuilt as one arc per ring (outer ring counter-clockwise,
-//    holes clockwise, each arc closed) and the arc list {total, outer, 0,
-//    hole, 0, hole, ...}. The arcs take the parameters and attributes of the
-//    source region's first arc. Polygons smaller than tolerance² are dropped.
-//    Arcs that no region uses are cut and kept as lines are.
+//  - Regions: each region (its first ring the boundary, the others holes;
+//    a self-crossing one made valid first) intersected with the outline
+//    (inside) or less the outline (outside); every polygon of the result
+//    becomes one new region with the arc list {total, outer, …, 0, hole, …}
+//    (outer ring counter-clockwise, holes clockwise). The arcs of all results
+//    are built together: an edge that two results run along is one arc both
+//    use, so regions that shared an arc share its pieces. A piece of a
+//    source arc keeps that arc's direction, parameters and record; a new arc
+//    along the outline takes the parameters of the outline's first line.
+//    Polygons smaller than tolerance² are dropped. Arcs that no region uses
+//    are cut and kept as lines are.
+//  - Snapping: an outline vertex within `tolerance` of a vertex of the
+//    source's lines or arcs, and a crossing within it of a vertex of the
+//    line or region it cuts, is placed on that vertex; all other results
+//    keep the source's and the outline's coordinates exactly.
 //
 // The number of entities appended (regions for TopoClipRegions), or −1 when
 // a handle is invalid, an area has the wrong type (outline: line area;

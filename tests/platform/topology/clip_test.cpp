@@ -215,8 +215,10 @@ TEST_F(TopoClip, RegionsAreRebuiltAsClosedArcsWithTheirHoles) {
   Polyline outer, inner;
   LIN_INFO outerInfo;
   ASSERT_EQ(BasReadLine(regionsOut_, arcs[1], &outer, &outerInfo), 1);
-  ASSERT_EQ(BasReadLine(regionsOut_, arcs[3], &inner, nullptr), 1);
-  EXPECT_EQ(outerInfo.colour(), 3);
+  LIN_INFO innerInfo;
+  ASSERT_EQ(BasReadLine(regionsOut_, arcs[3], &inner, &innerInfo), 1);
+  EXPECT_EQ(outerInfo.colour(), LIN_INFO{}.colour()) << "the outer ring runs along the outline";
+  EXPECT_EQ(innerInfo.colour(), 3);
   EXPECT_EQ(outer.front().x, outer.back().x);
   EXPECT_EQ(outer.front().y, outer.back().y);
   EXPECT_GT(BasPolygonArea(outer.data(), static_cast<int32_t>(outer.size())), 0) << "outer ring counter-clockwise";
@@ -303,11 +305,101 @@ TEST_F(TopoClip, FreeArcsOfARegionAreaAreCutAndKeptOnBothSides) {
   const WorkAreaHandle outside = BasCreateRegionWorkArea(set_);
   ASSERT_EQ(TopoClipRegions(outline_, regions_, regionsOut_, 0.01, kTopoKeepInside), 1);
   ASSERT_EQ(TopoClipRegions(outline_, regions_, outside, 0.01, kTopoKeepOutside), 0);
-  EXPECT_EQ(Lines(regionsOut_), (std::vector<std::string>{"(2 4) (2 2) (4 2) (4 4) (2 4)", "(5 5) (10 5)"}));
+  EXPECT_EQ(Lines(regionsOut_), (std::vector<std::string>{"(2 2) (4 2) (4 4) (2 4) (2 2)", "(5 5) (10 5)"}));
   EXPECT_EQ(Lines(outside), std::vector<std::string>{"(10 5) (15 5)"});
   LIN_INFO got;
   ASSERT_EQ(BasReadLine(outside, 1, nullptr, &got), 1);
   EXPECT_EQ(got.colour(), 9);
+}
+
+TEST_F(TopoClip, RegionsSharingAnArcShareItsPiecesAndNewArcsTakeTheOutlineParameters) {
+  LIN_INFO rim, wall, cut;
+  rim.setColour(3);
+  wall.setColour(4);
+  cut.setColour(5);
+  const int32_t left = BasAppendLine(regions_, Polyline{{10, 0}, {0, 0}, {0, 10}, {10, 10}}, rim);
+  const int32_t shared = BasAppendLine(regions_, Polyline{{10, 10}, {10, 0}}, wall);
+  const int32_t right = BasAppendLine(regions_, Polyline{{10, 0}, {20, 0}, {20, 10}, {10, 10}}, rim);
+  BasAppendRegion(regions_, {0, left, shared}, REG_INFO{});
+  BasAppendRegion(regions_, {0, right, -shared}, REG_INFO{});
+  // Crosses the shared arc at (10, 5).
+  const Polyline outline{{5, -5}, {15, -5}, {15, 5.5}, {5, 4.5}, {5, -5}};
+  BasAppendLine(outline_, outline, cut);
+  auto onOutline = [&](const D_DOT& p) {
+    for (std::size_t i = 1; i < outline.size(); ++i)
+      if (BasPointToSegmentDistance(p, outline[i - 1], outline[i]) < 1e-9) return true;
+    return false;
+  };
+  struct Case {
+    int mode;
+    int regions;
+    double area;
+    D_DOT sharedFrom, sharedTo;  // the shared piece, in the shared arc's direction
+  };
+  for (const Case& c : {Case{kTopoKeepInside, 2, 50, {10, 5}, {10, 0}}, Case{kTopoKeepOutside, 2, 150, {10, 10}, {10, 5}}}) {
+    SCOPED_TRACE(c.mode);
+    const WorkAreaHandle out = BasCreateRegionWorkArea(set_);
+    ASSERT_EQ(TopoClipRegions(outline_, regions_, out, 0.01, c.mode), c.regions);
+    EXPECT_DOUBLE_EQ(BasRegionArea(out, 1) + BasRegionArea(out, 2), c.area);
+    const std::vector<ArcSides> sides = BasComputeArcTopology(out);
+    int sharedArcs = 0;
+    for (int32_t arc = 1; arc < static_cast<int32_t>(sides.size()); ++arc) {
+      Polyline v;
+      LIN_INFO info;
+      ASSERT_EQ(BasReadLine(out, arc, &v, &info), 1);
+      SCOPED_TRACE(Text(v));
+      EXPECT_TRUE(sides[arc].left != 0 || sides[arc].right != 0) << "every arc bounds a region";
+      const D_DOT mid{(v[0].x + v[1].x) / 2, (v[0].y + v[1].y) / 2};
+      if (sides[arc].left != 0 && sides[arc].right != 0) {
+        ++sharedArcs;
+        EXPECT_EQ(Text(v), Text({c.sharedFrom, c.sharedTo}));
+        EXPECT_EQ(info.colour(), 4);
+      } else {
+        EXPECT_EQ(info.colour(), onOutline(mid) ? 5 : 3);
+      }
+    }
+    EXPECT_EQ(sharedArcs, 1);
+  }
+}
+
+TEST_F(TopoClip, CrossingsAndOutlineVerticesNearASourceVertexArePlacedOnIt) {
+  // A line whose vertex (10.005, 5) lies just outside the square's edge.
+  Square();
+  BasAppendLine(lines_, Polyline{{-5, 5}, {10.005, 5}, {20, 5}}, LIN_INFO{});
+  const WorkAreaHandle outside = BasCreateLineWorkArea(set_);
+  ASSERT_EQ(TopoClipLines(outline_, lines_, linesOut_, 0.01, kTopoKeepInside), 1);
+  ASSERT_EQ(TopoClipLines(outline_, lines_, outside, 0.01, kTopoKeepOutside), 2);
+  EXPECT_EQ(Lines(linesOut_), std::vector<std::string>{"(0 5) (10.005 5)"});
+  EXPECT_EQ(Lines(outside), (std::vector<std::string>{"(-5 5) (0 5)", "(10.005 5) (20 5)"}));
+
+  // Regions: an outline corner near the region's corner (10, 10), and an
+  // outline edge crossing the bottom next to its vertex (3, 0).
+  struct Case {
+    const char* name;
+    Polyline outline;
+    std::string ring;  // the kept region's outer ring
+  };
+  const Case cases[] = {
+      {"corner within", {{-5, -5}, {10.004, 10.003}, {-5, 20}}, "(0 0) (10 10) (0 10) (0 0)"},
+      {"corner beyond", {{-5, -5}, {10.2, 10.3}, {-5, 20}}, ""},
+      {"crossing within", {{3.002, -5}, {3.002, 15}, {-5, 15}, {-5, -5}}, "(3 0) (3.002 10) (0 10) (0 0) (3 0)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const WorkAreaHandle source = BasCreateRegionWorkArea(set_), out = BasCreateRegionWorkArea(set_);
+    const WorkAreaHandle shape = BasCreateLineWorkArea(set_);
+    BasAppendLine(shape, c.outline, LIN_INFO{});
+    const int32_t ring = BasAppendLine(source, Polyline{{0, 0}, {3, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}}, LIN_INFO{});
+    BasAppendRegion(source, {0, ring}, REG_INFO{});
+    ASSERT_EQ(TopoClipRegions(shape, source, out, 0.01, kTopoKeepInside), 1);
+    std::vector<std::vector<D_DOT>> rings;
+    ASSERT_EQ(BasGetRegionRings(out, 1, &rings), 1);
+    if (c.ring.empty()) {
+      for (const D_DOT& p : rings[0]) EXPECT_FALSE(p.x == 10 && p.y == 10) << "a far corner is not moved";
+    } else {
+      EXPECT_EQ(Text(rings[0]), c.ring);
+    }
+  }
 }
 
 }  // namespace

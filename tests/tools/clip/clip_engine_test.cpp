@@ -1,7 +1,10 @@
+#include <geos_c.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "platform/data/attributes.h"
 #include "platform/data/geometry.h"
@@ -151,6 +154,89 @@ TEST_F(ClipEngineTest, InsideAndOutsideTogetherHoldTheWholeSource) {
   EXPECT_NEAR(in.length + out.length, length, 1e-9 * length);
   EXPECT_EQ(in.points + out.points, 4);
   EXPECT_EQ(in.points, 2);
+}
+
+// GEOS's own overlay of the fixture's regions with the outline: the areas
+// of the parts, in ascending order.
+std::vector<double> GeosPartAreas(bool inside) {
+  const GEOSContextHandle_t c = GEOS_init_r();
+  GEOSWKTReader* reader = GEOSWKTReader_create_r(c);
+  GEOSGeometry* outline = GEOSWKTReader_read_r(c, reader, "POLYGON((10 -5,33 2,36 27,12 32,4 15,10 -5))");
+  const char* regions[] = {"POLYGON((20 0,0 0,0 20,20 20,20 0),(8 8,8 12,14 12,14 8,8 8))",
+                           "POLYGON((20 0,40 0,40 20,20 20,20 0))",
+                           "MULTIPOLYGON(((0 30,5 34,0 38,0 30)),((5 34,10 38,10 30,5 34)))"};
+  std::vector<double> areas;
+  for (const char* wkt : regions) {
+    GEOSGeometry* region = GEOSWKTReader_read_r(c, reader, wkt);
+    GEOSGeometry* result = inside ? GEOSIntersection_r(c, region, outline) : GEOSDifference_r(c, region, outline);
+    for (int i = 0; i < GEOSGetNumGeometries_r(c, result); ++i) {
+      double area = 0;
+      GEOSArea_r(c, GEOSGetGeometryN_r(c, result, i), &area);
+      if (area > 0) areas.push_back(area);
+    }
+    GEOSGeom_destroy_r(c, result);
+    GEOSGeom_destroy_r(c, region);
+  }
+  GEOSGeom_destroy_r(c, outline);
+  GEOSWKTReader_destroy_r(c, reader);
+  GEOS_finish_r(c);
+  std::sort(areas.begin(), areas.end());
+  return areas;
+}
+
+TEST_F(ClipEngineTest, RegionCopiesMatchGeosAndKeepTheSharedArcTheHoleAndTheOutlineParameters) {
+  for (const int mode : {kTopoKeepInside, kTopoKeepOutside}) {
+    SCOPED_TRACE(mode);
+    const ClipJob job = Job(mode == kTopoKeepInside ? "in" : "out", mode);
+    const ClipPlan plan = PlanClip(job);
+    ASSERT_EQ(RunClip(job, plan).error, "");
+    const WorkAreaSetHandle set = BasCreateWorkAreaSet();
+    const WorkAreaHandle regions = BasLoadWorkArea(set, plan.targets[0]);
+    ASSERT_NE(regions, 0);
+    std::vector<double> areas;
+    int holes = 0;
+    Sum(regions, kRegionEntity, [&](int32_t id) {
+      areas.push_back(BasRegionArea(regions, id));
+      holes += BasCountRegionRings(regions, id) - 1;
+      REG_INFO info;
+      EXPECT_EQ(BasReadRegion(regions, id, nullptr, &info), 1);
+      EXPECT_EQ(info.fillColour(), 6);
+      return 0.0;
+    });
+    std::sort(areas.begin(), areas.end());
+    const std::vector<double> expected = GeosPartAreas(mode == kTopoKeepInside);
+    ASSERT_EQ(areas.size(), expected.size());
+    for (std::size_t i = 0; i < areas.size(); ++i) EXPECT_NEAR(areas[i], expected[i], 1e-9 * expected[i]);
+    // The hole lies inside the outline: the inside copy of 甲区 keeps it.
+    EXPECT_EQ(holes, mode == kTopoKeepInside ? 1 : 0);
+
+    // The shared arc lies inside the outline: inside it stays one arc with
+    // 甲区 and 乙区 on its two sides; arcs along the outline take its
+    // parameters (colour 5), the others the source arcs' (colour 4).
+    const std::vector<ArcSides> sides = BasComputeArcTopology(regions);
+    int shared = 0;
+    for (int32_t arc = 1; arc < static_cast<int32_t>(sides.size()); ++arc) {
+      std::vector<D_DOT> v;
+      LIN_INFO info;
+      if (BasReadLine(regions, arc, &v, &info) != 1) continue;
+      const bool bounds = sides[arc].left != 0 || sides[arc].right != 0;
+      if (!bounds) continue;  // the free arc's pieces
+      if (sides[arc].left != 0 && sides[arc].right != 0) {
+        ++shared;
+        EXPECT_EQ(std::set<std::string>({NameOf(regions, kRegionEntity, sides[arc].left),
+                                         NameOf(regions, kRegionEntity, sides[arc].right)}),
+                  (std::set<std::string>{"甲区", "乙区"}));
+      }
+      std::vector<std::vector<D_DOT>> outline = job.outline;
+      const D_DOT mid{(v[0].x + v[1].x) / 2, (v[0].y + v[1].y) / 2};
+      bool along = false;
+      for (std::size_t i = 1; i < outline[0].size(); ++i)
+        along = along || BasPointToSegmentDistance(mid, outline[0][i - 1], outline[0][i]) < 1e-9;
+      EXPECT_EQ(info.colour(), along ? 5 : 4) << "arc " << arc;
+    }
+    EXPECT_EQ(shared, mode == kTopoKeepInside ? 1 : 0);
+    BasFreeWorkAreaSet(set);
+  }
 }
 
 TEST_F(ClipEngineTest, TheProjectListsTheCopiesAndTheFrameWithRecordsScaleAndState) {

@@ -121,6 +121,42 @@ TEST_F(ClipOutlineTest, AHundredClickOutlineClipsOnTheRightButtonAndTheToolStays
   EXPECT_TRUE(tool->vertices().empty());
 }
 
+TEST_F(ClipOutlineTest, TheDrawnOutlineShowsInColourFiveOnEveryRedrawUntilItIsUsed) {
+  ASSERT_TRUE(Launch(6));
+  view->_UpdateWindow();
+  const QImage before = view->Picture();
+  KernelDriver* dc = view->_GetMyDC();
+  const QRgb five = dc->ColorOf(5).rgb();
+  view->_DeleteMyDC(dc);
+  Click({50, 50});
+  Click({250, 50});
+  Click({250, 200});
+  // Somewhere on each segment, whatever the pen's rounding.
+  auto drawn = [&](D_DOT at) {
+    const QImage picture = view->Picture();
+    const CPoint p = view->_LpToWp(at);
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -1; dy <= 1; ++dy)
+        if (picture.pixel(p.x + dx, p.y + dy) == five) return true;
+    return false;
+  };
+  ASSERT_FALSE(drawn({150, 50}));
+  view->_UpdateWindow();
+  EXPECT_TRUE(drawn({150, 50}));
+  EXPECT_TRUE(drawn({250, 125}));
+  EXPECT_FALSE(drawn({150, 125})) << "the closing segment is not drawn";
+  view->_UpdateWindow();
+  EXPECT_TRUE(drawn({150, 50})) << "again on the next redraw";
+
+  script->AnswerDialog([](QDialog& dialog) {
+    dialog.reject();
+    return 0;
+  });
+  RightClick({0, 0});
+  view->_UpdateWindow();
+  EXPECT_EQ(view->Picture(), before) << "the outline was used: nothing is left drawn";
+}
+
 TEST_F(ClipOutlineTest, TheClipDialogFollowsItsSwitchesAndRefusesAZeroDenominator) {
   CClipParamDlg dialog;
   PNT_INFO text;
