@@ -49,8 +49,10 @@ void DrawDesignTrenches(ZavedizSheet& sheet) {
   const LineLook outline{2, 1, 0.2f, 0, 8.0f, 8.0f};
   for (size_t i = 0; i < kOutlinedTrenches; ++i) {
     const DesignTrenchRec& t = sheet.data.trenches[i];
-    if (!t.inUse) continue;
-    const double xs = t.startDistance, ys = t.startBaseY, xe = t.endDistance, ye = t.endBaseY;
+    const std::optional<ProfileStretch> on =
+        t.inUse ? StretchOnProfile(sheet.data.terrain, t.startDistance, t.endDistance) : std::nullopt;
+    if (!on) continue;
+    const double xs = on->from, ys = t.startBaseY, xe = on->to, ye = t.endBaseY;
     sheet.out.AppendLookLine({{xs, ys}, {xs, ys - kTrenchDepth}, {xe, ye - kTrenchDepth}, {xe, ye}}, outline);
     const double x = (xs + xe) / 2 - 3.0;
     sheet.out.AppendZavedizNote(D_DOT{x, ys}, t.name, 4.0f, 4.0f, 0.0f, 0, 1);
@@ -67,14 +69,17 @@ void DrawTrenchProfiles(ZavedizSheet& sheet) {
   const LineLook wall{1, 1, 0.2f, 0, 8.0f, 8.0f};
   for (const DesignTrenchRec& t : sheet.data.trenches) {
     if (!t.inUse) continue;
-    std::vector<D_DOT> line = CollectOverburdenBase(terrain, thickness, t.startDistance, t.endDistance, sheet.tell);
+    const std::optional<ProfileStretch> on = StretchOnProfile(terrain, t.startDistance, t.endDistance);
+    if (!on || on->clipped) sheet.tell("设计探槽" + t.name + (on ? kTrenchCutShortMessage : kTrenchOffProfileMessage));
+    if (!on) continue;
+    std::vector<D_DOT> line = CollectOverburdenBase(terrain, thickness, on->from, on->to, sheet.tell);
     if (line.empty()) continue;
     if (!overburden) sheet.out.AppendLookLine(line, ground);
     for (D_DOT& p : line) p.y += overburden ? thickness : -kTrenchDepth;
     LineLook trench = ground;
     trench.style = 2;
     sheet.out.AppendLookLine(line, trench);
-    for (const double x : {t.startDistance, t.endDistance}) {
+    for (const double x : {on->from, on->to}) {
       const double top = TerrainElevationAt(terrain, x, sheet.tell);
       const double base = OverburdenBaseAt(terrain, x, thickness, sheet.tell) - (overburden ? 0.0 : kTrenchDepth);
       sheet.out.AppendLookLine({{x, top}, {x, base}}, wall);

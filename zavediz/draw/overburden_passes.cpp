@@ -49,7 +49,12 @@ void AppendOverburdenArcsWithin(const ZavedizSheet& sheet, double a, double b, s
 std::vector<DesignTrenchRec> SortTrenches(const SectionData& data) {
   std::vector<DesignTrenchRec> trenches;
   for (const DesignTrenchRec& t : data.trenches) {
-    if (t.inUse) trenches.push_back(t);
+    const std::optional<ProfileStretch> on =
+        t.inUse ? StretchOnProfile(data.terrain, t.startDistance, t.endDistance) : std::nullopt;
+    if (!on) continue;
+    trenches.push_back(t);
+    trenches.back().startDistance = on->from;
+    trenches.back().endDistance = on->to;
   }
   std::stable_sort(trenches.begin(), trenches.end(),
                    [](const DesignTrenchRec& a, const DesignTrenchRec& b) { return a.startDistance < b.startDistance; });

@@ -19,8 +19,9 @@ void DrawOverburdenSpan(ZavedizSheet& sheet, double a, double b);
 // distances a and b (to 0.001), in the order they were drawn.
 void AppendOverburdenArcsWithin(const ZavedizSheet& sheet, double a, double b, std::vector<int32_t>& arcs);
 
-// The design trenches in use, by ascending start distance (equal starts
-// keep their slot order).
+// The design trenches in use that lie on the profile, each cut to its
+// stretch there (start before end), by ascending start distance (equal
+// starts keep their slot order).
 std::vector<DesignTrenchRec> SortTrenches(const SectionData& data);
 
 }  // namespace zv::zavediz

@@ -137,10 +137,15 @@ CutOutcome CutZavediz(SectionData& data, int lineVertices, double ichnography) {
   for (DesignBoreholeRec& hole : data.boreholes) hole.baseY = bottom;
 
   data.terrain.RemoveNamed([](const std::string& name) { return name == kTrenchStart || name == kTrenchEnd; });
+  // A trench end off the profile has no ground under it (its elevation was
+  // taken as 0.0): merged, it would pull the ground line down to 0 there.
+  const double first = ProfileAt(data.terrain, 1).x, last = ProfileAt(data.terrain, data.terrain.GetCount()).x;
+  const auto onProfile = [&](double d) { return first <= d && d <= last; };
   for (DesignTrenchRec& trench : data.trenches) {
     if (trench.inUse) {
-      data.terrain.AddSorted(0, trench.startDistance, trench.startElevation, kTrenchStart);
-      data.terrain.AddSorted(0, trench.endDistance, trench.endElevation, kTrenchEnd);
+      if (onProfile(trench.startDistance))
+        data.terrain.AddSorted(0, trench.startDistance, trench.startElevation, kTrenchStart);
+      if (onProfile(trench.endDistance)) data.terrain.AddSorted(0, trench.endDistance, trench.endElevation, kTrenchEnd);
     }
     trench.startBaseY = bottom;
     trench.endBaseY = bottom;

@@ -40,7 +40,8 @@ struct CutOutcome {
 // section line on the plan; `ichnography` the plan-strip width, mm. An empty
 // profile, or one whose sheet would be longer or higher than kLargestSheet
 // (profile top to bottom line), refuses, changing nothing. The trench ends
-// are merged again on every cut: those of an earlier cut are taken out first.
+// that lie on the profile are merged again on every cut: those of an
+// earlier cut are taken out first.
 CutOutcome CutZavediz(SectionData& data, int lineVertices, double ichnography);
 
 // The cut of a section read from survey data (operation 10): the same

@@ -1,5 +1,6 @@
 #include "zavediz/draw/terrain_queries.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zv::zavediz {
@@ -112,6 +113,15 @@ std::vector<D_DOT> CollectOverburdenBase(const CPointRecList& terrain, double th
   }
   base.push_back(D_DOT{to, OverburdenBaseAt(terrain, to, thickness, tell)});
   return base;
+}
+
+std::optional<ProfileStretch> StretchOnProfile(const CPointRecList& terrain, double a, double b) {
+  const int32_t count = terrain.GetCount();
+  if (count == 0) return std::nullopt;
+  const double first = DistanceAt(terrain, 1), last = DistanceAt(terrain, count);
+  const double low = std::min(a, b), high = std::max(a, b);
+  if (!(low <= last && high >= first)) return std::nullopt;
+  return ProfileStretch{std::max(low, first), std::min(high, last), low < first || high > last};
 }
 
 std::vector<double> TerrainCrossings(const CPointRecList& terrain, double e) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,17 @@ double OverburdenBaseAt(const CPointRecList& terrain, double x, double thickness
 // is taken as the last distance.
 std::vector<D_DOT> CollectOverburdenBase(const CPointRecList& terrain, double thickness, double from, double to,
                                          const Tell& tell);
+
+// The stretch from distance a to distance b (either order) that lies on
+// the profile: its ends in ascending order, clipped to the profile's first
+// and last distance, and whether clipping took part of it away. None when
+// it misses the profile (or the profile is empty).
+struct ProfileStretch {
+  double from = 0.0;
+  double to = 0.0;
+  bool clipped = false;
+};
+std::optional<ProfileStretch> StretchOnProfile(const CPointRecList& terrain, double a, double b);
 
 // Where the profile crosses elevation E, in profile order: once per segment
 // whose ends lie on different sides (below E, or not). None when E lies

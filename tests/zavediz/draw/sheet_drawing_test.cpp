@@ -257,6 +257,31 @@ TEST_F(SheetDrawing, TrenchesCutTheGroundIntoSpans) {
   EXPECT_TRUE(told_.empty());
 }
 
+// A trench placed past the line's end took elevation 0.0 there: its ends
+// must not join the profile (the ground line would dive to 0), and what
+// lies past the end is left out with a word to the user.
+TEST_F(SheetDrawing, TrenchesAreDrawnAsFarAsTheyLieOnTheProfile) {
+  data_.trenches[0] = DesignTrenchRec{true, "TC1", 480.0, 0, 530.0, 0, 0, 0, 0, 0, 306.3, 0.0, 50.0};
+  data_.trenches[1] = DesignTrenchRec{true, "TC2", 600.0, 0, 630.0, 0, 0, 0, 0, 0, 0.0, 0.0, 30.0};
+  data_.trenches[2] = DesignTrenchRec{true, "TC3", 200.0, 0, 170.0, 0, 0, 0, 0, 0, 357.1, 351.3, -30.0};
+  CutZavediz(data_, 2, options_.ichnography);
+  EXPECT_EQ(ProfileAt(data_.terrain, data_.terrain.GetCount()).x, 500.0);
+  ASSERT_TRUE(Draw(kDrawStraight));
+  EXPECT_EQ(told_, (std::vector<std::string>{"设计探槽TC1超出勘探线范围，只画范围之内的部分！",
+                                             "设计探槽TC2不在勘探线范围之内，没有画入剖面！"}));
+  std::vector<std::pair<double, double>> grounds, outlines;
+  for (const Line& l : Lines(lines_)) {
+    const bool ground = l.info.width() == 0.2f && l.info.xScale() == 4.0f && l.info.lineKind() == 1;
+    if (ground && l.info.style() == 1) grounds.emplace_back(l.vertices.front().x, l.vertices.back().x);
+    if (l.vertices.size() == 4 && l.info.style() == 2) outlines.emplace_back(l.vertices.front().x, l.vertices.back().x);
+    for (const D_DOT& p : l.vertices) {
+      if (ground) EXPECT_GT(p.y, 250.0) << "ground at " << p.x;
+    }
+  }
+  EXPECT_EQ(grounds, (std::vector<std::pair<double, double>>{{0.0, 170.0}, {200.0, 480.0}}));
+  EXPECT_EQ(outlines, (std::vector<std::pair<double, double>>{{480.0, 500.0}, {170.0, 200.0}}));
+}
+
 TEST_F(SheetDrawing, ADrawingLeavesTheDefaultsAsTheyWere) {
   const LIN_INFO line = *BasGetDefaultLineParam();
   const PNT_INFO text = *BasGetDefaultPointParam(0);
