@@ -12,13 +12,23 @@ constexpr const char* kLabelFormats[] = {"%0.0f", "%0.1f", "%0.2f", "%0.3f"};
 
 int EvenUp(int k) { return k % 2 != 0 ? k + 1 : k; }
 
+// More ticks than a ruler of any screen can show: a pass that would need
+// them (a zoom of nearly nothing) draws none instead of running out of
+// memory inside a paint.
+constexpr double kMaxTicks = 100000;
+// Whole-number labels are longs: an origin beyond this has no whole labels.
+constexpr double kMaxWholeOrigin = 1e18;
+
 }  // namespace
 
 RulerSteps StepsForZoom(double z) {
+  // A view with no usable zoom (none yet, a zero extent, NaN) has no steps.
+  if (!(z > 0) || !std::isfinite(z)) return {};
   if (z <= 1) {
-    int k = static_cast<int>(std::trunc(1 / z));
+    // In doubles: 1/z of a tiny zoom does not fit an int.
+    double k = std::trunc(1 / z);
     // At zoom 1 (k = 1) the steps stay 100 and 10.
-    if (k > 1) k = EvenUp(k);
+    if (k > 1 && std::fmod(k, 2) != 0) k += 1;
     return {100.0 * k, 10.0 * k};
   }
   if (z <= 10) {
@@ -40,24 +50,27 @@ std::vector<RulerTick> RulerTicks(const RulerPass& r) {
   const double z = r.zoom;
   const double s = r.step;
   const double S = s * z;
-  const long mapLength = static_cast<long>(std::trunc(r.length / z));
+  if (!(z > 0) || !(s > 0) || !std::isfinite(S) || !(S > 0) || !std::isfinite(r.origin)) return {};
+  const double mapLength = std::trunc(r.length / z);
   const bool whole = r.major ? s >= 10 : s >= 1;
-  long n = 0;
+  const double count = whole ? (mapLength + 100) / std::trunc(s) : r.major ? (mapLength + 100) / 10 : mapLength + 100;
+  if (!(count <= kMaxTicks) || (whole && std::abs(r.origin) >= kMaxWholeOrigin)) return {};
+  const long n = static_cast<long>(count);
   double p = 0;
   long base = 0;
   long d = 0;
   const int decimals = LabelDecimals(z);
   if (whole) {
     d = static_cast<long>(std::trunc(s));
-    n = (mapLength + 100) / d;
     base = 100 * static_cast<long>(std::trunc(r.origin / 100));
     p = (r.origin - static_cast<double>(base)) * z;
   } else {
-    n = r.major ? (mapLength + 100) / 10 : mapLength + 100;
     const double precision = kLabelPrecision[decimals];
     p = (r.origin - std::trunc(r.origin * precision) / precision) * z;
   }
   long j = 0;
+  // A far origin leaves p off by its rounding: walk no further than a ruler.
+  if (p / S < -kMaxTicks) return {};
   while (p / S < -1) {
     p += S;
     ++j;

@@ -20,7 +20,8 @@ struct RulerSteps {
 
 // z ≤ 1: k = trunc(1/z), an odd k above 1 made even, 100k and 10k;
 // 1 < z ≤ 10: k = trunc(z) made even, 100/k and 10/k (whole divisions);
-// 10 < z ≤ 20: 10 and 1; beyond: 100/z and 10/z.
+// 10 < z ≤ 20: 10 and 1; beyond: 100/z and 10/z. A zoom that is not a
+// positive number gives steps of 0.
 RulerSteps StepsForZoom(double zoom);
 
 // Decimals of the labels in the fractional regime: 0 for z ≤ 100, 1 below
@@ -42,7 +43,9 @@ struct RulerPass {
   bool major = true;   // major ticks carry labels
 };
 
-// The ticks of one pass, in drawing order.
+// The ticks of one pass, in drawing order; none when the pass cannot be
+// drawn (a step or zoom not positive, an origin not finite, more ticks than
+// any screen holds, whole labels beyond a long).
 std::vector<RulerTick> RulerTicks(const RulerPass& pass);
 
 }  // namespace zv::rulers

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace zv::rulers {
 namespace {
 
@@ -68,6 +70,35 @@ TEST(RulerScale, FractionalLabelsFollowTheZoomBands) {
   EXPECT_EQ(major[1].position, 62);
   const std::vector<RulerTick> at40 = RulerTicks({true, 400, 7.5, 40, 2.5, true});
   EXPECT_EQ(at40[0].label, "8") << "%0.0f rounds 7.5 to even";
+}
+
+// A view may pass any zoom (none yet, a zero extent, a far zoom-out) and any
+// origin: a paint must never throw or hang, and a drawable pass keeps its
+// ticks within the ruler's reach.
+TEST(RulerScale, ExtremeZoomsAndOriginsGiveBoundedTicksOrNone) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    double zoom, origin;
+    bool drawn;
+  };
+  const Case cases[] = {
+      {0, 0, false},     {-1, 0, false},       {nan, 0, false},       {inf, 0, false},
+      {1, nan, false},   {1, inf, false},      {1e-12, 0, true},      {1e-300, 0, true},
+      {1e12, 0, true},   {1e300, 0, true},     {1, 1e12, true},       {1, -1e12, true},
+      {50000, -1e300, true}, {1, -1e300, false}, {0.001, 1e17, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "zoom " << c.zoom << " origin " << c.origin);
+    const RulerSteps steps = StepsForZoom(c.zoom);
+    for (bool major : {true, false}) {
+      const std::vector<RulerTick> ticks = RulerTicks({true, 800, c.origin, c.zoom, major ? steps.major : steps.minor, major});
+      EXPECT_EQ(!ticks.empty(), c.drawn);
+      EXPECT_LE(ticks.size(), 1000u);
+      for (const RulerTick& t : ticks) EXPECT_TRUE(t.position > -1000 && t.position < 2000) << t.position;
+    }
+  }
+  EXPECT_EQ(StepsForZoom(1e-12), (RulerSteps{1e14, 1e13})) << "no int overflow for a far zoom-out";
 }
 
 }  // namespace
