@@ -86,7 +86,13 @@ docview::CDocument* CZavedizApp::OpenDocumentFile(const QString& path) {
     // of a relative path) is shown, not read in again as a second item whose
     // save would overwrite the first one's edits.
     int item = ItemOfFile(project, path);
-    if (item < 0) item = PrjAddItem(project, path.toStdString());
+    if (item < 0) {
+      files::FileReport report;
+      item = PrjAddItem(project, path.toStdString(), 0, -1, &report);
+      // A damaged file that still loads in part is told; one that cannot
+      // load at all is told once, by the document below.
+      if (item >= 0) ShowFileReport(path, report, false);
+    }
     const WorkAreaHandle area = item < 0 ? 0 : PrjGetItemArea(project, item);
     if (area != 0 && BasIsWorkAreaValid(area)) {
       frame_->ShowAttributeBar(1);

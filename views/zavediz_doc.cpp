@@ -45,13 +45,6 @@ void PostQuietly(PaneEntry entry, unsigned message, std::intptr_t w, std::intptr
   PaneWindows().Post(entry, message, w, l);
 }
 
-void ShowReport(const QString& path, const files::FileReport& report, bool failed) {
-  QStringList lines;
-  if (failed) lines << QStringLiteral("无法打开工程文件“%1”：%2").arg(path, QString::fromStdString(report.error));
-  for (const std::string& w : report.warnings) lines << QString::fromStdString(w);
-  if (!lines.isEmpty()) prompt::Message(lines.join(QLatin1Char('\n')), failed ? prompt::kIconStop : prompt::kIconWarning);
-}
-
 // The picker for a project's own file.
 prompt::FileRequest ProjectFileRequest() {
   prompt::FileRequest request;
@@ -152,6 +145,7 @@ bool CZavedizDoc::OnOpenDocument(const QString& path) {
                       prompt::kIconStop);
       return false;
     }
+    ShowFileReport(path, report, false);
     CurrentFilePath() = path;
     PaneWindows().PostOrShow(PaneEntry::kTabStrip, msg::kSelectSidePage, 1, 2, failed);
     PaneWindows().PostOrShow(PaneEntry::kWorkspaceFileList, msg::kRefreshFileList, msg::OpenedFileCode(path), 0, failed);
@@ -162,7 +156,7 @@ bool CZavedizDoc::OnOpenDocument(const QString& path) {
     // cannot be read leaves everything as it was.
     files::FileReport report;
     MapProject* opened = PrjOpen(path.toStdString(), 0, 0, &report);
-    ShowReport(path, report, opened == nullptr);
+    ShowFileReport(path, report, opened == nullptr);
     if (opened == nullptr) return false;
     PrjClose(project_);
     project_ = opened;
@@ -286,6 +280,13 @@ void CZavedizDoc::OnCloseDocument() {
   if (closingProject != nullptr)
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [closingProject] { PrjClose(closingProject); }, Qt::QueuedConnection);
+}
+
+void ShowFileReport(const QString& path, const files::FileReport& report, bool failed) {
+  QStringList lines;
+  if (failed) lines << QStringLiteral("无法打开工程文件“%1”：%2").arg(path, QString::fromStdString(report.error));
+  for (const std::string& w : report.warnings) lines << QString::fromStdString(w);
+  if (!lines.isEmpty()) prompt::Message(lines.join(QLatin1Char('\n')), failed ? prompt::kIconStop : prompt::kIconWarning);
 }
 
 CZavedizDoc* FindDocumentByExtension(int flag) {

@@ -70,4 +70,9 @@ class CZavedizDoc : public docview::CDocument {
 // first whose title does not; null when none.
 CZavedizDoc* FindDocumentByExtension(int flag);
 
+// Tells what reading a map or project file found: `failed`, that it could
+// not be opened and why; else the entities skipped or mended while the rest
+// loaded (nothing when none), so a damaged file is never shown as if whole.
+void ShowFileReport(const QString& path, const files::FileReport& report, bool failed);
+
 }  // namespace zv

@@ -199,6 +199,32 @@ TEST_F(RoutingTest, ADamagedMapFileOpensNothing) {
   EXPECT_EQ(check.readAll(), QByteArray("not a line file at all"));
 }
 
+// A map file cut short still loads what it holds, but the user is told what
+// was left out, opened alone or into a project: a save of the part shown
+// would otherwise silently drop the rest.
+TEST_F(RoutingTest, AMapFileCutShortIsToldWhenItOpensAloneOrIntoAProject) {
+  QFile whole(File("CONTOUR.WL"));
+  ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+  const QByteArray bytes = whole.readAll();
+  for (const bool intoProject : {false, true}) {
+    SCOPED_TRACE(intoProject ? "into a project" : "alone");
+    if (intoProject) ASSERT_NE(Open(File("HILLS.MPJ")), nullptr);
+    const QString cut = folder_ + (intoProject ? QStringLiteral("cut2.wl") : QStringLiteral("cut1.wl"));
+    QFile out(cut);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes.left(bytes.size() / 2));
+    out.close();
+    const std::size_t before = script_->Messages().size();
+    app_->OpenDocumentFile(cut);
+    ASSERT_EQ(script_->Messages().size(), before + 1);
+    EXPECT_TRUE(script_->Messages().back().contains(QStringLiteral("cut"))) << script_->Messages().back().toStdString();
+    EXPECT_EQ(script_->asked().back().style & prompt::kIconWarning, prompt::kIconWarning);
+  }
+  const std::size_t before = script_->Messages().size();
+  app_->OpenDocumentFile(File("CONTOUR.WL"));
+  EXPECT_EQ(script_->Messages().size(), before) << "a whole file opens without a word";
+}
+
 TEST_F(RoutingTest, TabMessagesActivateTheDocumentTheyName) {
   docview::CDocument* line = app_->OpenDocumentFile(Copy("CONTOUR.WL", "H.wl"));
   docview::CDocument* point = app_->OpenDocumentFile(Copy("POINTS.WT", "I.wt"));
