@@ -38,9 +38,11 @@ void OnOpenRecentFile(cmd::CommandTarget& t) {
   CWinApp& app = AppOf(t);
   if (Index >= app.recentFiles().paths().size()) return;
   const QString path = app.recentFiles().paths().at(Index);
-  // A file that is gone leaves the list, as it can never open again.
+  // A file that is gone leaves the list, as it can never open again, and
+  // the user learns why the item did nothing.
   if (!QFileInfo::exists(path)) {
     app.recentFiles().Remove(Index);
+    prompt::Message(QStringLiteral("文件“%1”已不存在，已从最近文件列表中删除。").arg(path));
     return;
   }
   app.OpenDocumentFile(path);

@@ -77,5 +77,17 @@ TEST_F(SampleAppTest, OpenedFilesJoinTheRecentFilesAndReopenFromThere) {
   EXPECT_EQ(again.paths(), QStringList{File("HILLS.MPJ")});
 }
 
+TEST_F(SampleAppTest, ARecentFileThatIsGoneIsToldAndLeavesTheList) {
+  ASSERT_NE(Open(File("HILLS.MPJ")), nullptr);
+  app_->CloseAllDocuments();
+  Settle();
+  QFile::remove(File("HILLS.MPJ"));
+  EXPECT_EQ(frame().RunCommand(57616), cmd::RunResult::kRan);
+  EXPECT_TRUE(docs().empty());
+  EXPECT_TRUE(app_->recentFiles().paths().isEmpty());
+  EXPECT_EQ(script_->Messages(),
+            std::vector<QString>{QStringLiteral("文件“%1”已不存在，已从最近文件列表中删除。").arg(File("HILLS.MPJ"))});
+}
+
 }  // namespace
 }  // namespace zv::test
