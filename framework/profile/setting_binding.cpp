@@ -1,5 +1,8 @@
 #include "framework/profile/setting_binding.h"
 
+#include <cmath>
+#include <type_traits>
+
 #include "framework/text/numbers.h"
 
 namespace zv {
@@ -19,14 +22,22 @@ bool LoadSetting(const ProfileFile& file, const SettingBinding& binding) {
   const std::string text =
       file.GetString(binding.section, binding.key, kNullSetting, isText ? kTextBufferSize : kNumberBufferSize);
   if (text == kNullSetting) return false;
-  std::visit(Overloaded{[&](int* v) { *v = num::ParseInt(text); },
-                        [&](int16_t* v) { *v = static_cast<int16_t>(num::ParseInt(text)); },
-                        [&](long* v) { *v = num::ParseLong(text); },
-                        [&](float* v) { *v = static_cast<float>(num::ParseDouble(text)); },
-                        [&](double* v) { *v = num::ParseDouble(text); },
-                        [&](std::string* v) { *v = text; }},
-             binding.variable);
-  return true;
+  // A value that reads as no finite number ("nan", "inf", "1e999", or beyond
+  // a float) keeps the built-in one: it would reach drawings and the files
+  // they write as NaN or infinite coordinates.
+  const auto keepFinite = [](auto* v, double value) {
+    const auto typed = static_cast<std::remove_pointer_t<decltype(v)>>(value);
+    if (!std::isfinite(typed)) return false;
+    *v = typed;
+    return true;
+  };
+  return std::visit(Overloaded{[&](int* v) { return *v = num::ParseInt(text), true; },
+                               [&](int16_t* v) { return *v = static_cast<int16_t>(num::ParseInt(text)), true; },
+                               [&](long* v) { return *v = num::ParseLong(text), true; },
+                               [&](float* v) { return keepFinite(v, num::ParseDouble(text)); },
+                               [&](double* v) { return keepFinite(v, num::ParseDouble(text)); },
+                               [&](std::string* v) { return *v = text, true; }},
+                    binding.variable);
 }
 
 std::string SettingText(const SettingBinding& binding) {

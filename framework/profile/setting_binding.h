@@ -4,7 +4,8 @@
 // default "NULL"; when the text is not exactly "NULL" it is converted like
 // atoi/atol/atof (numbers from a 20-byte buffer, so at most 19 characters;
 // text that is no number gives 0) and stored, otherwise the variable keeps its
-// built-in value. Integers are written "%d" (16-bit ones sign-extended),
+// built-in value; so does a floating-point variable whose text reads as no
+// finite number of its type. Integers are written "%d" (16-bit ones sign-extended),
 // floating-point values "%f", texts as they are.
 
 #include <cstdint>

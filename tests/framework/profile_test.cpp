@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "framework/profile/profile_file.h"
 #include "framework/profile/setting_binding.h"
@@ -84,6 +85,18 @@ TEST(ProfileFile, ReadsByTheNullRule) {
   EXPECT_EQ(missing, 42);
   EXPECT_FLOAT_EQ(inw, 0.25f);
   EXPECT_EQ(unknownSection, 2.5);
+}
+
+TEST(ProfileFile, NumbersThatAreNotFiniteKeepTheBuiltInValue) {
+  const ProfileFile file(Write("NotFinite.ini", "[ZK]\ninw=nan\noutw=1e39\nlaberH=1e999\nstratum=-inf\ngrounddata=2.5\n"));
+  float inw = 0.1f, outw = 0.5f;
+  double laberH = 30, stratum = 8, groundData = 2;
+  EXPECT_FALSE(zv::LoadSetting(file, {"ZK", "inw", &inw}));
+  EXPECT_FALSE(zv::LoadSetting(file, {"ZK", "outw", &outw})) << "finite as a double, not as a float";
+  EXPECT_FALSE(zv::LoadSetting(file, {"ZK", "laberH", &laberH}));
+  EXPECT_FALSE(zv::LoadSetting(file, {"ZK", "stratum", &stratum}));
+  EXPECT_TRUE(zv::LoadSetting(file, {"ZK", "grounddata", &groundData}));
+  EXPECT_EQ(std::make_tuple(inw, outw, laberH, stratum, groundData), std::make_tuple(0.1f, 0.5f, 30.0, 8.0, 2.5));
 }
 
 TEST(ProfileFile, TextIsCutToTheBuffer) {
