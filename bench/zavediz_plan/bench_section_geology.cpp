@@ -110,15 +110,6 @@ struct GeologySection {
   }
 };
 
-struct SheetAreas {
-  WorkAreaSetHandle set = BasCreateWorkAreaSet();
-  ZavedizAreas areas{BasCreateLineWorkArea(set), BasCreatePointWorkArea(set), BasCreateRegionWorkArea(set)};
-  ~SheetAreas() { BasFreeWorkAreaSet(set); }
-  void Clear() const {
-    for (WorkAreaHandle a : {areas.line, areas.point, areas.region}) BasClearWorkArea(a);
-  }
-};
-
 void BM_DrawDenseSection(benchmark::State& state) {
   const bool geology = state.range(0) != 0;
   GeologySection section(geology);

@@ -26,15 +26,6 @@ struct CutSection {
   }
 };
 
-struct SheetAreas {
-  WorkAreaSetHandle set = BasCreateWorkAreaSet();
-  ZavedizAreas areas{BasCreateLineWorkArea(set), BasCreatePointWorkArea(set), BasCreateRegionWorkArea(set)};
-  ~SheetAreas() { BasFreeWorkAreaSet(set); }
-  void Clear() const {
-    for (WorkAreaHandle a : {areas.line, areas.point, areas.region}) BasClearWorkArea(a);
-  }
-};
-
 void BM_ProfileStep(benchmark::State& state) {
   PlanStore store(DenseMap(static_cast<size_t>(state.range(0))));
   for (auto _ : state) benchmark::DoNotOptimize(store.Store());

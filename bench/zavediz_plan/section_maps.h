@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/data/work_area.h"
+#include "zavediz/draw/zavediz_writer.h"
 #include "zavediz/plan/plan_section.h"
 
 namespace zv::zavediz {
@@ -116,6 +117,16 @@ struct PlanStore {
     BeginSectionLine(plan, data);
     StoreTerrainData(plan, data, lines, [](const std::vector<std::string>&, int) { return std::string("高程"); });
     return static_cast<size_t>(plan.crossings.GetCount()) - (plan.vertices.size() - 2);
+  }
+};
+
+// A section's three work areas, emptied between drawings.
+struct SheetAreas {
+  WorkAreaSetHandle set = BasCreateWorkAreaSet();
+  ZavedizAreas areas{BasCreateLineWorkArea(set), BasCreatePointWorkArea(set), BasCreateRegionWorkArea(set)};
+  ~SheetAreas() { BasFreeWorkAreaSet(set); }
+  void Clear() const {
+    for (WorkAreaHandle a : {areas.line, areas.point, areas.region}) BasClearWorkArea(a);
   }
 };
 
