@@ -74,7 +74,10 @@ struct Boundary {
 
 D_DOT StratumBoundaryEnd(const D_DOT& p, const std::string& attitude, double direction, double stratum) {
   double dipDirection = 0.0, dip = 0.0;
-  if (!ParseSlashPair(attitude, dipDirection, dip)) return D_DOT{p.x, p.y - stratum};
+  // A reading whose numbers are no numbers ("nan/30", "inf/inf") gives no
+  // direction to draw along: the contact goes straight down as without one.
+  if (!ParseSlashPair(attitude, dipDirection, dip) || !std::isfinite(dipDirection) || !std::isfinite(dip))
+    return D_DOT{p.x, p.y - stratum};
   const double c = std::cos((std::numbers::pi / 2 - direction) - dipDirection * kDegree);
   const double t = std::atan(std::tan(dip * kDegree) * c);
   const double dx = std::fabs(kBoundaryLength * std::cos(t));

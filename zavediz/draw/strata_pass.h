@@ -26,7 +26,8 @@ void DrawStrata(ZavedizSheet& sheet);
 // The far end of a contact boundary from its upper point `p`: 100 mm along
 // the apparent dip of an attitude "direction/dip" (degrees) on a section
 // line of direction `direction` (radians), towards the side the beds dip
-// to; without a "/", `stratum` straight down.
+// to; without a "/", or with a number that is not finite, `stratum`
+// straight down.
 D_DOT StratumBoundaryEnd(const D_DOT& p, const std::string& attitude, double direction, double stratum);
 
 // Where the boundary p-q first meets the bedrock line (vertices ascending in

@@ -176,6 +176,10 @@ TEST_F(GeologyPasses, BoundaryEndsAlongTheApparentDip) {
       {"dipping backwards", 0.0, "270/45", "(-60.7107,27.2893)"},
       {"no attitude", 30.0, "inf", "(10.0000,90.0000)"},
       {"empty", 30.0, "", "(10.0000,90.0000)"},
+      // Numbers that are none would put NaN vertices into the section.
+      {"no dip direction", 30.0, "nan/30", "(10.0000,90.0000)"},
+      {"no dip", 30.0, "120/nan", "(10.0000,90.0000)"},
+      {"infinite", 30.0, "inf/inf", "(10.0000,90.0000)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
