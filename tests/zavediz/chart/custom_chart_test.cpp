@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "framework/text/numbers.h"
 #include "tests/framework/odbc/borehole_db_fixture.h"
@@ -20,6 +21,20 @@ namespace zv::chart {
 namespace {
 
 constexpr float kScale500 = 500 * 0.005f;
+
+// zkinfok made again with its azimuth column REAL, as a converted Access
+// database holds it, and ZK01's azimuth stored as the number 135.
+std::string RealAzimuthSql() {
+  std::ifstream script(test::DataPath("borehole/borehole_fixture.sql"));
+  std::string line;
+  while (std::getline(script, line) && line.rfind("CREATE TABLE \"zkinfok\"", 0) != 0) {
+  }
+  const std::string textColumn = "\"终孔方位\" TEXT";
+  line.replace(line.find(textColumn), textColumn.size(), "\"终孔方位\" REAL");
+  return "ALTER TABLE zkinfok RENAME TO zkinfok_text;" + line +
+         "INSERT INTO zkinfok SELECT * FROM zkinfok_text; DROP TABLE zkinfok_text;"
+         "UPDATE zkinfok SET 终孔方位 = 135 WHERE 工程编号 = 'ZK01';";
+}
 
 // Every expected entity is one whole line of the dump.
 void ExpectEntities(const std::string& dump, const std::vector<std::string>& entities) {
@@ -271,6 +286,7 @@ TEST_F(CustomChartTest, TitleBlocksStandUnderTheChartByItsWidthAndTheSurveyRows)
   EXPECT_EQ(TitleBlockBase(400, 200, 10) - 81.0, -280.0);
   EXPECT_EQ(TitleBlockBase(400, 200, 15) - 81.0, -298.0);
   EXPECT_EQ(TitleBlockBase(370, 200, 10) - 81.0, -298.0) << "370 exactly is the lower block";
+  EXPECT_EQ(TitleBlockBase(370, 200, 15) - 81.0, -298.0);
 }
 
 class CustomChartRunTest : public CustomChartTest {
@@ -366,6 +382,46 @@ TEST_F(CustomChartRunTest, HolesAreSavedPointsBeforeLinesAndReadFailuresStopOnly
   test::RegisterFixtureDb("DROP TABLE geolayercolor;");
   EXPECT_FALSE(chart.DrawColumns(kScale500, "1001", "ZK01", &error));
   EXPECT_NE(error.find("geolayercolor"), std::string::npos) << error;
+}
+
+TEST_F(CustomChartRunTest, ARealAzimuthPrintsAsStoredAndA370mmChartTakesTheWideTablesAndTheLowerBlock) {
+  Load(RealAzimuthSql() + "UPDATE 栏目选择1 SET 右边 = '370' WHERE 栏目名称 = 'F1';");
+  CustomChart chart = MakeChart();
+  std::string error;
+  ASSERT_TRUE(chart.DrawColumns(kScale500, "1001", "ZK01", &error)) << error;
+  EXPECT_TRUE(test::FindText(points_, "终 孔 方 位: 135°").found);
+  const test::FoundText table = test::FindText(points_, "钻孔弯曲度测量结果表");
+  ASSERT_TRUE(table.found);
+  EXPECT_NE(table.x, 12.4) << "the wide table, not the narrow one at 12.4";
+  const std::string blockEdge = "L style=1 colour=1 width=0.20 layer=0 coef=8.00,8.00 370.00,-298.00 370.00,";
+  EXPECT_NE(test::DumpChart(Areas()).find(blockEdge), std::string::npos) << "few survey rows, yet the lower block";
+}
+
+TEST_F(CustomChartRunTest, ADatabaseUnreachableForOneHoleSkipsThatHoleAndTheNextIsDrawn) {
+  const std::string db = test::RegisterFixtureDb();
+  const std::string folder = test::TempRoot() + "/unreachable";
+  std::filesystem::create_directories(folder);
+  CustomChart chart = MakeChart();
+  std::vector<std::string> failures;
+  const auto drawAndSave = [&](const std::string& hole) {
+    std::string error;
+    if (!chart.DrawColumns(kScale500, "1001", hole, &error) || !chart.SaveChart(folder, &error))
+      failures.push_back(error);
+  };
+  drawAndSave("ZK01");
+  // A folder stands where the database file was, then the file is back.
+  std::filesystem::rename(db, db + ".away");
+  std::filesystem::create_directory(db);
+  drawAndSave("ZK'02");
+  std::filesystem::remove(db);
+  std::filesystem::rename(db + ".away", db);
+  drawAndSave("ZK03");
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_FALSE(failures[0].empty());
+  EXPECT_TRUE(std::filesystem::exists(folder + "/ZK01.mpj"));
+  EXPECT_FALSE(std::filesystem::exists(folder + "/ZK'02.mpj"));
+  EXPECT_TRUE(std::filesystem::exists(folder + "/ZK03.mpj"));
+  EXPECT_TRUE(test::FindText(points_, "孔    号:ZK03").found);
 }
 
 }  // namespace

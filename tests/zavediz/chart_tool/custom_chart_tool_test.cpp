@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <map>
 
 #include "common/globals/program_globals.h"
 #include "platform/view/gis_edit_view.h"
@@ -103,6 +105,44 @@ TEST_F(CustomChartToolTest, HeaderModesDrawSaveAndReadTheHeader) {
   Launch(33206);
   EXPECT_EQ(test::DumpChart(Areas()), header);
   EXPECT_TRUE(script->Messages().empty());
+}
+
+TEST_F(CustomChartToolTest, TheTitleBlockDialogShowsTheHolesTextsAndACancelKeepsTheRowsBefore) {
+  test::RegisterFixtureDb();
+  PNT_INFO defaults;
+  BasGetDefaultPointParam(&defaults, 0);
+  std::map<std::string, QString> shown;
+  const auto box = [](QDialog& d, const char* name) { return d.findChild<QLineEdit*>(name); };
+  script->AnswerDialog(SaveFolder(QString::fromStdString(folder)));
+  script->AnswerDialog(Choose("1001  金山矿区", {"ZK01", "ZK03"}));
+  script->AnswerMessage(prompt::kAnswerOk);
+  script->AnswerDialog([&](QDialog& d) {
+    for (const char* name : {"unit", "title", "c1r1Content", "c1r6Content", "c2r1Content", "c2r2Content",
+                             "c2r3Content", "c2r4Content", "c2r5Content"})
+      shown[name] = box(d, name)->text();
+    box(d, "c1r1Content")->setText("周九");
+    d.accept();
+    return -1;
+  });
+  script->AnswerMessage(prompt::kAnswerOk);
+  script->AnswerDialog([&](QDialog& d) {
+    shown["second title"] = box(d, "title")->text();
+    return int(QDialog::Rejected);
+  });
+  Launch(33210);
+
+  const std::map<std::string, QString> expected = {
+      {"unit", "某某地质勘查院"},    {"title", "金山矿区ZK01钻孔柱状图"}, {"c1r1Content", "张三"},
+      {"c1r6Content", "孙八"},        {"c2r1Content", "金山矿区详"},       {"c2r2Content", "1∶ 500"},
+      {"c2r3Content", "2020-04-01"}, {"c2r4Content", "1"},                 {"c2r5Content", "A-"},
+      {"second title", "ZK03"}};  // 资料来源 cut to its 11 bytes
+  EXPECT_EQ(shown, expected);
+  // ZK03 was drawn with the rows confirmed for ZK01.
+  EXPECT_TRUE(test::FindText(view.GetCurrentPntArea(), "孔    号:ZK03").found);
+  EXPECT_TRUE(test::FindText(view.GetCurrentPntArea(), "周九").found);
+  PNT_INFO after;
+  BasGetDefaultPointParam(&after, 0);
+  EXPECT_EQ(std::memcmp(after.bytes, defaults.bytes, sizeof defaults.bytes), 0) << "the defaults stay the user's";
 }
 
 TEST_F(CustomChartToolTest, UnreadableTablesAndUnusableNamesWriteNoFiles) {
