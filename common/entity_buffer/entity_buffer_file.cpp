@@ -1,5 +1,6 @@
 #include "common/entity_buffer/entity_buffer_file.h"
 
+#include <cmath>
 #include <functional>
 #include <sstream>
 
@@ -66,6 +67,10 @@ template <class Record, class Read>
 void ReadCounted(RecordReader& reader, int32_t count, std::vector<Record>& records, Read read, const char* what,
                  std::string* warning) {
   records.clear();
+  if (count < 0) {
+    SetText(warning, std::string(what) + ": 记录数为 " + std::to_string(count));
+    return;
+  }
   for (int32_t i = 0; i < count; ++i) {
     Record record;
     if (!read(reader, &record)) {
@@ -144,6 +149,11 @@ bool ReadChartHeaderFile(const std::string& path, ChartHeaderBuffer* buffer, std
   int32_t count = 0;
   if (!reader.ReadDouble(&buffer->header) || !reader.ReadInt32(&count)) {
     SetText(error, "表头文件不完整: " + path);
+    return false;
+  }
+  // A height that is no number would place the whole chart nowhere.
+  if (!std::isfinite(buffer->header)) {
+    SetText(error, "表头文件的表头高度不是数: " + path);
     return false;
   }
   ReadCounted(reader, count, buffer->points, [](RecordReader& r, PointRecord* p) { return r.ReadPoint(p); },

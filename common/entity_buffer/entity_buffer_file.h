@@ -47,9 +47,9 @@ int32_t WriteEntityBufferFile(const std::string& path, const D_DOT& base, Entity
                               const std::vector<int32_t>& ids, std::string* error = nullptr);
 
 // Reads an entity buffer of the given kind. False when the file cannot be
-// read or its head is short (`error`); a count larger than the records, or a
-// broken record, stops the reading at the last whole record and sets
-// `warning`.
+// read or its head is short (`error`); a count larger than the records, a
+// negative count, or a broken record, stops the reading at the last whole
+// record and sets `warning`.
 bool ReadEntityBufferFile(const std::string& path, EntityBufferKind kind, EntityBuffer* buffer,
                           std::string* error = nullptr, std::string* warning = nullptr);
 
@@ -60,9 +60,10 @@ int32_t WriteChartHeaderFile(const std::string& path, double header, WorkAreaHan
                              const std::vector<int32_t>& lineIds, std::string* error = nullptr);
 
 // A chart header: false (`error`) when the height or the point count is cut
-// short; records cut short, or a line count cut short, keep what was read
-// before and set `warning`; a file ending right after its points has no lines
-// and reads without a warning.
+// short, or the height is no finite number; records cut short, a negative
+// count, or a line count cut short keep what was read before and set
+// `warning`; a file ending right after its points has no lines and reads
+// without a warning.
 bool ReadChartHeaderFile(const std::string& path, ChartHeaderBuffer* buffer, std::string* error = nullptr,
                          std::string* warning = nullptr);
 

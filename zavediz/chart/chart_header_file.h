@@ -9,8 +9,9 @@
 //    write names the file.
 //  - ReadChartHeader appends the file's points and lines (new ids; reading
 //    twice doubles them) and returns the stored height. A missing file:
-//    "请先设计柱状图表头文件."; a file whose height or point count is cut:
-//    "读取柱状图表头文件错误!" and nothing appended; one cut inside a later
+//    "请先设计柱状图表头文件."; a file whose height or point count is cut,
+//    or whose height is no number: "读取柱状图表头文件错误!" and nothing
+//    appended; one cut inside a later
 //    count or record appends the records before the fault and tells the same
 //    message once.
 //  - DrawDefaultChartHeader draws a starting header of height H from the

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -170,6 +171,44 @@ TEST_F(ChartHeaderFileTest, MissingAndCutFilesAreToldOnceAndKeepTheRecordsBefore
     EXPECT_EQ(points, cut.points);
     EXPECT_EQ(lines, cut.lines);
     EXPECT_EQ(messages_, cut.error ? std::vector<std::string>{"读取柱状图表头文件错误!"} : std::vector<std::string>{});
+  }
+}
+
+TEST_F(ChartHeaderFileTest, HeightsThatAreNoNumbersAndNegativeCountsAreTold) {
+  const std::string path = ChartHeaderPath();
+  BasAppendPoint(points_, {1, 2}, "柱状", PNT_INFO{});
+  BasAppendLine(lines_, std::vector<D_DOT>{{0, 0}, {1, 0}}, LIN_INFO{});
+  ASSERT_TRUE(SaveChartHeader(path, 30.0, Areas(), Recorder()));
+  const std::string whole = ReadFile(path);
+  const std::size_t pointsEnd = 12 + 120;
+  struct Patch {
+    const char* name;
+    std::size_t at;
+    std::string bytes;
+    int points, lines;
+  };
+  const Patch patches[] = {
+      {"NaN height", 0, Bytes(std::nan("")), 0, 0},
+      {"infinite height", 0, Bytes(HUGE_VAL), 0, 0},
+      {"negative point count", 8, Bytes(int32_t{-3}), 0, 0},
+      {"negative line count", pointsEnd, Bytes(int32_t{-1}), 1, 0},
+  };
+  for (const Patch& patch : patches) {
+    SCOPED_TRACE(patch.name);
+    std::string bytes = whole;
+    bytes.replace(patch.at, patch.bytes.size(), patch.bytes);
+    WriteFile(path, bytes);
+    BasClearWorkArea(points_);
+    BasClearWorkArea(lines_);
+    messages_.clear();
+    const std::optional<double> top = ReadChartHeader(path, Areas(), Recorder());
+    int32_t points = 0, lines = 0, bound = 0;
+    BasGetPointCount(points_, &points, &bound);
+    BasGetLineCount(lines_, &lines, &bound);
+    EXPECT_EQ(points, patch.points);
+    EXPECT_EQ(lines, patch.lines);
+    EXPECT_EQ(messages_, std::vector<std::string>{"读取柱状图表头文件错误!"});
+    if (top) EXPECT_EQ(*top, 30.0);
   }
 }
 
