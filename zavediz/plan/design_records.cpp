@@ -27,14 +27,21 @@ double DistanceOfGround(const SectionData& data, const D_DOT& ground) {
   return BasPointDistance(data.groundStart, ground) * 1000.0 / data.sectionScale + data.sectionStart.x;
 }
 
+bool CursorInTable(const DesignCursor& cursor) { return cursor.next >= 0 && cursor.next < kDesignSlotCount; }
+
 // After a new section line the cursor may point past slots that were
-// freed: placing then starts again at slot 0.
+// freed: placing then starts again at slot 0. Slots in use need not be
+// contiguous, so the count in use may name a slot in use: the cursor then
+// moves to the first free slot after it, else the first free one.
 template <typename Rec>
 void RestartWhenFirstFree(const std::array<Rec, kDesignSlotCount>& slots, DesignCursor& cursor) {
   if (!slots[0].inUse) cursor.next = 0;
+  if (!CursorInTable(cursor) || !slots[static_cast<size_t>(cursor.next)].inUse) return;
+  const auto free = [](const Rec& r) { return !r.inUse; };
+  auto slot = std::find_if(slots.begin() + cursor.next, slots.end(), free);
+  if (slot == slots.end()) slot = std::find_if(slots.begin(), slots.end(), free);
+  cursor.next = static_cast<int32_t>(slot - slots.begin());
 }
-
-bool CursorInTable(const DesignCursor& cursor) { return cursor.next >= 0 && cursor.next < kDesignSlotCount; }
 
 // Why a store cannot write: the table is full, or no click prepared the
 // slot at the cursor. Empty when it can.

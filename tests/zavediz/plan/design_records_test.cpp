@@ -175,5 +175,19 @@ TEST_F(DesignRecords, AStoreNeedsAClickAndAFreeSlot) {
   EXPECT_EQ(trenches.next, kDesignSlotCount);
 }
 
+TEST_F(DesignRecords, SlotsInUseWithAGapTakeTheNextStoreInTheFirstFreeSlot) {
+  FillBoreholes(kDesignSlotCount);
+  for (int i = 50; i < 60; ++i) data_.boreholes[static_cast<size_t>(i)].inUse = false;
+  data_.boreholes[90].distance = -1.0;
+  BeginDesign(data_, DesignKind::kBorehole, false, cursor_);  // 90 in use: the count names slot 90
+  PlaceDesign(data_, DesignKind::kBorehole, cursor_, D_DOT{10.0, 0.0});
+  const DesignStore s = StoreDesignBorehole(data_, cursor_, BoreholeEntry{});
+  EXPECT_TRUE(s.stored) << s.message;
+  EXPECT_TRUE(data_.boreholes[50].inUse);
+  EXPECT_EQ(data_.boreholes[50].number, 51);
+  EXPECT_EQ(data_.boreholes[90].distance, -1.0) << "a slot in use is never prepared again";
+  EXPECT_EQ(CountDesignBoreholes(data_), 91);
+}
+
 }  // namespace
 }  // namespace zv::zavediz
