@@ -24,6 +24,30 @@ D_DOT PlanPoint(const D_DOT& ground, int32_t planScale) {
   return D_DOT{ground.x * 1000.0 / planScale, ground.y * 1000.0 / planScale};
 }
 
+// Where `p` lies against the line start → end: 0 exactly on it, the sign
+// telling the side (the measure the segment test uses).
+double SideOf(const D_DOT& start, const D_DOT& end, const D_DOT& p) {
+  return (start.y - p.y) * end.x + (end.y - start.y) * p.x + (p.y - end.y) * start.x;
+}
+
+// An arc passing through the line at one of its vertices: the segment test
+// counts no end point lying on the line, so neither segment at that vertex
+// crosses, yet the boundary does. A vertex touched from one side is no
+// crossing.
+void AddVertexCrossings(const D_DOT& start, const D_DOT& end, int32_t id, const std::vector<D_DOT>& arc,
+                        std::vector<Hit>& hits) {
+  const double dx = end.x - start.x, dy = end.y - start.y;
+  const double length2 = dx * dx + dy * dy;
+  for (size_t k = 1; k + 1 < arc.size(); ++k) {
+    const D_DOT& p = arc[k];
+    if (SideOf(start, end, p) != 0.0) continue;
+    const double along = (p.x - start.x) * dx + (p.y - start.y) * dy;
+    if (!(along > 0.0 && along < length2)) continue;
+    if (SideOf(start, end, arc[k - 1]) * SideOf(start, end, arc[k + 1]) < 0.0)
+      hits.push_back({BasPointDistance(start, p), id, p});
+  }
+}
+
 // The ends of the line and every proper crossing of an arc segment with it,
 // in order along the line (ties keep the arcs' order).
 std::vector<Hit> CrossingsAlong(const D_DOT& start, const D_DOT& end, WorkAreaHandle regionArea) {
@@ -42,6 +66,7 @@ std::vector<Hit> CrossingsAlong(const D_DOT& start, const D_DOT& end, WorkAreaHa
       const D_DOT at = LineIntersectionPoint(start, end, a, b);
       inner.push_back({BasPointDistance(start, at), id, at});
     }
+    AddVertexCrossings(start, end, id, arc, inner);
   }
   if (firstArc == 0) return {};
   std::stable_sort(inner.begin(), inner.end(), [](const Hit& l, const Hit& r) { return l.along < r.along; });
@@ -74,6 +99,12 @@ GeologyReading ReadGeologyCrossings(SectionData& data, bool& geologyRead, WorkAr
   data.geologyCrossings.RemoveAll();
   for (const Hit& h : hits) data.geologyCrossings.InsertAt(data.geologyCrossings.GetCount() + 1, h.arc, h.at.x, h.at.y, "", 0.0);
 
+  // Without a single arc (no region file, or an empty one) nothing was read:
+  // the line waits for a reading with arcs.
+  if (hits.empty()) {
+    if (!geologyRead) reading.messages.push_back(kNoArcCrossedMessage);
+    return reading;
+  }
   if (!geologyRead) {
     data.geologyBoundary.RemoveAll();
     const auto n = static_cast<int32_t>(hits.size());

@@ -30,7 +30,9 @@ struct GeologyReading {
 // Refills the crossing list from `regionArea`. While `geologyRead` is
 // false the boundary list and the profile take the crossings and
 // `geologyRead` becomes true; a later reading of the same line adds
-// nothing to them.
+// nothing to them. A region area without an arc of two vertices (none
+// current, or empty) reads nothing and leaves `geologyRead` as it was.
+// An arc passing through the line at one of its vertices crosses there.
 GeologyReading ReadGeologyCrossings(SectionData& data, bool& geologyRead, WorkAreaHandle regionArea);
 
 }  // namespace zv::zavediz

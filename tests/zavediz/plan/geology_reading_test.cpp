@@ -131,5 +131,34 @@ TEST_F(GeologyReadingTest, NoCrossingIsToldAndNoLineRefuses) {
   EXPECT_EQ(reading.messages, std::vector<std::string>{kNoTerrainDataMessage});
 }
 
+TEST_F(GeologyReadingTest, WithoutArcsNothingIsReadAndALaterReadingWithArcsTakesThem) {
+  StoreLine({{10, 50}, {90, 50}});
+  std::vector<D_DOT> arc;
+  std::vector<std::vector<D_DOT>> arcs;
+  for (int32_t id : {left_, right_}) {
+    ASSERT_GT(BasReadLine(regions_, id, &arc, nullptr), 0);
+    arcs.push_back(arc);
+  }
+  BasClearWorkArea(regions_);
+  EXPECT_EQ(Read().messages, std::vector<std::string>{kNoArcCrossedMessage});
+  EXPECT_FALSE(plan_.geologyRead);
+  for (const auto& a : arcs) BasAppendLine(regions_, a, *BasGetDefaultLineParam());
+  EXPECT_TRUE(Read().messages.empty());
+  EXPECT_EQ(data_.geologyBoundary.GetCount(), 4);
+  EXPECT_TRUE(plan_.geologyRead);
+}
+
+TEST_F(GeologyReadingTest, AnArcPassingThroughTheLineAtAVertexCrossesThereAndOneTouchingItDoesNot) {
+  StoreLine({{10, 50}, {90, 50}});
+  BasClearWorkArea(regions_);
+  const LIN_INFO look = *BasGetDefaultLineParam();
+  const int32_t through = BasAppendLine(regions_, std::vector<D_DOT>{{30, 40}, {35, 50}, {40, 60}}, look);
+  BasAppendLine(regions_, std::vector<D_DOT>{{50, 40}, {55, 50}, {60, 40}}, look);
+  EXPECT_TRUE(Read().messages.empty());
+  EXPECT_EQ(Dump(data_.geologyCrossings), "(10.0000,50.0000)(35.0000,50.0000)(90.0000,50.0000)");
+  EXPECT_EQ(Ids(data_.geologyCrossings), (std::vector<int32_t>{through, through, through}));
+  EXPECT_EQ(Dump(data_.geologyBoundary), "(0.0000,95.0000)(25.0000,107.5000)(80.0000,135.0000)");
+}
+
 }  // namespace
 }  // namespace zv::zavediz
