@@ -131,6 +131,9 @@ DesignStore StoreDesignBorehole(SectionData& data, DesignCursor& cursor, const B
 DesignStore StoreDesignTrench(SectionData& data, DesignCursor& cursor, const TrenchEntry& entry) {
   if (std::string refusal = StoreRefusal(data.trenches, cursor, kTrenchesFullMessage); !refusal.empty())
     return {false, refusal};
+  // A trench without length has nothing to draw; the click stays prepared
+  // for a store with a length.
+  if (entry.length == 0.0) return {false, kNoTrenchLengthMessage};
   DesignStore outcome{true, {}};
   DesignTrenchRec& r = data.trenches[static_cast<size_t>(cursor.next)];
   r.name = entry.name;

@@ -68,7 +68,7 @@ struct TrenchEntry {
 };
 
 // Stores the prepared slot and moves the cursor on; otherwise nothing is
-// written. The message to tell (a refusal, or the trench's end off the
+// written (a trench of length 0 is refused, its click kept). The message to tell (a refusal, or the trench's end off the
 // profile); empty when there is nothing to say.
 struct DesignStore {
   bool stored = false;

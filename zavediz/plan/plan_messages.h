@@ -27,6 +27,7 @@ inline constexpr const char* kClearTrenchesQuestion = "已存在探槽数据，�
 inline constexpr const char* kBoreholesFullMessage = "设计钻孔已满100个！";
 inline constexpr const char* kTrenchesFullMessage = "设计探槽已满100个！";
 inline constexpr const char* kPlaceFirstMessage = "请先在平面图上点取位置！";
+inline constexpr const char* kNoTrenchLengthMessage = "探槽长度不能为0！";
 inline constexpr const char* kNoArcCrossedMessage = "没有弧段和剖面相交！";
 
 }  // namespace zv::zavediz

@@ -189,5 +189,16 @@ TEST_F(DesignRecords, SlotsInUseWithAGapTakeTheNextStoreInTheFirstFreeSlot) {
   EXPECT_EQ(CountDesignBoreholes(data_), 91);
 }
 
+TEST_F(DesignRecords, ATrenchWithoutLengthIsRefusedAndTheClickKept) {
+  PlaceDesign(data_, DesignKind::kTrench, cursor_, D_DOT{10.0, 0.0});
+  DesignStore s = StoreDesignTrench(data_, cursor_, TrenchEntry{"TC1", 0.0, 100.0, 0.0});
+  EXPECT_FALSE(s.stored);
+  EXPECT_EQ(s.message, kNoTrenchLengthMessage);
+  EXPECT_EQ(CountDesignTrenches(data_), 0);
+  s = StoreDesignTrench(data_, cursor_, TrenchEntry{"TC1", 10.0, 100.0, 0.0});
+  EXPECT_TRUE(s.stored) << s.message;
+  EXPECT_EQ(CountDesignTrenches(data_), 1);
+}
+
 }  // namespace
 }  // namespace zv::zavediz
