@@ -126,12 +126,20 @@ LevelChoice ContourLevels(double lowest, double interval, double zMin, double zM
   }
   const double first = std::max(0.0, std::ceil((zMin - lowest) / interval));
   const double last = std::floor((zMax - lowest) / interval);
+  // Beyond 2^53 steps from the lowest level the level numbers no longer
+  // differ by one: the levels could be neither counted nor told apart.
+  constexpr double kExactSteps = 9007199254740992.0;
+  if (!(first < kExactSteps) || !(last < kExactSteps)) {
+    choice.error = "最低等值线离高程范围太远，请修改最低等值线或间距";
+    return choice;
+  }
   if (last < first) return choice;
   if (last - first + 1 > static_cast<double>(kMaxContourLevels)) {
     choice.error = "等值线条数太多，请加大等值线间距";
     return choice;
   }
-  for (double k = first; k <= last; ++k) choice.levels.push_back(lowest + k * interval);
+  const auto count = static_cast<int64_t>(last - first) + 1;
+  for (int64_t k = 0; k < count; ++k) choice.levels.push_back(lowest + (first + static_cast<double>(k)) * interval);
   return choice;
 }
 

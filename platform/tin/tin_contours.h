@@ -34,8 +34,9 @@ struct ContourLine {
 inline constexpr int64_t kMaxContourLevels = 10000;
 
 // The levels lowest + k × interval that lie within the surface's range
-// [zMin, zMax], lowest first; an error when the interval is not above zero
-// or there would be more than kMaxContourLevels of them.
+// [zMin, zMax], lowest first; an error when the interval is not above zero,
+// there would be more than kMaxContourLevels of them, or the range lies so
+// many intervals from the lowest level that the levels cannot be counted.
 struct LevelChoice {
   std::vector<double> levels;
   std::string error;

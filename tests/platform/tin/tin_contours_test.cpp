@@ -78,6 +78,11 @@ TEST(TinContours, LevelChoiceKeepsTheSurfaceRangeAndRefusesBadIntervals) {
       {0, 0, 0, 10, {}, "等值线间距必须大于0"},
       {0, -1, 0, 10, {}, "等值线间距必须大于0"},
       {0, 1e-9, 0, 10, {}, "等值线条数太多，请加大等值线间距"},
+      // So many intervals away that level numbers stop counting by one (or
+      // overflow): once an endless tracing loop.
+      {-1e25, 1, 0, 10, {}, "最低等值线离高程范围太远，请修改最低等值线或间距"},
+      {0, 1e-320, 0, 10, {}, "最低等值线离高程范围太远，请修改最低等值线或间距"},
+      {1e300, 1e-300, 0, 10, {}, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lowest);
