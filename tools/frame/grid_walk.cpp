@@ -9,7 +9,10 @@ std::optional<std::vector<double>> GridValues(double start, double end, double s
   std::vector<double> values;
   if (end <= start) return values;
   if ((end - start) / step > kMaxGridLines) return std::nullopt;
+  // Beyond 2^53 steps from zero, neighbouring indices are the same number.
+  constexpr double kExactIndex = 9007199254740992.0;
   const double first = std::floor(start / step);
+  if (!(std::fabs(first) < kExactIndex) || !(std::fabs(end / step) < kExactIndex)) return std::nullopt;
   for (double index = first;; ++index) {
     const double value = index * step;
     if (value >= end) break;

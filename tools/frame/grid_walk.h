@@ -15,7 +15,8 @@ namespace zv::frame {
 inline constexpr int kMaxGridLines = 10000;
 
 // The values in ascending order; none when the step is not above zero, a
-// bound is not finite or the walk would exceed kMaxGridLines.
+// bound is not finite or lies 2^53 steps or more from zero, or the walk
+// would exceed kMaxGridLines.
 std::optional<std::vector<double>> GridValues(double start, double end, double step, double tolerance);
 
 }  // namespace zv::frame

@@ -1,6 +1,7 @@
 #include "tools/frame/standard_frame.h"
 
 #include <array>
+#include <cmath>
 
 #include "framework/text/numbers.h"
 #include "tools/frame/frame_labels.h"
@@ -13,6 +14,7 @@ constexpr double kTick = 10.0;
 constexpr double kOuter = 11.0;
 constexpr double kGridTolerance = 0.00001;  // km
 constexpr const char* kBadNumber = "图框坐标必须是数字！";
+constexpr const char* kOutOfRange = "图框坐标超出范围！";
 constexpr const char* kTooManyLines = "公里网线太多，请检查图框坐标和比例尺！";
 
 // One corner's ticks: outward directions and whether it lies above the frame.
@@ -41,6 +43,15 @@ FrameResult DrawStandardFrame(const FrameTarget& target, const StandardFrame& fr
     return result;
   }
   const double s = static_cast<double>(frame.scale);
+  auto mm = [s](double km) { return km * 1000000.0 / s; };
+  const double left = mm(*x1), right = mm(*x2), bottom = mm(*y1), top = mm(*y2);
+  // Paper millimetres beyond a double would put infinite vertices into the areas.
+  if (!std::isfinite(left - kOuter) || !std::isfinite(right + kOuter) || !std::isfinite(bottom - kOuter) ||
+      !std::isfinite(top + kOuter) || !std::isfinite(right - left) || !std::isfinite(top - bottom)) {
+    const bool numbers = std::isfinite(*x1) && std::isfinite(*x2) && std::isfinite(*y1) && std::isfinite(*y2);
+    result.error = numbers ? kOutOfRange : kBadNumber;
+    return result;
+  }
   const double step = s * 0.0001;
   const std::optional<std::vector<double>> northings = GridValues(*y1, *y2, step, kGridTolerance);
   const std::optional<std::vector<double>> eastings = GridValues(*x1, *x2, step, kGridTolerance);
@@ -48,8 +59,6 @@ FrameResult DrawStandardFrame(const FrameTarget& target, const StandardFrame& fr
     result.error = kTooManyLines;
     return result;
   }
-  auto mm = [s](double km) { return km * 1000000.0 / s; };
-  const double left = mm(*x1), right = mm(*x2), bottom = mm(*y1), top = mm(*y2);
   const std::array<D_DOT, 4> p = {{{left, bottom}, {right, bottom}, {right, top}, {left, top}}};
   const std::array<const std::string*, 4> eastingText = {&frame.x1, &frame.x2, &frame.x2, &frame.x1};
   const std::array<const std::string*, 4> northingText = {&frame.y1, &frame.y1, &frame.y2, &frame.y2};

@@ -34,7 +34,8 @@ struct FrameResult {
 };
 
 // Draws the frame. Refused, with nothing drawn, for a scale not above zero,
-// a corner value that is no number, or a grid wider than kMaxGridLines.
+// a corner value that is no finite number or lies beyond what paper
+// millimetres can hold, or a grid wider than kMaxGridLines.
 FrameResult DrawStandardFrame(const FrameTarget& target, const StandardFrame& frame);
 
 }  // namespace zv::frame

@@ -129,6 +129,15 @@ TEST_F(StandardFrameTest, UnusableValuesAreRefusedWithNothingDrawn) {
       {{"621.387", "abc", "2863.651", "2866.000", 5000, 39}, "图框坐标必须是数字！"},
       {{"621.387", "623.414", "2863.651", "2866.000", 0, 39}, "比例尺必须大于0！"},
       {{"0", "623.414", "0", "1e9", 1000, 39}, "公里网线太多，请检查图框坐标和比例尺！"},
+      // Corners that are no finite number, or whose millimetres overflow to
+      // infinite vertices.
+      {{"nan", "623.414", "2863.651", "2866.000", 5000, 39}, "图框坐标必须是数字！"},
+      {{"621.387", "inf", "2863.651", "2866.000", 5000, 39}, "图框坐标必须是数字！"},
+      {{"1e308", "1e308", "2863.651", "2866.000", 500, 39}, "图框坐标超出范围！"},
+      {{"621.387", "623.414", "-1e308", "2866.000", 500, 39}, "图框坐标超出范围！"},
+      // Kilometres so far out that grid indices no longer count by one:
+      // once an endless walk.
+      {{"1e15", "1e15", "1e15", "1000000000000000.25", 500, 39}, "公里网线太多，请检查图框坐标和比例尺！"},
   };
   for (const auto& c : cases) {
     const FrameResult result = DrawStandardFrame(Target(), c.frame);
@@ -145,6 +154,7 @@ TEST(GridValues, TheWalkSkipsTheEdgesAndStopsAtTheEnd) {
   EXPECT_EQ(frame::GridValues(-1.2, 0.7, 0.5, 1e-5), (std::vector<double>{-1.0, -0.5, 0.0, 0.5}));
   EXPECT_FALSE(frame::GridValues(0.0, 1.0, 0.0, 1e-5));
   EXPECT_FALSE(frame::GridValues(0.0, 1e9, 0.1, 1e-5));
+  EXPECT_FALSE(frame::GridValues(1e15, 1e15 + 0.25, 0.05, 1e-5));  // indices beyond 2^53
 }
 
 }  // namespace
