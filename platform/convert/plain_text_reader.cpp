@@ -1,5 +1,6 @@
 #include "platform/convert/plain_text_reader.h"
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -120,6 +121,12 @@ class Parser {
     if (!ParseNumber(token, value)) Fail(std::string(what) + "不是数字：" + std::string(token));
     return value;
   }
+  // A coordinate: "nan" or "inf" would put vertices nowhere into the area.
+  double Coordinate() {
+    const double value = Number<double>("坐标");
+    if (!std::isfinite(value)) Fail("坐标不是有限数值");
+    return value;
+  }
   // A count; a negative one is refused, a large one only fails when the
   // data runs out.
   int64_t Count(const char* what) {
@@ -152,8 +159,8 @@ class Parser {
     const int64_t n = Count("点数");
     std::vector<int32_t> ids;
     for (int64_t i = 0; i < n; ++i) {
-      D_DOT at{Number<double>("坐标"), 0.0};
-      at.y = Number<double>("坐标");
+      D_DOT at{Coordinate(), 0.0};
+      at.y = Coordinate();
       const double idValue = Number<double>("ID");
       const int kind = Number<int>("点类型");
       if (kind < 0 || kind > 5) Fail("点类型" + num::FormatInt(kind) + "不存在");
@@ -180,8 +187,8 @@ class Parser {
       if (m == 0) Fail("线没有点");
       vertices.clear();
       for (int64_t k = 0; k < m; ++k) {
-        const double x = Number<double>("坐标");
-        vertices.push_back({x, Number<double>("坐标")});
+        const double x = Coordinate();
+        vertices.push_back({x, Coordinate()});
       }
       const double idValue = Number<double>("ID");
       Number<double>("线长度");

@@ -1,9 +1,10 @@
 #pragma once
 // Reading a plain-text exchange file (layout in docs/platform-files.md)
 // into an empty work area of the file's kind. The file is read whole or not
-// at all: a bad header, a short record, a count beyond the data or a value
-// of the wrong form refuses it with a message naming the line, and the area
-// is left empty. Counts in the file are never trusted for reservations.
+// at all: a bad header, a short record, a count beyond the data, a value
+// of the wrong form or a coordinate that is no finite number refuses it
+// with a message naming the line, and the area is left empty. Counts in
+// the file are never trusted for reservations.
 
 #include <cstdint>
 #include <string>

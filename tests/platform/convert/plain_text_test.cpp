@@ -203,6 +203,9 @@ TEST_F(PlainTextTest, MalformedFilesAreRefusedWholeNamingTheLine) {
       {"unclosed quote", kPointArea, "WMAP9022\n1\n0 0 1\n0\n\"abc 1 1\n", "引号不成对"},
       {"arc beyond the arcs", kRegionArea, "WMAP9023\n0\n1\n0 0 0 0 0 0 0\n1\n3\n0 0\n", "超出弧段数"},
       {"empty", kPointArea, "", "缺少文件头"},
+      // Not-a-number and infinite coordinates would put vertices nowhere.
+      {"infinite point", kPointArea, "WMAP9022\n1\n0 inf 1\n1\n21 3 3 0 0 1 0.1 0 0\n", "第3行：坐标不是有限数值"},
+      {"nan vertex", kLineArea, "WMAP9021\n1\n1 0 1 0.1 1 1 0 0 0\n2\n0 0\nnan 1\n1 1.4\n", "第6行：坐标不是有限数值"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
