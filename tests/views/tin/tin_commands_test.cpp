@@ -16,6 +16,7 @@
 #include "platform/tin/tin_draw.h"
 #include "platform/tin/tin_sources.h"
 #include "platform/view/gis_edit_view.h"
+#include "tests/platform/display/golden.h"
 #include "tests/support/test_env.h"
 #include "views/sec_tool_view.h"
 #include "views/tin/tin_commands.h"
@@ -83,6 +84,41 @@ TEST_F(TinCommands, PointElevationsMakeTheTinTheOverlayDraws) {
             (std::vector<QString>{"点高程值25个，跳过1个点（无高程值）\n构成三角网：25个点，32个三角形"}));
   ASSERT_TRUE(tin::ViewTin(Key()));
   EXPECT_GT(GreyPixels(), 400);
+}
+
+TEST_F(TinCommands, TheOverlayDrawsTheTinUnderTheContoursOfACone) {
+  TextPoints(0, 0, 5, [](double x, double y) { return std::hypot(x - 20, y - 20); });
+  ASSERT_EQ(Run(33588), cmd::RunResult::kRan);
+  // Contours wide enough to show as solid lines beside the hairline edges.
+  const LIN_INFO defaults = *BasGetDefaultLineParam();
+  LIN_INFO wide = defaults;
+  wide.setWidth(0.4f);
+  BasSetDefaultLineParam(wide);
+  script_->AnswerDialog([](QDialog& d) {
+    d.findChild<QLineEdit*>("lowest")->setText("0");
+    d.findChild<QLineEdit*>("interval")->setText("6");
+    d.accept();
+    return -1;
+  });
+  ASSERT_EQ(Run(33373), cmd::RunResult::kRan);
+  BasSetDefaultLineParam(defaults);
+  // Closed rings at 6, 12 and 18; 24 in four pieces across the corners.
+  EXPECT_EQ(LiveIds(view_.GetCurrentLinArea(), kLineEntity).size(), 7u);
+  view_.OnRestoreWindow();
+  view_._UpdateWindow();
+  // Both are there: the TIN's grey edges and the contours in the default line colour.
+  const QImage& picture = view_.Picture();
+  const QRgb contour = zv::test::LibraryRgb(BasGetDefaultLineParam()->colour());
+  int grey = 0, lines = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) {
+      grey += picture.pixel(x, y) == qRgb(150, 150, 150);
+      lines += picture.pixel(x, y) == contour;
+    }
+  EXPECT_GT(grey, 300);
+  EXPECT_GT(lines, 300);
+  std::string report;
+  EXPECT_TRUE(zv::test::MatchesGolden(picture, "tin_overlay_cone_contours", &report)) << report;
 }
 
 TEST_F(TinCommands, LineElevationsAndRefusedBuildsLeaveNoStaleTin) {
