@@ -1,6 +1,7 @@
 #include "platform/statistics/attribute_statistics.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 
 namespace zv::stats {
@@ -63,10 +64,12 @@ AttributeStatistics ComputeStatistics(WorkAreaHandle area, int entityType) {
       const auto [numeric, slot] = slots[static_cast<std::size_t>(i)];
       double value = 0.0;
       std::string text;
-      if (numeric && BasGetFieldDoubleByIndex(record, i, &value))
-        AddNumber(result.numeric[slot], value);
-      else if (!numeric && BasGetFieldText(record, i, &text))
+      if (numeric && BasGetFieldDoubleByIndex(record, i, &value)) {
+        // A value that is no number would make every figure of the field NaN.
+        if (std::isfinite(value)) AddNumber(result.numeric[slot], value);
+      } else if (!numeric && BasGetFieldText(record, i, &text)) {
         tallies[slot].Add(text);
+      }
     }
   }
   for (TextTally& t : tallies) result.texts.push_back(std::move(t.field));

@@ -4,7 +4,8 @@
 // least, greatest and mean; for each other field with a text form its
 // distinct values with how often each occurs (in the order of first
 // appearance). Only live entities count; a record that cannot be read adds
-// to the entity count but to no field.
+// to the entity count but to no field, and a numeric value that is not a
+// finite number (NaN or infinite, as a file's bytes may hold) to no figure.
 
 #include <cstdint>
 #include <string>
