@@ -9,6 +9,7 @@ namespace {
 // About this many segments per cell when the grid is built.
 constexpr double kSegmentsPerCell = 8.0;
 constexpr int32_t kMaxCells = 1 << 20;
+constexpr double kMaxSide = 4096.0;
 
 }  // namespace
 
@@ -118,13 +119,15 @@ void LineIndex::Rebuild() {
       }
   }
   if (!(xmin <= xmax)) xmin = xmax = ymin = ymax = 0;
-  const double w = std::max(xmax - xmin, 1e-9), h = std::max(ymax - ymin, 1e-9);
+  // Half sizes: a damaged file's vertex near the largest double must not
+  // make the extent infinite (every cell of the largest grid would be made).
+  const double halfW = std::max(xmax / 2 - xmin / 2, 1e-9), halfH = std::max(ymax / 2 - ymin / 2, 1e-9);
   const double wanted = std::clamp(segments / kSegmentsPerCell, 1.0, static_cast<double>(kMaxCells));
-  cell_ = std::max(std::sqrt(w * h / wanted), std::max(w, h) / 4096.0);
-  if (!std::isfinite(cell_) || cell_ <= 0) cell_ = 1;
+  const double halfCell = std::max(std::sqrt(halfW) * std::sqrt(halfH / wanted), std::max(halfW, halfH) / kMaxSide);
+  cell_ = 2 * halfCell;
   x0_ = xmin, y0_ = ymin;
-  columns_ = static_cast<int32_t>(std::clamp(std::ceil(w / cell_), 1.0, 4096.0));
-  rows_ = static_cast<int32_t>(std::clamp(std::ceil(h / cell_), 1.0, 4096.0));
+  columns_ = static_cast<int32_t>(std::clamp(std::ceil(halfW / halfCell), 1.0, kMaxSide));
+  rows_ = static_cast<int32_t>(std::clamp(std::ceil(halfH / halfCell), 1.0, kMaxSide));
   cells_.assign(static_cast<std::size_t>(columns_) * rows_, {});
   for (int32_t id = 1; id < bound; ++id)
     if (!lines[id].empty()) Index(id, lines[id]);

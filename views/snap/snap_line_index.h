@@ -37,6 +37,8 @@ class LineIndex {
   void LinesNear(const D_DOT& p, double radius, std::vector<int32_t>* ids);
   // How many times the grid was built whole (tests).
   int rebuilds() const { return rebuilds_; }
+  // The grid's cells (tests).
+  std::size_t cells() const { return cells_.size(); }
 
  private:
   struct CellRange {

@@ -172,5 +172,24 @@ TEST_F(SnapTest, TheIndexFindsWhatTheFullWalkFindsThroughEdits) {
   compare("cleared and refilled");
 }
 
+
+TEST_F(SnapTest, AWildVertexNearTheLargestDoubleKeepsTheGridSmallAndTheSearchExact) {
+  Line({{0, 0}, {1, 1}});
+  Line({{-1.7e308, 0}, {1.7e308, 5}});
+  Line({{1e15, 1e15}, {1e15 + 1, 1e15}});
+  LineIndexes indexes;
+  const WorkAreaHandle list[] = {lines_};
+  for (const D_DOT p : {D_DOT{0.5, 0.5}, D_DOT{1e15 + 0.25, 1e15 + 2}}) {
+    const LineCandidates full = FindLineCandidates(list, p, {0, 0}, nullptr);
+    const LineCandidates fast = FindLineCandidates(list, p, {0, 0}, &indexes);
+    ASSERT_EQ(full.found, fast.found);
+    ASSERT_TRUE(full.found[kCandVertex]);
+    EXPECT_TRUE(Same(full.point[kCandVertex], fast.point[kCandVertex]));
+  }
+  // The infinite extent once made every cell of the largest grid (16.7
+  // million, hundreds of megabytes) on each rebuild.
+  EXPECT_LE(indexes.Of(lines_).cells(), std::size_t{1} << 20);
+}
+
 }  // namespace
 }  // namespace zv::snap
