@@ -13,16 +13,21 @@ namespace {
 constexpr int kBeforeWriteMode = 1;
 constexpr uint8_t kItemEditableCurrent = 3;
 constexpr double kMaxIntervalMinutes = 1440.0;
+constexpr const char* kIntervalRefusal = "时间间隔应为1秒到1440分钟之间的分钟数。";
 
 void Fail(SaveOutcome& out, const std::string& what) {
   out.ok = false;
   out.failures.push_back(what);
 }
 
-std::string SaveErrorOf(const std::string& path) {
-  const std::string why = BasLastSaveError();
-  return why.empty() ? path : path + ": " + why;
+// "file: why", either part left out when empty (a project never saved has
+// no file name to give).
+std::string FileAndWhy(const std::string& path, const std::string& why) {
+  if (path.empty() || why.empty()) return path + why;
+  return path + ": " + why;
 }
+
+std::string SaveErrorOf(const std::string& path) { return FileAndWhy(path, BasLastSaveError()); }
 
 }  // namespace
 
@@ -30,7 +35,7 @@ SaveOutcome SaveProjectFiles(MapProject* project) {
   SaveOutcome out;
   if (project == nullptr) return out;
   std::string error;
-  if (PrjSave(project, &error) != 1) Fail(out, PrjGetFileName(project) + (error.empty() ? "" : ": " + error));
+  if (PrjSave(project, &error) != 1) Fail(out, FileAndWhy(PrjGetFileName(project), error));
   for (const uint16_t area : PrjGetAreaList(project, -1)) {
     if (BasIsWorkAreaModified(area) == 0) continue;
     BasSetWorkAreaMode(area, kBeforeWriteMode);
@@ -61,12 +66,17 @@ SaveOutcome WriteZavedizFiles(WorkAreaHandle line, WorkAreaHandle point, WorkAre
     PrjSetItem(project, i, item);
   }
   std::string error;
-  if (out.ok && PrjSave(project, &error) != 1) Fail(out, base + ".mpj" + (error.empty() ? "" : ": " + error));
+  if (out.ok && PrjSave(project, &error) != 1) Fail(out, FileAndWhy(base + ".mpj", error));
   PrjClose(project);
   return out;
 }
 
 int AutoSaveIntervalMs(const std::string& minutes, std::string* error) {
+  // Plain decimal minutes only: strtod would also take "0x10" as sixteen.
+  if (minutes.find_first_not_of(" +-.0123456789eE") != std::string::npos) {
+    if (error) *error = kIntervalRefusal;
+    return 0;
+  }
   const char* text = minutes.c_str();
   char* end = nullptr;
   errno = 0;
@@ -75,7 +85,7 @@ int AutoSaveIntervalMs(const std::string& minutes, std::string* error) {
   const bool number = end != text && end != nullptr && *end == '\0' && errno == 0 && std::isfinite(value);
   const double ms = value * 60000.0;
   if (!number || ms < 1000.0 || value > kMaxIntervalMinutes) {
-    if (error) *error = "时间间隔应为1秒到1440分钟之间的分钟数。";
+    if (error) *error = kIntervalRefusal;
     return 0;
   }
   return static_cast<int>(ms);

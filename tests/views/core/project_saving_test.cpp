@@ -60,12 +60,18 @@ TEST_F(ProjectSavingTest, SavingWritesTheProjectAndOnlyItsModifiedFiles) {
   PrjSetPath(project, test::TempRoot() + "/missing/dir/x.mpj");
   EXPECT_FALSE(SaveProjectFiles(project).ok);
   PrjClose(project);
+  MapProject* unnamed = PrjCreate(0);
+  const SaveOutcome never = SaveProjectFiles(unnamed);
+  ASSERT_EQ(never.failures.size(), 1u);
+  EXPECT_NE(never.failures[0].front(), ':') << "a project never saved has no name to put before the reason";
+  PrjClose(unnamed);
 }
 
 TEST(AutoSaveInterval, MinutesBecomeMillisecondsAndOddValuesAreRefused) {
   const std::pair<const char*, int> cases[] = {
       {"0.5", 30000}, {"1", 60000}, {"1440", 86400000}, {" 2 ", 120000}, {"0.01", 0}, {"0", 0},
       {"-1", 0},      {"abc", 0},   {"1441", 0},        {"", 0},         {"3x", 0},   {"nan", 0},
+      {"0x10", 0},    {"1e1", 600000},
   };
   for (const auto& [text, ms] : cases) {
     SCOPED_TRACE(text);
