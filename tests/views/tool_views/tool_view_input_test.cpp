@@ -187,6 +187,45 @@ TEST_F(SectionToolTest, KeysSelectFlipSnapSwitchesAndNudgeTheSelection) {
   EXPECT_EQ(view_.GetUndo().StepCount(), steps + 2);
 }
 
+std::pair<double, double> Xy(const D_DOT& p) { return {p.x, p.y}; }
+
+TEST_F(SectionToolTest, OrthoConstrainsMovesFromTheLastPressOnlyAfterAPress) {
+  OrthoEnabled() = 1;
+  MoveTo(At({150, 110}));
+  EXPECT_FALSE(view_.ortho.reference().has_value()) << "no press yet: nothing is constrained";
+  Press(At({100, 100}));
+  Release(At({100, 100}));
+  struct Case {
+    const char* name;
+    D_DOT cursor, reference;
+  };
+  const Case cases[] = {
+      {"mostly across keeps the press's y", {150, 110}, {150, 100}},
+      {"mostly along keeps the press's x", {105, 160}, {100, 160}},
+      {"a tie keeps the press's y", {130, 130}, {130, 100}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MoveTo(At(c.cursor));
+    ASSERT_TRUE(view_.ortho.reference().has_value());
+    EXPECT_EQ(Xy(*view_.ortho.reference()), Xy(c.reference));
+  }
+  // The next press is replaced by that reference, and the one after it too.
+  MoveTo(At({150, 110}));
+  Press(At({150, 110}));
+  Release(At({150, 110}));
+  EXPECT_EQ(Xy(*view_.lastPressed), Xy({150, 100}));
+  // The right button resets the counters but keeps the pressed point: the
+  // first press after it is free again.
+  Press(At({150, 110}), Qt::RightButton);
+  Release(At({150, 110}), Qt::RightButton);
+  EXPECT_EQ(Xy(*view_.lastPressed), Xy({150, 100}));
+  MoveTo(At({170, 130}));
+  Press(At({170, 130}));
+  Release(At({170, 130}));
+  EXPECT_EQ(Xy(*view_.lastPressed), Xy({170, 130}));
+}
+
 TEST_F(SectionToolTest, TheMiddleButtonPansWithTheHandAndItsDoubleClickShowsAll) {
   BasAppendLine(view_.GetCurrentLinArea(), {{0, 0}, {400, 300}}, LIN_INFO{});
   const D_DOT grabbed = view_._WpToLp(CPoint{100, 100});

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/project/map_project.h"
+#include "tests/support/test_env.h"
 #include "tests/views/tool_views/tool_view_fixture.h"
 #include "views/tool_view_edit.h"
 
@@ -222,6 +223,83 @@ TEST_F(PlanToolTest, ElevationTipShowsTheLinesElevationUnderCtrl) {
   MoveTo(At({100, 100}), Qt::ControlModifier);
   ASSERT_NE(view_.elevationTip().box(), nullptr);
   EXPECT_EQ(view_.elevationTip().box()->text(), QStringLiteral("高程:无")) << "a line without the field";
+  view_.SetProject(nullptr);
+  PrjClose(project);
+}
+
+TEST_F(PlanToolTest, DoubleClickSearchesEveryFileOfTheProjectPointsFirst) {
+  Settings().leftDoubleDown = 1;
+  QTemporaryDir dir;
+  const std::string folder = dir.path().toStdString();
+  MapProject* project = PrjCreate(0);
+  const WorkAreaHandle emptyLines = PrjGetItemArea(project, PrjAddItem(project, folder + "/a.wl"));
+  const WorkAreaHandle lines = PrjGetItemArea(project, PrjAddItem(project, folder + "/b.wl"));
+  const WorkAreaHandle points = PrjGetItemArea(project, PrjAddItem(project, folder + "/c.wt"));
+  ASSERT_NE(emptyLines, 0u);
+  BasAppendLine(lines, {{0, 200}, {400, 200}}, LIN_INFO{});
+  AddText(points, {50, 50}, "P");
+  BasAppendLine(lines, {{0, 50}, {400, 50}}, LIN_INFO{});  // under the point too
+  view_.SetProject(project);
+  ShowAt(1.0);
+  struct Case {
+    const char* name;
+    D_DOT at;
+    const char* title;
+  };
+  const Case cases[] = {
+      {"a line of the second line file", {100, 201}, "修改线参数"},
+      {"a point of the point file over a line", {50, 50}, "修改点参数"},
+      {"nothing near", {200, 120}, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::size_t asked = prompts_->asked().size();
+    test::SendMouse(view_, QEvent::MouseButtonDblClick, At(c.at), Qt::LeftButton);
+    if (c.title == nullptr) {
+      EXPECT_EQ(prompts_->asked().size(), asked);
+      continue;
+    }
+    ASSERT_EQ(prompts_->asked().size(), asked + 1);
+    EXPECT_EQ(prompts_->asked().back().text, QString::fromUtf8(c.title));
+  }
+  view_.SetProject(nullptr);
+  PrjClose(project);
+}
+
+TEST_F(PlanToolTest, ElevationTipOnTheSampleContours) {
+  MapProject* project = PrjOpen(test::DataPath("../../data/samples/HILLS.MPJ"));
+  ASSERT_NE(project, nullptr);
+  view_.SetProject(project);
+  const WorkAreaHandle contours = view_.GetCurrentLinArea();
+  ASSERT_EQ(BasGetWorkAreaFileName(contours).substr(BasGetWorkAreaFileName(contours).size() - 10), "CONTOUR.WL");
+  view_.elevationTip().TurnOn();
+  int32_t live = 0, bound = 0;
+  BasGetLineCount(contours, &live, &bound);
+  int tried = 0;
+  for (int32_t id = 1; id < bound && tried < 5; id += bound / 5) {
+    std::vector<D_DOT> vertices;
+    AttributeRecord record;
+    double elevation = 0;
+    if (!BasReadLine(contours, id, &vertices, nullptr) || vertices.size() < 2 ||
+        !BasReadAttribute(contours, kLineEntity, id, &record) || !BasGetFieldDouble(record, "高程", &elevation))
+      continue;
+    ++tried;
+    SCOPED_TRACE(id);
+    // 100 pixels a millimetre, the middle of the first segment at the
+    // window's centre: a pixel is far under the 0.1 reach.
+    const D_DOT at{(vertices[0].x + vertices[1].x) / 2, (vertices[0].y + vertices[1].y) / 2};
+    WIN_ORG org = view_._GetWinDispParam();
+    org.scale = 100;
+    org.x = at.x - 2.0;
+    org.y = at.y - 1.5;
+    ASSERT_TRUE(view_._SetWinDispParam(org));
+    MoveTo(At(at), Qt::ControlModifier);
+    ASSERT_NE(view_.elevationTip().box(), nullptr);
+    EXPECT_EQ(view_.elevationTip().box()->text(), QStringLiteral("高程:") + QString::asprintf("%7.1f", elevation));
+    MoveTo(At(at));
+    EXPECT_EQ(view_.elevationTip().box(), nullptr) << "Ctrl released: the box goes on the next move";
+  }
+  EXPECT_EQ(tried, 5);
   view_.SetProject(nullptr);
   PrjClose(project);
 }
