@@ -253,6 +253,23 @@ TEST_F(PlanViewTest, PlanRequestsDeletePostedObjectsAndIgnoreUnknownCodes) {
   msg::PostPrivateMessage(&view_, msg::kPlanRequest, 0, 6);
   QCoreApplication::sendPostedEvents();
   EXPECT_EQ(view_.pendingObject, nullptr);
+  // 13 reads "seclect" again from the settings file.
+  const std::string keptText = SettingsFile().GetString("OTHER", "seclect", "0");
+  const int kept = Settings().seclect;
+  ASSERT_TRUE(SettingsFile().WriteInt("OTHER", "seclect", 7));
+  msg::PostPrivateMessage(&view_, msg::kPlanRequest, 0, 13);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(view_.selectionMode, 7);
+  EXPECT_EQ(Settings().seclect, 7);
+  SettingsFile().WriteString("OTHER", "seclect", keptText);
+  Settings().seclect = kept;
+  // Another code goes to the handler registered for it, with its wParam.
+  static std::intptr_t handled = 0;
+  RegisterPlanRequest(5, [](CSecPrjEditView&, std::intptr_t wParam, std::intptr_t) { handled = wParam; });
+  msg::PostPrivateMessage(&view_, msg::kPlanRequest, 42, 5);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(handled, 42);
+  RegisterPlanRequest(5, nullptr);
 }
 
 TEST_F(PlanViewTest, OneSelectedEntityNamesItsFileTwoTheLayer) {

@@ -60,6 +60,17 @@ TEST_F(SectionToolTest, RequestsFollowTheirCodeTable) {
   const WorkAreaHandle other = BasCreateWorkArea(BasGetWorkAreaSet(view_.GetCurrentLinArea()), kLineArea);
   Request(msg::kSectionToolRequest, other, msg::kToolSetCurrentArea);
   EXPECT_EQ(view_.GetCurrentLinArea(), other);
+  // 15: wParam 1, 2, 3 moves picked points, lines, regions to the current
+  // layer; another wParam does nothing.
+  const std::pair<std::intptr_t, const char*> layerCases[] = {
+      {4, nullptr}, {1, "当前状态: 改点图层"}, {2, "当前状态: 改线图层"}, {3, "当前状态: 改区图层"}};
+  for (const auto& [wParam, operation] : layerCases) {
+    SCOPED_TRACE(wParam);
+    view_.SelectGraphics();
+    const QString before = view_.GetOperationName(1);
+    Request(msg::kSectionToolRequest, wParam, 15);
+    EXPECT_EQ(view_.GetOperationName(1), operation ? QString::fromUtf8(operation) : before);
+  }
   // 6: the editor's ortho follows the program's.
   view_.savedEditorOrtho = 1;
   OrthoEnabled() = 1;
