@@ -226,6 +226,30 @@ TEST_F(SectionToolTest, OrthoConstrainsMovesFromTheLastPressOnlyAfterAPress) {
   EXPECT_EQ(Xy(*view_.lastPressed), Xy({170, 130}));
 }
 
+TEST_F(SectionToolTest, TheRubberBandFollowsTheCursorWithItsReadoutUntilTheRightButton) {
+  CurrentPickMode() = 2;
+  Press(At({100, 100}));
+  Release(At({100, 100}));
+  auto redPixels = [this] {
+    const QImage shot = view_.grab().toImage();
+    int red = 0;
+    for (int y = 20; y < 40; ++y)
+      for (int x = 20; x < 300; ++x) red += shot.pixelColor(x, y) == QColor(Qt::red);
+    return red;
+  };
+  EXPECT_EQ(redPixels(), 0) << "no read-out before a move";
+  for (const D_DOT& to : {D_DOT{130, 140}, D_DOT{160, 100}}) {
+    MoveTo(At(to));
+    ASSERT_TRUE(view_.rubber.has_value());
+    EXPECT_EQ(QPoint(view_.rubber->first.x, view_.rubber->first.y), At({100, 100}));
+    EXPECT_EQ(QPoint(view_.rubber->second.x, view_.rubber->second.y), At(to));
+    EXPECT_GT(redPixels(), 0) << "the length and bearing in red at (20, 20)";
+  }
+  Press(At({160, 100}), Qt::RightButton);
+  Release(At({160, 100}), Qt::RightButton);
+  EXPECT_FALSE(view_.rubber.has_value());
+}
+
 TEST_F(SectionToolTest, TheMiddleButtonPansWithTheHandAndItsDoubleClickShowsAll) {
   BasAppendLine(view_.GetCurrentLinArea(), {{0, 0}, {400, 300}}, LIN_INFO{});
   const D_DOT grabbed = view_._WpToLp(CPoint{100, 100});
