@@ -150,18 +150,17 @@ BatchReport WriteFolderJpegs(const std::string& root, double dpi) {
     const D_RECT range = ProjectRange(*project);
     const ImageGeometry geometry = TrueSizeGeometry(range, dpi, kBatchMargin);
     std::string message;
-    const raster::WriteResult result =
-        geometry.width > 0 && geometry.height > 0
-            ? WriteProjectImage(*project, ImageName(path, "jpg"), raster::ImageFormat::kJpeg, raster::ColourMode::kRgb,
-                                dpi, geometry, &message)
-            : raster::WriteResult::kRefused;
+    // A project with nothing drawn is refused with its reason, so the user
+    // learns why it has no image.
+    const raster::WriteResult result = WriteProjectImage(*project, ImageName(path, "jpg"), raster::ImageFormat::kJpeg,
+                                                         raster::ColourMode::kRgb, dpi, geometry, &message);
     PrjClose(project);
     if (result == raster::WriteResult::kWritten) report.written.push_back(ImageName(path, "jpg"));
     if (result == raster::WriteResult::kCancelled) {
       report.cancelled = true;
       break;
     }
-    if (result == raster::WriteResult::kFailed || (result == raster::WriteResult::kRefused && !message.empty()))
+    if (result == raster::WriteResult::kFailed || result == raster::WriteResult::kRefused)
       report.failed.push_back(path + ": " + message);
   }
   return report;

@@ -211,6 +211,10 @@ TEST(ProjectOutputBatch, JpegsOfEveryProjectInATreeLeaveTheDocumentAlone) {
   CopySample(root / "one");
   CopySample(root / "two" / "deeper", "OTHER.MPJ");
   std::ofstream(root / "two" / "BROKEN.MPJ") << "no project";
+  MapProject* nothingDrawn = PrjCreate(0);
+  PrjSetPath(nothingDrawn, (root / "two" / "BLANK.MPJ").string());
+  ASSERT_EQ(PrjSave(nothingDrawn), 1);
+  PrjClose(nothingDrawn);
   fs::create_directory_symlink(root, root / "one" / "loop");
   // The document's project, with a change not yet saved.
   const fs::path docFolder = fs::path(test::TempRoot()) / "doc";
@@ -251,6 +255,8 @@ TEST(ProjectOutputBatch, JpegsOfEveryProjectInATreeLeaveTheDocumentAlone) {
   ASSERT_EQ(script->Messages().size(), 1u);
   const QString told = script->Messages()[0];
   EXPECT_EQ(told.count(QStringLiteral("BROKEN.MPJ")), 1);
+  EXPECT_TRUE(told.contains(QStringLiteral("BLANK.MPJ: 图形范围为空，没有生成图像。"))) << told.toStdString();
+  EXPECT_FALSE(fs::exists(root / "two" / "BLANK.jpg"));
   // The document's project is the same, its change unsaved and kept.
   int32_t after = 0;
   BasGetLineCount(docArea, &after, &bound);
