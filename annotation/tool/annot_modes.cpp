@@ -10,7 +10,7 @@
 #include "annotation/tool/annot_fill.h"
 #include "annotation/tool/annot_trend.h"
 #include "annotation/tool/sec_annot_tool.h"
-#include "app/app_settings.h"
+#include "app/right_button_select.h"
 #include "platform/view/gis_edit_view.h"
 
 namespace zv::annot {
@@ -106,7 +106,7 @@ void CSecAnnotTool::OnRButtonUp(unsigned flags, CPoint point) {
   // The mode's work may replace this tool: keep what the 517 step needs.
   CGisEditView* view = m_pView;
   if (row_.right) row_.right(*this, flags, point);
-  if (view && Settings().seclect != 0) view->SelectAll(WM_RBUTTONUP, flags, point);
+  PassRightButtonOn(view, flags, point);
 }
 
 void CSecAnnotTool::DrawHook(KernelDriver* dc) {

@@ -52,6 +52,12 @@ int BasReadArcTopology(WorkAreaHandle handle, int32_t arc, int32_t* left, int32_
   return 1;
 }
 
+std::vector<int32_t> BasGetRegionsUsingArc(WorkAreaHandle handle, int32_t arc) {
+  const WorkArea* area = FindArea(handle);
+  if (!area || !area->HoldsRegions() || arc <= 0) return {};
+  return detail::RegionsUsingArc(*area, arc);
+}
+
 int BasCountRegionRings(WorkAreaHandle handle, int32_t id) {
   std::vector<std::vector<D_DOT>> rings;
   return BasGetRegionRings(handle, id, &rings) ? static_cast<int>(rings.size()) : -1;

@@ -170,6 +170,8 @@ int BasCountRegionRings(WorkAreaHandle area, int32_t id);  // −1 on failure
 // along the arc's own direction (0 where there is none): the region lies
 // inside its outer ring and outside its holes. 1 on success.
 int BasReadArcTopology(WorkAreaHandle area, int32_t arc, int32_t* left, int32_t* right);
+// The live regions whose arc lists name the arc (either sign), ascending.
+std::vector<int32_t> BasGetRegionsUsingArc(WorkAreaHandle area, int32_t arc);
 // The same for every arc at once (index = arc id, 0 .. line id bound − 1),
 // in one pass over the regions.
 struct ArcSides {

@@ -63,7 +63,9 @@ struct ResultArc {
 
 class ArcGraph {
  public:
-  ArcGraph(WorkAreaHandle source, const std::vector<ClippedPolygon>& polygons) : source_(source) {
+  ArcGraph(WorkAreaHandle source, const std::vector<ClippedPolygon>& polygons, const std::vector<int32_t>& extraArcs)
+      : source_(source), extraArcs_(extraArcs) {
+    for (const int32_t arc : extraArcs_) Index(arc);
     rings_.resize(polygons.size());
     for (std::size_t i = 0; i < polygons.size(); ++i) {
       for (const std::vector<D_DOT>& ring : polygons[i].rings) {
@@ -156,14 +158,15 @@ class ArcGraph {
       return {it->second.arc, it->second.forward == PointEq()(s.a, p)};
     // A piece of a source segment that the outline cut.
     const double eps = 1e-9 * (1 + std::max({std::abs(p.x), std::abs(p.y), std::abs(q.x), std::abs(q.y)}));
-    for (std::size_t i = 1; i < arcs.size(); ++i) {
-      if (arcs[i] == 0) continue;
-      const std::vector<D_DOT>& v = ArcVertices(std::abs(arcs[i]));
+    for (std::size_t i = 1; i < arcs.size() + extraArcs_.size(); ++i) {
+      const int32_t arc = i < arcs.size() ? arcs[i] : extraArcs_[i - arcs.size()];
+      if (arc == 0) continue;
+      const std::vector<D_DOT>& v = ArcVertices(std::abs(arc));
       for (std::size_t k = 1; k < v.size(); ++k) {
         const D_DOT& a = v[k - 1];
         const D_DOT& b = v[k];
         if (BasPointToSegmentDistance(p, a, b) <= eps && BasPointToSegmentDistance(q, a, b) <= eps)
-          return {std::abs(arcs[i]), (q.x - p.x) * (b.x - a.x) + (q.y - p.y) * (b.y - a.y) > 0};
+          return {std::abs(arc), (q.x - p.x) * (b.x - a.x) + (q.y - p.y) * (b.y - a.y) > 0};
       }
     }
     return {};
@@ -237,6 +240,7 @@ class ArcGraph {
   }
 
   WorkAreaHandle source_;
+  std::vector<int32_t> extraArcs_;
   std::unordered_map<D_DOT, int32_t, PointHash, PointEq> ids_;
   std::vector<D_DOT> coords_;
   std::vector<std::vector<int32_t>> neighbours_;
@@ -251,42 +255,68 @@ class ArcGraph {
 
 }  // namespace
 
+PlanarArcs BuildPlanarArcs(WorkAreaHandle source, const std::vector<ClippedPolygon>& polygons,
+                           const std::vector<int32_t>& extraArcs) {
+  const ArcGraph graph(source, polygons, extraArcs);
+  PlanarArcs out;
+  out.arcs.reserve(graph.arcs().size());
+  for (const ResultArc& arc : graph.arcs()) {
+    PlanarArc planar;
+    planar.origin = arc.origin;
+    for (const int32_t v : arc.vertices) planar.vertices.push_back(graph.coords()[v]);
+    out.arcs.push_back(std::move(planar));
+  }
+  out.lists.resize(polygons.size());
+  for (std::size_t i = 0; i < polygons.size(); ++i) {
+    std::vector<int32_t>& list = out.lists[i];
+    for (const std::vector<int32_t>& ring : graph.rings(i)) {
+      list.push_back(0);
+      for (const int32_t entry : graph.RingArcs(ring)) list.push_back(entry);
+    }
+  }
+  return out;
+}
+
 int32_t AppendClippedRegions(WorkAreaHandle source, WorkAreaHandle target, const std::vector<ClippedPolygon>& polygons,
                              const LIN_INFO& outlineInfo) {
-  const ArcGraph graph(source, polygons);
+  const PlanarArcs planar = BuildPlanarArcs(source, polygons);
   std::vector<int32_t> arcIds;
-  arcIds.reserve(graph.arcs().size());
-  std::vector<D_DOT> vertices;
-  for (const ResultArc& arc : graph.arcs()) {
-    vertices.clear();
-    for (const int32_t v : arc.vertices) vertices.push_back(graph.coords()[v]);
+  arcIds.reserve(planar.arcs.size());
+  for (const PlanarArc& arc : planar.arcs) {
     LIN_INFO info = outlineInfo;
     if (arc.origin != 0) BasReadLineParam(source, arc.origin, &info);
-    const int32_t id = BasAppendLine(target, vertices, info);
+    const int32_t id = BasAppendLine(target, arc.vertices, info);
     if (id != 0 && arc.origin != 0) CopyAttribute(source, kLineEntity, arc.origin, target, id);
     arcIds.push_back(id);
   }
   int32_t appended = 0;
   for (std::size_t i = 0; i < polygons.size(); ++i) {
-    std::vector<int32_t> list{0};
-    bool complete = true;
-    for (const std::vector<int32_t>& ring : graph.rings(i)) {
-      if (list.size() > 1) list.push_back(0);
-      for (const int32_t entry : graph.RingArcs(ring)) {
-        const int32_t id = arcIds[std::abs(entry) - 1];
-        complete = complete && id != 0;
-        list.push_back(entry > 0 ? id : -id);
-      }
-    }
+    std::vector<int32_t> list;
+    if (!MapArcList(planar.lists[i], arcIds, &list)) continue;
     REG_INFO info;
     std::vector<int32_t> sourceArcs;
-    if (list.size() < 2 || !complete || !BasReadRegion(source, polygons[i].region, &sourceArcs, &info)) continue;
+    if (!BasReadRegion(source, polygons[i].region, &sourceArcs, &info)) continue;
     const int32_t added = BasAppendRegion(target, list, info);
     if (added == 0) continue;
     CopyAttribute(source, kRegionEntity, polygons[i].region, target, added);
     ++appended;
   }
   return appended;
+}
+
+bool MapArcList(const std::vector<int32_t>& planarList, const std::vector<int32_t>& arcIds, std::vector<int32_t>* list) {
+  list->assign(1, 0);
+  for (std::size_t k = 0; k < planarList.size(); ++k) {
+    const int32_t entry = planarList[k];
+    if (entry == 0) {
+      if (k > 0) list->push_back(0);
+      continue;
+    }
+    const int32_t id = arcIds[static_cast<std::size_t>(std::abs(entry) - 1)];
+    if (id == 0) return false;
+    list->push_back(entry > 0 ? id : -id);
+  }
+  return list->size() > 1;
 }
 
 }  // namespace zv::topo

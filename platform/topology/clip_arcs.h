@@ -20,6 +20,27 @@ struct ClippedPolygon {
   std::vector<std::vector<D_DOT>> rings;      // closed; outer ring first
 };
 
+// The planar graph of the polygons' rings: its arcs (broken as above; a
+// stretch of a source arc keeps that arc's direction and names it as its
+// origin, 0 along the outline) and, per polygon, its arc list as signed
+// arc indices + 1 with a 0 before each ring (empty when its outer ring
+// bounds nothing). `extraArcs` are further lines of `source` that edges may
+// run along (a cutting line), named as origins like the regions' arcs.
+struct PlanarArc {
+  std::vector<D_DOT> vertices;
+  int32_t origin = 0;
+};
+struct PlanarArcs {
+  std::vector<PlanarArc> arcs;
+  std::vector<std::vector<int32_t>> lists;
+};
+PlanarArcs BuildPlanarArcs(WorkAreaHandle source, const std::vector<ClippedPolygon>& polygons,
+                           const std::vector<int32_t>& extraArcs = {});
+// A planar arc list turned into a region's arc list in the form
+// BasAppendRegion takes, through the ids given to the planar arcs; false
+// when an arc has no id (0) or the list names no arc.
+bool MapArcList(const std::vector<int32_t>& planarList, const std::vector<int32_t>& arcIds, std::vector<int32_t>* list);
+
 // Appends the arcs and one region per polygon to `target` (a region area),
 // each region with its source region's REG_INFO and record. `polygons`
 // must hold coordinates that agree exactly where rings meet. The number of

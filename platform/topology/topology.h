@@ -45,6 +45,8 @@
 // one of these two, the tolerance is negative or the outline bounds
 // nothing.
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "platform/data/work_area.h"
 
@@ -60,5 +62,43 @@ int32_t TopoClipLines(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHan
                       int mode);
 int32_t TopoClipRegions(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaHandle target, double tolerance,
                         int mode);
+
+// ---- Changing a region area in place
+//
+// The calls below change `area` itself. They tell `report` of every entity
+// (entity type, id) just before they change or delete it and just after they
+// append it, so a caller can record the whole call as one undo step. A GEOS
+// failure changes nothing and puts a message naming the entity into
+// `*message`; the call then returns −1, as for a bad handle, id or
+// tolerance.
+enum class TopoEvent { kChanging, kDeleting, kAppended };
+using TopoReport = std::function<void(int entityType, int32_t id, TopoEvent event)>;
+
+// Splits a region by a line of the same region area. When the line cuts the
+// region through (enters and leaves it), the region becomes its pieces: the
+// largest keeps the id, the others are new regions with copies of its
+// REG_INFO and record; each hole goes with the piece it lies in. Boundary
+// arcs the line crosses are cut there: the first piece keeps the arc's id,
+// the others are new arcs with its parameters and record, and every region
+// using the arc lists the pieces in its place. The line becomes its pieces
+// inside the region (the first keeps its id), each shared by the two
+// regions it parts, with the current default line parameters; its stretches
+// outside are dropped. `tolerance` snaps: a line vertex or a crossing within
+// it of a vertex of the region is placed on that vertex. A line that does not
+// cut the region through changes nothing. The number of regions the region
+// became (1 when unchanged).
+int32_t TopoSplitRegion(WorkAreaHandle area, int32_t line, int32_t region, double tolerance,
+                        const TopoReport& report = {}, std::string* message = nullptr);
+
+// Cuts a line of a line area, or an arc of a region area, where it crosses
+// or touches itself: the first piece keeps the id, the others are new lines
+// with its parameters and record, in the line's direction. A crossing within
+// `tolerance` of one of the line's vertices is made at that vertex. With
+// `updateRegions` non-zero every region using the arc lists the pieces in
+// its place, with the arc's sign (in reverse order for a negative entry), so
+// it keeps its shape. The number of pieces (1 when the line does not cross
+// itself).
+int32_t TopoCutSelfCrossingArc(WorkAreaHandle area, int32_t id, double tolerance, int updateRegions,
+                               const TopoReport& report = {}, std::string* message = nullptr);
 
 }  // namespace zv

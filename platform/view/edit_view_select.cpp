@@ -37,11 +37,12 @@ std::vector<ENTITY_MSG> CGisEditView::PickAt(unsigned kinds, CPoint point) const
     }
     if (best.id) return {best};
   }
-  if (kinds & kPickLines) {
+  if (kinds & (kPickLines | kPickArcs)) {
     ENTITY_MSG best{};
     double bestDistance = tolerance;
     for (auto a = areas.rbegin(); a != areas.rend(); ++a) {
-      if (BasGetWorkAreaType(*a) != kLineArea) continue;
+      const int type = BasGetWorkAreaType(*a);
+      if (!((kinds & kPickLines) && type == kLineArea) && !((kinds & kPickArcs) && type == kRegionArea)) continue;
       const NearestHit hit = NearestLine(*a, at, bestDistance);
       if (hit && hit.distance <= bestDistance) {
         best = {*a, kLineEntity, hit.id};
@@ -67,9 +68,11 @@ std::vector<ENTITY_MSG> CGisEditView::PickInside(unsigned kinds, CPoint a, CPoin
     const int type = BasGetWorkAreaType(area);
     const int entityType = type == kPointArea ? kPointEntity : type == kLineArea ? kLineEntity : kRegionEntity;
     const unsigned kind = type == kPointArea ? kPickPoints : type == kLineArea ? kPickLines : kPickRegions;
-    if (!(kinds & kind)) continue;
-    for (int32_t id : EntitiesInsideRect(area, entityType, box))
-      picked.push_back({area, static_cast<int16_t>(entityType), id});
+    if (kinds & kind)
+      for (int32_t id : EntitiesInsideRect(area, entityType, box))
+        picked.push_back({area, static_cast<int16_t>(entityType), id});
+    if ((kinds & kPickArcs) && type == kRegionArea)
+      for (int32_t id : EntitiesInsideRect(area, kLineEntity, box)) picked.push_back({area, kLineEntity, id});
   }
   return picked;
 }
@@ -119,7 +122,9 @@ int CGisEditView::Select(unsigned kinds, unsigned message, unsigned flags, CPoin
 
 int CGisEditView::SelectAll(unsigned m, unsigned f, CPoint p) { return Select(kPickPoints | kPickLines | kPickRegions, m, f, p); }
 int CGisEditView::SelectPnt(unsigned m, unsigned f, CPoint p) { return Select(kPickPoints, m, f, p); }
-int CGisEditView::SelectLin(unsigned m, unsigned f, CPoint p, short) { return Select(kPickLines, m, f, p); }
+int CGisEditView::SelectLin(unsigned m, unsigned f, CPoint p, short arcMode) {
+  return Select(arcMode == 1 ? kPickLines | kPickArcs : kPickLines, m, f, p);
+}
 int CGisEditView::SelectReg(unsigned m, unsigned f, CPoint p) { return Select(kPickRegions, m, f, p); }
 
 }  // namespace zv

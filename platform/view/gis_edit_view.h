@@ -74,11 +74,14 @@ class CGisEditView : public CGisView {
   // Virtual so that a test view can record what a tool forwards.
   virtual int SelectAll(unsigned message, unsigned flags, CPoint point);
   int SelectPnt(unsigned message, unsigned flags, CPoint point);
-  virtual int SelectLin(unsigned message, unsigned flags, CPoint point, short reserved = 0);
+  // `arcMode` 1 picks the arcs of region areas (entity type 0 there) as
+  // well as the lines of line areas.
+  virtual int SelectLin(unsigned message, unsigned flags, CPoint point, short arcMode = 0);
   virtual int SelectReg(unsigned message, unsigned flags, CPoint point);
   // What a click at a window point picks, of the kinds asked for (points
   // first, then lines, then regions; one entity), without touching the pool.
-  enum PickKind : unsigned { kPickPoints = 1, kPickLines = 2, kPickRegions = 4, kPickAll = 7 };
+  // kPickArcs: the arcs of region areas, picked as lines are.
+  enum PickKind : unsigned { kPickPoints = 1, kPickLines = 2, kPickRegions = 4, kPickAll = 7, kPickArcs = 8 };
   std::vector<ENTITY_MSG> PickAtPoint(unsigned kinds, CPoint point) const { return PickAt(kinds, point); }
   // The select call of any mix of kinds.
   int SelectKinds(unsigned kinds, unsigned message, unsigned flags, CPoint point) {

@@ -1,9 +1,9 @@
 // The modes of the clip tool, one row each, in the order of the plan menu,
 // the routing of the slots through them, and the handlers several modes
-// share. The splitting modes keep their rows without handlers
-// until they are built.
+// share.
 #include <span>
 
+#include "app/right_button_select.h"
 #include "platform/view/gis_edit_view.h"
 #include "tools/clip/sec_clip_tool.h"
 
@@ -29,9 +29,12 @@ std::span<const CSecClipTool::ModeRow> CSecClipTool::Modes() {
        &T::DivideAfterSelect, &T::End, &T::SelectLineMove},
       {-3, 33248, "&T其它/整块删除", nullptr, false, nullptr, &T::BlockFirstCorner, &T::DeleteBlockAfterSelect,
        &T::ForgetCorners, &T::BlockSelectMove},
-      {-4, 33365, "&R区编辑/区编辑...&R/分割区/划线分割区", nullptr, true, nullptr},
-      {4, 33366, "&R区编辑/区编辑...&R/分割区/选线分割区", nullptr, false, nullptr},
-      {5, 33370, "&R区编辑/剪断自相交弧段", nullptr, true, nullptr},
+      {-4, 33365, "&R区编辑/区编辑...&R/分割区/划线分割区", nullptr, true, nullptr, &T::AddVertex, nullptr,
+       &T::SplitRegionsByDrawnLine, &T::RubberBand, &T::DrawSplitLine},
+      {4, 33366, "&R区编辑/区编辑...&R/分割区/选线分割区", nullptr, false, &T::SplitRegionsBySelectedLine, &T::SelectLine,
+       &T::SplitAfterSelect, &T::StopHere, &T::SelectLineMove},
+      {5, 33370, "&R区编辑/剪断自相交弧段", nullptr, true, &T::CutSelfCrossingArc, &T::SelectArc, &T::CutAfterSelectArc,
+       &T::StopHere, &T::SelectArcMove},
       {502, 33638, "&1辅助工具/图框补充/标准矩形图框", "&1辅助工具/系列标准图框/图框补充/标准矩形图框", true, &T::DrawStandardFrame},
       {503, 33639, "&1辅助工具/图框补充/绘制经纬网图框", "&1辅助工具/系列标准图框/图框补充/绘制经纬网图框", true, &T::DrawGraticuleFrame},
       {-5, 0, nullptr, nullptr, false, nullptr},
@@ -71,7 +74,10 @@ int CSecClipTool::OnLButtonUp(unsigned flags, CPoint point) {
 }
 
 void CSecClipTool::OnRButtonUp(unsigned flags, CPoint point) {
+  // The mode's handler may end the tool: keep the view for the pass-on.
+  CGisEditView* view = m_pView;
   if (const ModeRow* row = FindMode(m_nMode); row && row->right) (this->*row->right)(flags, point);
+  PassRightButtonOn(view, flags, point);
 }
 
 void CSecClipTool::DrawHook(KernelDriver* dc) {

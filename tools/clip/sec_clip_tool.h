@@ -121,6 +121,20 @@ class CSecClipTool : public BaseGisTool {
   void DivideSelectedLines();
   void DivideAfterSelect(unsigned flags, CPoint point);
 
+  // ---- splitting regions and cutting self-crossing arcs (clip_split.cpp): −4, 4, 5
+  // Every region of `area` the line cuts through is split by a copy of it;
+  // what is left of the copies that bounds no region is removed again.
+  void SplitRegionsByLine(WorkAreaHandle area, const std::vector<D_DOT>& cut);
+  void SplitRegionsByDrawnLine(unsigned flags, CPoint point);
+  void DrawSplitLine();
+  void SplitRegionsBySelectedLine();
+  void SplitAfterSelect(unsigned flags, CPoint point);
+  void CutSelfCrossingArc();
+  // Lines of line areas and the arcs of region areas.
+  void SelectArc(unsigned flags, CPoint point);
+  void SelectArcMove(unsigned flags, CPoint point);
+  void CutAfterSelectArc(unsigned flags, CPoint point);
+
   // ---- the frames (clip_frames.cpp): 502, 503
   void DrawStandardFrame();
   void DrawGraticuleFrame();

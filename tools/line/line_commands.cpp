@@ -37,6 +37,9 @@ constexpr cmd::MenuRow kMenuRows[] = {
     {cmd::kMenuSection, "&C地质绘图/剖面图补充/选区充填线", 33111},
     {cmd::kMenuPlan, "&1辅助工具/量算功能/距离角度修改", 32995},
     {cmd::kMenuSection, "&1辅助工具/量算功能/距离角度修改", 32995},
+    {cmd::kMenuContext, "7/修饰剖面/选线充填线", 33036},
+    {cmd::kMenuContext, "7/修饰剖面/选区充填线", 33111},
+    {cmd::kMenuContext, "7/距离角度修改", 32995},
 };
 #undef ZV_CONTOURS
 

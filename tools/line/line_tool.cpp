@@ -1,4 +1,5 @@
 // The slots of the line tool.
+#include "app/right_button_select.h"
 #include "platform/display/kernel_driver.h"
 #include "platform/view/gis_edit_view.h"
 #include "tools/line/sec_line_tool.h"
@@ -47,15 +48,17 @@ void CSecLineTool::RunAfterSelect() {
   if (m_nMode == 2) ModifyDistanceAngle();
 }
 
-void CSecLineTool::OnRButtonUp(unsigned, CPoint) {
+void CSecLineTool::OnRButtonUp(unsigned flags, CPoint point) {
   twoLines_ = false;
   m_pView->ClearPool();
-  if (m_nMode == 2) return;
-  clicks_.clear();
-  confirmed_ = false;
-  m_nMode = 0;
-  // The view deletes the tool once this event is over.
-  m_pView->CancelInterActive();
+  if (m_nMode != 2) {
+    clicks_.clear();
+    confirmed_ = false;
+    m_nMode = 0;
+    // The view deletes the tool once this event is over.
+    m_pView->CancelInterActive();
+  }
+  PassRightButtonOn(m_pView, flags, point);
 }
 
 // Drawn plainly, so each stays until the next redraw whatever the mouse does.

@@ -1,6 +1,6 @@
 #include "zavediz/chart_tool/chart_run.h"
 
-#include "app/app_settings.h"
+#include "app/right_button_select.h"
 #include "common/globals/program_globals.h"
 #include "framework/prompts/prompts.h"
 #include "zavediz/chart/borehole_choice.h"
@@ -54,7 +54,7 @@ std::function<void()> ViewClears(CGisEditView* view) {
 
 void EndChartToolOnRightButton(CGisEditView* view, unsigned flags, CPoint point) {
   view->CancelInterActive();
-  if (Settings().seclect != 0) view->SelectAll(WM_RBUTTONUP, flags, point);
+  PassRightButtonOn(view, flags, point);
 }
 
 }  // namespace zv::chart

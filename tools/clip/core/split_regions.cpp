@@ -1,0 +1,80 @@
+#include "tools/clip/core/split_regions.h"
+
+#include <algorithm>
+
+#include "platform/data/geometry.h"
+
+namespace zv::tools {
+namespace {
+
+bool BoxesMeet(const D_RECT& a, const D_RECT& b, double margin) {
+  return a.xmax >= b.xmin - margin && a.xmin <= b.xmax + margin && a.ymax >= b.ymin - margin &&
+         a.ymin <= b.ymax + margin;
+}
+
+}  // namespace
+
+TopoReport UndoReport(GisUndo& undo, WorkAreaHandle area) {
+  return [&undo, area](int entityType, int32_t id, TopoEvent event) {
+    const int code = event == TopoEvent::kAppended   ? GisUndo::kAppended
+                     : event == TopoEvent::kDeleting ? GisUndo::kDeleted
+                                                     : GisUndo::kChanged;
+    undo.PushList(area, entityType, &id, 1, code);
+  };
+}
+
+TopoEditOutcome SplitRegions(GisUndo& undo, WorkAreaHandle area, const std::vector<D_DOT>& cut) {
+  TopoEditOutcome outcome;
+  int32_t live = 0, bound = 0;
+  D_RECT lineBox;
+  if (cut.size() < 2 || BasGetWorkAreaType(area) != kRegionArea || !BasGetRegionCount(area, &live, &bound) ||
+      live < 1 || !BasVerticesRect(cut.data(), static_cast<int32_t>(cut.size()), &lineBox))
+    return outcome;
+  const LIN_INFO info = *BasGetDefaultLineParam();
+  const TopoReport record = UndoReport(undo, area);
+  // Lines that came of the cutting line: only these are cleaned up after.
+  std::vector<int32_t> fromLine;
+  BasBeginBatch(area);
+  for (int32_t region = 1; region < bound; ++region) {
+    D_RECT box;
+    if (!BasGetRegionRect(area, region, &box) || !BoxesMeet(box, lineBox, kSplitTolerance)) continue;
+    const int32_t copy = BasAppendLine(area, cut, info);
+    if (copy == 0) break;
+    // The copy enters the undo record only once the split uses it.
+    bool recorded = false;
+    std::vector<int32_t> appendedLines;
+    const TopoReport report = [&](int entityType, int32_t id, TopoEvent event) {
+      if (!recorded) undo.PushList(area, kLineEntity, &copy, 1, GisUndo::kAppended);
+      recorded = true;
+      if (entityType == kLineEntity && event == TopoEvent::kAppended) appendedLines.push_back(id);
+      record(entityType, id, event);
+    };
+    std::string message;
+    const int32_t pieces = TopoSplitRegion(area, copy, region, kSplitTolerance, report, &message);
+    if (pieces < 0 && outcome.error.empty()) outcome.error = message;
+    if (pieces > 1) ++outcome.changed;
+    if (!recorded) {
+      BasDeleteLine(area, copy);
+      continue;
+    }
+    fromLine.push_back(copy);
+    // Pieces of the copy; pieces of boundary arcs always bound a region.
+    fromLine.insert(fromLine.end(), appendedLines.begin(), appendedLines.end());
+  }
+  for (const int32_t id : fromLine) {
+    if (!BasIsEntityLive(area, kLineEntity, id) || !BasGetRegionsUsingArc(area, id).empty()) continue;
+    record(kLineEntity, id, TopoEvent::kDeleting);
+    BasDeleteLine(area, id);
+  }
+  BasEndBatch(area);
+  return outcome;
+}
+
+TopoEditOutcome CutSelfCrossings(GisUndo& undo, WorkAreaHandle area, int32_t id) {
+  TopoEditOutcome outcome;
+  const int32_t pieces = TopoCutSelfCrossingArc(area, id, kSelfCrossingTolerance, 1, UndoReport(undo, area), &outcome.error);
+  outcome.changed = pieces > 1 ? 1 : 0;
+  return outcome;
+}
+
+}  // namespace zv::tools
