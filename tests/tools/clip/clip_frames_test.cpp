@@ -88,8 +88,8 @@ TEST_F(ClipFrameTest, AnEllipsoidTheProjectorRefusesDrawsNothing) {
 TEST_F(ClipFrameTest, OnlyTheBuiltModesAreOfferedAndPlacedInTheMenus) {
   EXPECT_TRUE(Tools().Knows("CSecClipTool", 502));
   EXPECT_TRUE(Tools().Knows("CSecClipTool", 503));
-  for (const int mode : {-6, -1, 6, 3, -3}) EXPECT_TRUE(Tools().Knows("CSecClipTool", mode)) << mode;
-  for (const int mode : {-5, -4, 77}) EXPECT_FALSE(Tools().Knows("CSecClipTool", mode)) << mode;
+  for (const int mode : {-6, -1, 6, 3, -3, -4, 4, 5}) EXPECT_TRUE(Tools().Knows("CSecClipTool", mode)) << mode;
+  for (const int mode : {-5, 77}) EXPECT_FALSE(Tools().Knows("CSecClipTool", mode)) << mode;
   EXPECT_EQ(CSecClipTool::Modes().size(), 14u);
   auto placed = [](int menu, const std::string& path, int id) {
     const std::vector<cmd::MenuRow> rows = cmd::Menus().RowsOf(menu);
@@ -103,7 +103,9 @@ TEST_F(ClipFrameTest, OnlyTheBuiltModesAreOfferedAndPlacedInTheMenus) {
   EXPECT_TRUE(placed(cmd::kMenuSection, "&1辅助工具/裁剪工具/画线裁剪", 33441));
   EXPECT_TRUE(placed(cmd::kMenuPlan, "&1辅助工具/断线功能/自相交及节点断线", 33282));
   EXPECT_TRUE(placed(cmd::kMenuSection, "&T其它/整块删除", 33248));
-  EXPECT_FALSE(placed(cmd::kMenuPlan, "&R区编辑/区编辑...&R/分割区/划线分割区", 33365));
+  EXPECT_TRUE(placed(cmd::kMenuPlan, "&R区编辑/区编辑...&R/分割区/划线分割区", 33365));
+  EXPECT_TRUE(placed(cmd::kMenuSection, "&R区编辑/区编辑...&R/分割区/选线分割区", 33366));
+  EXPECT_TRUE(placed(cmd::kMenuSection, "&R区编辑/剪断自相交弧段", 33370));
   // A mode without work is a tool that does nothing.
   view->SetExtTool(new CSecClipTool(view.get(), 77));
   Click({50, 50});

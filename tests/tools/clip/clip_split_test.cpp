@@ -118,17 +118,16 @@ TEST_F(ClipSplitTest, ARightButtonReleaseGoesOnToTheSelectionWhileTheSwitchIsOn)
   Settings().seclect = old;
 }
 
-TEST_F(ClipSplitTest, TheSplitCommandsAreOfferedAndTheContextMenuRepeatsTheEditingModes) {
-  bool splitOffered = false;
-  for (const cmd::MenuRow& row : cmd::Menus().RowsOf(cmd::kMenuPlan)) splitOffered = splitOffered || row.id == 33370;
-  EXPECT_TRUE(splitOffered);
-  std::vector<std::string> context;
-  for (const cmd::MenuRow& row : cmd::Menus().RowsOf(cmd::kMenuContext))
-    if (row.id >= 33000 && row.id < 33400 && std::string(row.path).rfind("7/", 0) == 0) context.push_back(row.path);
-  for (const char* path : {"7/选线剪断相交线", "7/拉线剪断相交线", "7/定距\\/定数等分线", "7/自相交及节点断线",
-                           "7/划线分割区", "7/选线分割区"})
-    EXPECT_NE(std::find(context.begin(), context.end(), path), context.end()) << path;
-  for (const int16_t mode : {-4, 4, 5}) EXPECT_TRUE(CSecClipTool::IsBuilt(mode));
+TEST_F(ClipSplitTest, TheContextMenuRepeatsTheEditingModesAndTheLineToolsItems) {
+  RegisterLineCommands();
+  std::vector<std::pair<std::string, int>> context;
+  for (const cmd::MenuRow& row : cmd::Menus().RowsOf(cmd::kMenuContext)) context.emplace_back(row.path, row.id);
+  const std::pair<std::string, int> expected[] = {
+      {"7/选线剪断相交线", 33056}, {"7/拉线剪断相交线", 33127},     {"7/定距\\/定数等分线", 33099},
+      {"7/自相交及节点断线", 33282}, {"7/划线分割区", 33365},      {"7/选线分割区", 33366},
+      {"7/修饰剖面/选线充填线", 33036}, {"7/修饰剖面/选区充填线", 33111}, {"7/距离角度修改", 32995}};
+  for (const auto& item : expected)
+    EXPECT_NE(std::find(context.begin(), context.end(), item), context.end()) << item.first;
 }
 
 }  // namespace

@@ -16,10 +16,14 @@ bool BoxesMeet(const D_RECT& a, const D_RECT& b, double margin) {
 
 TopoReport UndoReport(GisUndo& undo, WorkAreaHandle area) {
   return [&undo, area](int entityType, int32_t id, TopoEvent event) {
-    const int code = event == TopoEvent::kAppended   ? GisUndo::kAppended
-                     : event == TopoEvent::kDeleting ? GisUndo::kDeleted
-                                                     : GisUndo::kChanged;
-    undo.PushList(area, entityType, &id, 1, code);
+    if (event == TopoEvent::kChanging) {
+      // A changed entity keeps its place in the drawing order, so its
+      // snapshot need not look the place up (a search of the whole order).
+      if (auto snapshot = CaptureEntity({area, static_cast<int16_t>(entityType), id}, nullptr))
+        undo.PushSnapshots({std::move(*snapshot)}, GisUndo::kChanged);
+      return;
+    }
+    undo.PushList(area, entityType, &id, 1, event == TopoEvent::kAppended ? GisUndo::kAppended : GisUndo::kDeleted);
   };
 }
 
@@ -34,6 +38,7 @@ TopoEditOutcome SplitRegions(GisUndo& undo, WorkAreaHandle area, const std::vect
   const TopoReport record = UndoReport(undo, area);
   // Lines that came of the cutting line: only these are cleaned up after.
   std::vector<int32_t> fromLine;
+  TopoArcUsers users(area);
   BasBeginBatch(area);
   for (int32_t region = 1; region < bound; ++region) {
     D_RECT box;
@@ -50,7 +55,7 @@ TopoEditOutcome SplitRegions(GisUndo& undo, WorkAreaHandle area, const std::vect
       record(entityType, id, event);
     };
     std::string message;
-    const int32_t pieces = TopoSplitRegion(area, copy, region, kSplitTolerance, report, &message);
+    const int32_t pieces = TopoSplitRegion(area, copy, region, kSplitTolerance, report, &message, &users);
     if (pieces < 0 && outcome.error.empty()) outcome.error = message;
     if (pieces > 1) ++outcome.changed;
     if (!recorded) {
@@ -62,7 +67,7 @@ TopoEditOutcome SplitRegions(GisUndo& undo, WorkAreaHandle area, const std::vect
     fromLine.insert(fromLine.end(), appendedLines.begin(), appendedLines.end());
   }
   for (const int32_t id : fromLine) {
-    if (!BasIsEntityLive(area, kLineEntity, id) || !BasGetRegionsUsingArc(area, id).empty()) continue;
+    if (!BasIsEntityLive(area, kLineEntity, id) || !users.Of(id).empty()) continue;
     record(kLineEntity, id, TopoEvent::kDeleting);
     BasDeleteLine(area, id);
   }
