@@ -166,6 +166,12 @@ TEST_F(TopoSplit, ALineThatDoesNotCutThroughChangesNothing) {
     EXPECT_NEAR(Area(square), 100, 1e-9);
     BasDeleteLine(regions_, line);
   }
+  // A line GEOS cannot node is told by the region's name and changes nothing.
+  const int32_t broken = Arc({{-5, 5}, {std::nan(""), 5}, {15, 5}});
+  std::string message;
+  EXPECT_EQ(TopoSplitRegion(regions_, broken, square, 0.01, Recorder(), &message), -1);
+  EXPECT_NE(message.find("区 1"), std::string::npos) << message;
+  EXPECT_NEAR(Area(square), 100, 1e-9);
   EXPECT_EQ(TopoSplitRegion(regions_, 999, square, 0.01), -1);
   EXPECT_EQ(TopoSplitRegion(regions_, 1, square, -1), -1);
 }
