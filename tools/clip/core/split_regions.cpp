@@ -1,6 +1,7 @@
 #include "tools/clip/core/split_regions.h"
 
 #include <algorithm>
+#include <set>
 
 #include "platform/data/geometry.h"
 
@@ -39,10 +40,19 @@ TopoEditOutcome SplitRegions(GisUndo& undo, WorkAreaHandle area, const std::vect
   // Lines that came of the cutting line: only these are cleaned up after.
   std::vector<int32_t> fromLine;
   TopoArcUsers users(area);
-  BasBeginBatch(area);
-  for (int32_t region = 1; region < bound; ++region) {
+  // A line cuts a region through only by crossing its arcs: the regions of
+  // the arcs whose boxes meet the line's are all that may be split.
+  std::set<int32_t> candidates;
+  int32_t arcBound = 0;
+  BasGetLineCount(area, &live, &arcBound);
+  for (int32_t arc = 1; arc < arcBound; ++arc) {
     D_RECT box;
-    if (!BasGetRegionRect(area, region, &box) || !BoxesMeet(box, lineBox, kSplitTolerance)) continue;
+    if (!BasGetLineRect(area, arc, &box) || !BoxesMeet(box, lineBox, kSplitTolerance)) continue;
+    for (const int32_t region : users.Of(arc))
+      if (region < bound) candidates.insert(region);
+  }
+  BasBeginBatch(area);
+  for (const int32_t region : candidates) {
     const int32_t copy = BasAppendLine(area, cut, info);
     if (copy == 0) break;
     // The copy enters the undo record only once the split uses it.

@@ -25,8 +25,8 @@ struct TopoEditOutcome {
 // changed or deleted, after it is appended.
 TopoReport UndoReport(GisUndo& undo, WorkAreaHandle area);
 
-// Every region of `area` whose box meets the line's is split by its own
-// copy of `cut` (the current default line parameters); copies and pieces of
+// Every region of `area` with an arc whose box meets the line's is split
+// by its own copy of `cut` (the current default line parameters); copies and pieces of
 // copies that bound no region afterwards are removed, and nothing else: a
 // free arc of the area stays. Nothing with fewer than two vertices.
 TopoEditOutcome SplitRegions(GisUndo& undo, WorkAreaHandle area, const std::vector<D_DOT>& cut);
