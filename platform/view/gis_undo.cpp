@@ -1,5 +1,6 @@
 #include "platform/view/gis_undo.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -9,15 +10,25 @@ namespace {
 
 bool KnownCode(int code) { return code >= GisUndo::kAppended && code <= GisUndo::kDeleted; }
 
-// Each id's place in the drawing order (−1: none), indexed by id.
-std::vector<int64_t> OrderPlaces(WorkAreaHandle area, int type) {
+// The place in the drawing order of each of `ids` (−1: none), by id. One
+// pass over the order whatever the number of ids; a few ids do not pay for a
+// table as large as the area.
+std::map<int32_t, int64_t> OrderPlaces(WorkAreaHandle area, int type, const std::vector<int32_t>& ids) {
+  std::map<int32_t, int64_t> places;
+  int32_t highest = 0;
+  for (const int32_t id : ids) {
+    places.emplace(id, -1);
+    highest = std::max(highest, id);
+  }
+  std::vector<bool> wanted(static_cast<std::size_t>(highest) + 1, false);
+  for (const int32_t id : ids)
+    if (id >= 0) wanted[static_cast<std::size_t>(id)] = true;
   const std::vector<int32_t> order = BasGetDisplayOrder(area, type);
-  std::vector<int64_t> places;
   for (std::size_t i = 0; i < order.size(); ++i) {
-    const auto id = static_cast<std::size_t>(order[i]);
-    if (order[i] < 0) continue;
-    if (id >= places.size()) places.resize(id + 1, -1);
-    if (places[id] < 0) places[id] = static_cast<int64_t>(i);
+    const int32_t id = order[i];
+    if (id < 0 || id > highest || !wanted[static_cast<std::size_t>(id)]) continue;
+    int64_t& place = places[id];
+    if (place < 0) place = static_cast<int64_t>(i);
   }
   return places;
 }
@@ -25,17 +36,16 @@ std::vector<int64_t> OrderPlaces(WorkAreaHandle area, int type) {
 // Snapshots of the entries, the drawing order read once per area and type
 // (a large selection is not searched for in the order entry by entry).
 std::vector<EntitySnapshot> Capture(const std::vector<ENTITY_MSG>& entities) {
-  std::map<std::pair<WorkAreaHandle, int>, std::vector<int64_t>> places;
+  std::map<std::pair<WorkAreaHandle, int>, std::vector<int32_t>> ids;
+  for (const ENTITY_MSG& e : entities) ids[{e.area, static_cast<int>(e.type)}].push_back(e.id);
+  std::map<std::pair<WorkAreaHandle, int>, std::map<int32_t, int64_t>> places;
+  for (const auto& [key, list] : ids) places.emplace(key, OrderPlaces(key.first, key.second, list));
   std::vector<EntitySnapshot> out;
   out.reserve(entities.size());
   for (const ENTITY_MSG& e : entities) {
-    auto key = std::make_pair(e.area, static_cast<int>(e.type));
-    auto it = places.find(key);
-    if (it == places.end()) it = places.emplace(key, OrderPlaces(e.area, e.type)).first;
     auto s = CaptureEntity(e, nullptr);
     if (!s) continue;
-    const auto id = static_cast<std::size_t>(e.id);
-    if (e.id >= 0 && id < it->second.size()) s->orderIndex = it->second[id];
+    s->orderIndex = places[{e.area, static_cast<int>(e.type)}][e.id];
     out.push_back(std::move(*s));
   }
   return out;

@@ -3,6 +3,8 @@
 // a window. Each break is one undo step: the broken lines recorded before
 // their deletion, the pieces as appended. Every piece but the last of each
 // line is selected afterwards (mode 3: the last), so the user sees the cut.
+#include <algorithm>
+
 #include "platform/view/gis_edit_view.h"
 #include "tools/clip/core/break_lines.h"
 #include "tools/clip/sec_clip_tool.h"
@@ -34,11 +36,8 @@ void CSecClipTool::BreakAfterSelect(unsigned flags, CPoint point) {
 void CSecClipTool::BreakLinesAtCrossings(const std::vector<int32_t>& ids, const std::vector<D_DOT>& cutter) {
   GisUndo& undo = m_pView->GetUndo();
   std::vector<int32_t> selected;
-  std::vector<D_DOT> vertices;
   undo.BeginStep();
-  for (const int32_t id : ids) {
-    if (!BasReadLine(m_linAi, id, &vertices, nullptr)) continue;
-    std::vector<int32_t> added = ReplaceByPieces(undo, m_linAi, id, CutAtCrossings(vertices, cutter));
+  for (std::vector<int32_t>& added : tools::BreakLinesAtCrossings(undo, m_linAi, ids, cutter)) {
     if (!added.empty()) added.pop_back();
     selected.insert(selected.end(), added.begin(), added.end());
   }
@@ -98,16 +97,23 @@ void CSecClipTool::BreakAtNodesAfterSelect(unsigned flags, CPoint point) {
   const D_RECT window = CornerWindow(second);
   const std::vector<ENTITY_MSG> entries(m_pView->Pool(), m_pView->Pool() + m_pView->PoolCount());
   Stop();
-  GisUndo& undo = m_pView->GetUndo();
-  std::vector<ENTITY_MSG> last;
+  // The lines of each area are replaced together: one pass over the area's
+  // drawing order for the undo record, not one per line.
+  std::vector<std::pair<WorkAreaHandle, std::vector<LinePieces>>> byArea;
   std::vector<D_DOT> vertices;
-  undo.BeginStep();
   for (const ENTITY_MSG& e : entries) {
     if (e.type != kLineEntity || !BasIsWorkAreaValid(e.area) || !BasReadLine(e.area, e.id, &vertices, nullptr))
       continue;
-    const std::vector<int32_t> added = ReplaceByPieces(undo, e.area, e.id, CutAtNodes(vertices, window));
-    if (!added.empty()) last.push_back({e.area, kLineEntity, added.back()});
+    auto it = std::find_if(byArea.begin(), byArea.end(), [&](const auto& group) { return group.first == e.area; });
+    if (it == byArea.end()) it = byArea.insert(byArea.end(), {e.area, {}});
+    it->second.push_back({e.id, CutAtNodes(vertices, window)});
   }
+  GisUndo& undo = m_pView->GetUndo();
+  std::vector<ENTITY_MSG> last;
+  undo.BeginStep();
+  for (const auto& [area, lines] : byArea)
+    for (const std::vector<int32_t>& added : ReplaceByPieces(undo, area, lines))
+      if (!added.empty()) last.push_back({area, kLineEntity, added.back()});
   undo.EndStep();
   if (!last.empty()) m_pView->AddToPool(last.data(), static_cast<int>(last.size()));
   m_pView->_UpdateWindow();

@@ -82,7 +82,7 @@ TEST_F(BreakLines, PiecesKeepParametersAndRecordsAndOneUndoStepRestores) {
 
   GisUndo undo;
   undo.BeginStep();
-  const std::vector<int32_t> added = ReplaceByPieces(undo, lines_, line, CutAtCrossings({{0, 0}, {10, 0}}, cutter));
+  const std::vector<int32_t> added = BreakLinesAtCrossings(undo, lines_, {line}, cutter).front();
   undo.EndStep();
   ASSERT_EQ(added.size(), 3u);
   EXPECT_FALSE(BasIsEntityLive(lines_, kLineEntity, line));

@@ -1,6 +1,7 @@
 #include "tools/clip/core/break_lines.h"
 
 #include <algorithm>
+#include <set>
 
 #include "common/line_intersection.h"
 #include "common/segment_tests.h"
@@ -122,10 +123,12 @@ std::vector<int32_t> LinesCrossedBy(WorkAreaHandle area, const Polyline& cutter,
   BasVerticesRect(cutter.data(), static_cast<int32_t>(cutter.size()), &box);
   Polyline vertices;
   for (int32_t id = 1; id < bound; ++id) {
-    if (id == skip || !BasReadLine(area, id, &vertices, nullptr) || vertices.size() < 2) continue;
+    // The box first: most lines of a map lie away from the cutter, and are
+    // then never copied.
     D_RECT r{};
-    BasVerticesRect(vertices.data(), static_cast<int32_t>(vertices.size()), &r);
+    if (id == skip || !BasGetLineRect(area, id, &r)) continue;
     if (r.xmax < box.xmin || r.xmin > box.xmax || r.ymax < box.ymin || r.ymin > box.ymax) continue;
+    if (!BasReadLine(area, id, &vertices, nullptr) || vertices.size() < 2) continue;
     bool crossed = false;
     for (std::size_t i = 1; i < vertices.size() && !crossed; ++i)
       for (std::size_t k = 1; k < cutter.size() && !crossed; ++k)
@@ -135,27 +138,53 @@ std::vector<int32_t> LinesCrossedBy(WorkAreaHandle area, const Polyline& cutter,
   return ids;
 }
 
-std::vector<int32_t> ReplaceByPieces(GisUndo& undo, WorkAreaHandle area, int32_t source,
-                                     const std::vector<Polyline>& pieces) {
+std::vector<std::vector<int32_t>> ReplaceByPieces(GisUndo& undo, WorkAreaHandle area,
+                                                  const std::vector<LinePieces>& lines) {
+  std::vector<std::vector<int32_t>> added(lines.size());
+  std::vector<std::size_t> changing;
+  std::vector<int32_t> sources;
+  std::set<int32_t> seen;
   Polyline vertices;
-  LIN_INFO info;
-  if (!BasReadLine(area, source, &vertices, &info)) return {};
-  const bool unchanged = pieces.size() == 1 && pieces.front().size() == vertices.size() &&
-                         std::equal(vertices.begin(), vertices.end(), pieces.front().begin(), Same);
-  if (pieces.empty() || unchanged) return {};
-  AttributeRecord record;
-  const bool hasRecord = BasReadAttribute(area, kLineEntity, source, &record) != 0;
-  std::vector<int32_t> added;
-  for (const Polyline& piece : pieces) {
-    const int32_t id = BasAppendLine(area, piece, info);
-    if (id == 0) continue;
-    if (hasRecord) BasWriteAttribute(area, kLineEntity, id, record);
-    added.push_back(id);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const LinePieces& line = lines[i];
+    if (line.pieces.empty() || !seen.insert(line.source).second || !BasReadLine(area, line.source, &vertices, nullptr))
+      continue;
+    const Polyline& first = line.pieces.front();
+    if (line.pieces.size() == 1 && first.size() == vertices.size() && std::equal(vertices.begin(), vertices.end(), first.begin(), Same))
+      continue;
+    changing.push_back(i);
+    sources.push_back(line.source);
   }
-  undo.PushList(area, kLineEntity, &source, 1, GisUndo::kDeleted);
-  BasDeleteLine(area, source);
-  if (!added.empty()) undo.PushList(area, kLineEntity, added, GisUndo::kAppended);
+  if (sources.empty()) return added;
+  undo.PushList(area, kLineEntity, sources, GisUndo::kDeleted);
+  std::vector<int32_t> appended;
+  for (const std::size_t i : changing) {
+    const int32_t source = lines[i].source;
+    LIN_INFO info;
+    BasReadLineParam(area, source, &info);
+    AttributeRecord record;
+    const bool hasRecord = BasReadAttribute(area, kLineEntity, source, &record) != 0;
+    for (const Polyline& piece : lines[i].pieces) {
+      const int32_t id = BasAppendLine(area, piece, info);
+      if (id == 0) continue;
+      if (hasRecord) BasWriteAttribute(area, kLineEntity, id, record);
+      added[i].push_back(id);
+      appended.push_back(id);
+    }
+    BasDeleteLine(area, source);
+  }
+  if (!appended.empty()) undo.PushList(area, kLineEntity, appended, GisUndo::kAppended);
   return added;
+}
+
+std::vector<std::vector<int32_t>> BreakLinesAtCrossings(GisUndo& undo, WorkAreaHandle area,
+                                                        const std::vector<int32_t>& ids, const Polyline& cutter) {
+  std::vector<LinePieces> lines;
+  Polyline vertices;
+  for (const int32_t id : ids)
+    lines.push_back({id, BasReadLine(area, id, &vertices, nullptr) ? CutAtCrossings(vertices, cutter)
+                                                                   : std::vector<Polyline>{}});
+  return ReplaceByPieces(undo, area, lines);
 }
 
 }  // namespace zv::tools

@@ -36,12 +36,26 @@ std::vector<Polyline> CutAtNodes(const Polyline& line, const D_RECT& window);
 // line `skip` (0: none skipped).
 std::vector<int32_t> LinesCrossedBy(WorkAreaHandle area, const Polyline& cutter, int32_t skip);
 
-// Replaces line `source` of `area` by `pieces` (each a new line with the
-// source's parameters and whole attribute record) and deletes the source;
-// the undo store records the source before its deletion and the pieces as
-// appended. The new ids in piece order; nothing changes (empty result) when
-// there is a single piece equal to the source or the source does not read.
-std::vector<int32_t> ReplaceByPieces(GisUndo& undo, WorkAreaHandle area, int32_t source,
-                                     const std::vector<Polyline>& pieces);
+// One line to replace and the pieces that replace it.
+struct LinePieces {
+  int32_t source = 0;
+  std::vector<Polyline> pieces;
+};
+
+// Replaces each source line of `area` by its pieces (each a new line with
+// the source's parameters and whole attribute record) and deletes the
+// sources. However many lines change, the undo store gets two records: the
+// sources before their deletion, then the pieces as appended (a record
+// reads the area's drawing order, so one per line would cost a pass over
+// the whole area each). Per entry, the new ids in piece order; empty for a
+// source that does not read, is listed again or has a single piece equal to
+// itself (left unchanged).
+std::vector<std::vector<int32_t>> ReplaceByPieces(GisUndo& undo, WorkAreaHandle area,
+                                                  const std::vector<LinePieces>& lines);
+
+// The lines `ids` of `area` cut where `cutter` crosses them (CutAtCrossings)
+// and replaced by their pieces as ReplaceByPieces does; per id, the new ids.
+std::vector<std::vector<int32_t>> BreakLinesAtCrossings(GisUndo& undo, WorkAreaHandle area,
+                                                        const std::vector<int32_t>& ids, const Polyline& cutter);
 
 }  // namespace zv::tools
