@@ -58,7 +58,8 @@ class ClipEngineTest : public testing::Test {
     const int32_t right = BasAppendLine(regions_, {{20, 0}, {40, 0}, {40, 20}, {20, 20}}, arc);
     const int32_t hole = BasAppendLine(regions_, {{8, 8}, {8, 12}, {14, 12}, {14, 8}, {8, 8}}, arc);
     BasAppendLine(regions_, {{2, 25}, {38, 25}}, arc);  // a free arc
-    const int32_t bow = BasAppendLine(regions_, {{0, 30}, {10, 38}, {10, 30}, {0, 38}, {0, 30}}, arc);
+    // The outline's corner (12, 32) pokes into the bow-tie's right lobe.
+    const int32_t bow = BasAppendLine(regions_, {{6, 26}, {16, 34}, {16, 26}, {6, 34}, {6, 26}}, arc);
     REG_INFO fill;
     fill.setFillColour(6);
     Name(regions_, kRegionEntity, BasAppendRegion(regions_, {0, left, shared, 0, hole}, fill), "甲区");
@@ -164,7 +165,7 @@ std::vector<double> GeosPartAreas(bool inside) {
   GEOSGeometry* outline = GEOSWKTReader_read_r(c, reader, "POLYGON((10 -5,33 2,36 27,12 32,4 15,10 -5))");
   const char* regions[] = {"POLYGON((20 0,0 0,0 20,20 20,20 0),(8 8,8 12,14 12,14 8,8 8))",
                            "POLYGON((20 0,40 0,40 20,20 20,20 0))",
-                           "MULTIPOLYGON(((0 30,5 34,0 38,0 30)),((5 34,10 38,10 30,5 34)))"};
+                           "MULTIPOLYGON(((6 26,11 30,6 34,6 26)),((11 30,16 34,16 26,11 30)))"};
   std::vector<double> areas;
   for (const char* wkt : regions) {
     GEOSGeometry* region = GEOSWKTReader_read_r(c, reader, wkt);
