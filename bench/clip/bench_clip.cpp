@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/clip/child_run.h"
+#include "bench/support/child_run.h"
 #include "platform/data/map_params.h"
 #include "platform/data/work_area.h"
 #include "platform/files/work_area_file.h"

@@ -6,9 +6,6 @@
 // the two triangulations are weighed alike.
 #include <benchmark/benchmark.h>
 #include <geos_c.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -16,6 +13,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/support/child_run.h"
 #include "platform/tin/tin.h"
 #include "platform/tin/tin_contours.h"
 
@@ -58,29 +56,13 @@ size_t OurTriangles() {
   return build.tin ? build.tin->triangles().size() : 0;
 }
 
-// The resident size of this process now, in KiB.
-long ResidentKiB() {
-  long pages = 0, resident = 0;
-  if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-    std::fclose(statm);
-  }
-  return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
 // The peak resident size of one run of `work` in a child process, in MiB,
-// above the size at the fork (a child's peak starts from its size then).
+// above the size at the fork.
 double PeakMiB(const std::function<void()>& work) {
-  const long atFork = ResidentKiB();
-  const pid_t child = fork();
-  if (child == 0) {
-    work();
-    _exit(0);
-  }
-  int status = 0;
-  rusage usage{};
-  wait4(child, &status, 0, &usage);
-  return static_cast<double>(usage.ru_maxrss - atFork) / 1024.0;
+  return bench::InChild([&] {
+           work();
+           return std::vector<double>{0};
+         }).addedMiB;
 }
 
 void BM_TinBuildQhull(benchmark::State& state) {

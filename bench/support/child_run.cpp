@@ -1,4 +1,4 @@
-#include "bench/clip/child_run.h"
+#include "bench/support/child_run.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>

@@ -1,5 +1,5 @@
 #pragma once
-// Runs of the clip benchmarks in child processes: each child starts from
+// Benchmark runs in child processes: each child starts from
 // the parent's memory as it stands (the map built once, never freed before
 // a run), and its peak resident size is its own.
 #include <chrono>
