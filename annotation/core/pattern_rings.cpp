@@ -27,36 +27,55 @@ Ring ClosedRing(std::vector<D_DOT> vertices) {
   return vertices;
 }
 
-bool InsideOrOnRings(const Rings& rings, const D_DOT& p) {
+namespace {
+
+enum class RingSide { kOutside, kInside, kOn };
+
+RingSide SideOfRings(const Rings& rings, const D_DOT& p) {
   bool inside = false;
   for (const Ring& ring : rings) {
     switch (BasPointInPolygon(ring, p)) {
-      case 2: return true;
+      case 2: return RingSide::kOn;
       case 1: inside = !inside; break;
       default: break;
     }
   }
-  return inside;
+  return inside ? RingSide::kInside : RingSide::kOutside;
 }
 
-std::vector<Segment> StretchesInside(const Rings& rings, const D_DOT& a, const D_DOT& b) {
+using Along = std::vector<std::pair<double, D_DOT>>;  // points of a-b by their parameter
+
+// The points where a-b may pass between inside and outside: its ends, its
+// crossings with the rings and, with `vertices`, the ring vertices on it.
+Along SplitPoints(const Rings& rings, const D_DOT& a, const D_DOT& b, bool vertices) {
   const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
-  std::vector<Segment> out;
-  if (!(len2 > 0) || !std::isfinite(len2)) return out;
-  // Points along a-b by their parameter; the ends take part so that a piece
-  // starting or ending inside keeps its own end.
-  std::vector<std::pair<double, D_DOT>> along = {{0.0, a}, {1.0, b}};
-  for (const Ring& ring : rings)
-    for (const panels::EdgeCrossing& c : panels::OutlineCrossings(ring, a, b)) {
-      const double t = ((c.point.x - a.x) * dx + (c.point.y - a.y) * dy) / len2;
-      if (t > 0 && t < 1) along.push_back({t, c.point});
-    }
+  Along along = {{0.0, a}, {1.0, b}};
+  const auto split = [&](const D_DOT& p) {
+    const double t = ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2;
+    if (t > 0 && t < 1) along.push_back({t, p});
+  };
+  for (const Ring& ring : rings) {
+    for (const panels::EdgeCrossing& c : panels::OutlineCrossings(ring, a, b)) split(c.point);
+    if (!vertices) continue;
+    const double tolerance = BasPolygonOnTolerance(ring.data(), static_cast<int32_t>(ring.size()));
+    for (const D_DOT& v : ring)
+      if (BasPointToSegmentDistance(v, a, b) <= tolerance) split(v);
+  }
   std::sort(along.begin(), along.end(), [](const auto& l, const auto& r) { return l.first < r.first; });
+  return along;
+}
+
+// The pieces between the split points whose midpoints are inside or on;
+// `onlyOn` tells whether a piece was kept for lying on a ring.
+std::vector<Segment> PiecesInside(const Rings& rings, const Along& along, bool* onlyOn) {
+  std::vector<Segment> out;
   for (std::size_t i = 0; i + 1 < along.size(); ++i) {
     const D_DOT& p = along[i].second;
     const D_DOT& q = along[i + 1].second;
     if (p.x == q.x && p.y == q.y) continue;
-    if (!InsideOrOnRings(rings, {(p.x + q.x) / 2, (p.y + q.y) / 2})) continue;
+    const RingSide side = SideOfRings(rings, {(p.x + q.x) / 2, (p.y + q.y) / 2});
+    if (side == RingSide::kOutside) continue;
+    if (side == RingSide::kOn && onlyOn) *onlyOn = true;
     // A stretch continuing the last one (a crossing at a shared vertex)
     // joins it, so a line through a vertex stays one piece.
     if (!out.empty() && out.back().second.x == p.x && out.back().second.y == p.y)
@@ -64,6 +83,22 @@ std::vector<Segment> StretchesInside(const Rings& rings, const D_DOT& a, const D
     else
       out.push_back({p, q});
   }
+  return out;
+}
+
+}  // namespace
+
+bool InsideOrOnRings(const Rings& rings, const D_DOT& p) { return SideOfRings(rings, p) != RingSide::kOutside; }
+
+std::vector<Segment> StretchesInside(const Rings& rings, const D_DOT& a, const D_DOT& b) {
+  const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
+  if (!(len2 > 0) || !std::isfinite(len2)) return {};
+  bool onlyOn = false;
+  std::vector<Segment> out = PiecesInside(rings, SplitPoints(rings, a, b, false), &onlyOn);
+  // A piece kept for lying on a ring may run past a ring vertex that no
+  // edge crosses (a ring shrunk to a point, the tip of a spike drawn out
+  // and back) and out of the region: split at the vertices on a-b too.
+  if (onlyOn) out = PiecesInside(rings, SplitPoints(rings, a, b, true), nullptr);
   return out;
 }
 

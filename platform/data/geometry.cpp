@@ -98,9 +98,7 @@ double BasPolygonArea(const D_DOT* vertices, int32_t count) {
 
 int BasPointInPolygon(const D_DOT* vertices, int32_t count, const D_DOT& p) {
   if (!vertices || count < 3) return 0;
-  double scale = 0;
-  for (int32_t i = 0; i < count; ++i) scale = std::max({scale, std::abs(vertices[i].x), std::abs(vertices[i].y)});
-  const double tolerance = 1e-12 * std::max(scale, 1.0);
+  const double tolerance = BasPolygonOnTolerance(vertices, count);
   bool inside = false;
   for (int32_t i = 0, j = count - 1; i < count; j = i++) {
     const D_DOT& a = vertices[j];
@@ -109,6 +107,12 @@ int BasPointInPolygon(const D_DOT* vertices, int32_t count, const D_DOT& p) {
     if ((b.y > p.y) != (a.y > p.y) && p.x < (a.x - b.x) * (p.y - b.y) / (a.y - b.y) + b.x) inside = !inside;
   }
   return inside ? 1 : 0;
+}
+
+double BasPolygonOnTolerance(const D_DOT* vertices, int32_t count) {
+  double scale = 0;
+  for (int32_t i = 0; i < count; ++i) scale = std::max({scale, std::abs(vertices[i].x), std::abs(vertices[i].y)});
+  return 1e-12 * std::max(scale, 1.0);
 }
 
 int BasPointInPolygon(const std::vector<D_DOT>& vertices, const D_DOT& p) {

@@ -38,6 +38,10 @@ double BasPolygonArea(const D_DOT* vertices, int32_t count);
 // implicitly; fewer than 3 vertices contain nothing).
 int BasPointInPolygon(const D_DOT* vertices, int32_t count, const D_DOT& p);
 int BasPointInPolygon(const std::vector<D_DOT>& vertices, const D_DOT& p);
+// The distance within which BasPointInPolygon counts a point as on the
+// boundary: relative to the ring's largest coordinate, so that it survives
+// the rounding of coordinates far from the origin.
+double BasPolygonOnTolerance(const D_DOT* vertices, int32_t count);
 // The sense of a vertex list from its signed area: 1 counter-clockwise, −1
 // clockwise, 0 none (fewer than three vertices or no area).
 int BasLineSense(const std::vector<D_DOT>& vertices);

@@ -305,6 +305,29 @@ TEST(MapHatchEngine, DashPiecesAreCutAtTheOutlineAndTouchingOnesAreDropped) {
   ExpectSamePieces(got, {{{0, 5}, {4, 5}}, {{6, 5}, {10, 5}}}, 1e-12);
 }
 
+TEST(MapHatchEngine, ALineThroughADegenerateRingStopsAtItsVertices) {
+  struct Case {
+    const char* name;
+    Rings rings;
+    D_DOT a, b;
+    std::vector<Piece> want;
+  };
+  const Case cases[] = {
+      {"ring shrunk to a point", {{{5, 5}, {5, 5}, {5, 5}}}, {4, 5}, {6, 5}, {}},
+      {"spike drawn out and back", {{{0, 0}, {10, 0}, {10, 5}, {15, 5}, {10, 5}, {10, 10}, {0, 10}, {0, 0}}},
+       {-1, 5}, {16, 5}, {{{0, 5}, {15, 5}}}},
+      {"far-off spike", {{{5e5, 35e5}, {5e5 + 10, 35e5}, {5e5 + 10, 35e5 + 5}, {5e5 + 15, 35e5 + 5},
+                          {5e5 + 10, 35e5 + 5}, {5e5 + 10, 35e5 + 10}, {5e5, 35e5 + 10}, {5e5, 35e5}}},
+       {5e5 - 1, 35e5 + 5}, {5e5 + 16, 35e5 + 5}, {{{5e5, 35e5 + 5}, {5e5 + 15, 35e5 + 5}}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<Piece> got;
+    for (const Segment& s : StretchesInside(c.rings, c.a, c.b)) got.push_back(s);
+    ExpectSamePieces(got, c.want, 1e-9);
+  }
+}
+
 TEST(MapHatchEngine, TheFanOpensTheLinesAtPlusMinusHalfTheFanHeightByTheAngleBetweenStartAndEnd) {
   const Rings rings = {Rect(-10, -10, 10, 10)};
   // Lines every 5 units; fan height 10, so D = 10 / tan(45°) × 0.5 = 5.
