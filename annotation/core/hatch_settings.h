@@ -2,6 +2,7 @@
 // The hatch settings a pattern fill works with (the hatch pattern dialog's
 // choices), the work areas it draws into, and the record of its lines.
 
+#include <cmath>
 #include <string>
 
 #include "platform/data/param_records.h"
@@ -21,6 +22,11 @@ struct HatchSettings {
   int patternSource = 1;  // nonzero: hatch-pattern file; 0: library entry
   int angleKind = 1;      // nonzero: single angle; 0: gradient
   int patternIndex = -1;  // library position, −1 none chosen
+
+  // The angle within one turn. Every rotation of a fill takes it from here:
+  // a typed angle of many turns would lose its direction to rounding, and
+  // differently in the turn there and the turn back.
+  double Turn() const { return std::fmod(angle, 360.0); }
 };
 
 // The pattern line record: plain line (style 1), the pattern colour and

@@ -25,7 +25,7 @@ bool Finite(const D_DOT& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 class LibraryGrid {
  public:
   LibraryGrid(const HatchSettings& s, const Rings& rings, bool fanAllowed)
-      : rings_(rings), angle_(s.angle * kDegree), sx_(s.scaleX), sy_(s.scaleY) {
+      : rings_(rings), angle_(s.Turn() * kDegree), sx_(s.scaleX), sy_(s.scaleY) {
     MoveRotateRings(rings_, 0, 0, angle_);
     box_ = RotatedRingsBox(rings_, 0);
     const double width = box_.xmax - box_.xmin, height = box_.ymax - box_.ymin;
@@ -163,7 +163,7 @@ std::vector<std::string> DrawLibraryPattern(const display::SymbolEntry& entry, c
           sink.Region(grid.Back(q), line, region);
         } else if (e.kind == kPolyline) {
           if (q.size() > 1) sink.Line(grid.Back(q), line);
-        } else if (grid.In(q[0]) && panels::CellPointRecord(e, part, minScale, s.angle, s.patternColor, point)) {
+        } else if (grid.In(q[0]) && panels::CellPointRecord(e, part, minScale, s.Turn(), s.patternColor, point)) {
           sink.Point(grid.Back(q[0]), point);
         }
       });

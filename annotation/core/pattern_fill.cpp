@@ -26,7 +26,7 @@ struct PatternFrame {
 
 PatternFrame FrameOf(const HatchSettings& s, const Rings& rings, const FillPlacement& placement) {
   PatternFrame frame{rings, {}, {}};
-  const double angle = s.angle * kDegree;
+  const double angle = s.Turn() * kDegree;
   double height = 0;
   frame.centre = placement.anchor ? *placement.anchor : RotatedBoxCentre(rings, angle, &height);
   MoveRotateRings(frame.rings, frame.centre.x, frame.centre.y, angle);
@@ -76,7 +76,7 @@ void FillWithFamilies(const HatchSettings& s, const FillSource& source, const Ri
   panels::HatchOutcome outcome =
       MapHatchFamilies(source.families, frame.rings, frame.options, PatternLineInfo(s), sink);
   result.notes = std::move(outcome.notes);
-  BasTransformWorkArea(temp, kTransformRotate, s.angle, 0);
+  BasTransformWorkArea(temp, kTransformRotate, s.Turn(), 0);
   BasTransformWorkArea(temp, kTransformMove, frame.centre.x, frame.centre.y);
   DropCollapsedLines(temp);
   if (LiveCount(temp, kLineEntity) > 0) {

@@ -198,6 +198,25 @@ TEST_F(MapHatchTest, LinesAndDashesInsideARotatedRegionWithAHoleAndTwoPartsMatch
   }
 }
 
+TEST_F(MapHatchTest, AnAngleOfManyTurnsDrawsAsItsAngleWithinOneTurn) {
+  const Rings rings = {Shifted(Rect(0, 0, 40, 30), 500000, 3500000)};
+  HatchSettings s;
+  s.patternFile = WritePat("*TWO\n45, 0,0, 0,1\n0, 0,0, 0.3,1.5, 2,-0.5\n");
+  s.patternName = "*TWO";
+  std::string error;
+  const std::optional<FillSource> source = LoadFillSource(s, &error);
+  ASSERT_TRUE(source) << error;
+  std::vector<Piece> drawn[2];
+  for (int i = 0; i < 2; ++i) {
+    BasClearWorkArea(lines_);
+    s.angle = 30 + i * 360 * 1e12;
+    FillRings(s, *source, rings, 5, {}, {points_, lines_, regions_});
+    drawn[i] = Pieces(lines_, 5);
+  }
+  ASSERT_GT(drawn[0].size(), 20u);
+  ExpectSamePieces(drawn[1], drawn[0], 1e-6);
+}
+
 // The progress window steps once per line of the whole pattern file, 1 … 10
 // and again from 1, under the fill's own name.
 struct RecordingProgress : ProgressSink {
