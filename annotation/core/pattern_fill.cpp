@@ -109,8 +109,17 @@ std::optional<FillSource> LoadFillSource(const HatchSettings& s, std::string* er
     const std::vector<std::string> headers = panels::PatternHeaders(source.fileLines);
     if (std::find(headers.begin(), headers.end(), s.patternName) == headers.end())
       return fail("图案文件 " + s.patternFile + " 中没有图案 " + s.patternName + "。");
-    for (const std::string& line : panels::PatternFamilyLines(source.fileLines, s.patternName))
+    std::string unsoundNotes;
+    bool drawable = false;
+    for (const std::string& line : panels::PatternFamilyLines(source.fileLines, s.patternName)) {
       source.families.push_back(panels::ParseHatchFamily(line, s.scaleY));
+      const std::string unsound = panels::UnsoundHatchFamily(source.families.back());
+      if (!unsound.empty()) unsoundNotes += "\n" + unsound;
+      drawable = drawable || (source.families.back().count >= 5 && unsound.empty());
+    }
+    // Checked here, before the refill deletes the earlier pattern.
+    if (!drawable)
+      return fail("图案文件 " + s.patternFile + " 中的图案 " + s.patternName + " 没有可画的图案线，未填充图案。" + unsoundNotes);
     return source;
   }
   if (s.patternIndex < 0) return fail("没有选择图案库 " + s.patternFile + " 中的图案。");

@@ -15,6 +15,7 @@ namespace zv::annot {
 namespace {
 
 constexpr char kNoAreas[] = "你好像忘记点什么？\n请先设置当前点线面文件";
+constexpr char kNoPatternChosen[] = "没有选择图案，未填充图案。";
 
 // One outline to fill: its rings, the tag, and the region to recolour.
 struct FillJob {
@@ -110,6 +111,9 @@ void Recolour(GisUndo& undo, const ENTITY_MSG& region, int colour) {
 // every outline drawn.
 void RunJobs(CSecAnnotTool& tool, const std::vector<FillJob>& jobs, const FillPlacement& placement,
              const std::vector<ENTITY_MSG>* replace, int selectedType) {
+  // The dialog may end with no pattern chosen while its members still name
+  // one chosen before (a folder without patterns).
+  if (tool.m_nPatternSource != 0 && tool.m_nPatternIndex < 0) return Refuse(tool, kNoPatternChosen);
   const HatchSettings settings = SettingsOf(tool);
   std::string why;
   const std::optional<FillSource> source = LoadFillSource(settings, &why);

@@ -205,11 +205,19 @@ TEST_F(AnnotFillTest, AFillThatCannotBeDrawnChangesNothingAndSaysWhy) {
   noX.scaleX = 0;
   Choice dense = Pattern();
   dense.scaleY = 1e-6;
+  Choice noneChosen = Pattern();
+  noneChosen.index = -1;
+  Choice noLine = Pattern();
+  noLine.file = zv::test::TempRoot() + "/short.pat";
+  noLine.name = "*SHORT";
+  std::ofstream(noLine.file, std::ios::binary) << "*SHORT\n0, 0,0, 0\n0, 0,0, 0,0\n";
   const Case cases[] = {{"no library entry", noEntry, "没有选择图案库"},
                         {"unreadable file", unreadable, "无法读取图案文件"},
                         {"missing header", noHeader, "中没有图案 *NOPE"},
                         {"X scale 0", noX, "X比例必须大于0"},
-                        {"too dense", dense, "图案太密"}};
+                        {"too dense", dense, "图案太密"},
+                        {"no pattern chosen in a folder without any", noneChosen, "没有选择图案，"},
+                        {"no drawable line (before the old pattern goes)", noLine, "没有可画的图案线"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::size_t asked = script->Messages().size();
