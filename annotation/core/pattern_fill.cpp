@@ -7,6 +7,7 @@
 #include "annotation/core/area_ids.h"
 #include "annotation/core/library_tiling.h"
 #include "annotation/core/pattern_tag.h"
+#include "panels/core/hatch_options.h"
 #include "framework/fileio/file_io.h"
 #include "platform/progress/progress.h"
 
@@ -98,6 +99,9 @@ std::optional<FillSource> LoadFillSource(const HatchSettings& s, std::string* er
     return std::nullopt;
   };
   if (!(std::isfinite(s.scaleX) && s.scaleX > 0)) return fail("X比例必须大于0，未填充图案。");
+  // Lines are drawn with x stretched by X over Y: far beyond the dialog's
+  // scale range the stretched lines overflow and nothing would be drawn.
+  if (s.scaleX > panels::kMaxScale) return fail("X比例不能大于 1e+006，未填充图案。");
   if (!(std::isfinite(s.scaleY) && s.scaleY > 0)) return fail("Y比例必须大于0，未填充图案。");
   FillSource source;
   source.hatchFile = s.patternSource != 0;

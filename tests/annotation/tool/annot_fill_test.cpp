@@ -205,6 +205,8 @@ TEST_F(AnnotFillTest, AFillThatCannotBeDrawnChangesNothingAndSaysWhy) {
   noX.scaleX = 0;
   Choice dense = Pattern();
   dense.scaleY = 1e-6;
+  Choice hugeX = Pattern();
+  hugeX.scaleX = 1e300;
   Choice noneChosen = Pattern();
   noneChosen.index = -1;
   Choice noLine = Pattern();
@@ -215,6 +217,7 @@ TEST_F(AnnotFillTest, AFillThatCannotBeDrawnChangesNothingAndSaysWhy) {
                         {"unreadable file", unreadable, "无法读取图案文件"},
                         {"missing header", noHeader, "中没有图案 *NOPE"},
                         {"X scale 0", noX, "X比例必须大于0"},
+                        {"X scale beyond the dialog's range", hugeX, "X比例不能大于"},
                         {"too dense", dense, "图案太密"},
                         {"no pattern chosen in a folder without any", noneChosen, "没有选择图案，"},
                         {"no drawable line (before the old pattern goes)", noLine, "没有可画的图案线"}};
