@@ -5,6 +5,8 @@
 // only those arcs are rewritten.
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 #include <map>
 
 #include "platform/data/geometry.h"
@@ -62,20 +64,46 @@ bool Faces(const topo::GeosContext& c, const std::vector<std::vector<D_DOT>>& ri
   return true;
 }
 
+// Where a piece of `arc` starts along it: the arc's segment its first
+// segment runs on, and how far along that segment it starts. An arc that
+// crosses itself has two pieces leaving each crossing; this tells them apart.
+std::pair<std::size_t, double> StartAlong(const std::vector<D_DOT>& arc, const std::vector<D_DOT>& piece) {
+  const D_DOT mid{(piece[0].x + piece[1].x) / 2, (piece[0].y + piece[1].y) / 2};
+  const double px = piece[1].x - piece[0].x, py = piece[1].y - piece[0].y;
+  std::size_t segment = 0;
+  double nearest = std::numeric_limits<double>::infinity();
+  for (std::size_t i = 0; i + 1 < arc.size(); ++i) {
+    // A spike runs back over itself: only a segment of the piece's direction.
+    if ((arc[i + 1].x - arc[i].x) * px + (arc[i + 1].y - arc[i].y) * py <= 0) continue;
+    if (const double d = BasPointToSegmentDistance(mid, arc[i], arc[i + 1]); d < nearest) {
+      nearest = d;
+      segment = i;
+    }
+  }
+  const D_DOT& a = arc[segment];
+  const D_DOT& b = arc[segment + 1];
+  const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
+  const double t = length2 > 0 ? ((piece[0].x - a.x) * dx + (piece[0].y - a.y) * dy) / length2 : 0;
+  return {segment, t};
+}
+
 // The planar arcs that came from `arc`, chained from its first vertex to its
 // last; empty when they do not run along it end to end.
 std::vector<std::size_t> ChainAlong(const std::vector<D_DOT>& arc, const std::vector<topo::PlanarArc>& planar,
                                     const std::vector<std::size_t>& pieces) {
+  if (arc.size() < 2) return {};
+  std::vector<std::pair<std::pair<std::size_t, double>, std::size_t>> along;
+  for (const std::size_t k : pieces) {
+    if (planar[k].vertices.size() < 2) return {};
+    along.push_back({StartAlong(arc, planar[k].vertices), k});
+  }
+  std::sort(along.begin(), along.end());
   std::vector<std::size_t> chain;
-  std::vector<bool> used(pieces.size(), false);
   D_DOT at = arc.front();
-  while (chain.size() < pieces.size()) {
-    std::size_t k = 0;
-    while (k < pieces.size() && (used[k] || !SamePoint(planar[pieces[k]].vertices.front(), at))) ++k;
-    if (k == pieces.size()) return {};
-    used[k] = true;
-    chain.push_back(pieces[k]);
-    at = planar[pieces[k]].vertices.back();
+  for (const auto& [where, k] : along) {
+    if (!SamePoint(planar[k].vertices.front(), at)) return {};
+    chain.push_back(k);
+    at = planar[k].vertices.back();
   }
   return SamePoint(at, arc.back()) ? chain : std::vector<std::size_t>{};
 }

@@ -190,6 +190,34 @@ TEST_F(TopoSplit, CrossingsNearAVertexAreMadeAtThatVertex) {
   ExpectEveryArcBoundsARegion();
 }
 
+TEST_F(TopoSplit, ABowTieRegionIsSplitIntoItsPartsAndPieces) {
+  // One arc crossing itself at (5, 5): two triangles of 25 each. Its
+  // stretches out of the crossing must be told apart when the arc is cut.
+  struct Case {
+    const char* name;
+    Polyline line;
+    int pieces;
+  };
+  const Case cases[] = {
+      {"across both triangles", {{-5, 2}, {15, 2}}, 4},
+      {"through the crossing", {{5, -5}, {5, 15}}, 2},
+      {"across one triangle", {{-5, 9}, {3, 9}, {3, 11}}, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const int32_t tie = Region({Arc({{0, 0}, {10, 10}, {10, 0}, {0, 10}, {0, 0}})});
+    const int32_t line = Arc(c.line);
+    std::string message;
+    EXPECT_EQ(TopoSplitRegion(regions_, line, tie, 0.01, {}, &message), c.pieces) << message;
+    EXPECT_NEAR(TotalArea(), 50, 1e-9);
+    for (const int32_t id : LiveRegions()) EXPECT_GT(Area(id), 0) << "region " << id;
+    // A line that only parts the triangles bounds nothing: the caller drops it.
+    if (BasGetRegionsUsingArc(regions_, line).empty()) BasDeleteLine(regions_, line);
+    ExpectEveryArcBoundsARegion();
+    BasClearWorkArea(regions_);
+  }
+}
+
 TEST_F(TopoSplit, AFigureEightArcIsCutAtItsCrossingAndRegionsKeepTheirShape) {
   // A closed arc crossing itself at (5, 5): a bow tie, used by one region
   // forward and by another backwards.
