@@ -44,6 +44,16 @@ struct SegmentOwner {
   bool forward = true;
 };
 
+// An edge from an end of the segment a–b runs into the segment, along it:
+// a gap between a region's arcs, within rounding of an arc's end, runs off
+// across or past it and is no piece of that arc.
+bool RunsInto(const D_DOT& end, const D_DOT& other, const D_DOT& a, const D_DOT& b) {
+  const D_DOT* far = PointEq()(end, a) ? &b : PointEq()(end, b) ? &a : nullptr;
+  if (!far) return true;
+  const double ex = other.x - end.x, ey = other.y - end.y, sx = far->x - end.x, sy = far->y - end.y;
+  return ex * sx + ey * sy > std::abs(ex * sy - ey * sx);
+}
+
 struct EdgeData {
   int32_t origin = 0;           // the source arc it lies on; 0 along the outline
   bool originLowToHigh = true;  // that arc runs from the lower vertex id to the higher
@@ -165,7 +175,8 @@ class ArcGraph {
       for (std::size_t k = 1; k < v.size(); ++k) {
         const D_DOT& a = v[k - 1];
         const D_DOT& b = v[k];
-        if (BasPointToSegmentDistance(p, a, b) <= eps && BasPointToSegmentDistance(q, a, b) <= eps)
+        if (BasPointToSegmentDistance(p, a, b) <= eps && BasPointToSegmentDistance(q, a, b) <= eps &&
+            RunsInto(p, q, a, b) && RunsInto(q, p, a, b))
           return {std::abs(arc), (q.x - p.x) * (b.x - a.x) + (q.y - p.y) * (b.y - a.y) > 0};
       }
     }

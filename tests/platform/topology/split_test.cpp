@@ -218,6 +218,22 @@ TEST_F(TopoSplit, ABowTieRegionIsSplitIntoItsPartsAndPieces) {
   }
 }
 
+TEST_F(TopoSplit, ARegionWhoseArcsLeaveAGapWithinRoundingIsSplit) {
+  // The second arc starts 1e-7 above the first one's end, as in old files.
+  const int32_t first = Arc({{0, 0}, {100, 0}, {100, 100}});
+  const int32_t second = Arc({{100, 100.0000001}, {0, 100}, {0, 0}});
+  const int32_t region = Region({first, second});
+  const double before = TotalArea();
+  const int32_t line = Arc({{-10, 50}, {110, 50}});
+  std::string message;
+  EXPECT_EQ(TopoSplitRegion(regions_, line, region, 0.01, {}, &message), 2) << message;
+  EXPECT_NEAR(TotalArea(), before, 1e-6);
+  Polyline v;
+  ASSERT_EQ(BasReadLine(regions_, first, &v, nullptr), 1);
+  EXPECT_EQ(v.back(), (D_DOT{100, 50}));
+  ExpectEveryArcBoundsARegion();
+}
+
 TEST_F(TopoSplit, AFigureEightArcIsCutAtItsCrossingAndRegionsKeepTheirShape) {
   // A closed arc crossing itself at (5, 5): a bow tie, used by one region
   // forward and by another backwards.
