@@ -83,6 +83,22 @@ bool GisUndo::PushSnapshots(std::vector<EntitySnapshot> snapshots, int code) {
   return true;
 }
 
+bool GisUndo::PushStructure(WorkAreaHandle area, int entityType) {
+  StructureSnapshot snapshot{area, entityType, {}, {}};
+  int32_t bound = 0;
+  if (BasReadAttributeStructure(area, entityType, &snapshot.structure) != 1 ||
+      BasGetAttributeInfo(area, entityType, &bound) != 1)
+    return false;
+  AttributeRecord record;
+  for (int32_t id = 1; id < bound; ++id)
+    if (BasReadAttribute(area, entityType, id, &record) == 1) snapshot.records.emplace_back(id, record);
+  Record pushed;
+  pushed.code = kChanged;
+  pushed.structure = std::move(snapshot);
+  Add(std::move(pushed));
+  return true;
+}
+
 void GisUndo::Add(Record record) {
   open_.records.push_back(std::move(record));
   if (depth_ == 0) CloseStep();
@@ -121,6 +137,16 @@ std::vector<ENTITY_MSG> GisUndo::Undo() {
     return {};
   }
   std::vector<ENTITY_MSG> touched;
+  // Structures first, the oldest last: the entities put back below then
+  // find the layout their records were taken with and keep every byte.
+  for (auto record = step.records.rbegin(); record != step.records.rend(); ++record) {
+    if (!record->structure) continue;
+    const StructureSnapshot& s = *record->structure;
+    if (BasAdoptAttributeStructure(s.area, s.entityType, s.structure) != 1) continue;
+    for (const auto& [id, attribute] : s.records)
+      if (BasWriteAttribute(s.area, s.entityType, id, attribute) == 1)
+        touched.push_back({s.area, static_cast<int16_t>(s.entityType), id});
+  }
   for (auto record = step.records.rbegin(); record != step.records.rend(); ++record) {
     for (auto e = record->appended.rbegin(); e != record->appended.rend(); ++e) {
       DeleteEntity(*e);

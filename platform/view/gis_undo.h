@@ -10,8 +10,13 @@
 // back the last step whole: appended entities are deleted, changed and
 // deleted ones are put back exactly, at their ids, with their parameters,
 // attributes and drawing position. There is no limit on ids or steps.
+// PushStructure records an attribute structure with every live record
+// before a command adds or changes fields; undo gives them back before the
+// step's entities, byte for byte.
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/view/entity_snapshot.h"
@@ -37,6 +42,10 @@ class GisUndo {
   // when accepted).
   bool PushSnapshots(std::vector<EntitySnapshot> snapshots, int code = kChanged);
 
+  // The structure of the area's entity type and the records of its live
+  // entities, as they are now. False when the area has no such type.
+  bool PushStructure(WorkAreaHandle area, int entityType);
+
   void BeginStep();
   void EndStep();
 
@@ -48,8 +57,15 @@ class GisUndo {
   void Clear();
 
  private:
+  struct StructureSnapshot {
+    WorkAreaHandle area = 0;
+    int entityType = 0;
+    CATT_STRU structure;
+    std::vector<std::pair<int32_t, AttributeRecord>> records;
+  };
   struct Record {
     int code = kAppended;
+    std::optional<StructureSnapshot> structure;
     std::vector<ENTITY_MSG> appended;
     std::vector<EntitySnapshot> snapshots;
   };

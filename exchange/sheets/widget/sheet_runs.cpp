@@ -167,7 +167,7 @@ void RunAttributeJoin(CGisEditView& view) {
     if (request.keyColumn == 0) return;
     JoinOutcome outcome;
     view.RunCommand([&] {
-      view.GetUndo().PushList(area, BasGetWorkAreaType(area), LiveAttributeIds(area), GisUndo::kChanged);
+      view.GetUndo().PushStructure(area, BasGetWorkAreaType(area));
       outcome = JoinSheetAttributes(sheet, extent, request);
     });
     if (outcome.result == JoinOutcome::Result::kBadKeyType) prompt::Message(kBadKeyType);
@@ -207,6 +207,7 @@ void RunRowProjection(CGisEditView& view, workbook::Flavour flavour, bool select
                        !selection && flavour == workbook::Flavour::kExcel};
     ProjectionOutcome outcome;
     view.RunCommand([&] {
+      view.GetUndo().PushStructure(view.GetCurrentPntArea(), kPointEntity);
       outcome = ProjectSheetRows(sheet, walk, chosen, choice.options, choice.style, toPlane,
                                  flavour == workbook::Flavour::kEt ? FieldTyping::kEt : FieldTyping::kExcel,
                                  view.GetCurrentPntArea(), view.GetCurrentLinArea());
@@ -258,6 +259,8 @@ void RunGpxTracks(CGisEditView& view) {
     }
     const gpx::Track track = gpx::ReadTrack(bytes);
     view.RunCommand([&] {
+      view.GetUndo().PushStructure(points, kPointEntity);
+      view.GetUndo().PushStructure(lines, kLineEntity);
       const gpx::Placement placed =
           gpx::PlaceTrack(track, datum, points, lines, *BasGetDefaultPointParam(1), *BasGetDefaultLineParam());
       view.GetUndo().PushList(points, kPointEntity, placed.points, GisUndo::kAppended);

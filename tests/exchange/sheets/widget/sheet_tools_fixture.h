@@ -54,6 +54,21 @@ class SheetToolsTest : public zv::test::ViewTest {
     field.type = type;
     ASSERT_GE(BasInsertField(pnt, kPointEntity, field), 0);
   }
+  // The structure's layout and every live record's bytes, as one text.
+  static std::string AttributeDump(WorkAreaHandle area, int type) {
+    CATT_STRU structure;
+    BasReadAttributeStructure(area, type, &structure);
+    std::string dump = std::to_string(structure.recordLength);
+    for (const CFIELD_HEAD& f : structure.fields)
+      dump += " " + f.name + ":" + std::to_string(f.type) + "/" + std::to_string(f.length) + "/" +
+              std::to_string(f.decimals) + "@" + std::to_string(f.offset) + "+" + std::to_string(f.storage);
+    int32_t live = 0, bound = 0;
+    BasGetEntityCount(area, type, &live, &bound);
+    AttributeRecord record;
+    for (int32_t id = 1; id < bound; ++id)
+      if (BasReadAttribute(area, type, id, &record) == 1) dump += "\n" + std::to_string(id) + ":" + std::string(record.bytes.begin(), record.bytes.end());
+    return dump;
+  }
   static int32_t Live(WorkAreaHandle area, int type) {
     int32_t live = 0, bound = 0;
     BasGetEntityCount(area, type, &live, &bound);

@@ -126,6 +126,39 @@ TEST_F(SheetToolsTest, JoinTakesTheChosenKeyAndColumns) {
   EXPECT_EQ(script_->Messages(), std::vector<QString>{"没有选择连接字段！"});
 }
 
+TEST_F(SheetToolsTest, UndoOfAJoinOrAProjectionTakesBackTheFieldsItAdded) {
+  AddPointField("孔号");
+  for (const char* hole : {"ZK1", "ZK2"}) {
+    const int32_t id = AddPoint({1, 1});
+    AttributeRecord record;
+    BasReadAttribute(pnt, kPointEntity, id, &record);
+    BasSetFieldByName(record, "孔号", std::string_view(hole));
+    BasWriteAttribute(pnt, kPointEntity, id, record);
+  }
+  const std::string before = AttributeDump(pnt, kPointEntity);
+  struct Case {
+    const char* name;
+    int16_t mode;
+    const char* added;
+  };
+  for (const Case& c : {Case{"join", -2, "深度"}, Case{"projection", -3, "名称"}}) {
+    SCOPED_TRACE(c.name);
+    OpenSheet({{"孔号", "深度", "名称"}, {"ZK2", "20.5", "甲"}, {"3500", "500", "乙"}});
+    script_->AnswerDialog([](QDialog& d) {
+      if (auto* keyField = d.findChild<QComboBox*>("control1060")) keyField->setCurrentIndex(1);
+      if (auto* attributes = d.findChild<QListWidget*>("control1001")) attributes->selectAll();
+      d.accept();
+      return -1;
+    });
+    const int steps = view->GetUndo().StepCount();
+    Launch("CSecExcelTool", c.mode);
+    EXPECT_EQ(view->GetUndo().StepCount(), steps + 1);
+    EXPECT_NE(AttributeDump(pnt, kPointEntity).find(c.added), std::string::npos);
+    view->Undo();
+    EXPECT_EQ(AttributeDump(pnt, kPointEntity), before);
+  }
+}
+
 TEST_F(SheetToolsTest, ProjectionOfPlaneRowsThenOfLongitudesAndLatitudes) {
   OpenSheet({{"X", "Y", "名称"}, {"3500", "500", "A"}, {"3600", "600", "B"}});
   script_->AnswerDialog([](QDialog& d) {
