@@ -73,10 +73,11 @@ CFIELD_HEAD FieldForColumn(const std::string& name, const ColumnTyping& typing, 
 }
 
 std::string DistinctFieldName(const std::string& header, std::vector<std::string>& taken) {
-  std::string name = text::CutToGbkBytes(header, kFieldNameBytes);
+  const std::string held = text::GbkHeld(header);
+  std::string name = text::CutToGbkBytes(held, kFieldNameBytes);
   for (int n = 1; Taken(taken, name); ++n) {
     const std::string suffix = std::to_string(n);
-    name = text::CutToGbkBytes(header, kFieldNameBytes - suffix.size()) + suffix;
+    name = text::CutToGbkBytes(held, kFieldNameBytes - suffix.size()) + suffix;
   }
   taken.push_back(name);
   return name;

@@ -51,7 +51,8 @@ ColumnTyping TypeColumn(const workbook::Worksheet& sheet, int column, int firstR
 // long (at least 1). A number column: `numberField` as given, with the name.
 CFIELD_HEAD FieldForColumn(const std::string& name, const ColumnTyping& typing, const CFIELD_HEAD& numberField);
 
-// A field name made from a header: cut to the 19 GBK bytes a field name
+// A field name made from a header: characters GBK cannot hold made "_" (the
+// platform files keep names in GBK), cut to the 19 GBK bytes a field name
 // holds, at a character boundary, and made different from `taken` (names
 // already used) by a number at its end. The result joins `taken`.
 std::string DistinctFieldName(const std::string& header, std::vector<std::string>& taken);

@@ -120,6 +120,10 @@ std::string ToGbkEscaped(std::string_view utf8, std::string (*escape)(char32_t))
   return EncodeGbk(utf8, [&](std::string_view ch, std::string& to) { to += escape(CodePointOf(ch)); });
 }
 
+std::string GbkHeld(std::string_view utf8) {
+  return FromGbk(ToGbkEscaped(utf8, [](char32_t) { return std::string("_"); }));
+}
+
 std::string FromGbk(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() * 3 / 2 + 4);

@@ -18,6 +18,11 @@ std::string ToGbk(std::string_view utf8, bool* lossy = nullptr);
 // U+FFFD).
 std::string ToGbkEscaped(std::string_view utf8, std::string (*escape)(char32_t codePoint));
 
+// The UTF-8 text as GBK holds it: each character GBK cannot hold (an emoji)
+// becomes "_", so a name stays itself and distinct from others after a trip
+// through a GBK file, instead of turning into "?".
+std::string GbkHeld(std::string_view utf8);
+
 // GBK or GB18030 bytes -> UTF-8. A malformed byte sequence becomes U+FFFD.
 std::string FromGbk(std::string_view bytes);
 

@@ -63,8 +63,7 @@ std::string CleanLegendName(std::string_view name) {
   // A character GBK cannot hold (an emoji) would be "?" in the header but
   // itself in the file name, and a later reorder would rename the file after
   // the header: it becomes "_" in both.
-  const std::string held = text::FromGbk(text::ToGbkEscaped(clean, [](char32_t) { return std::string("_"); }));
-  return text::CutToGbkBytes(held, kLegendNameBytes);
+  return text::CutToGbkBytes(text::GbkHeld(clean), kLegendNameBytes);
 }
 
 std::string LegendFileName(std::string_view number, std::string_view name) {

@@ -92,6 +92,8 @@ TEST_F(PlatformTableTest, ColumnsAreTypedNamedAndFilledAsTheirCellsSay) {
        "ID 3 8.0\nA列 5 15.6\n名 5 15.6\n名1 5 15.6\n1|1.000000|2.000000|3.000000\n"},
       {"a long header is cut at a character boundary", {{"一二三四五六七八九十"}, {"1"}},
        "ID 3 8.0\n一二三四五六七八九 5 15.6\n1|1.000000\n"},
+      {"characters GBK cannot hold become _ and the names stay distinct", {{"😀层", "😃层"}, {"1", "2"}},
+       "ID 3 8.0\n_层 5 15.6\n_层1 5 15.6\n1|1.000000|2.000000\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
