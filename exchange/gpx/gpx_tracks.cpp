@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "framework/text/numbers.h"
 #include "geodesy/dms.h"
@@ -48,6 +49,12 @@ bool ClosedBefore(std::string_view bytes, const pugi::xml_node& node, std::ptrdi
   return false;
 }
 
+// A latitude or longitude that is no number stays no number (NaN), so the
+// point is skipped and told, not placed at 0° (the equator or Greenwich).
+double Coordinate(const char* text) {
+  return num::ParseTypedReal(text).value_or(std::numeric_limits<double>::quiet_NaN());
+}
+
 void ReadTrackFields(const pugi::xml_node& trk, Track& track) {
   track.name = ChildText(trk, "name");
   track.number = static_cast<int32_t>(num::ParseLong(ChildText(trk, "number")));
@@ -68,7 +75,7 @@ void Walk(const pugi::xml_node& node, std::string_view bytes, std::ptrdiff_t end
     const pugi::xml_attribute lat = child.attribute("lat");
     const pugi::xml_attribute lon = child.attribute("lon");
     if (!lat || !lon || (!whole && !ClosedBefore(bytes, child, end))) continue;
-    track.points.push_back({num::ParseDouble(lat.value()), num::ParseDouble(lon.value()),
+    track.points.push_back({Coordinate(lat.value()), Coordinate(lon.value()),
                             num::ParseDouble(ChildText(child, "ele")), ChildText(child, "time")});
   }
 }
@@ -94,7 +101,10 @@ Track ReadTrack(std::string_view bytes) {
 }
 
 std::optional<PlanePoint> ToPlane(const TrackPoint& point, const TrackDatum& datum) {
-  if (!std::isfinite(point.ele) || !(std::abs(point.lat) <= 90) || !std::isfinite(point.lon)) return std::nullopt;
+  // The longitude is checked as written: through earth-centred coordinates
+  // 400° would come back as 40° and place the point in another zone.
+  if (!std::isfinite(point.ele) || !(std::abs(point.lat) <= 90) || !(point.lon >= 0 && point.lon <= 360))
+    return std::nullopt;
   const Ellipsoid& target = datum.ellipsoid == 54 ? kBeijing54 : kXian80;
   CGeoPoint p;
   p.Set(point.lat * kRadiansPerDegree, point.lon * kRadiansPerDegree, point.ele);

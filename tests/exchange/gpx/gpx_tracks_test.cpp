@@ -2,6 +2,7 @@
 // conversion against PROJ, and the points and lines made.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -62,6 +63,45 @@ TEST(GpxRead, LayoutAttributeOrderAndMissingTimesDoNotMatter) {
     EXPECT_EQ(track.number, 7);
     EXPECT_EQ(Points(track), expected);
   }
+}
+
+TEST(GpxRead, FixturesOfEveryShapeGiveTheirTrackPointsOnly) {
+  const struct {
+    const char* file;
+    const char* name;
+    std::size_t read;    // track points read
+    std::size_t placed;  // of them with a plane position
+    bool whole;          // read without a fault
+  } cases[] = {
+      {"segments_waypoints_route.gpx", "两段", 3, 3, true},  // both segments; waypoints and the route are no track
+      {"bom.gpx", "带BOM", 2, 2, true},
+      {"namespace_prefix.gpx", "前缀", 2, 2, true},
+      {"cut_short.gpx", "断开", 2, 2, false},
+      {"bad_coordinates.gpx", "坏坐标", 9, 2, true},  // NaN, beyond ±90°, no zone, infinite height, no number
+  };
+  const TrackDatum datum;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const Track track = ReadTrack(Slurp(zv::test::DataPath(std::string("gpx/") + c.file)));
+    EXPECT_EQ(track.name, c.name);
+    EXPECT_EQ(track.points.size(), c.read);
+    EXPECT_EQ(track.fault.empty(), c.whole) << track.fault;
+    EXPECT_EQ(std::count_if(track.points.begin(), track.points.end(),
+                            [&](const TrackPoint& p) { return ToPlane(p, datum).has_value(); }),
+              static_cast<std::ptrdiff_t>(c.placed));
+  }
+}
+
+TEST(GpxRead, AHugeTrackReadsWhole) {
+  std::string text = "<gpx><trk><trkseg>\n";
+  constexpr int kPoints = 200000;
+  for (int i = 0; i < kPoints; ++i)
+    text += "<trkpt lat=\"30." + std::to_string(i) + "\" lon=\"117.5\"><time>t</time></trkpt>\n";
+  text += "</trkseg></trk></gpx>\n";
+  const Track track = ReadTrack(text);
+  EXPECT_TRUE(track.fault.empty()) << track.fault;
+  ASSERT_EQ(track.points.size(), static_cast<std::size_t>(kPoints));
+  EXPECT_EQ(track.points.back().lat, std::stod("30." + std::to_string(kPoints - 1)));
 }
 
 TEST(GpxRead, AFileCutInsideATrackKeepsThePointsBeforeTheCut) {
