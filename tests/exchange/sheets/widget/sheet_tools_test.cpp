@@ -259,6 +259,8 @@ TEST_F(SheetToolsTest, TracksOfSeveralFilesWithTheirFaultsTold) {
     d.accept();
     return -1;
   };
+  const std::string pointsBefore = AttributeDump(pnt, kPointEntity);
+  const std::string linesBefore = AttributeDump(lin, kLineEntity);
   script_->AnswerDialog(accept);
   script_->AnswerFiles({fixture, QString::fromStdString(cut)});
   Launch("CSecExcelTool", 500);
@@ -267,11 +269,56 @@ TEST_F(SheetToolsTest, TracksOfSeveralFilesWithTheirFaultsTold) {
   ASSERT_EQ(script_->Messages().size(), 1u);
   EXPECT_TRUE(script_->Messages()[0].contains("cut.gpx")) << script_->Messages()[0].toStdString();
 
+  // One undo step per file; both take back their points, lines and fields.
+  view->Undo();
+  view->Undo();
+  EXPECT_EQ(Live(pnt, kPointEntity), 0);
+  EXPECT_EQ(AttributeDump(pnt, kPointEntity), pointsBefore);
+  EXPECT_EQ(AttributeDump(lin, kLineEntity), linesBefore);
+  script_->AnswerDialog(accept);
+  script_->AnswerFiles({fixture, QString::fromStdString(cut)});
+  Launch("CSecExcelTool", 500);
+
   script_->AnswerDialog(accept);
   script_->AnswerFiles({"/nonexistent/track.gpx", fixture});
   Launch("CSecExcelTool", 500);
   EXPECT_TRUE(script_->Messages().back().contains("/nonexistent/track.gpx"));
   EXPECT_EQ(Live(lin, kLineEntity), 2);
+}
+
+TEST_F(SheetToolsTest, CancelInEveryDialogChangesNothing) {
+  AddPointField("孔号");
+  AddPoint({1, 1});
+  const workbook::Worksheet sheet = OpenSheet({{"孔号", "X", "Y"}, {"ZK1", "3500", "500"}, {"ZK2", "3600", "600"}});
+  sheet.Data()->view = {{1, 1}, {workbook::CellRect{{1, 1}, {3, 3}}}};
+  const std::string points = AttributeDump(pnt, kPointEntity);
+  const std::string lines = AttributeDump(lin, kLineEntity);
+  const struct {
+    const char* name;
+    const char* toolClass;
+    int16_t mode;
+    bool acceptFirstDialog;  // then the file picker is cancelled
+  } cases[] = {
+      {"join", "CSecExcelTool", -2, false},      {"projection", "CSecExcelTool", -3, false},
+      {"selection", "CSecExcelTool", 3, false},  {"track datum", "CSecExcelTool", 500, false},
+      {"track files", "CSecExcelTool", 500, true}, {"ET projection", "CSecEtTool", -3, false},
+      {"ET selection", "CSecEtTool", 2, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    *script_ = prompt::ScriptedPrompts();
+    if (c.acceptFirstDialog)
+      script_->AnswerDialog([](QDialog& d) {
+        d.accept();
+        return -1;
+      });
+    Launch(c.toolClass, c.mode);
+    EXPECT_FALSE(script_->asked().empty());
+    EXPECT_TRUE(script_->Messages().empty());
+    EXPECT_TRUE(view->GetUndo().IsEmpty());
+    EXPECT_EQ(AttributeDump(pnt, kPointEntity), points);
+    EXPECT_EQ(AttributeDump(lin, kLineEntity), lines);
+  }
 }
 
 TEST_F(SheetToolsTest, GpxExportOpensItsDialog) {
