@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 
+#include "framework/text/encoding.h"
 #include "framework/text/numbers.h"
 #include "geodesy/dms.h"
 #include "geodesy/ellipsoid.h"
@@ -91,10 +92,15 @@ CFIELD_HEAD Field(const char* name, uint8_t type, int16_t length, int8_t decimal
 
 }  // namespace
 
-Track ReadTrack(std::string_view bytes) {
+Track ReadTrack(std::string_view file) {
+  // Receivers that write GB2312 (or UTF-16) would otherwise give names of
+  // "?"; the text rule of every reader decides, whatever the declaration says.
+  const std::string decoded = text::DecodeTextFile(file);
+  const std::string_view bytes = decoded;
   Track track;
   pugi::xml_document document;
-  const pugi::xml_parse_result result = document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default);
+  const pugi::xml_parse_result result =
+      document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
   Walk(document, bytes, result.offset, static_cast<bool>(result), track);
   if (!result) track.fault = std::string(result.description()) + "（第" + std::to_string(result.offset) + "字节）";
   return track;

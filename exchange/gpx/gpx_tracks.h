@@ -2,7 +2,9 @@
 // GPS track files (GPX) read into the work areas: one point per track
 // point, in plane coordinates of a national datum, and one line per file.
 //
-// Reading: the file is XML; a track point is a `trkpt` element with `lat`
+// Reading: the file is XML, in UTF-8 (with or without a byte-order mark),
+// UTF-16 with its mark, or else GB18030 (names written by a GB2312
+// receiver); a track point is a `trkpt` element with `lat`
 // and `lon` attributes (degrees, in any order), an optional `ele` (metres)
 // and an optional `time`; it counts once its element closes. Of the track
 // (`trk`) the reader takes `name`, `number`, `length`, `area`, `starttime`

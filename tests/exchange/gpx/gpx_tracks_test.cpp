@@ -76,6 +76,7 @@ TEST(GpxRead, FixturesOfEveryShapeGiveTheirTrackPointsOnly) {
       {"segments_waypoints_route.gpx", "两段", 3, 3, true},  // both segments; waypoints and the route are no track
       {"bom.gpx", "带BOM", 2, 2, true},
       {"namespace_prefix.gpx", "前缀", 2, 2, true},
+      {"gb2312.gpx", "国标编码", 2, 2, true},
       {"cut_short.gpx", "断开", 2, 2, false},
       {"bad_coordinates.gpx", "坏坐标", 9, 2, true},  // NaN, beyond ±90°, no zone, infinite height, no number
   };
