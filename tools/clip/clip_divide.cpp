@@ -1,7 +1,9 @@
 // Mode −2: the selected lines divided by distance or into parts
 // (CDivideLineDlg). With "增加线节点" each line gains the division points as
 // vertices; with "单独增加点" a sub-graph point marks each division and the
-// line's start, with the point parameters the user confirms. One undo step.
+// line's start, with the point parameters the user confirms. One undo step;
+// a distance that would cut a line into more than kMostDivisions parts is
+// refused before anything changes.
 #include "framework/prompts/prompts.h"
 #include "platform/editors/param_editor.h"
 #include "platform/view/gis_edit_view.h"
@@ -26,6 +28,25 @@ void CSecClipTool::DivideSelectedLines() {
     const ENTITY_MSG& e = m_pView->Pool()[i];
     if (e.type == kLineEntity && BasIsWorkAreaValid(e.area)) lines.push_back(e);
   }
+  // Every line is planned before anything changes, so a refusal leaves the map as it was.
+  struct Planned {
+    ENTITY_MSG entry;
+    std::vector<D_DOT> vertices;
+    LIN_INFO info;
+    DivisionPlan plan;
+  };
+  std::vector<Planned> planned;
+  for (const ENTITY_MSG& e : lines) {
+    Planned p{e, {}, {}, {}};
+    if (!BasReadLine(e.area, e.id, &p.vertices, &p.info) || p.vertices.empty()) continue;
+    const double length = BasGetLineLength(e.area, e.id);
+    p.plan = v.byDistance ? PlanByDistance(length, v.distance) : PlanByParts(length, v.parts);
+    if (p.plan.tooMany) {
+      prompt::Message(QString("等分点过多：线%1将超过%2段，未等分。").arg(e.id).arg(kMostDivisions), prompt::kIconWarning);
+      return;
+    }
+    planned.push_back(std::move(p));
+  }
   PNT_INFO pointInfo;
   BasGetDefaultPointParam(&pointInfo, 1);
   if (v.addPoints && EditPointParam(pointInfo, "编辑点参数", prompt::GetMainWnd()) == 1)
@@ -36,16 +57,11 @@ void CSecClipTool::DivideSelectedLines() {
     undo.PushSelGraphics(lines.data(), static_cast<int32_t>(lines.size()), GisUndo::kChanged);
   const RandomDraw draw = ClockSeededDraw();
   std::vector<int32_t> points;
-  std::vector<D_DOT> vertices;
-  LIN_INFO info;
-  for (const ENTITY_MSG& e : lines) {
-    if (!BasReadLine(e.area, e.id, &vertices, &info) || vertices.empty()) continue;
-    const double length = BasGetLineLength(e.area, e.id);
-    const DivisionPlan plan = v.byDistance ? PlanByDistance(length, v.distance) : PlanByParts(length, v.parts);
-    const Division division = DivideLine(vertices, plan.step, plan.parts, v.direction, v.range, draw);
-    if (v.addVertices) BasUpdateLine(e.area, e.id, division.vertices, info);
+  for (const Planned& p : planned) {
+    const Division division = DivideLine(p.vertices, p.plan.step, p.plan.parts, v.direction, v.range, draw);
+    if (v.addVertices) BasUpdateLine(p.entry.area, p.entry.id, division.vertices, p.info);
     if (!v.addPoints || division.points.empty()) continue;
-    points.push_back(BasAppendPoint(m_pntAi, vertices.front(), "", pointInfo));
+    points.push_back(BasAppendPoint(m_pntAi, p.vertices.front(), "", pointInfo));
     for (const D_DOT& at : division.points) points.push_back(BasAppendPoint(m_pntAi, at, "", pointInfo));
   }
   std::erase(points, 0);

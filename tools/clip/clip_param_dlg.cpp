@@ -128,8 +128,10 @@ void CClipParamDlg::EditLine() {
 }
 
 void CClipParamDlg::accept() {
-  const long oldScale = num::ParseInt(oldScale_->text().toStdString());
-  const long newScale = num::ParseInt(newScale_->text().toStdString());
+  // The whole text is the denominator: "1e308" read by its leading digits
+  // would be 1 and scale every copy by the old denominator.
+  const long oldScale = num::ParseTypedWhole(oldScale_->text().toStdString()).value_or(0);
+  const long newScale = num::ParseTypedWhole(newScale_->text().toStdString()).value_or(0);
   if (values_.frame && (oldScale <= 0 || newScale <= 0)) {
     prompt::Message(frame::kBadFrameScale, prompt::kIconWarning);
     (oldScale <= 0 ? oldScale_ : newScale_)->setFocus();

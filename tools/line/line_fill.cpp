@@ -24,13 +24,22 @@ void CSecLineTool::FillSelected(int type) {
   CContourParamDlg dialog(m_nMode, prompt::GetMainWnd());
   if (prompt::Current().Exec(dialog) != QDialog::Accepted) return;
   const ContourSettings& s = CurrentContourSettings();
-  std::vector<std::vector<D_DOT>> fills;
+  std::vector<std::vector<std::vector<D_DOT>>> outlines;
   for (const ENTITY_MSG& e : entries) {
     if (e.type != type || !BasIsWorkAreaValid(e.area)) continue;
     std::vector<std::vector<D_DOT>> rings(1);
     const bool read = type == kLineEntity ? BasReadLine(e.area, e.id, &rings[0], nullptr) != 0
                                           : BasGetRegionRings(e.area, e.id, &rings) != 0;
     if (!read) continue;
+    if (!(FillRowCount(rings, s.fillAngle, s.fillSpacing) <= kMostFillRows)) {
+      prompt::Message(QString("填充线距离太小：一个图元的填充线超过%1行，未填充。").arg(kMostFillRows, 0, 'f', 0),
+                      prompt::kIconWarning);
+      return;
+    }
+    outlines.push_back(std::move(rings));
+  }
+  std::vector<std::vector<D_DOT>> fills;
+  for (const std::vector<std::vector<D_DOT>>& rings : outlines) {
     const std::vector<std::vector<D_DOT>> lines = FillLines(rings, s.fillAngle, s.fillSpacing);
     fills.insert(fills.end(), lines.begin(), lines.end());
   }

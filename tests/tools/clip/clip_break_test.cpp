@@ -127,6 +127,28 @@ TEST_F(ClipBreakTest, DividingAddsPointsAndVerticesAsOneStepAndRefusesBadValues)
   EXPECT_TRUE(view->GetUndo().IsEmpty());
 }
 
+TEST_F(ClipBreakTest, ADistanceGivingMoreThanAMillionPartsIsRefusedBeforeAnythingChanges) {
+  const int32_t shortLine = AddLine({{10, 20}, {11, 20}});
+  const int32_t line = AddLine({{10, 10}, {40, 10}});
+  Select(shortLine);
+  Select(line);
+  script->AnswerDialog([](QDialog& dialog) {
+    dialog.findChild<QLineEdit*>("distance")->setText("1e-9");
+    dialog.findChild<QCheckBox*>("addVertices")->setChecked(true);
+    dialog.accept();
+    return -1;
+  });
+  script->AnswerMessage(QMessageBox::Ok);
+  ASSERT_TRUE(Launch(-2));
+  ASSERT_EQ(script->Messages().size(), 1u);
+  EXPECT_TRUE(script->Messages()[0].startsWith("等分点过多")) << script->Messages()[0].toStdString();
+  EXPECT_EQ(Live(pnt, kPointEntity), 0);
+  std::vector<D_DOT> v;
+  ASSERT_TRUE(BasReadLine(lin, shortLine, &v, nullptr));
+  EXPECT_EQ(v.size(), 2u);
+  EXPECT_TRUE(view->GetUndo().IsEmpty());
+}
+
 TEST_F(ClipBreakTest, TheBuiltModesAreInTheMenusWithTheSlashKeptInOneItem) {
   for (const int mode : {1, 2, 3, -2}) EXPECT_TRUE(Tools().Knows("CSecClipTool", mode)) << mode;
   const std::vector<cmd::MenuRow> rows = cmd::Menus().RowsOf(cmd::kMenuPlan);

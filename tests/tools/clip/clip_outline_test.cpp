@@ -187,6 +187,25 @@ TEST_F(ClipOutlineTest, TheClipDialogFollowsItsSwitchesAndRefusesAZeroDenominato
   EXPECT_TRUE(frame->isEnabled() && oldScale->isEnabled());
 }
 
+TEST_F(ClipOutlineTest, TheClipDialogRefusesADenominatorThatIsNotAWholeNumber) {
+  CClipParamDlg dialog;
+  dialog.findChild<QCheckBox*>("frame")->click();
+  dialog.findChild<QLineEdit*>("oldScale")->setText("10000");
+  for (const char* typed : {"1e308", "abc", "-1", "2000 m", "99999999999999999999"}) {
+    SCOPED_TRACE(typed);
+    dialog.findChild<QLineEdit*>("newScale")->setText(typed);
+    script->AnswerMessage(prompt::kAnswerOk);
+    dialog.setResult(QDialog::Rejected);
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+  }
+  EXPECT_EQ(script->Messages().size(), 5u);
+  dialog.findChild<QLineEdit*>("newScale")->setText(" 4000 ");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_DOUBLE_EQ(dialog.values().Factor(), 2.5);
+}
+
 // A project view: the project's files are clipped under their own names.
 class ClipProjectTest : public ClipOutlineTest {
  public:

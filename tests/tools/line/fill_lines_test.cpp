@@ -53,6 +53,16 @@ TEST(FillLines, OutlinesOfOneOrMoreRings) {
   EXPECT_TRUE(FillLines({square}, 0, 0).empty());
 }
 
+TEST(FillLines, ASpacingNeedingMoreThanAMillionRowsGivesNone) {
+  const Polyline square{{0, 0}, {100, 0}, {100, 100}, {0, 100}};
+  EXPECT_DOUBLE_EQ(FillRowCount({square}, 0, 10), 11);
+  EXPECT_GT(FillRowCount({square}, 0, 1e-5), kMostFillRows);
+  EXPECT_DOUBLE_EQ(FillRowCount({{{0, 0}, {1, 1}}}, 0, 1), 0);  // no ring of three vertices
+  EXPECT_TRUE(FillLines({square}, 0, 1e-5).empty());
+  EXPECT_TRUE(FillLines({square}, 1e12, 1e-9).empty());  // 10^11 rows: refused at once
+  EXPECT_TRUE(FillLines({square}, 0, 1e300).empty());   // one row, along the bottom edge
+}
+
 TEST(FillLines, TurnAndStretchFromTheFirstVertex) {
   const Polyline line{{1, 1}, {2, 2}, {3, 1}};
   EXPECT_DOUBLE_EQ(ChordAngleDegrees(line), 0);

@@ -157,6 +157,41 @@ TEST_F(LineToolTest, RegionsAreFilledByAllTheirRingsAsOneStep) {
   EXPECT_EQ(view->GetUndo().StepCount(), 1);
 }
 
+TEST_F(LineToolTest, AFillSpacingOfBillionsOfRowsIsRefusedAndChangesNothing) {
+  const int32_t outer = AddLine({{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}}, reg);
+  const int32_t region = BasAppendRegion(reg, std::vector<int32_t>{0, outer}, REG_INFO{});
+  Select(region, kRegionEntity, reg);
+  script->AnswerDialog(Typed({{"fillSpacing", "1e-9"}}));
+  script->AnswerMessage(QMessageBox::Ok);
+  ASSERT_TRUE(Launch(-2));
+  ASSERT_EQ(script->Messages().size(), 1u);
+  EXPECT_TRUE(script->Messages()[0].startsWith("填充线距离太小")) << script->Messages()[0].toStdString();
+  EXPECT_EQ(Live(lin, kLineEntity), 0);
+  EXPECT_TRUE(view->GetUndo().IsEmpty());
+}
+
+TEST_F(LineToolTest, TheSettingsRefuseCountsThatOnlyExhaustMemory) {
+  const struct {
+    const char* field;
+    const char* typed;
+  } rows[] = {{"contours", "2147483647"}, {"contours", "10001"}, {"vertexCount", "2000000000"}};
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.typed);
+    CContourParamDlg dialog;
+    dialog.findChild<QLineEdit*>(r.field)->setText(r.typed);
+    script->AnswerMessage(QMessageBox::Ok);
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(CurrentContourSettings().contours, 4);
+    EXPECT_EQ(CurrentContourSettings().vertexCount, 0);
+  }
+  EXPECT_EQ(script->Messages().size(), 3u);
+  CContourParamDlg dialog;
+  dialog.findChild<QLineEdit*>("contours")->setText("10000");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
 TEST_F(LineToolTest, TheTypedDirectionAndLengthTurnTheLineAndNoLengthIsRefused) {
   const int32_t line = AddLine({{100, 100}, {110, 110}, {120, 100}});
   Select(line);

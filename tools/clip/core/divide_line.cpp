@@ -62,10 +62,15 @@ Division DivideLine(const std::vector<D_DOT>& line, double step, int32_t parts, 
 }
 
 DivisionPlan PlanByDistance(double length, double distance) {
-  return {distance, static_cast<int32_t>(std::trunc(length / distance)) + 1};
+  const double parts = std::trunc(length / distance) + 1;
+  if (!(parts <= kMostDivisions)) return {distance, 0, true};
+  return {distance, static_cast<int32_t>(parts)};
 }
 
-DivisionPlan PlanByParts(double length, int32_t parts) { return {length / parts, parts}; }
+DivisionPlan PlanByParts(double length, int32_t parts) {
+  if (parts > kMostDivisions) return {length / parts, 0, true};
+  return {length / parts, parts};
+}
 
 RandomDraw ClockSeededDraw() {
   auto engine = std::make_shared<std::minstd_rand>(

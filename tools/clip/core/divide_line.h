@@ -28,11 +28,17 @@ struct Division {
 Division DivideLine(const std::vector<D_DOT>& line, double step, int32_t parts, int direction, double range,
                     const RandomDraw& draw);
 
+// The most division points one line may get: a distance of 1e-9 on a
+// kilometre would be 10^12 points (and overflows the count).
+inline constexpr int32_t kMostDivisions = 1'000'000;
+
 // parts and step of a division by distance d (trunc(L / d) + 1, d) or by a
-// number of parts n (n, L / n).
+// number of parts n (n, L / n). More than kMostDivisions parts give no parts
+// and `tooMany`.
 struct DivisionPlan {
   double step = 0;
   int32_t parts = 0;
+  bool tooMany = false;
 };
 DivisionPlan PlanByDistance(double length, double distance);
 DivisionPlan PlanByParts(double length, int32_t parts);

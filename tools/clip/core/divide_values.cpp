@@ -1,9 +1,12 @@
 #include "tools/clip/core/divide_values.h"
 
+#include "tools/clip/core/divide_line.h"
+
 namespace zv::tools {
 
 std::variant<DivideValues, DivideRefusal> CheckDivideValues(const DivideValues& v) {
   if (v.byDistance && !(v.distance > 0)) return DivideRefusal{"distance", "距离必须大于0！"};
+  if (!v.byDistance && v.parts > kMostDivisions) return DivideRefusal{"parts", "段数不能超过1000000！"};
   if (!v.byDistance && v.parts < 1) return DivideRefusal{"parts", "段数必须大于0！"};
   if (!(v.range >= 0)) return DivideRefusal{"range", "偏移范围不能小于0！"};
   return v;

@@ -22,8 +22,14 @@ struct ContourSettings {
 // The one set of values of the running program.
 ContourSettings& CurrentContourSettings();
 
+// Bounds of the typed counts: every contour holds the resampled vertices, so
+// larger values (2147483647 contours never ended) only exhaust memory.
+inline constexpr int32_t kMostContours = 10'000;
+inline constexpr int32_t kMostContourVertices = 1'000'000;
+
 // The refusal of OK, naming the field and saying why; none when the values
-// are sound: a fill spacing ≤ 0, or a vertex count below 0 or equal to 1.
+// are sound: a fill spacing ≤ 0, a vertex count below 0, equal to 1 or above
+// kMostContourVertices, more than kMostContours contours.
 struct ContourRefusal {
   const char* field;
   std::string message;

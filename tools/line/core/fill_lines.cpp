@@ -37,26 +37,48 @@ bool PieceInside(const std::vector<Polyline>& rings, double x1, double x2, doubl
   return InsideRings(rings, {x1 + (x2 - x1) / 4, y}) == 1 && InsideRings(rings, {x2 - (x2 - x1) / 4, y}) == 1;
 }
 
-}  // namespace
-
-std::vector<Polyline> FillLines(const std::vector<Polyline>& rings, double angleDegrees, double spacing) {
-  std::vector<Polyline> fills;
-  if (!(spacing > 0)) return fills;
-  const double angle = angleDegrees * kRadians;
-  std::vector<Polyline> turned;
+// The rings turned counter-clockwise by the angle, with their y extent.
+struct TurnedRings {
+  std::vector<Polyline> rings;
   double ymin = INFINITY, ymax = -INFINITY;
+};
+
+TurnedRings TurnRings(const std::vector<Polyline>& rings, double angle) {
+  TurnedRings out;
   for (const Polyline& ring : rings) {
     if (ring.size() < 3) continue;
     Polyline t;
     for (const D_DOT& p : ring) {
       t.push_back(Turn(p, angle, false));
-      ymin = std::min(ymin, t.back().y);
-      ymax = std::max(ymax, t.back().y);
+      out.ymin = std::min(out.ymin, t.back().y);
+      out.ymax = std::max(out.ymax, t.back().y);
     }
-    turned.push_back(std::move(t));
+    out.rings.push_back(std::move(t));
   }
-  if (turned.empty()) return fills;
-  const auto count = static_cast<long long>((ymax - ymin) / spacing) + 1;
+  return out;
+}
+
+double RowCount(const TurnedRings& t, double spacing) {
+  if (t.rings.empty()) return 0;
+  if (!(spacing > 0)) return INFINITY;
+  return std::floor((t.ymax - t.ymin) / spacing) + 1;
+}
+
+}  // namespace
+
+double FillRowCount(const std::vector<Polyline>& rings, double angleDegrees, double spacing) {
+  return RowCount(TurnRings(rings, angleDegrees * kRadians), spacing);
+}
+
+std::vector<Polyline> FillLines(const std::vector<Polyline>& rings, double angleDegrees, double spacing) {
+  std::vector<Polyline> fills;
+  const double angle = angleDegrees * kRadians;
+  const TurnedRings t = TurnRings(rings, angle);
+  const double rows = RowCount(t, spacing);
+  if (rows == 0 || !(rows <= kMostFillRows)) return fills;
+  const std::vector<Polyline>& turned = t.rings;
+  const double ymin = t.ymin;
+  const auto count = static_cast<long long>(rows);
   std::vector<double> xs, splits;
   for (long long i = 0; i < count; ++i) {
     const double y = ymin + static_cast<double>(i) * spacing;

@@ -20,8 +20,17 @@ using Polyline = std::vector<D_DOT>;
 // its quarter points) becomes one two-point line, turned back.
 // A line through a vertex where the outline passes from one side to the
 // other crosses once there; a touch at a vertex or a run along an edge
-// gives no piece. Empty for a spacing ≤ 0.
+// gives no piece. Empty for a spacing ≤ 0 or one that needs more than
+// kMostFillRows rows.
 std::vector<Polyline> FillLines(const std::vector<Polyline>& rings, double angleDegrees, double spacing);
+
+// The most rows one fill may cut: a spacing of 1e-9 across a map sheet would
+// be 10^11 rows, a fill that never ends and exhausts memory.
+inline constexpr double kMostFillRows = 1'000'000;
+
+// The rows a fill of `rings` at the angle and spacing cuts (0 for no ring of
+// three vertices; infinite for a spacing ≤ 0).
+double FillRowCount(const std::vector<Polyline>& rings, double angleDegrees, double spacing);
 
 // The direction of the chord from the first to the last vertex, in degrees.
 double ChordAngleDegrees(const Polyline& line);
