@@ -3,7 +3,7 @@
 // vertices; with "单独增加点" a sub-graph point marks each division and the
 // line's start, with the point parameters the user confirms. One undo step;
 // a distance that would cut a line into more than kMostDivisions parts is
-// refused before anything changes.
+// refused before anything changes, and lines of no length are left alone.
 #include "framework/prompts/prompts.h"
 #include "platform/editors/param_editor.h"
 #include "platform/view/gis_edit_view.h"
@@ -40,6 +40,9 @@ void CSecClipTool::DivideSelectedLines() {
     Planned p{e, {}, {}, {}};
     if (!BasReadLine(e.area, e.id, &p.vertices, &p.info) || p.vertices.empty()) continue;
     const double length = BasGetLineLength(e.area, e.id);
+    // A line of no length has nowhere to put its divisions: every point would
+    // fall on the same spot.
+    if (!(length > 0)) continue;
     p.plan = v.byDistance ? PlanByDistance(length, v.distance) : PlanByParts(length, v.parts);
     if (p.plan.tooMany) {
       prompt::Message(QString("等分点过多：线%1将超过%2段，未等分。").arg(e.id).arg(kMostDivisions), prompt::kIconWarning);
@@ -47,14 +50,21 @@ void CSecClipTool::DivideSelectedLines() {
     }
     planned.push_back(std::move(p));
   }
+  if (planned.empty()) {
+    if (!lines.empty()) prompt::Message("所选线长度为0，无法等分。", prompt::kIconWarning);
+    return;
+  }
   PNT_INFO pointInfo;
   BasGetDefaultPointParam(&pointInfo, 1);
   if (v.addPoints && EditPointParam(pointInfo, "编辑点参数", prompt::GetMainWnd()) == 1)
     BasSetDefaultPointParam(pointInfo);
   GisUndo& undo = m_pView->GetUndo();
   undo.BeginStep();
-  if (v.addVertices && !lines.empty())
-    undo.PushSelGraphics(lines.data(), static_cast<int32_t>(lines.size()), GisUndo::kChanged);
+  if (v.addVertices) {
+    std::vector<ENTITY_MSG> changed;
+    for (const Planned& p : planned) changed.push_back(p.entry);
+    undo.PushSelGraphics(changed.data(), static_cast<int32_t>(changed.size()), GisUndo::kChanged);
+  }
   const RandomDraw draw = ClockSeededDraw();
   std::vector<int32_t> points;
   for (const Planned& p : planned) {

@@ -149,6 +149,33 @@ TEST_F(ClipBreakTest, ADistanceGivingMoreThanAMillionPartsIsRefusedBeforeAnythin
   EXPECT_TRUE(view->GetUndo().IsEmpty());
 }
 
+TEST_F(ClipBreakTest, ALineOfNoLengthIsNotDividedIntoPointsOnOneSpot) {
+  const int32_t dot = AddLine({{20, 20}, {20, 20}});
+  Select(dot);
+  auto byParts = [](QDialog& dialog) {
+    dialog.findChild<QRadioButton*>("byParts")->click();
+    dialog.findChild<QLineEdit*>("parts")->setText("1000");
+    dialog.accept();
+    return -1;
+  };
+  script->AnswerDialog(byParts);
+  script->AnswerMessage(QMessageBox::Ok);
+  ASSERT_TRUE(Launch(-2));
+  EXPECT_EQ(script->Messages(), std::vector<QString>{"所选线长度为0，无法等分。"});
+  EXPECT_EQ(Live(pnt, kPointEntity), 0);
+  EXPECT_TRUE(view->GetUndo().IsEmpty());
+
+  // Beside a line with length, only that one is divided.
+  view->ClearPool();
+  const int32_t line = AddLine({{10, 10}, {40, 10}});
+  Select(dot);
+  Select(line);
+  script->AnswerDialog(byParts);
+  script->AnswerDialog([](QDialog&) { return QDialog::Accepted; });
+  ASSERT_TRUE(Launch(-2));
+  EXPECT_EQ(Live(pnt, kPointEntity), 1001);
+}
+
 TEST_F(ClipBreakTest, TheBuiltModesAreInTheMenusWithTheSlashKeptInOneItem) {
   for (const int mode : {1, 2, 3, -2}) EXPECT_TRUE(Tools().Knows("CSecClipTool", mode)) << mode;
   const std::vector<cmd::MenuRow> rows = cmd::Menus().RowsOf(cmd::kMenuPlan);
