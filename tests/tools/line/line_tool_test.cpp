@@ -170,11 +170,12 @@ TEST_F(LineToolTest, AFillSpacingOfBillionsOfRowsIsRefusedAndChangesNothing) {
   EXPECT_TRUE(view->GetUndo().IsEmpty());
 }
 
-TEST_F(LineToolTest, TheSettingsRefuseCountsThatOnlyExhaustMemory) {
+TEST_F(LineToolTest, TheSettingsRefuseCountsThatOnlyExhaustMemoryAndAnAngleThatIsNoNumber) {
   const struct {
     const char* field;
     const char* typed;
-  } rows[] = {{"contours", "2147483647"}, {"contours", "10001"}, {"vertexCount", "2000000000"}};
+  } rows[] = {{"contours", "2147483647"}, {"contours", "10001"}, {"vertexCount", "2000000000"},
+              {"fillAngle", "nan"},        {"fillAngle", "inf"}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.typed);
     CContourParamDlg dialog;
@@ -184,8 +185,9 @@ TEST_F(LineToolTest, TheSettingsRefuseCountsThatOnlyExhaustMemory) {
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(CurrentContourSettings().contours, 4);
     EXPECT_EQ(CurrentContourSettings().vertexCount, 0);
+    EXPECT_EQ(CurrentContourSettings().fillAngle, 20.0);
   }
-  EXPECT_EQ(script->Messages().size(), 3u);
+  EXPECT_EQ(script->Messages().size(), 5u);
   CContourParamDlg dialog;
   dialog.findChild<QLineEdit*>("contours")->setText("10000");
   dialog.accept();
