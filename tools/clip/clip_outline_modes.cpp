@@ -110,6 +110,10 @@ void CSecClipTool::DrawOutline() {
 
 void CSecClipTool::ClipFiles(const std::vector<std::vector<D_DOT>>& outline, const LIN_INFO& line) {
   if (outline.empty() || outline.front().size() < 4) return;
+  if (!OutlineEnclosesArea(outline)) {
+    prompt::Message("裁剪边界不围成面积，无法裁剪。", prompt::kIconWarning);
+    return;
+  }
   const auto* projectView = dynamic_cast<const CPrjEditView*>(m_pView);
   const MapProject* project = projectView ? projectView->GetProject() : nullptr;
   if (!project || PrjGetItemCount(project) == 0) {

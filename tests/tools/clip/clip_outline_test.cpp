@@ -187,6 +187,24 @@ TEST_F(ClipOutlineTest, TheClipDialogFollowsItsSwitchesAndRefusesAZeroDenominato
   EXPECT_TRUE(frame->isEnabled() && oldScale->isEnabled());
 }
 
+TEST_F(ClipOutlineTest, AnOutlineEnclosingNoAreaIsRefusedBeforeAnyDialog) {
+  AddText({50, 50}, "中");
+  ASSERT_TRUE(Launch(6));
+  for (const std::vector<D_DOT>& clicks :
+       {std::vector<D_DOT>{{10, 10}, {50, 50}, {90, 90}}, std::vector<D_DOT>{{30, 30}, {30, 30}, {30, 30}}}) {
+    for (const D_DOT& p : clicks) Click(p);
+    RightClick({0, 0});
+  }
+  EXPECT_EQ(script->Messages(), std::vector<QString>(2, "裁剪边界不围成面积，无法裁剪。"));
+  EXPECT_EQ(script->asked().size(), 2u);  // no folder or clip dialog
+  EXPECT_FALSE(fs::exists(Out()));
+  // A drawn figure-eight encloses its two lobes.
+  for (const D_DOT& p : {D_DOT{10, 10}, D_DOT{90, 90}, D_DOT{90, 10}, D_DOT{10, 90}}) Click(p);
+  AnswerDialogs(Out());
+  RightClick({0, 0});
+  EXPECT_EQ(PointTexts(Out() + "/未命名.wt"), std::vector<std::string>{"中"});
+}
+
 TEST_F(ClipOutlineTest, TheClipDialogRefusesADenominatorThatIsNotAWholeNumber) {
   CClipParamDlg dialog;
   dialog.findChild<QCheckBox*>("frame")->click();

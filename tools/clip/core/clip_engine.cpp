@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <filesystem>
 #include <set>
 #include <system_error>
@@ -101,6 +102,23 @@ std::string WriteProject(const ClipJob& job, const ClipPlan& plan) {
 }
 
 }  // namespace
+
+bool OutlineEnclosesArea(const std::vector<std::vector<D_DOT>>& outline) {
+  // Not the signed area: the two lobes of a drawn figure-eight cancel in it.
+  // A ring encloses area when its vertices do not all lie on one line.
+  for (const std::vector<D_DOT>& ring : outline) {
+    if (ring.empty()) continue;
+    const D_DOT& o = ring.front();
+    const auto apart = std::find_if(ring.begin(), ring.end(), [&](const D_DOT& p) { return p.x != o.x || p.y != o.y; });
+    if (apart == ring.end()) continue;
+    const double dx = apart->x - o.x, dy = apart->y - o.y;
+    for (const D_DOT& q : ring) {
+      const double cross = dx * (q.y - o.y) - dy * (q.x - o.x);
+      if (cross != 0 && std::isfinite(cross)) return true;
+    }
+  }
+  return false;
+}
 
 std::string ClippedProjectName(const std::string& projectFileName) {
   const std::size_t cut = projectFileName.size() >= 4 ? projectFileName.size() - 4 : 0;

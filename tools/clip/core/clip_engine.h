@@ -80,4 +80,9 @@ ClipOutcome RunClip(const ClipJob& job, const ClipPlan& plan);
 // "(CJ)" before the project name's ".mpj" (before its last four characters).
 std::string ClippedProjectName(const std::string& projectFileName);
 
+// Whether the outline's rings enclose any area: clicks on one spot or along
+// one line make an outline that clips nothing inside (or fails in GEOS) and
+// everything outside.
+bool OutlineEnclosesArea(const std::vector<std::vector<D_DOT>>& outline);
+
 }  // namespace zv::tools
