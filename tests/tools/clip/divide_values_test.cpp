@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "tools/clip/core/divide_line.h"
 
 namespace zv::tools {
@@ -20,6 +22,8 @@ TEST(DivideValues, TheChecksOfOk) {
       {"distance 0 is fine by number", {.byDistance = false, .distance = 0, .parts = 3}, nullptr},
       {"no parts", {.byDistance = false, .parts = 0}, "parts"},
       {"negative range", {.range = -0.5}, "range"},
+      {"infinite range", {.range = INFINITY}, "range"},
+      {"huge but finite range", {.range = 1e308}, nullptr},
       {"a million parts", {.byDistance = false, .parts = kMostDivisions}, nullptr},
       {"more than a million parts", {.byDistance = false, .parts = kMostDivisions + 1}, "parts"},
   };

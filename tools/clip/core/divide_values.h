@@ -24,7 +24,8 @@ struct DivideRefusal {
 };
 
 // The values, or the first bad one: a distance ≤ 0 (by distance), fewer than
-// one part or more than kMostDivisions (by number), a negative offset range.
+// one part or more than kMostDivisions (by number), a negative or infinite
+// offset range.
 std::variant<DivideValues, DivideRefusal> CheckDivideValues(const DivideValues& values);
 
 }  // namespace zv::tools
