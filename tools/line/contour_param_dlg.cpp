@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
 
 #include "framework/prompts/ok_cancel_buttons.h"
 #include "framework/prompts/prompts.h"
@@ -22,7 +24,11 @@ QLineEdit* Edit(QWidget* parent, const char* name) {
 }
 
 QString Real(double value) { return QString::fromStdString(num::Format("%g", value)); }
-int Whole(const QLineEdit* edit) { return num::ParseInt(edit->text().toStdString()); }
+// Held at the int32 ends, so "4294967300" is refused as too many rather than wrapped to 4.
+int Whole(const QLineEdit* edit) {
+  const long value = num::ParseLong(edit->text().toStdString());
+  return static_cast<int>(std::clamp<long>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
 double Number(const QLineEdit* edit) { return num::ParseDouble(edit->text().toStdString()); }
 
 }  // namespace

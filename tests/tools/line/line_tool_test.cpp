@@ -170,12 +170,13 @@ TEST_F(LineToolTest, AFillSpacingOfBillionsOfRowsIsRefusedAndChangesNothing) {
   EXPECT_TRUE(view->GetUndo().IsEmpty());
 }
 
-TEST_F(LineToolTest, TheSettingsRefuseCountsThatOnlyExhaustMemoryAndAnAngleThatIsNoNumber) {
+TEST_F(LineToolTest, TheSettingsRefuseCountsThatOnlyExhaustMemoryAnAngleThatIsNoNumberAndALayerOutOfRange) {
   const struct {
     const char* field;
     const char* typed;
   } rows[] = {{"contours", "2147483647"}, {"contours", "10001"}, {"vertexCount", "2000000000"},
-              {"fillAngle", "nan"},        {"fillAngle", "inf"}};
+              {"fillAngle", "nan"},        {"fillAngle", "inf"},   {"contours", "4294967300"},
+              {"layer", "40000"}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.typed);
     CContourParamDlg dialog;
@@ -186,8 +187,9 @@ TEST_F(LineToolTest, TheSettingsRefuseCountsThatOnlyExhaustMemoryAndAnAngleThatI
     EXPECT_EQ(CurrentContourSettings().contours, 4);
     EXPECT_EQ(CurrentContourSettings().vertexCount, 0);
     EXPECT_EQ(CurrentContourSettings().fillAngle, 20.0);
+    EXPECT_EQ(CurrentContourSettings().layer, 9);
   }
-  EXPECT_EQ(script->Messages().size(), 5u);
+  EXPECT_EQ(script->Messages().size(), 7u);
   CContourParamDlg dialog;
   dialog.findChild<QLineEdit*>("contours")->setText("10000");
   dialog.accept();

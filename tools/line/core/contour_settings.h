@@ -28,7 +28,8 @@ inline constexpr int32_t kMostContours = 10'000;
 inline constexpr int32_t kMostContourVertices = 1'000'000;
 
 // The refusal of OK, naming the field and saying why; none when the values
-// are sound: a fill spacing ≤ 0, a fill angle that is not a finite number
+// are sound: a layer that does not fit the line record's 16-bit field, a
+// fill spacing ≤ 0, a fill angle that is not a finite number
 // ("nan" turned every outline into nothing), a vertex count below 0, equal
 // to 1 or above kMostContourVertices, more than kMostContours contours.
 struct ContourRefusal {
