@@ -1,10 +1,12 @@
 #include "framework/text/numbers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <locale.h>
 
 namespace zv::num {
@@ -73,6 +75,11 @@ std::string FormatInt(long value) { return Format("%ld", value); }
 std::string FormatFixed(double value, int decimals) { return Format("%.*f", decimals, value); }
 
 int ParseInt(std::string_view text) { return static_cast<int>(ParseLong(text)); }
+
+int ParseIntHeld(std::string_view text) {
+  return static_cast<int>(
+      std::clamp<long>(ParseLong(text), std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
 
 long ParseLong(std::string_view text) {
   return WithTerminated(text, [](const char* s) { return strtol_l(s, nullptr, 10, CLocale()); });

@@ -19,6 +19,9 @@ std::string FormatFixed(double value, int decimals = 6);
 // atoi/atol/atof in the C locale: leading blanks are skipped, the longest
 // leading number is taken, and text that starts with no number gives 0.
 int ParseInt(std::string_view text);
+// ParseLong held at the int32 ends: a count typed past the range reads as
+// the largest (so a check refuses it) instead of wrapping ("4294967300" → 4).
+int ParseIntHeld(std::string_view text);
 long ParseLong(std::string_view text);
 double ParseDouble(std::string_view text);
 

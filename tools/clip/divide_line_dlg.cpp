@@ -73,7 +73,7 @@ void CDivideLineDlg::SetByDistance(bool byDistance) {
 void CDivideLineDlg::accept() {
   DivideValues v = values_;
   v.distance = num::ParseDouble(distance_->text().toStdString());
-  v.parts = num::ParseInt(parts_->text().toStdString());
+  v.parts = num::ParseIntHeld(parts_->text().toStdString());
   v.range = num::ParseDouble(range_->text().toStdString());
   v.direction = direction_->currentIndex();
   v.addVertices = addVertices_->isChecked();

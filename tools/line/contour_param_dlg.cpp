@@ -5,8 +5,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <limits>
 
 #include "framework/prompts/ok_cancel_buttons.h"
 #include "framework/prompts/prompts.h"
@@ -24,11 +22,7 @@ QLineEdit* Edit(QWidget* parent, const char* name) {
 }
 
 QString Real(double value) { return QString::fromStdString(num::Format("%g", value)); }
-// Held at the int32 ends, so "4294967300" is refused as too many rather than wrapped to 4.
-int Whole(const QLineEdit* edit) {
-  const long value = num::ParseLong(edit->text().toStdString());
-  return static_cast<int>(std::clamp<long>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
+int Whole(const QLineEdit* edit) { return num::ParseIntHeld(edit->text().toStdString()); }
 double Number(const QLineEdit* edit) { return num::ParseDouble(edit->text().toStdString()); }
 
 }  // namespace

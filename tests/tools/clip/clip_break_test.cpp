@@ -147,6 +147,18 @@ TEST_F(ClipBreakTest, ADistanceGivingMoreThanAMillionPartsIsRefusedBeforeAnythin
   ASSERT_TRUE(BasReadLine(lin, shortLine, &v, nullptr));
   EXPECT_EQ(v.size(), 2u);
   EXPECT_TRUE(view->GetUndo().IsEmpty());
+
+  // By number, a count past the int32 range is refused rather than wrapped to 4.
+  script->AnswerDialog([](QDialog& dialog) {
+    dialog.findChild<QRadioButton*>("byParts")->click();
+    dialog.findChild<QLineEdit*>("parts")->setText("4294967300");
+    dialog.accept();
+    return -1;
+  });
+  script->AnswerMessage(QMessageBox::Ok);
+  ASSERT_TRUE(Launch(-2));
+  EXPECT_EQ(script->Messages().back(), "段数不能超过1000000！");
+  EXPECT_EQ(Live(pnt, kPointEntity), 0);
 }
 
 TEST_F(ClipBreakTest, ALineOfNoLengthIsNotDividedIntoPointsOnOneSpot) {
