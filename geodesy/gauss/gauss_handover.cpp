@@ -15,7 +15,17 @@ std::vector<HandedOverPoint> HandedOverPoints(const GaussRows& rows) {
 
 bool PlaceHandedOverPoints(const HandOver& handOver, WorkAreaHandle pointArea, WorkAreaHandle lineArea, GisUndo& undo) {
   if (handOver.scale <= 0 || BasGetWorkAreaType(pointArea) != kPointArea) return false;
-  if (!EnsureField(pointArea, kPointEntity, {.name = kNameField, .type = kFieldString, .length = 20})) return false;
+  // The name field may be new to the area: the step holds the structure as
+  // it was, so that undo takes the field back with the points.
+  CATT_STRU structure;
+  const bool addsField = !BasReadAttributeStructure(pointArea, kPointEntity, &structure) ||
+                         BasFindField(structure, kNameField) < 0;
+  undo.BeginStep();
+  if (addsField) undo.PushStructure(pointArea, kPointEntity);
+  if (!EnsureField(pointArea, kPointEntity, {.name = kNameField, .type = kFieldString, .length = 20})) {
+    undo.EndStep();
+    return false;
+  }
   PNT_INFO symbol;
   BasGetDefaultPointParam(&symbol, 1);
   if (handOver.subgraph > 0) symbol.setSymbolNumber(handOver.subgraph);
@@ -39,7 +49,6 @@ bool PlaceHandedOverPoints(const HandOver& handOver, WorkAreaHandle pointArea, W
   }
   BasEndBatch(pointArea);
 
-  undo.BeginStep();
   if (!pointIds.empty()) undo.PushList(pointArea, kPointEntity, pointIds, GisUndo::kAppended);
   if (handOver.drawLine && positions.size() > 1 && BasGetWorkAreaType(lineArea) == kLineArea) {
     if (handOver.closeLine) positions.push_back(positions.front());

@@ -62,6 +62,10 @@ TEST_F(GaussHandOver, PointsWithTheirNamesTextsAndAClosedLineAsOneUndoStep) {
   BasGetPointCount(points_, &live, &bound);
   EXPECT_EQ(live, 1);
   EXPECT_NE(BasIsWorkAreaEmpty(lines_), 0);
+  CATT_STRU structure;
+  ASSERT_EQ(BasReadAttributeStructure(points_, kPointEntity, &structure), 1);
+  EXPECT_LT(BasFindField(structure, "点号"), 0) << "undo takes the added name field back";
+  EXPECT_EQ(Field(old, "备注"), "旧点");
 }
 
 TEST_F(GaussHandOver, AnOpenLineOnlyWhenAskedAndABadScaleIsRefused) {
