@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "annotation/core/ring_clipper.h"
 #include "panels/core/hatch_geometry.h"
 
 namespace zv::annot {
@@ -160,8 +161,9 @@ panels::HatchOutcome MapHatchFamilies(const std::vector<panels::HatchFamily>& fa
   }
   LIN_INFO dotInfo = info;
   dotInfo.setWidth(panels::kHatchDotWidth);
+  RingClipper clipper(rings);
   GenerateMapHatchSegments(families, rings, options, [&](const D_DOT& a, const D_DOT& b, bool dot) {
-    for (const Segment& s : StretchesInside(rings, a, b))
+    for (const Segment& s : clipper.Stretches(a, b))
       if (Finite(s.first) && Finite(s.second)) sink.Line({s.first, s.second}, dot ? dotInfo : info);
   });
   return outcome;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/segment_tests.h"
 #include "panels/core/hatch_geometry.h"
 #include "platform/data/geometry.h"
 
@@ -29,8 +30,6 @@ Ring ClosedRing(std::vector<D_DOT> vertices) {
 
 namespace {
 
-enum class RingSide { kOutside, kInside, kOn };
-
 RingSide SideOfRings(const Rings& rings, const D_DOT& p) {
   bool inside = false;
   for (const Ring& ring : rings) {
@@ -43,37 +42,22 @@ RingSide SideOfRings(const Rings& rings, const D_DOT& p) {
   return inside ? RingSide::kInside : RingSide::kOutside;
 }
 
-using Along = std::vector<std::pair<double, D_DOT>>;  // points of a-b by their parameter
-
-// The points where a-b may pass between inside and outside: its ends, its
-// crossings with the rings and, with `vertices`, the ring vertices on it.
-Along SplitPoints(const Rings& rings, const D_DOT& a, const D_DOT& b, bool vertices) {
+void AddSplit(Along& along, const D_DOT& a, const D_DOT& b, const D_DOT& p) {
   const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
-  Along along = {{0.0, a}, {1.0, b}};
-  const auto split = [&](const D_DOT& p) {
-    const double t = ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2;
-    if (t > 0 && t < 1) along.push_back({t, p});
-  };
-  for (const Ring& ring : rings) {
-    for (const panels::EdgeCrossing& c : panels::OutlineCrossings(ring, a, b)) split(c.point);
-    if (!vertices) continue;
-    const double tolerance = BasPolygonOnTolerance(ring.data(), static_cast<int32_t>(ring.size()));
-    for (const D_DOT& v : ring)
-      if (BasPointToSegmentDistance(v, a, b) <= tolerance) split(v);
-  }
-  std::sort(along.begin(), along.end(), [](const auto& l, const auto& r) { return l.first < r.first; });
-  return along;
+  const double t = ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2;
+  if (t > 0 && t < 1) along.push_back({t, p});
 }
 
 // The pieces between the split points whose midpoints are inside or on;
 // `onlyOn` tells whether a piece was kept for lying on a ring.
-std::vector<Segment> PiecesInside(const Rings& rings, const Along& along, bool* onlyOn) {
+std::vector<Segment> PiecesInside(const std::function<RingSide(const D_DOT&)>& sideOf, const Along& along,
+                                  bool* onlyOn) {
   std::vector<Segment> out;
   for (std::size_t i = 0; i + 1 < along.size(); ++i) {
     const D_DOT& p = along[i].second;
     const D_DOT& q = along[i + 1].second;
     if (p.x == q.x && p.y == q.y) continue;
-    const RingSide side = SideOfRings(rings, {(p.x + q.x) / 2, (p.y + q.y) / 2});
+    const RingSide side = sideOf({(p.x + q.x) / 2, (p.y + q.y) / 2});
     if (side == RingSide::kOutside) continue;
     if (side == RingSide::kOn && onlyOn) *onlyOn = true;
     // A stretch continuing the last one (a crossing at a shared vertex)
@@ -86,20 +70,50 @@ std::vector<Segment> PiecesInside(const Rings& rings, const Along& along, bool* 
   return out;
 }
 
+Along Sorted(Along along) {
+  std::sort(along.begin(), along.end(), [](const auto& l, const auto& r) { return l.first < r.first; });
+  return along;
+}
+
 }  // namespace
+
+void AddEdgeCrossing(Along& along, const Ring& ring, std::size_t i, const D_DOT& a, const D_DOT& b) {
+  const D_DOT& p = ring[i - 1];
+  const D_DOT& q = ring[i];
+  if (IntersectSegments(a.x, a.y, b.x, b.y, p.x, p.y, q.x, q.y) == kNoCrossing) return;
+  AddSplit(along, a, b, panels::SegmentCrossingPoint(a, b, p, q));
+}
+
+void AddVertexOn(Along& along, const D_DOT& v, double tolerance, const D_DOT& a, const D_DOT& b) {
+  if (BasPointToSegmentDistance(v, a, b) <= tolerance) AddSplit(along, a, b, v);
+}
 
 bool InsideOrOnRings(const Rings& rings, const D_DOT& p) { return SideOfRings(rings, p) != RingSide::kOutside; }
 
-std::vector<Segment> StretchesInside(const Rings& rings, const D_DOT& a, const D_DOT& b) {
+std::vector<Segment> StretchesBySearch(const D_DOT& a, const D_DOT& b, const StretchSearch& search) {
   const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
   if (!(len2 > 0) || !std::isfinite(len2)) return {};
   bool onlyOn = false;
-  std::vector<Segment> out = PiecesInside(rings, SplitPoints(rings, a, b, false), &onlyOn);
+  std::vector<Segment> out = PiecesInside(search.side, Sorted(search.splits(false)), &onlyOn);
   // A piece kept for lying on a ring may run past a ring vertex that no
   // edge crosses (a ring shrunk to a point, the tip of a spike drawn out
   // and back) and out of the region: split at the vertices on a-b too.
-  if (onlyOn) out = PiecesInside(rings, SplitPoints(rings, a, b, true), nullptr);
+  if (onlyOn) out = PiecesInside(search.side, Sorted(search.splits(true)), nullptr);
   return out;
+}
+
+std::vector<Segment> StretchesInside(const Rings& rings, const D_DOT& a, const D_DOT& b) {
+  const auto splits = [&](bool vertices) {
+    Along along = {{0.0, a}, {1.0, b}};
+    for (const Ring& ring : rings) {
+      for (std::size_t i = 1; i < ring.size(); ++i) AddEdgeCrossing(along, ring, i, a, b);
+      if (!vertices) continue;
+      const double tolerance = BasPolygonOnTolerance(ring.data(), static_cast<int32_t>(ring.size()));
+      for (const D_DOT& v : ring) AddVertexOn(along, v, tolerance, a, b);
+    }
+    return along;
+  };
+  return StretchesBySearch(a, b, {splits, [&](const D_DOT& p) { return SideOfRings(rings, p); }});
 }
 
 D_RECT RotatedRingsBox(const Rings& rings, double angle) {

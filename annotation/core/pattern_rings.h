@@ -8,6 +8,7 @@
 // ring set; pieces of zero length are never returned.
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -30,8 +31,27 @@ Ring ClosedRing(std::vector<D_DOT> vertices);
 // Inside or on any ring, counting insides by the even-odd rule.
 bool InsideOrOnRings(const Rings& rings, const D_DOT& p);
 
-// The pieces of a-b that lie inside or on the rings, in order from a.
+// The pieces of a-b that lie inside or on the rings, in order from a: the
+// plain walk over every edge (ring_clipper.h gives the same pieces faster
+// for many segments over one ring set).
 std::vector<Segment> StretchesInside(const Rings& rings, const D_DOT& a, const D_DOT& b);
+
+// The walk behind StretchesInside, whatever search over the edges feeds it.
+enum class RingSide { kOutside, kInside, kOn };
+using Along = std::vector<std::pair<double, D_DOT>>;  // points of a-b by their parameter
+struct StretchSearch {
+  // a-b's ends, its crossings with the rings and, with `vertices`, the ring
+  // vertices on it, in ring order and within a ring crossings (by edge)
+  // before vertices; unsorted.
+  std::function<Along(bool vertices)> splits;
+  std::function<RingSide(const D_DOT&)> side;
+};
+std::vector<Segment> StretchesBySearch(const D_DOT& a, const D_DOT& b, const StretchSearch& search);
+
+// The split points one ring adds to a-b: the crossing with its edge from
+// vertex i − 1 to i (0 < i < size), and vertex k when within `tolerance`.
+void AddEdgeCrossing(Along& along, const Ring& ring, std::size_t i, const D_DOT& a, const D_DOT& b);
+void AddVertexOn(Along& along, const D_DOT& v, double tolerance, const D_DOT& a, const D_DOT& b);
 
 // Each vertex of every ring turned by minus `angle` (radians) about the
 // origin; the box of the result. An empty set gives a zero box.
