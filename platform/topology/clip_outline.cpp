@@ -110,6 +110,10 @@ bool ClipOutline::MayCover(const D_RECT& box, double tolerance) const {
          box.ymax >= envelope_.ymin - tolerance && box.ymin <= envelope_.ymax + tolerance;
 }
 
+bool ClipOutline::Meets(const GEOSGeometry* g) const {
+  return GEOSPreparedIntersects_r(context_->get(), prepared_, g) != 0;
+}
+
 bool ClipOutline::Covers(const D_DOT& p, double tolerance) const {
   if (!MayCover({p.x, p.y, p.x, p.y}, std::max(tolerance, 0.0))) return false;
   // A few edges are read directly: near an edge (on it included), else

@@ -39,6 +39,9 @@ void ClipRegion(const topo::GeosContext& c, const topo::ClipOutline& shape, Work
   if (!BasGetRegionRings(source, id, &rings)) return;
   topo::Geom polygon = topo::MakePolygon(c, rings);
   if (!polygon) return;
+  // A region in the outline's box but clear of its area (a tile beyond a
+  // round outline's edge) needs no overlay with every outline edge.
+  if (shape.keepInside() && !shape.Meets(polygon.get())) return;
   topo::Geom clipped = topo::Own(c, shape.keepInside() ? GEOSIntersection_r(c.get(), polygon.get(), shape.shape())
                                                        : GEOSDifference_r(c.get(), polygon.get(), shape.shape()));
   if (!clipped) return;
