@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "annotation/core/area_ids.h"
 #include "annotation/core/pattern_tag.h"
+#include "annotation/core/ring_clipper.h"
 #include "panels/core/hatch_engine.h"
 #include "panels/core/hatch_geometry.h"
 #include "platform/topology/topology.h"
@@ -25,9 +27,11 @@ bool Finite(const D_DOT& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 class LibraryGrid {
  public:
   LibraryGrid(const HatchSettings& s, const Rings& rings, bool fanAllowed)
-      : rings_(rings), angle_(s.Turn() * kDegree), sx_(s.scaleX), sy_(s.scaleY) {
-    MoveRotateRings(rings_, 0, 0, angle_);
-    box_ = RotatedRingsBox(rings_, 0);
+      : angle_(s.Turn() * kDegree), sx_(s.scaleX), sy_(s.scaleY) {
+    Rings turned = rings;
+    MoveRotateRings(turned, 0, 0, angle_);
+    box_ = RotatedRingsBox(turned, 0);
+    inside_.emplace(std::move(turned));
     const double width = box_.xmax - box_.xmin, height = box_.ymax - box_.ymin;
     cols_ = std::trunc(width / sx_) + 1;
     rows_ = std::trunc(height / sy_) + 1;
@@ -63,7 +67,7 @@ class LibraryGrid {
     for (D_DOT& p : points) p = Back(p);
     return points;
   }
-  bool In(const D_DOT& p) const { return InsideOrOnRings(rings_, p); }
+  bool In(const D_DOT& p) const { return inside_->InsideOrOn(p); }
 
  private:
   D_DOT Fan(D_DOT p) const {
@@ -73,7 +77,9 @@ class LibraryGrid {
     return p;
   }
 
-  Rings rings_;
+  // Asked once per cell of a point element: a large outline would cost
+  // every edge for each.
+  std::optional<RingClipper> inside_;
   double angle_, sx_, sy_;
   D_RECT box_{};
   double cols_ = 0, rows_ = 0, extra_ = 0, fan_ = 0;
