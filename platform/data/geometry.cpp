@@ -54,6 +54,13 @@ bool Within(const D_DOT& a, const D_DOT& b, const D_DOT& p) {
   return std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
          p.y <= std::max(a.y, b.y);
 }
+// Whether p lies within `reach` of the box of a-b. Farther off, its distance
+// from a-b, far dearer to compute, exceeds half of `reach` whatever the
+// rounding.
+bool NearBox(const D_DOT& a, const D_DOT& b, const D_DOT& p, double reach) {
+  return std::min(a.x, b.x) - reach <= p.x && p.x <= std::max(a.x, b.x) + reach && std::min(a.y, b.y) - reach <= p.y &&
+         p.y <= std::max(a.y, b.y) + reach;
+}
 }  // namespace
 
 int BasSegmentIntersection(const D_DOT& a1, const D_DOT& a2, const D_DOT& b1, const D_DOT& b2, D_DOT* at) {
@@ -103,7 +110,7 @@ int BasPointInPolygon(const D_DOT* vertices, int32_t count, const D_DOT& p) {
   for (int32_t i = 0, j = count - 1; i < count; j = i++) {
     const D_DOT& a = vertices[j];
     const D_DOT& b = vertices[i];
-    if (BasPointToSegmentDistance(p, a, b) <= tolerance) return 2;
+    if (NearBox(a, b, p, 2 * tolerance) && BasPointToSegmentDistance(p, a, b) <= tolerance) return 2;
     if ((b.y > p.y) != (a.y > p.y) && p.x < (a.x - b.x) * (p.y - b.y) / (a.y - b.y) + b.x) inside = !inside;
   }
   return inside ? 1 : 0;
