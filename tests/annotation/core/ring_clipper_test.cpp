@@ -30,6 +30,17 @@ Ring Star(double cx, double cy, double r, int points) {
   return ring;
 }
 
+// A wavy outline of many vertices, so each line crosses it many times.
+Ring Wavy(double cx, double cy, double r, int n, bool clockwise) {
+  Ring ring;
+  for (int i = 0; i <= n; ++i) {
+    const double a = 2 * std::numbers::pi * (clockwise ? n - i : i) / n, rr = r * (1 + 0.1 * std::sin(23 * a));
+    ring.push_back({cx + rr * std::cos(a), cy + rr * std::sin(a)});
+  }
+  ring.back() = ring.front();
+  return ring;
+}
+
 // Segments through the rings' box: lines at several angles spaced so that
 // many pass through vertices and along edges, their dashes, and segments
 // ending on vertices.
@@ -72,6 +83,8 @@ TEST(RingClipper, GivesThePiecesAndSidesOfThePlainWalk) {
       {"horizontal steps", {{{0, 0}, {3, 0}, {3, 1}, {5, 1}, {5, 0}, {8, 0}, {8, 3}, {5, 3}, {5, 2}, {3, 2}, {3, 3}, {0, 3}, {0, 0}}}},
       {"open ring and a two-vertex ring", {{{0, 0}, {6, 0}, {6, 6}, {0, 6}}, {{1, 1}, {5, 5}}}},
       {"holes far from the origin", Moved(holed, 5e5, 35e5)},
+      {"wavy outline of 400 vertices with holes, far from the origin",
+       {Wavy(5e5, 35e5, 50, 400, false), Wavy(5e5 - 20, 35e5, 8, 40, true), Wavy(5e5 + 20, 35e5 + 5, 6, 40, true)}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
