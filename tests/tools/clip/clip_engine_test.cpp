@@ -321,6 +321,9 @@ TEST_F(ClipEngineTest, NothingIsOverwrittenOrHalfReported) {
   EXPECT_NE(outcome.error.find("points.wt"), std::string::npos);
   EXPECT_EQ(outcome.projectPath, "");
   EXPECT_FALSE(fs::exists(plan.projectPath));
+  // The copies written before the failure go with it; a file that was there stays.
+  EXPECT_FALSE(fs::exists(plan.targets[0])) << plan.targets[0];
+  EXPECT_TRUE(fs::is_regular_file(plan.targets[3]));
 }
 
 TEST(ClipNaming, ProjectNamesAndRounding) {

@@ -101,6 +101,20 @@ std::string WriteProject(const ClipJob& job, const ClipPlan& plan) {
   return error;
 }
 
+// A clip that stops part way leaves the folder as it found it: the files it
+// created are removed, so no copies lie there without their project. Files
+// that were there before (the user agreed to replace them) stay.
+void RemoveNewFiles(const ClipPlan& plan) {
+  std::error_code ec;
+  const auto remove = [&](const std::string& path) {
+    if (std::find(plan.existing.begin(), plan.existing.end(), path) == plan.existing.end() && fs::is_regular_file(path, ec))
+      fs::remove(path, ec);
+  };
+  for (const std::vector<std::string>* list : {&plan.targets, &plan.frames})
+    for (const std::string& path : *list) remove(path);
+  remove(plan.projectPath);
+}
+
 }  // namespace
 
 bool OutlineEnclosesArea(const std::vector<std::vector<D_DOT>>& outline) {
@@ -172,7 +186,10 @@ ClipOutcome RunClip(const ClipJob& job, const ClipPlan& plan) {
                                    {plan.frames[0], plan.frames[1], plan.frames[2]});
   }
   if (outcome.error.empty()) outcome.error = WriteProject(job, plan);
-  if (outcome.error.empty()) outcome.projectPath = plan.projectPath;
+  if (outcome.error.empty())
+    outcome.projectPath = plan.projectPath;
+  else
+    RemoveNewFiles(plan);
   return outcome;
 }
 
