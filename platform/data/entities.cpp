@@ -25,8 +25,10 @@ int32_t AppendSlot(WorkArea& area, int entityType, Store& store, Slot slot) {
   const int32_t id = store.bound() - 1;
   // The order keeps deleted ids until it grows well past the live ones.
   if (store.order.size() > 2 * static_cast<std::size_t>(store.live) + 64)
-    std::erase_if(store.order, [&store](int32_t old) { return !store.IsLive(old); });
-  store.order.push_back(id);
+    store.RewriteOrder([&store](std::vector<int32_t>& order) {
+      std::erase_if(order, [&store](int32_t old) { return !store.IsLive(old); });
+    });
+  store.PushOrder(id);
   detail::InitRecord(area, entityType, id);
   detail::NoteChange(area, entityType, ChangeKind::Appended, {id});
   return id;
@@ -48,10 +50,7 @@ bool PointTextFits(std::string_view text) {
 // Marks the slot deleted; the caller tells of it.
 template <class Store>
 bool DropSlot(Store& store, int32_t id) {
-  auto* slot = store.Live(id);
-  if (!slot) return false;
-  *slot = {};
-  --store.live;
+  if (!store.Drop(id)) return false;
   if (static_cast<std::size_t>(id) < store.records.size() && !store.records[static_cast<std::size_t>(id)].empty())
     store.records[static_cast<std::size_t>(id)][0] = 0;
   return true;
@@ -255,19 +254,21 @@ namespace {
 // `index` among the live ids now, or last.
 template <class Store>
 void PlaceInOrder(Store& store, int32_t id, int64_t index) {
-  std::erase(store.order, id);
-  auto at = store.order.end();
-  if (index >= 0) {
-    int64_t seen = 0;
-    for (auto it = store.order.begin(); it != store.order.end(); ++it) {
-      if (!store.IsLive(*it)) continue;
-      if (seen++ == index) {
-        at = it;
-        break;
+  store.RewriteOrder([&](std::vector<int32_t>& order) {
+    std::erase(order, id);
+    auto at = order.end();
+    if (index >= 0) {
+      int64_t seen = 0;
+      for (auto it = order.begin(); it != order.end(); ++it) {
+        if (!store.IsLive(*it)) continue;
+        if (seen++ == index) {
+          at = it;
+          break;
+        }
       }
     }
-  }
-  store.order.insert(at, id);
+    order.insert(at, id);
+  });
 }
 
 template <class Store, class Slot>

@@ -89,6 +89,53 @@ int BasGetRegionRect(WorkAreaHandle handle, int32_t id, D_RECT* rect) {
   return 1;
 }
 
+namespace detail {
+namespace {
+
+bool LineBox(const WorkArea& area, int32_t id, D_RECT* box) {
+  const LineSlot* slot = area.lines.Live(id);
+  return slot && BasVerticesRect(slot->vertices.data(), static_cast<int32_t>(slot->vertices.size()), box);
+}
+
+void BuildLineBoxes(WorkArea& area) {
+  std::vector<std::pair<int32_t, D_RECT>> boxes;
+  boxes.reserve(static_cast<std::size_t>(area.lines.live));
+  D_RECT extent{};
+  for (int32_t id = 1; id < area.lines.bound(); ++id) {
+    D_RECT box;
+    if (!LineBox(area, id, &box)) continue;
+    if (boxes.empty()) extent = box; else UniteRect(extent, box);
+    boxes.emplace_back(id, box);
+  }
+  area.lineBoxes.Start(extent, static_cast<int32_t>(boxes.size()));
+  for (const auto& [id, box] : boxes) area.lineBoxes.Put(id, box);
+}
+
+}  // namespace
+
+void KeepLineBoxes(WorkArea& area, ChangeKind kind, const std::vector<int32_t>& ids) {
+  if (!area.lineBoxes.Built()) return;
+  if (kind == ChangeKind::Cleared) {
+    area.lineBoxes.Drop();
+    return;
+  }
+  if (kind != ChangeKind::Appended && kind != ChangeKind::Updated && kind != ChangeKind::Deleted) return;
+  for (int32_t id : ids) {
+    D_RECT box;
+    if (LineBox(area, id, &box)) area.lineBoxes.Put(id, box); else area.lineBoxes.Remove(id);
+  }
+}
+
+}  // namespace detail
+
+int BasGetLinesMeetingRect(WorkAreaHandle handle, const D_RECT& rect, std::vector<int32_t>* ids) {
+  WorkArea* area = FindArea(handle);
+  if (!area || !area->HoldsLines() || !ids) return 0;
+  if (!area->lineBoxes.Built() || area->lineBoxes.WantsRebuild()) detail::BuildLineBoxes(*area);
+  *ids = area->lineBoxes.Meeting(rect);
+  return 1;
+}
+
 int BasGetWorkAreaRect(WorkAreaHandle handle, D_RECT* rect) {
   WorkArea* area = FindArea(handle);
   if (!area || !rect) return 0;

@@ -46,7 +46,7 @@ bool MoveInOrder(WorkAreaHandle handle, int entityType, const std::vector<int32_
     } else {
       std::stable_partition(order.begin(), order.end(), [&](int32_t id) { return !stays(id); });
     }
-    store.order = std::move(order);
+    store.RewriteOrder([&order](std::vector<int32_t>& stored) { stored = std::move(order); });
     detail::NoteChange(*area, entityType, ChangeKind::Reordered, std::vector<int32_t>(moving.begin(), moving.end()));
     return true;
   });
@@ -95,6 +95,12 @@ std::vector<int32_t> BasGetDisplayOrder(WorkAreaHandle handle, int entityType) {
   return detail::WithStore(*area, entityType, [](const auto& store) { return LiveOrder(store); });
 }
 
+std::vector<int64_t> BasGetOrderPlaces(WorkAreaHandle handle, int entityType, const std::vector<int32_t>& ids) {
+  WorkArea* area = FindArea(handle);
+  if (!area || !area->Holds(entityType)) return std::vector<int64_t>(ids.size(), -1);
+  return detail::WithStore(*area, entityType, [&](auto& store) { return store.PlacesOf(ids); });
+}
+
 bool BasSetDisplayOrder(WorkAreaHandle handle, int entityType, const std::vector<int32_t>& order) {
   WorkArea* area = FindArea(handle);
   if (!area || !area->Holds(entityType)) return false;
@@ -104,7 +110,7 @@ bool BasSetDisplayOrder(WorkAreaHandle handle, int entityType, const std::vector
     for (int32_t id : order) {
       if (!store.IsLive(id) || !seen.insert(id).second) return false;
     }
-    store.order = order;
+    store.RewriteOrder([&order](std::vector<int32_t>& stored) { stored = order; });
     detail::NoteChange(*area, entityType, ChangeKind::Reordered, order);
     return true;
   });

@@ -36,7 +36,7 @@ int32_t BasAppendTableRecord(WorkAreaHandle table, const AttributeRecord& record
   rows.slots.push_back(detail::TableSlot{true});
   ++rows.live;
   const auto id = static_cast<int32_t>(rows.bound() - 1);
-  rows.order.push_back(id);
+  rows.PushOrder(id);
   detail::InitRecord(*area, kTableEntity, id);
   detail::NoteChange(*area, kTableEntity, ChangeKind::Appended, {id});
   // Converts a record of another structure by field names.

@@ -356,6 +356,10 @@ int BasIsLayerUsed(WorkAreaHandle area, int layer);
 // entities go to the end; deleted ones leave. Separate from ids: moving an
 // entity in the order never changes its id.
 std::vector<int32_t> BasGetDisplayOrder(WorkAreaHandle area, int entityType);
+// The place of each id in that list (−1 for an id that is not live), without
+// reading the whole order: an undo record of a few entities of a large area
+// costs little.
+std::vector<int64_t> BasGetOrderPlaces(WorkAreaHandle area, int entityType, const std::vector<int32_t>& ids);
 // A new order: a permutation of the live ids; false otherwise.
 bool BasSetDisplayOrder(WorkAreaHandle area, int entityType, const std::vector<int32_t>& order);
 bool BasBringToFront(WorkAreaHandle area, int entityType, const std::vector<int32_t>& ids);
@@ -370,6 +374,10 @@ bool BasSendToBack(WorkAreaHandle area, int entityType, const std::vector<int32_
 int BasGetPointRect(WorkAreaHandle area, int32_t id, D_RECT* rect);
 int BasGetLineRect(WorkAreaHandle area, int32_t id, D_RECT* rect);
 int BasGetRegionRect(WorkAreaHandle area, int32_t id, D_RECT* rect);
+// The ids of the live lines whose rectangle meets `rect` (edges included),
+// ascending; 0 when the area holds no lines. Costs about the lines near the
+// rectangle, not all of them.
+int BasGetLinesMeetingRect(WorkAreaHandle area, const D_RECT& rect, std::vector<int32_t>* ids);
 // The rectangle of all live entities; 0 when the area is empty.
 int BasGetWorkAreaRect(WorkAreaHandle area, D_RECT* rect);
 double BasGetLineLength(WorkAreaHandle area, int32_t id);  // −1 on failure

@@ -60,6 +60,7 @@ WorkArea* FindArea(WorkAreaHandle handle) {
 void NoteChange(WorkArea& area, int entityType, ChangeKind kind, std::vector<int32_t> ids) {
   ++area.revision;
   area.modified = true;
+  if (entityType == kLineEntity) KeepLineBoxes(area, kind, ids);
   if (area.batchDepth > 0) {
     auto& pending = area.pending[{entityType, kind}];
     pending.insert(ids.begin(), ids.end());
@@ -81,6 +82,7 @@ void InitialiseArea(WorkArea& area) {
   area.lines.Clear();
   area.regions.Clear();
   area.rows.Clear();
+  area.lineBoxes.Drop();
   ResetStructures(area);
   area.modified = false;
   area.mode = 0;
@@ -156,6 +158,7 @@ bool BasClearWorkArea(WorkAreaHandle handle, int) {
   area->lines.Clear();
   area->regions.Clear();
   area->rows.Clear();
+  area->lineBoxes.Drop();
   // Changes waiting for the end of a batch name ids that are gone now.
   area->pending.clear();
   area->pendingArcs.clear();

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/data/line_box_index.h"
+#include "platform/data/order_places.h"
 #include "platform/data/table_area.h"
 #include "platform/data/work_area.h"
 
@@ -44,7 +46,8 @@ struct TableSlot {
 
 // The entities of one type: slot n holds id n (slot 0 unused), the
 // attribute record of each slot, and the drawing order (which may still
-// hold deleted ids; readers skip them).
+// hold deleted ids; readers skip them) with the place of each id in it.
+// The order is written only through the calls below, which keep `places`.
 template <class Slot>
 struct EntityStore {
   std::vector<Slot> slots = std::vector<Slot>(1);
@@ -52,6 +55,7 @@ struct EntityStore {
   std::shared_ptr<const CATT_STRU> structure;
   std::vector<std::vector<uint8_t>> records = std::vector<std::vector<uint8_t>>(1);
   std::vector<int32_t> order;
+  OrderPlaces places;
 
   int32_t bound() const { return static_cast<int32_t>(slots.size()); }
   bool IsLive(int32_t id) const { return id > 0 && id < bound() && slots[static_cast<std::size_t>(id)].live; }
@@ -61,7 +65,39 @@ struct EntityStore {
     slots.assign(1, Slot{});
     records.assign(1, {});
     order.clear();
+    places.Clear();
     live = 0;
+  }
+  void PushOrder(int32_t id) {
+    order.push_back(id);
+    places.Appended(id, IsLive(id));
+  }
+  // The order rewritten: places are worked out again when next asked.
+  template <class Rewrite>
+  void RewriteOrder(Rewrite&& rewrite) {
+    rewrite(order);
+    places.MarkStale();
+  }
+  // Marks a live slot deleted; the caller tells of it.
+  bool Drop(int32_t id) {
+    Slot* slot = Live(id);
+    if (!slot) return false;
+    *slot = {};
+    --live;
+    places.Died(id);
+    return true;
+  }
+  // The place of each id among the live ids in drawing order; −1 when not live.
+  std::vector<int64_t> PlacesOf(const std::vector<int32_t>& ids) {
+    if (places.Stale()) {
+      std::vector<bool> alive(order.size());
+      for (std::size_t i = 0; i < order.size(); ++i) alive[i] = IsLive(order[i]);
+      places.Rebuild(order, alive);
+    }
+    std::vector<int64_t> out;
+    out.reserve(ids.size());
+    for (int32_t id : ids) out.push_back(IsLive(id) ? places.PlaceOf(id) : -1);
+    return out;
   }
 };
 
@@ -78,6 +114,7 @@ struct WorkArea {
   EntityStore<LineSlot> lines;
   EntityStore<RegionSlot> regions;
   EntityStore<TableSlot> rows;  // a table's records
+  LineBoxIndex lineBoxes;       // built at the first rectangle question
   uint64_t revision = 0;
   bool modified = false;
   int mode = 0;
@@ -122,6 +159,9 @@ WorkArea* FindArea(WorkAreaHandle handle);
 // Records a change: bumps the revision, marks the area modified and tells
 // the listeners (now, or at the end of the batch).
 void NoteChange(WorkArea& area, int entityType, ChangeKind kind, std::vector<int32_t> ids);
+
+// Keeps the line boxes of a built index up to date with a change to lines.
+void KeepLineBoxes(WorkArea& area, ChangeKind kind, const std::vector<int32_t>& ids);
 
 // The attribute bytes of an entity type's table and its structure.
 template <class F>

@@ -138,14 +138,12 @@ int ClipAtIntersections(GisUndo& undo, WorkAreaHandle area, int32_t line, bool c
   BasVerticesRect(mother.data(), static_cast<int32_t>(mother.size()), &motherRect);
   std::vector<LinePlace> motherCuts;
   int cuts = 0;
-  int32_t live = 0, bound = 0;
-  BasGetLineCount(area, &live, &bound);
+  // Taken before any cut: the pieces appended meanwhile are not cut again.
+  std::vector<int32_t> near;
+  BasGetLinesMeetingRect(area, motherRect, &near);
   std::vector<D_DOT> other;
-  for (int32_t id = 1; id < bound; ++id) {
-    D_RECT r;
-    if (id == line || !BasGetLineRect(area, id, &r) || r.xmin > motherRect.xmax || r.xmax < motherRect.xmin ||
-        r.ymin > motherRect.ymax || r.ymax < motherRect.ymin || !BasReadLine(area, id, &other, nullptr))
-      continue;
+  for (const int32_t id : near) {
+    if (id == line || !BasReadLine(area, id, &other, nullptr)) continue;
     std::vector<LinePlace> places;
     for (std::size_t i = 0; i + 1 < other.size(); ++i)
       for (std::size_t j = 0; j + 1 < mother.size(); ++j) {

@@ -10,36 +10,17 @@ namespace {
 
 bool KnownCode(int code) { return code >= GisUndo::kAppended && code <= GisUndo::kDeleted; }
 
-// The place in the drawing order of each of `ids` (−1: none), by id. One
-// pass over the order whatever the number of ids; a few ids do not pay for a
-// table as large as the area.
-std::map<int32_t, int64_t> OrderPlaces(WorkAreaHandle area, int type, const std::vector<int32_t>& ids) {
-  std::map<int32_t, int64_t> places;
-  int32_t highest = 0;
-  for (const int32_t id : ids) {
-    places.emplace(id, -1);
-    highest = std::max(highest, id);
-  }
-  std::vector<bool> wanted(static_cast<std::size_t>(highest) + 1, false);
-  for (const int32_t id : ids)
-    if (id >= 0) wanted[static_cast<std::size_t>(id)] = true;
-  const std::vector<int32_t> order = BasGetDisplayOrder(area, type);
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    const int32_t id = order[i];
-    if (id < 0 || id > highest || !wanted[static_cast<std::size_t>(id)]) continue;
-    int64_t& place = places[id];
-    if (place < 0) place = static_cast<int64_t>(i);
-  }
-  return places;
-}
-
-// Snapshots of the entries, the drawing order read once per area and type
-// (a large selection is not searched for in the order entry by entry).
+// Snapshots of the entries with their places in the drawing order, asked
+// once per area and type (the platform finds them without reading the order).
 std::vector<EntitySnapshot> Capture(const std::vector<ENTITY_MSG>& entities) {
   std::map<std::pair<WorkAreaHandle, int>, std::vector<int32_t>> ids;
   for (const ENTITY_MSG& e : entities) ids[{e.area, static_cast<int>(e.type)}].push_back(e.id);
   std::map<std::pair<WorkAreaHandle, int>, std::map<int32_t, int64_t>> places;
-  for (const auto& [key, list] : ids) places.emplace(key, OrderPlaces(key.first, key.second, list));
+  for (const auto& [key, list] : ids) {
+    const std::vector<int64_t> found = BasGetOrderPlaces(key.first, key.second, list);
+    auto& byId = places[key];
+    for (std::size_t i = 0; i < list.size(); ++i) byId.emplace(list[i], found[i]);
+  }
   std::vector<EntitySnapshot> out;
   out.reserve(entities.size());
   for (const ENTITY_MSG& e : entities) {

@@ -117,18 +117,16 @@ std::vector<Polyline> CutAtNodes(const Polyline& line, const D_RECT& window) {
 
 std::vector<int32_t> LinesCrossedBy(WorkAreaHandle area, const Polyline& cutter, int32_t skip) {
   std::vector<int32_t> ids;
-  int32_t live = 0, bound = 0;
-  if (cutter.size() < 2 || !BasGetLineCount(area, &live, &bound)) return ids;
+  if (cutter.size() < 2) return ids;
   D_RECT box{};
   BasVerticesRect(cutter.data(), static_cast<int32_t>(cutter.size()), &box);
+  // Only the lines whose box meets the cutter's are read: most lines of a map
+  // lie away from it.
+  std::vector<int32_t> near;
+  if (!BasGetLinesMeetingRect(area, box, &near)) return ids;
   Polyline vertices;
-  for (int32_t id = 1; id < bound; ++id) {
-    // The box first: most lines of a map lie away from the cutter, and are
-    // then never copied.
-    D_RECT r{};
-    if (id == skip || !BasGetLineRect(area, id, &r)) continue;
-    if (r.xmax < box.xmin || r.xmin > box.xmax || r.ymax < box.ymin || r.ymin > box.ymax) continue;
-    if (!BasReadLine(area, id, &vertices, nullptr) || vertices.size() < 2) continue;
+  for (int32_t id : near) {
+    if (id == skip || !BasReadLine(area, id, &vertices, nullptr) || vertices.size() < 2) continue;
     bool crossed = false;
     for (std::size_t i = 1; i < vertices.size() && !crossed; ++i)
       for (std::size_t k = 1; k < cutter.size() && !crossed; ++k)

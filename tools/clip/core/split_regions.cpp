@@ -8,11 +8,6 @@
 namespace zv::tools {
 namespace {
 
-bool BoxesMeet(const D_RECT& a, const D_RECT& b, double margin) {
-  return a.xmax >= b.xmin - margin && a.xmin <= b.xmax + margin && a.ymax >= b.ymin - margin &&
-         a.ymin <= b.ymax + margin;
-}
-
 }  // namespace
 
 TopoReport UndoReport(GisUndo& undo, WorkAreaHandle area) {
@@ -43,11 +38,11 @@ TopoEditOutcome SplitRegions(GisUndo& undo, WorkAreaHandle area, const std::vect
   // A line cuts a region through only by crossing its arcs: the regions of
   // the arcs whose boxes meet the line's are all that may be split.
   std::set<int32_t> candidates;
-  int32_t arcBound = 0;
-  BasGetLineCount(area, &live, &arcBound);
-  for (int32_t arc = 1; arc < arcBound; ++arc) {
-    D_RECT box;
-    if (!BasGetLineRect(area, arc, &box) || !BoxesMeet(box, lineBox, kSplitTolerance)) continue;
+  const D_RECT near{lineBox.xmin - kSplitTolerance, lineBox.ymin - kSplitTolerance, lineBox.xmax + kSplitTolerance,
+                    lineBox.ymax + kSplitTolerance};
+  std::vector<int32_t> arcs;
+  BasGetLinesMeetingRect(area, near, &arcs);
+  for (const int32_t arc : arcs) {
     for (const int32_t region : users.Of(arc))
       if (region < bound) candidates.insert(region);
   }
