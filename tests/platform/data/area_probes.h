@@ -27,6 +27,16 @@ inline std::vector<std::vector<D_DOT>> LiveLines(WorkAreaHandle area) {
   return out;
 }
 
+// The live ids of an entity type, ascending.
+inline std::vector<int32_t> LiveIds(WorkAreaHandle area, int type) {
+  std::vector<int32_t> ids;
+  int32_t live = 0, bound = 0;
+  BasGetEntityCount(area, type, &live, &bound);
+  for (int32_t id = 1; id < bound; ++id)
+    if (BasIsEntityLive(area, type, id)) ids.push_back(id);
+  return ids;
+}
+
 inline int32_t Live(WorkAreaHandle area, int type) {
   int32_t live = 0, bound = 0;
   BasGetEntityCount(area, type, &live, &bound);

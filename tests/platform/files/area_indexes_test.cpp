@@ -9,6 +9,7 @@
 #include "platform/data/geometry.h"
 #include "platform/data/work_area.h"
 #include "platform/files/work_area_file.h"
+#include "tests/platform/data/area_probes.h"
 #include "tests/support/test_env.h"
 #include "tests/support/work_areas_fixture.h"
 
@@ -26,14 +27,7 @@ class AreaIndexes : public zv::test::WorkAreasTest {
   void AppendLines(int count, double spread, double size) {
     for (int i = 0; i < count; ++i) ASSERT_NE(BasAppendLine(area_, RandomLine(spread, size), LIN_INFO{}), 0);
   }
-  std::vector<int32_t> LiveIds() {
-    std::vector<int32_t> ids;
-    int32_t live = 0, bound = 0;
-    BasGetLineCount(area_, &live, &bound);
-    for (int32_t id = 1; id < bound; ++id)
-      if (BasIsEntityLive(area_, kLineEntity, id)) ids.push_back(id);
-    return ids;
-  }
+  std::vector<int32_t> LiveIds() { return test::LiveIds(area_, kLineEntity); }
   // Every few lines of the area.
   std::vector<int32_t> Every(int step) {
     std::vector<int32_t> ids;

@@ -8,6 +8,7 @@
 #include "platform/data/geometry.h"
 #include "platform/topology/topology.h"
 #include "tests/annotation/core/dot_compare.h"
+#include "tests/platform/data/area_probes.h"
 #include "tests/support/work_areas_fixture.h"
 
 namespace zv {
@@ -34,14 +35,7 @@ class TopoSplit : public test::WorkAreasTest {
     BasGetEntityCount(regions_, type, &live, &bound);
     return live;
   }
-  std::vector<int32_t> LiveRegions() {
-    std::vector<int32_t> out;
-    int32_t live = 0, bound = 0;
-    BasGetRegionCount(regions_, &live, &bound);
-    for (int32_t id = 1; id < bound; ++id)
-      if (BasIsEntityLive(regions_, kRegionEntity, id)) out.push_back(id);
-    return out;
-  }
+  std::vector<int32_t> LiveRegions() { return test::LiveIds(regions_, kRegionEntity); }
   double TotalArea() {
     double sum = 0;
     for (const int32_t id : LiveRegions()) sum += Area(id);

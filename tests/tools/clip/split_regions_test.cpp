@@ -8,6 +8,7 @@
 
 #include "platform/data/geometry.h"
 #include "tests/annotation/core/dot_compare.h"
+#include "tests/platform/data/area_probes.h"
 #include "tests/support/work_areas_fixture.h"
 
 namespace zv::tools {
@@ -43,14 +44,7 @@ class SplitRegionsTest : public test::WorkAreasTest {
     Region({right, -shared});
     free_ = Arc({{5, 20}, {15, 20}});
   }
-  std::vector<int32_t> Live(int type) {
-    std::vector<int32_t> out;
-    int32_t live = 0, bound = 0;
-    BasGetEntityCount(regions_, type, &live, &bound);
-    for (int32_t id = 1; id < bound; ++id)
-      if (BasIsEntityLive(regions_, type, id)) out.push_back(id);
-    return out;
-  }
+  std::vector<int32_t> Live(int type) { return test::LiveIds(regions_, type); }
   double TotalArea() {
     double sum = 0;
     for (const int32_t id : Live(kRegionEntity)) sum += BasRegionArea(regions_, id);

@@ -16,6 +16,7 @@
 #include "platform/tin/tin_draw.h"
 #include "platform/tin/tin_sources.h"
 #include "platform/view/gis_edit_view.h"
+#include "tests/platform/data/area_probes.h"
 #include "tests/platform/display/golden.h"
 #include "tests/support/test_env.h"
 #include "views/sec_tool_view.h"
@@ -56,14 +57,7 @@ class TinCommands : public ::testing::Test {
       for (int x = 0; x < picture.width(); ++x) n += picture.pixel(x, y) == qRgb(150, 150, 150);
     return n;
   }
-  std::vector<int32_t> LiveIds(WorkAreaHandle area, int type) {
-    std::vector<int32_t> ids;
-    int32_t live = 0, bound = 0;
-    BasGetEntityCount(area, type, &live, &bound);
-    for (int32_t id = 1; id < bound; ++id)
-      if (BasIsEntityLive(area, type, id)) ids.push_back(id);
-    return ids;
-  }
+  std::vector<int32_t> LiveIds(WorkAreaHandle area, int type) { return test::LiveIds(area, type); }
   const void* Key() { return static_cast<CGisEditView*>(&view_); }
   cmd::RunResult Run(int id) { return cmd::Execute({&view_}, id); }
 
