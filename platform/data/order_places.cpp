@@ -13,7 +13,18 @@ void OrderPlaces::Clear() {
 
 void OrderPlaces::Rebuild(const std::vector<int32_t>& order, const std::vector<bool>& live) {
   Clear();
-  for (std::size_t i = 0; i < order.size(); ++i) Appended(order[i], live[i]);
+  // In one pass: each node hands its sum on to the next node covering it.
+  tree_.resize(order.size() + 1, 0);
+  for (std::size_t position = 1; position <= order.size(); ++position) {
+    const int32_t id = order[position - 1];
+    if (id > 0) {
+      if (positionOf_.size() <= static_cast<std::size_t>(id)) positionOf_.resize(static_cast<std::size_t>(id) + 1, 0);
+      positionOf_[static_cast<std::size_t>(id)] = position;
+    }
+    tree_[position] += live[position - 1] ? 1 : 0;
+    const std::size_t parent = position + LowBit(position);
+    if (parent <= order.size()) tree_[parent] += tree_[position];
+  }
 }
 
 void OrderPlaces::Appended(int32_t id, bool live) {
