@@ -60,8 +60,12 @@ std::vector<RulerTick> RulerTicks(const RulerPass& r) {
   long base = 0;
   long d = 0;
   const int decimals = LabelDecimals(z);
+  // Whole labels are counted in integers only while every label stays exact
+  // there; a step of a far zoom-out (1e302 at zoom 1e-300) is labelled in
+  // doubles instead of overflowing the count.
+  const bool exact = whole && s * (count + 2 * kMaxTicks) < 9e15;
   if (whole) {
-    d = static_cast<long>(std::trunc(s));
+    if (exact) d = static_cast<long>(std::trunc(s));
     base = 100 * static_cast<long>(std::trunc(r.origin / 100));
     p = (r.origin - static_cast<double>(base)) * z;
   } else {
@@ -82,8 +86,9 @@ std::vector<RulerTick> RulerTicks(const RulerPass& r) {
     tick.position = r.horizontal ? static_cast<int>(std::trunc(i * S - p))
                                  : static_cast<int>(std::trunc(r.length - i * S + p));
     if (r.major)
-      tick.label = whole ? num::FormatInt(base + (i - j) * d)
-                         : num::Format(kLabelFormats[decimals], static_cast<double>(i - j) * s + r.origin);
+      tick.label = exact   ? num::FormatInt(base + (i - j) * d)
+                   : whole ? num::Format("%.0f", static_cast<double>(i - j) * std::trunc(s) + static_cast<double>(base))
+                           : num::Format(kLabelFormats[decimals], static_cast<double>(i - j) * s + r.origin);
     ticks.push_back(std::move(tick));
   }
   return ticks;
