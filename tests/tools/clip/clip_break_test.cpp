@@ -10,6 +10,7 @@
 #include "framework/prompts/scripted_prompts.h"
 #include "platform/data/geometry.h"
 #include "platform/view/tool_factory.h"
+#include "tests/platform/data/area_probes.h"
 #include "tests/tools/clip/clip_fixture.h"
 #include "tests/views/view_test_support.h"
 #include "tools/clip/clip_commands.h"
@@ -24,15 +25,7 @@ class ClipBreakTest : public ClipToolTest {
     const ENTITY_MSG entry{area ? area : lin, static_cast<int16_t>(type), id};
     view->AddToPool(&entry, 1);
   }
-  std::vector<std::vector<D_DOT>> AllLines() const {
-    std::vector<std::vector<D_DOT>> out;
-    int32_t live = 0, bound = 0;
-    BasGetLineCount(lin, &live, &bound);
-    std::vector<D_DOT> v;
-    for (int32_t id = 1; id < bound; ++id)
-      if (BasReadLine(lin, id, &v, nullptr)) out.push_back(v);
-    return out;
-  }
+  std::vector<std::vector<D_DOT>> AllLines() const { return test::LiveLines(lin); }
   double TotalLength() const {
     double sum = 0;
     for (const auto& line : AllLines()) sum += BasPolylineLength(line);
