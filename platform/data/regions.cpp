@@ -75,16 +75,57 @@ std::vector<std::vector<D_DOT>> BuildRings(const WorkArea& area, const std::vect
   return rings;
 }
 
-std::vector<int32_t> RegionsUsingArc(const WorkArea& area, int32_t arc) {
-  std::vector<int32_t> ids;
-  for (int32_t id = 1; id < area.regions.bound(); ++id) {
-    const RegionSlot& slot = area.regions.slots[static_cast<std::size_t>(id)];
-    if (!slot.live) continue;
-    bool uses = false;
-    ForEachArc(slot.arcs, [&](int, int32_t a) { uses = uses || std::abs(a) == arc; });
-    if (uses) ids.push_back(id);
+namespace {
+
+// The distinct arcs a region's list names, ascending.
+std::vector<int32_t> ArcsNamed(const RegionSlot& slot) {
+  std::vector<int32_t> arcs;
+  if (!slot.live) return arcs;
+  ForEachArc(slot.arcs, [&](int, int32_t a) { arcs.push_back(std::abs(a)); });
+  std::sort(arcs.begin(), arcs.end());
+  arcs.erase(std::unique(arcs.begin(), arcs.end()), arcs.end());
+  return arcs;
+}
+
+void EnterRegion(WorkArea::ArcUsers& users, int32_t region, std::vector<int32_t> arcs) {
+  const auto at = static_cast<std::size_t>(region);
+  if (users.arcsOf.size() <= at) users.arcsOf.resize(at + 1);
+  for (int32_t arc : users.arcsOf[at]) {
+    std::vector<int32_t>& list = users.regionsOf[arc];
+    list.erase(std::lower_bound(list.begin(), list.end(), region));
   }
-  return ids;
+  for (int32_t arc : arcs) {
+    std::vector<int32_t>& list = users.regionsOf[arc];
+    list.insert(std::lower_bound(list.begin(), list.end(), region), region);
+  }
+  users.arcsOf[at] = std::move(arcs);
+}
+
+}  // namespace
+
+void KeepArcUsers(WorkArea& area, ChangeKind kind, const std::vector<int32_t>& ids) {
+  if (!area.arcUsers.built) return;
+  if (kind == ChangeKind::Cleared) {
+    area.arcUsers = {};
+    return;
+  }
+  if (kind != ChangeKind::Appended && kind != ChangeKind::Updated && kind != ChangeKind::Deleted) return;
+  for (int32_t id : ids) {
+    const RegionSlot* slot = area.regions.Live(id);
+    EnterRegion(area.arcUsers, id, slot ? ArcsNamed(*slot) : std::vector<int32_t>{});
+  }
+}
+
+std::vector<int32_t> RegionsUsingArc(const WorkArea& area, int32_t arc) {
+  WorkArea::ArcUsers& users = area.arcUsers;
+  if (!users.built) {
+    users = {};
+    users.built = true;
+    for (int32_t id = 1; id < area.regions.bound(); ++id)
+      EnterRegion(users, id, ArcsNamed(area.regions.slots[static_cast<std::size_t>(id)]));
+  }
+  const auto it = users.regionsOf.find(std::abs(arc));
+  return it == users.regionsOf.end() ? std::vector<int32_t>{} : it->second;
 }
 
 }  // namespace zv::detail

@@ -61,6 +61,7 @@ void NoteChange(WorkArea& area, int entityType, ChangeKind kind, std::vector<int
   ++area.revision;
   area.modified = true;
   if (entityType == kLineEntity) KeepLineBoxes(area, kind, ids);
+  if (entityType == kRegionEntity) KeepArcUsers(area, kind, ids);
   if (area.batchDepth > 0) {
     auto& pending = area.pending[{entityType, kind}];
     pending.insert(ids.begin(), ids.end());
@@ -83,6 +84,7 @@ void InitialiseArea(WorkArea& area) {
   area.regions.Clear();
   area.rows.Clear();
   area.lineBoxes.Drop();
+  area.arcUsers = {};
   ResetStructures(area);
   area.modified = false;
   area.mode = 0;
@@ -159,6 +161,7 @@ bool BasClearWorkArea(WorkAreaHandle handle, int) {
   area->regions.Clear();
   area->rows.Clear();
   area->lineBoxes.Drop();
+  area->arcUsers = {};
   // Changes waiting for the end of a batch name ids that are gone now.
   area->pending.clear();
   area->pendingArcs.clear();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <utility>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/data/line_box_index.h"
@@ -115,6 +116,16 @@ struct WorkArea {
   EntityStore<RegionSlot> regions;
   EntityStore<TableSlot> rows;  // a table's records
   LineBoxIndex lineBoxes;       // built at the first rectangle question
+  // Which regions name each arc, built at the first question and kept from
+  // the region ids each change names: editing an arc of a large region file
+  // refreshes the regions using it without reading every region. Each
+  // region's arcs as entered, so a change can take them out again.
+  struct ArcUsers {
+    bool built = false;
+    std::unordered_map<int32_t, std::vector<int32_t>> regionsOf;  // ascending
+    std::vector<std::vector<int32_t>> arcsOf;                     // by region id
+  };
+  mutable ArcUsers arcUsers;
   uint64_t revision = 0;
   bool modified = false;
   int mode = 0;
@@ -162,6 +173,8 @@ void NoteChange(WorkArea& area, int entityType, ChangeKind kind, std::vector<int
 
 // Keeps the line boxes of a built index up to date with a change to lines.
 void KeepLineBoxes(WorkArea& area, ChangeKind kind, const std::vector<int32_t>& ids);
+// Keeps a built arc-users index up to date with a change to regions.
+void KeepArcUsers(WorkArea& area, ChangeKind kind, const std::vector<int32_t>& ids);
 
 // The attribute bytes of an entity type's table and its structure.
 template <class F>

@@ -97,7 +97,7 @@ std::vector<std::vector<D_DOT>> Pieces(const std::vector<D_DOT>& v, const std::v
 }  // namespace
 
 int32_t TopoCutSelfCrossingArc(WorkAreaHandle area, int32_t id, double tolerance, int updateRegions,
-                               const TopoReport& report, std::string* message, TopoArcUsers* users) {
+                               const TopoReport& report, std::string* message) {
   const int type = BasGetWorkAreaType(area);
   std::vector<D_DOT> vertices;
   LIN_INFO info;
@@ -114,7 +114,7 @@ int32_t TopoCutSelfCrossingArc(WorkAreaHandle area, int32_t id, double tolerance
   const std::vector<std::vector<D_DOT>> pieces = Pieces(vertices, nodes, tolerance);
   if (pieces.size() < 2) return 1;
   BasBeginBatch(area);
-  const std::vector<int32_t> ids = topo::ReplaceArcByPieces(area, id, pieces, info, updateRegions != 0, report, users);
+  const std::vector<int32_t> ids = topo::ReplaceArcByPieces(area, id, pieces, info, updateRegions != 0, report);
   BasEndBatch(area);
   return static_cast<int32_t>(ids.size());
 }

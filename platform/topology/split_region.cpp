@@ -111,7 +111,7 @@ std::vector<std::size_t> ChainAlong(const std::vector<D_DOT>& arc, const std::ve
 }  // namespace
 
 int32_t TopoSplitRegion(WorkAreaHandle area, int32_t line, int32_t region, double tolerance, const TopoReport& report,
-                        std::string* message, TopoArcUsers* users) {
+                        std::string* message) {
   std::vector<D_DOT> cut;
   std::vector<int32_t> arcs;
   REG_INFO regionInfo;
@@ -190,7 +190,7 @@ int32_t TopoSplitRegion(WorkAreaHandle area, int32_t line, int32_t region, doubl
     }
     std::vector<std::vector<D_DOT>> pieces;
     for (const std::size_t k : chain) pieces.push_back(planar.arcs[k].vertices);
-    const std::vector<int32_t> ids = topo::ReplaceArcByPieces(area, origin, pieces, info, true, report, users);
+    const std::vector<int32_t> ids = topo::ReplaceArcByPieces(area, origin, pieces, info, true, report);
     for (std::size_t k = 0; k < ids.size(); ++k) arcIds[chain[k]] = ids[k];
   }
   // The line's stretches inside, and any edge of no arc, are the new arcs.
@@ -203,7 +203,7 @@ int32_t TopoSplitRegion(WorkAreaHandle area, int32_t line, int32_t region, doubl
         inner.push_back(planar.arcs[k].vertices);
         innerIndex.push_back(k);
       }
-  const std::vector<int32_t> innerIds = topo::ReplaceArcByPieces(area, line, inner, newInfo, true, report, users);
+  const std::vector<int32_t> innerIds = topo::ReplaceArcByPieces(area, line, inner, newInfo, true, report);
   for (std::size_t k = 0; k < innerIds.size(); ++k) arcIds[innerIndex[k]] = innerIds[k];
 
   int32_t pieces = 0;
@@ -211,8 +211,8 @@ int32_t TopoSplitRegion(WorkAreaHandle area, int32_t line, int32_t region, doubl
     std::vector<int32_t> list;
     if (!topo::MapArcList(planar.lists[i], arcIds, &list)) continue;
     if (pieces == 0)
-      topo::SetRegionArcs(area, region, list, regionInfo, report, users);
-    else if (const int32_t added = topo::AppendRegionArcs(area, list, regionInfo, report, users))
+      topo::SetRegionArcs(area, region, list, regionInfo, report);
+    else if (const int32_t added = topo::AppendRegionArcs(area, list, regionInfo, report))
       topo::CopyAttribute(area, kRegionEntity, region, area, added);
     ++pieces;
   }

@@ -47,7 +47,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/data/work_area.h"
@@ -76,23 +75,6 @@ int32_t TopoClipRegions(WorkAreaHandle outline, WorkAreaHandle source, WorkAreaH
 enum class TopoEvent { kChanging, kDeleting, kAppended };
 using TopoReport = std::function<void(int entityType, int32_t id, TopoEvent event)>;
 
-// Which regions of a region area use each arc, for a run of calls over a
-// large area: made in one pass over the regions, then kept current by the
-// calls it is handed to, so each call need not search every region. The
-// calls work without it, searching. It must see every change of the area's
-// arc lists made while it is in use.
-class TopoArcUsers {
- public:
-  explicit TopoArcUsers(WorkAreaHandle area);
-  // The regions naming the arc, ascending.
-  std::vector<int32_t> Of(int32_t arc) const;
-  // A region's arc list changed from `before` to `after` (empty: none).
-  void Update(int32_t region, const std::vector<int32_t>& before, const std::vector<int32_t>& after);
-
- private:
-  std::unordered_map<int32_t, std::vector<int32_t>> users_;
-};
-
 // Splits a region by a line of the same region area. When the line cuts the
 // region through (enters and leaves it), the region becomes its pieces: the
 // largest keeps the id, the others are new regions with copies of its
@@ -107,7 +89,7 @@ class TopoArcUsers {
 // cut the region through changes nothing. The number of regions the region
 // became (1 when unchanged).
 int32_t TopoSplitRegion(WorkAreaHandle area, int32_t line, int32_t region, double tolerance,
-                        const TopoReport& report = {}, std::string* message = nullptr, TopoArcUsers* users = nullptr);
+                        const TopoReport& report = {}, std::string* message = nullptr);
 
 // Cuts a line of a line area, or an arc of a region area, where it crosses
 // or touches itself: the first piece keeps the id, the others are new lines
@@ -118,7 +100,6 @@ int32_t TopoSplitRegion(WorkAreaHandle area, int32_t line, int32_t region, doubl
 // it keeps its shape. The number of pieces (1 when the line does not cross
 // itself).
 int32_t TopoCutSelfCrossingArc(WorkAreaHandle area, int32_t id, double tolerance, int updateRegions,
-                               const TopoReport& report = {}, std::string* message = nullptr,
-                               TopoArcUsers* users = nullptr);
+                               const TopoReport& report = {}, std::string* message = nullptr);
 
 }  // namespace zv

@@ -3,6 +3,7 @@
 // order answers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -139,6 +140,43 @@ TEST_F(AreaIndexes, AnswerLikeAWalkAfterEveryKindOfChange) {
     SCOPED_TRACE(change.name);
     change.apply();
     ExpectIndexesAgreeWithWalks();
+  }
+}
+
+// The regions naming each arc agree with a walk over every region's list
+// after each kind of change to the regions.
+TEST_F(AreaIndexes, RegionsUsingAnArcAgreeWithAWalkAfterEveryChange) {
+  std::vector<int32_t> arcs;
+  for (int i = 0; i < 12; ++i) arcs.push_back(BasAppendLine(regions_, {{double(i), 0}, {double(i), 1}}, LIN_INFO{}));
+  const auto expectAgree = [&](const char* after) {
+    int32_t live = 0, bound = 0;
+    BasGetRegionCount(regions_, &live, &bound);
+    for (int32_t arc : arcs) {
+      std::vector<int32_t> walked;
+      for (int32_t id = 1; id < bound; ++id) {
+        std::vector<int32_t> list;
+        if (!BasReadRegion(regions_, id, &list, nullptr)) continue;
+        if (std::any_of(list.begin() + 1, list.end(), [&](int32_t a) { return std::abs(a) == arc; })) walked.push_back(id);
+      }
+      ASSERT_EQ(BasGetRegionsUsingArc(regions_, arc), walked) << "arc " << arc << " after " << after;
+    }
+  };
+  const std::vector<std::function<void()>> changes{
+      [&] { for (int i = 0; i + 2 < 12; i += 2) BasAppendRegion(regions_, {0, arcs[i], -arcs[i + 1], 0, arcs[i + 2]}, REG_INFO{}); },
+      [&] { BasUpdateRegion(regions_, 2, {0, arcs[11], arcs[11]}, REG_INFO{}); },
+      [&] { BasDeleteRegion(regions_, 3); },
+      [&] { BasAppendRegion(regions_, {0, -arcs[2]}, REG_INFO{}); },
+      [&] { BasClearWorkArea(regions_); arcs.clear(); },
+      [&] {
+        for (int i = 0; i < 3; ++i) arcs.push_back(BasAppendLine(regions_, {{0, double(i)}, {1, double(i)}}, LIN_INFO{}));
+        BasAppendRegion(regions_, {0, arcs[0], arcs[1], arcs[2]}, REG_INFO{});
+      },
+  };
+  const char* names[] = {"append", "update", "delete", "append after delete", "clear", "refill"};
+  expectAgree("nothing");
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    changes[i]();
+    expectAgree(names[i]);
   }
 }
 

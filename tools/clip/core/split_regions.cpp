@@ -34,7 +34,6 @@ TopoEditOutcome SplitRegions(GisUndo& undo, WorkAreaHandle area, const std::vect
   const TopoReport record = UndoReport(undo, area);
   // Lines that came of the cutting line: only these are cleaned up after.
   std::vector<int32_t> fromLine;
-  TopoArcUsers users(area);
   // A line cuts a region through only by crossing its arcs: the regions of
   // the arcs whose boxes meet the line's are all that may be split.
   std::set<int32_t> candidates;
@@ -43,7 +42,7 @@ TopoEditOutcome SplitRegions(GisUndo& undo, WorkAreaHandle area, const std::vect
   std::vector<int32_t> arcs;
   BasGetLinesMeetingRect(area, near, &arcs);
   for (const int32_t arc : arcs) {
-    for (const int32_t region : users.Of(arc))
+    for (const int32_t region : BasGetRegionsUsingArc(area, arc))
       if (region < bound) candidates.insert(region);
   }
   BasBeginBatch(area);
@@ -60,7 +59,7 @@ TopoEditOutcome SplitRegions(GisUndo& undo, WorkAreaHandle area, const std::vect
       record(entityType, id, event);
     };
     std::string message;
-    const int32_t pieces = TopoSplitRegion(area, copy, region, kSplitTolerance, report, &message, &users);
+    const int32_t pieces = TopoSplitRegion(area, copy, region, kSplitTolerance, report, &message);
     if (pieces < 0 && outcome.error.empty()) outcome.error = message;
     if (pieces > 1) ++outcome.changed;
     if (!recorded) {
@@ -72,7 +71,7 @@ TopoEditOutcome SplitRegions(GisUndo& undo, WorkAreaHandle area, const std::vect
     fromLine.insert(fromLine.end(), appendedLines.begin(), appendedLines.end());
   }
   for (const int32_t id : fromLine) {
-    if (!BasIsEntityLive(area, kLineEntity, id) || !users.Of(id).empty()) continue;
+    if (!BasIsEntityLive(area, kLineEntity, id) || !BasGetRegionsUsingArc(area, id).empty()) continue;
     record(kLineEntity, id, TopoEvent::kDeleting);
     BasDeleteLine(area, id);
   }
